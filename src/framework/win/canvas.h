@@ -64,6 +64,14 @@ public:
     TDCHandle(const TDCHandle&) = delete;
     TDCHandle& operator=(const TDCHandle&) = delete;
     TDCHandle(TDCHandle&& o) noexcept : dc_(o.dc_) { o.dc_ = nullptr; }
+    TDCHandle& operator=(TDCHandle&& o) noexcept
+    {
+        if (this != &o) {
+            reset(o.dc_);
+            o.dc_ = nullptr;
+        }
+        return *this;
+    }
     ~TDCHandle() { reset(); }
     HDC get() const { return dc_; }
     void reset(HDC dc = nullptr)

@@ -1,0 +1,768 @@
+#include "raster/bitmap.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <new>
+
+#include "framework/base/exceptions.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace vt {
+
+// ---- row routines
+
+TspColor BlendPixel(TspColor src, TspColor dst)
+{
+    uint32_t a = src >> 24;
+    if (a == 0)
+        return dst;
+    if (a == 255)
+        return src;
+    uint32_t na = 256 - a;
+    TspColor r = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        uint32_t s = (src >> shift) & 0xFF, d = (dst >> shift) & 0xFF;
+        r |= ((d * na + s * a) >> 8) << shift;
+    }
+    return r;
+}
+
+void BlendRow(const TspColor* src, TspColor* dst, int32_t count)
+{
+    int32_t i = 0;
+#if defined(__SSE2__)
+    // Two pixels per 128-bit register in 16-bit lanes; every product fits: 255 * 256.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i k256 = _mm_set1_epi16(256);
+    for (; i + 4 <= count; i += 4) {
+        __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        __m128i d = _mm_loadu_si128(reinterpret_cast<__m128i*>(dst + i));
+        __m128i alpha = _mm_srli_epi32(s, 24);
+        __m128i isZero = _mm_cmpeq_epi32(alpha, zero);
+        __m128i isFull = _mm_cmpeq_epi32(alpha, _mm_set1_epi32(255));
+        // Broadcast each pixel's alpha to its four 16-bit lanes.
+        __m128i a16 = _mm_or_si128(alpha, _mm_slli_epi32(alpha, 16));
+        __m128i aLo = _mm_shuffle_epi32(a16, _MM_SHUFFLE(1, 1, 0, 0));
+        __m128i aHi = _mm_shuffle_epi32(a16, _MM_SHUFFLE(3, 3, 2, 2));
+        __m128i sLo = _mm_unpacklo_epi8(s, zero), sHi = _mm_unpackhi_epi8(s, zero);
+        __m128i dLo = _mm_unpacklo_epi8(d, zero), dHi = _mm_unpackhi_epi8(d, zero);
+        __m128i rLo = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(dLo, _mm_sub_epi16(k256, aLo)), _mm_mullo_epi16(sLo, aLo)), 8);
+        __m128i rHi = _mm_srli_epi16(
+            _mm_add_epi16(_mm_mullo_epi16(dHi, _mm_sub_epi16(k256, aHi)), _mm_mullo_epi16(sHi, aHi)), 8);
+        __m128i r = _mm_packus_epi16(rLo, rHi);
+        r = _mm_or_si128(_mm_andnot_si128(isZero, r), _mm_and_si128(isZero, d));
+        r = _mm_or_si128(_mm_andnot_si128(isFull, r), _mm_and_si128(isFull, s));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), r);
+    }
+#endif
+    for (; i < count; ++i)
+        dst[i] = BlendPixel(src[i], dst[i]);
+}
+
+void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count)
+{
+    for (int32_t i = 0; i < count; ++i)
+        if ((src[i] & 0xFFFFFF) != (TransparentKey & 0xFFFFFF))
+            dst[i] = src[i] | 0xFF000000u;
+}
+
+void CopyRow(const TspColor* src, TspColor* dst, int32_t count)
+{
+    std::memmove(dst, src, static_cast<size_t>(count) * sizeof(TspColor));
+}
+
+static void RunRow(TDrawMode mode, const TspColor* src, TspColor* dst, int32_t count)
+{
+    switch (mode) {
+    case TDrawMode::Copy: CopyRow(src, dst, count); break;
+    case TDrawMode::KeyedCopy: KeyedCopyRow(src, dst, count); break;
+    case TDrawMode::Blend: BlendRow(src, dst, count); break;
+    }
+}
+
+// ---- native store
+
+#ifndef _WIN32
+namespace {
+class TVectorStore final : public TPixelStore {
+public:
+    TspColor* Allocate(int32_t w, int32_t h) override
+    {
+        Release();
+        try {
+            pixels_.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+        } catch (const std::bad_alloc&) {
+            Release();
+            throw EOutOfResources(L"Can't allocate the DIB handle");
+        }
+        return pixels_.data();
+    }
+    void Release() override { std::vector<TspColor>().swap(pixels_); }
+
+private:
+    std::vector<TspColor> pixels_;
+};
+} // namespace
+
+std::unique_ptr<TPixelStore> NewPixelStore(TspBitmap&) { return std::make_unique<TVectorStore>(); }
+#endif
+
+// ---- TspBitmap
+
+TspBitmap::TspBitmap() : store_(NewPixelStore(*this)) {}
+
+TspBitmap::~TspBitmap() { store_->Release(); }
+
+void TspBitmap::SetSize(int32_t width, int32_t height)
+{
+    // abs() of INT32_MIN is undefined; such a size is refused below anyway.
+    int64_t w = width < 0 ? -int64_t(width) : width;
+    int64_t h = height < 0 ? -int64_t(height) : height;
+    if (w == 0 || h == 0 || (w == FWidth && h == FHeight))
+        return;
+    FBits = nullptr;
+    FWidth = FHeight = 0;
+    if (w > MaxBitmapSide || h > MaxBitmapSide || w * h > MaxBitmapPixels) {
+        store_->Release();
+        throw EOutOfResources(L"Can't allocate the DIB handle");
+    }
+    FBits = store_->Allocate(static_cast<int32_t>(w), static_cast<int32_t>(h));
+    FWidth = static_cast<int32_t>(w);
+    FHeight = static_cast<int32_t>(h);
+}
+
+void TspBitmap::Clear(TspColor color)
+{
+    if (FBits)
+        std::fill(FBits, FBits + static_cast<size_t>(FWidth) * FHeight, color);
+}
+
+TspColor TspBitmap::GetPixel(int32_t x, int32_t y) const
+{
+    if (!FBits || x < 0 || y < 0 || x >= FWidth || y >= FHeight)
+        return 0;
+    return *GetPixelPtr(x, y);
+}
+
+void TspBitmap::SetPixel(int32_t x, int32_t y, TspColor value)
+{
+    if (FBits && x >= 0 && y >= 0 && x < FWidth && y < FHeight)
+        *GetPixelPtr(x, y) = value;
+}
+
+void TspBitmap::SetAlpha(uint8_t alpha) { SetAlpha(alpha, BoundsRect()); }
+
+void TspBitmap::SetAlpha(uint8_t alpha, TRect r)
+{
+    if (!FBits)
+        return;
+    r.Left = std::max(r.Left, 0);
+    r.Top = std::max(r.Top, 0);
+    r.Right = std::min(r.Right, FWidth);
+    r.Bottom = std::min(r.Bottom, FHeight);
+    if (r.IsEmpty())
+        return;
+    TspColor a = TspColor(alpha) << 24;
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        TspColor* p = GetScanLine(y);
+        for (int32_t x = r.Left; x < r.Right; ++x)
+            p[x] = (p[x] & 0x00FFFFFF) | a;
+    }
+}
+
+void TspBitmap::CheckingAlphaBlend()
+{
+    FAlphaBlend = false;
+    size_t n = static_cast<size_t>(FWidth) * FHeight;
+    for (size_t i = 0; FBits && i < n; ++i) {
+        uint8_t a = PixelA(FBits[i]);
+        if (a != 0 && a != 255) {
+            FAlphaBlend = true;
+            return;
+        }
+    }
+}
+
+void TspBitmap::CheckingTransparent(TspColor color)
+{
+    FTransparent = false;
+    size_t n = static_cast<size_t>(FWidth) * FHeight;
+    for (size_t i = 0; FBits && i < n; ++i) {
+        TspColor p = FBits[i];
+        if (std::abs(PixelR(p) - PixelR(color)) < 6 && std::abs(PixelG(p) - PixelG(color)) < 6 &&
+            std::abs(PixelB(p) - PixelB(color)) < 6) {
+            FBits[i] = TransparentKey;
+            FTransparent = true;
+        }
+    }
+}
+
+void TspBitmap::CheckRGBA()
+{
+    size_t n = static_cast<size_t>(FWidth) * FHeight;
+    for (size_t i = 0; FBits && i < n; ++i) {
+        TspColor p = FBits[i];
+        uint8_t a = PixelA(p);
+        FBits[i] = MakePixel(std::min(PixelR(p), a), std::min(PixelG(p), a), std::min(PixelB(p), a), a);
+    }
+}
+
+void TspBitmap::CheckRGBA2()
+{
+    size_t n = static_cast<size_t>(FWidth) * FHeight;
+    for (size_t i = 0; FBits && i < n; ++i) {
+        TspColor p = FBits[i];
+        uint8_t a = PixelA(p);
+        auto pm = [a](uint8_t c) { return static_cast<uint8_t>(Round(a * c / 255.0)); };
+        FBits[i] = MakePixel(pm(PixelR(p)), pm(PixelG(p)), pm(PixelB(p)), a);
+    }
+}
+
+void TspBitmap::Assign(const TspBitmap& source)
+{
+    if (&source == this)
+        return;
+    SetSize(source.FWidth, source.FHeight);
+    if (FBits && source.FBits)
+        std::memcpy(FBits, source.FBits, static_cast<size_t>(FWidth) * FHeight * sizeof(TspColor));
+    FName = source.FName;
+    FTransparent = source.FTransparent;
+    FAlphaBlend = source.FAlphaBlend;
+}
+
+void TspBitmap::Assign(const TPixelImage& source)
+{
+    if (source.Empty() ||
+        source.Pixels.size() < static_cast<size_t>(source.Width) * static_cast<size_t>(source.Height))
+        throw EInvalidGraphic(L"Invalid picture");
+    SetSize(source.Width, source.Height);
+    static_assert(sizeof(TPixel) == sizeof(TspColor));
+    std::memcpy(FBits, source.Pixels.data(), static_cast<size_t>(FWidth) * FHeight * sizeof(TspColor));
+    if (source.Format == TPixelFormat::pf32bit) {
+        CheckingAlphaBlend();
+    } else {
+        SetAlpha(255);
+        FAlphaBlend = false;
+    }
+}
+
+TPixelImage TspBitmap::ToPixelImage() const
+{
+    TPixelImage img;
+    img.Width = FWidth;
+    img.Height = FHeight;
+    img.Format = TPixelFormat::pf32bit;
+    img.Pixels.resize(static_cast<size_t>(FWidth) * FHeight);
+    if (FBits)
+        std::memcpy(static_cast<void*>(img.Pixels.data()), FBits, img.Pixels.size() * sizeof(TspColor));
+    return img;
+}
+
+TDrawMode TspBitmap::Mode() const
+{
+    if (FAlphaBlend)
+        return TDrawMode::Blend;
+    if (FTransparent)
+        return TDrawMode::KeyedCopy;
+    return TDrawMode::Copy;
+}
+
+// ---- drawing
+
+std::vector<int32_t> StretchTable(int32_t srcLo, int32_t srcHi, int32_t dstLo, int32_t dstHi,
+                                  int32_t clipLo, int32_t clipHi, bool roundHalfEven)
+{
+    std::vector<int32_t> t;
+    if (clipHi <= clipLo)
+        return t;
+    t.resize(static_cast<size_t>(clipHi - clipLo));
+    int64_t srcN = int64_t(srcHi) - srcLo, dstN = int64_t(dstHi) - dstLo;
+    if (dstN < 2) {
+        std::fill(t.begin(), t.end(), static_cast<int32_t>((int64_t(srcLo) + srcHi - 1) / 2));
+        return t;
+    }
+    for (int32_t x = clipLo; x < clipHi; ++x) {
+        double v = srcLo + double(x - dstLo) * double(srcN - 1) / double(dstN - 1);
+        t[static_cast<size_t>(x - clipLo)] = roundHalfEven ? Round(v) : Trunc(v);
+    }
+    return t;
+}
+
+void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode mode,
+                TspColor* dstBits, int32_t dstW, int32_t dstH, bool bottomUp, const TRect& dstRect,
+                const TRect& srcRect, bool roundHalfEven)
+{
+    if (!srcBits || !dstBits || srcRect.IsEmpty())
+        return;
+    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > srcW || srcRect.Bottom > srcH)
+        return;
+    TRect clip = IntersectRect(dstRect, TRect{0, 0, dstW, dstH});
+    if (clip.IsEmpty())
+        return;
+    auto dstRow = [&](int32_t y) {
+        return dstBits + static_cast<size_t>(bottomUp ? dstH - 1 - y : y) * dstW;
+    };
+    auto srcRow = [&](int32_t y) { return srcBits + static_cast<size_t>(y) * srcW; };
+    if (dstRect.Width() == srcRect.Width() && dstRect.Height() == srcRect.Height()) {
+        int32_t sx = srcRect.Left + clip.Left - dstRect.Left;
+        int32_t sy = srcRect.Top + clip.Top - dstRect.Top;
+        for (int32_t y = clip.Top; y < clip.Bottom; ++y, ++sy)
+            RunRow(mode, srcRow(sy) + sx, dstRow(y) + clip.Left, clip.Width());
+        return;
+    }
+    if (dstRect.IsEmpty())
+        return;
+    std::vector<int32_t> cols = StretchTable(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right,
+                                             clip.Left, clip.Right, roundHalfEven);
+    std::vector<int32_t> rows = StretchTable(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom,
+                                             clip.Top, clip.Bottom, roundHalfEven);
+    std::vector<TspColor> line(static_cast<size_t>(clip.Width()));
+    int32_t prevSrc = -1;
+    TspColor* prevDst = nullptr;
+    for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
+        int32_t sy = rows[static_cast<size_t>(y - clip.Top)];
+        TspColor* d = dstRow(y) + clip.Left;
+        if (mode == TDrawMode::Copy && sy == prevSrc && prevDst) {
+            CopyRow(prevDst, d, clip.Width());
+        } else {
+            const TspColor* s = srcRow(sy);
+            for (size_t i = 0; i < cols.size(); ++i)
+                line[i] = s[cols[i]];
+            RunRow(mode, line.data(), d, clip.Width());
+        }
+        prevSrc = sy;
+        prevDst = d;
+    }
+}
+
+void TspBitmap::Draw(TspBitmap& dst, int32_t x, int32_t y) const
+{
+    Draw(dst, TRect{x, y, x + FWidth, y + FHeight}, BoundsRect());
+}
+
+void TspBitmap::Draw(TspBitmap& dst, int32_t x, int32_t y, const TRect& srcRect) const
+{
+    Draw(dst, srcRect.Offset(x - srcRect.Left, y - srcRect.Top), srcRect);
+}
+
+void TspBitmap::Draw(TspBitmap& dst, const TRect& dstRect) const { Draw(dst, dstRect, BoundsRect()); }
+
+void TspBitmap::Draw(TspBitmap& dst, const TRect& dstRect, const TRect& srcRect) const
+{
+    DrawPixels(FBits, FWidth, FHeight, Mode(), dst.FBits, dst.FWidth, dst.FHeight, false, dstRect,
+               srcRect, false);
+}
+
+std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect)
+{
+    std::vector<TTilePiece> out;
+    int32_t w = srcRect.Width(), h = srcRect.Height();
+    if (w <= 0 || h <= 0 || dstRect.IsEmpty())
+        return out;
+    int32_t nx = dstRect.Width() / w + (dstRect.Width() % w ? 1 : 0);
+    int32_t ny = dstRect.Height() / h + (dstRect.Height() % h ? 1 : 0);
+    for (int32_t i = 0; i <= nx; ++i) {
+        for (int32_t j = 0; j <= ny; ++j) {
+            TRect t = IntersectRect(Bounds(dstRect.Left + i * w, dstRect.Top + j * h, w, h), dstRect);
+            if (t.IsEmpty())
+                break;
+            if (!dstClip.IsEmpty() && IntersectRect(t, dstClip).IsEmpty())
+                continue;
+            out.push_back({t, Bounds(srcRect.Left, srcRect.Top, t.Width(), t.Height())});
+        }
+    }
+    return out;
+}
+
+void TspBitmap::Tile(TspBitmap& dst, const TRect& dstRect, const TRect& srcRect) const
+{
+    TileClip(dst, dstRect, TRect{}, srcRect);
+}
+
+void TspBitmap::TileClip(TspBitmap& dst, const TRect& dstRect, const TRect& dstClip,
+                         const TRect& srcRect) const
+{
+    for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect))
+        Draw(dst, p.Dst, p.Src);
+}
+
+void TspBitmap::MergeDraw(const TspBitmap& source, int32_t x, int32_t y, TRect srcRect)
+{
+    if (!FBits || !source.FBits)
+        return;
+    srcRect = IntersectRect(srcRect, source.BoundsRect());
+    if (srcRect.IsEmpty())
+        return;
+    TRect dst = IntersectRect(Bounds(x, y, srcRect.Width(), srcRect.Height()), BoundsRect());
+    for (int32_t dy = dst.Top; dy < dst.Bottom; ++dy) {
+        TspColor* d = GetScanLine(dy);
+        const TspColor* s = source.GetScanLine(srcRect.Top + dy - y);
+        for (int32_t dx = dst.Left; dx < dst.Right; ++dx) {
+            TspColor sp = s[srcRect.Left + dx - x];
+            uint8_t a = PixelA(d[dx]);
+            if (a == 0)
+                d[dx] = sp;
+            else if (a != 255)
+                d[dx] = BlendPixel(d[dx], sp);
+        }
+    }
+}
+
+void TspBitmap::FillRect(TRect r, TspColor color)
+{
+    r = IntersectRect(r, BoundsRect());
+    if (!FBits || r.IsEmpty())
+        return;
+    std::vector<TspColor> line(static_cast<size_t>(r.Width()), color);
+    for (int32_t y = r.Top; y < r.Bottom; ++y) {
+        if (FAlphaBlend)
+            BlendRow(line.data(), GetScanLine(y) + r.Left, r.Width());
+        else
+            CopyRow(line.data(), GetScanLine(y) + r.Left, r.Width());
+    }
+}
+
+void TspBitmap::FlipVert()
+{
+    if (!FBits)
+        return;
+    for (int32_t top = 0, bottom = FHeight - 1; top < bottom; ++top, --bottom)
+        std::swap_ranges(GetScanLine(top), GetScanLine(top) + FWidth, GetScanLine(bottom));
+}
+
+void TspBitmap::ReflectionK(int k)
+{
+    if (!FBits)
+        return;
+    FlipVert();
+    for (int32_t i = 0; i < FHeight; ++i) {
+        double f = 1.0 - 2.0 * i / FHeight;
+        TspColor* p = GetScanLine(i);
+        for (int32_t x = 0; x < FWidth; ++x) {
+            uint8_t a = PixelA(p[x]);
+            if (a == 0)
+                continue;
+            int32_t na = std::max(0, Round(f * a) / k);
+            p[x] = (p[x] & 0x00FFFFFF) | (TspColor(na) << 24);
+        }
+    }
+}
+
+void TspBitmap::ChangeBitmapBrightness(int32_t delta)
+{
+    if (delta == 0 || !FBits)
+        return;
+    auto c = [delta](uint8_t v) { return static_cast<uint8_t>(std::clamp<int32_t>(v + delta, 0, 255)); };
+    size_t n = static_cast<size_t>(FWidth) * FHeight;
+    for (size_t i = 0; i < n; ++i) {
+        TspColor p = FBits[i];
+        if (PixelA(p) != 0)
+            FBits[i] = MakePixel(c(PixelR(p)), c(PixelG(p)), c(PixelB(p)), PixelA(p));
+    }
+}
+
+void RGBToHSL(double r, double g, double b, double& h, double& s, double& l)
+{
+    double mx = std::max({r, g, b}), mn = std::min({r, g, b});
+    l = (mx + mn) / 2;
+    if (mx == mn) {
+        h = s = 0;
+        return;
+    }
+    double d = mx - mn;
+    s = l > 0.5 ? d / (2 - mx - mn) : d / (mx + mn);
+    if (mx == r)
+        h = (g - b) / d + (g < b ? 6 : 0);
+    else if (mx == g)
+        h = (b - r) / d + 2;
+    else
+        h = (r - g) / d + 4;
+    h /= 6;
+}
+
+static double HueToRGB(double p, double q, double t)
+{
+    if (t < 0)
+        t += 1;
+    if (t > 1)
+        t -= 1;
+    if (t < 1.0 / 6)
+        return p + (q - p) * 6 * t;
+    if (t < 0.5)
+        return q;
+    if (t < 2.0 / 3)
+        return p + (q - p) * (2.0 / 3 - t) * 6;
+    return p;
+}
+
+void HSLToRGB(double h, double s, double l, double& r, double& g, double& b)
+{
+    if (s == 0) {
+        r = g = b = l;
+        return;
+    }
+    double q = l < 0.5 ? l * (1 + s) : l + s - l * s;
+    double p = 2 * l - q;
+    r = HueToRGB(p, q, h + 1.0 / 3);
+    g = HueToRGB(p, q, h);
+    b = HueToRGB(p, q, h - 1.0 / 3);
+}
+
+namespace {
+// Applies f(h, s, l) to every pixel with non-zero alpha, keeping alpha.
+template <class F> void ForEachHSL(TspBitmap& bmp, F f)
+{
+    if (!bmp.FBits)
+        return;
+    size_t n = static_cast<size_t>(bmp.FWidth) * bmp.FHeight;
+    auto back = [](double v) { return static_cast<uint8_t>(std::clamp(Round(v * 255), 0, 255)); };
+    for (size_t i = 0; i < n; ++i) {
+        TspColor p = bmp.FBits[i];
+        if (PixelA(p) == 0)
+            continue;
+        double h, s, l, r, g, b;
+        RGBToHSL(PixelR(p) / 255.0, PixelG(p) / 255.0, PixelB(p) / 255.0, h, s, l);
+        f(h, s, l);
+        HSLToRGB(h, s, l, r, g, b);
+        bmp.FBits[i] = MakePixel(back(r), back(g), back(b), PixelA(p));
+    }
+}
+
+int32_t WrapByte(int32_t v)
+{
+    if (v >= 256)
+        v -= 255;
+    if (v < 0)
+        v += 255;
+    return v;
+}
+} // namespace
+
+void TspBitmap::SetBitmapHue(int32_t hue)
+{
+    double nh = std::clamp(hue, 0, 255) / 255.0;
+    ForEachHSL(*this, [nh](double& h, double&, double&) { h = nh; });
+}
+
+void TspBitmap::ChangeBitmapSat(int32_t delta)
+{
+    if (delta == 0)
+        return;
+    ForEachHSL(*this, [delta](double&, double& s, double&) { s = WrapByte(Round(s * 255) + delta) / 255.0; });
+}
+
+void TspBitmap::ChangeBitmapHue(int32_t delta)
+{
+    if (delta == 0)
+        return;
+    ForEachHSL(*this, [delta](double& h, double&, double&) { h = WrapByte(Round(h * 255) + delta) / 255.0; });
+}
+
+// ---- links
+
+void TspBitmapLink::Draw(TspBitmap& dst, int32_t x, int32_t y) const
+{
+    if (FImage && !FImage->Empty() && FRect.Width() > 0 && FRect.Height() > 0)
+        FImage->Draw(dst, x, y, FRect);
+}
+
+void TspBitmapLink::CheckingMasked(const TRect& m)
+{
+    FMasked = FMaskedBorder = FMaskedAngles = false;
+    if (!FImage || FImage->Empty())
+        return;
+    TRect r = IntersectRect(FRect, FImage->BoundsRect());
+    int32_t w = FRect.Width(), h = FRect.Height();
+    bool zeroMargin = m.Left == 0 && m.Top == 0 && m.Right == 0 && m.Bottom == 0;
+    for (int32_t px = r.Left; px < r.Right; ++px) {
+        for (int32_t py = r.Top; py < r.Bottom; ++py) {
+            TspColor p = FImage->GetPixel(px, py);
+            bool seeThrough = p != 0x33333333u && (p == TransparentKey || PixelA(p) < 255);
+            if (!seeThrough)
+                continue;
+            if (zeroMargin) {
+                FMasked = true;
+                return;
+            }
+            int32_t x = px - FRect.Left, y = py - FRect.Top;
+            bool left = x < m.Left, right = x >= w - m.Right;
+            bool top = y < m.Top, bottom = y >= h - m.Bottom;
+            if ((left || right) && (top || bottom))
+                FMaskedAngles = true;
+            else if (left || right || top || bottom)
+                FMaskedBorder = true;
+            else
+                FMasked = true;
+        }
+    }
+}
+
+TRect ParseRectText(const std::wstring& text)
+{
+    int64_t v[4];
+    int n = 0;
+    size_t i = 0;
+    auto isSep = [](wchar_t c) {
+        return c == L' ' || c == L'(' || c == L')' || c == L',' || c == L':' || c == L';' || c == L'=';
+    };
+    while (i < text.size()) {
+        if (isSep(text[i])) {
+            ++i;
+            continue;
+        }
+        size_t j = i;
+        while (j < text.size() && !isSep(text[j]))
+            ++j;
+        std::wstring tok = text.substr(i, j - i);
+        if (n == 4)
+            return TRect{};
+        size_t k = 0;
+        bool neg = false;
+        if (k < tok.size() && (tok[k] == L'-' || tok[k] == L'+'))
+            neg = tok[k++] == L'-';
+        if (k == tok.size() || tok.size() - k > 10)
+            return TRect{};
+        int64_t val = 0;
+        for (; k < tok.size(); ++k) {
+            if (tok[k] < L'0' || tok[k] > L'9')
+                return TRect{};
+            val = val * 10 + (tok[k] - L'0');
+        }
+        val = neg ? -val : val;
+        if (val < INT32_MIN || val > INT32_MAX)
+            return TRect{};
+        v[n++] = val;
+        i = j;
+    }
+    if (n != 4)
+        return TRect{};
+    return TRect{int32_t(v[0]), int32_t(v[1]), int32_t(v[2]), int32_t(v[3])};
+}
+
+std::unique_ptr<TspBitmapLink> GetBitmapLink(TspBitmap& bitmap, const TRect& r)
+{
+    auto link = std::make_unique<TspBitmapLink>();
+    link->FImage = &bitmap;
+    link->FName = bitmap.FName;
+    link->FRect = r;
+    return link;
+}
+
+std::unique_ptr<TspBitmapLink> GetBitmapLink(TspBitmap& bitmap, const std::wstring& rectText)
+{
+    return GetBitmapLink(bitmap, ParseRectText(rectText));
+}
+
+// ---- free routines
+
+#ifndef _WIN32
+TColor ResolveColor(TColor color)
+{
+    if (!IsSystemColor(color))
+        return color & 0x00FFFFFF;
+    // The classic scheme's values, for portable code and tests.
+    static const TColor table[31] = {
+        0xC8C8C8, 0x000000, 0xD1B499, 0xDBCDBF, 0xF0F0F0, 0xFFFFFF, 0x646464, 0x000000,
+        0x000000, 0x000000, 0xB4B4B4, 0xFCF7F4, 0xABABAB, 0xFF9933, 0xFFFFFF, 0xF0F0F0,
+        0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
+        0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xFF9933, 0xF0F0F0};
+    int i = SystemColorIndex(color);
+    return i < 31 ? table[i] : 0;
+}
+#endif
+
+TspColor ColorToPixel(TColor color, uint8_t alpha)
+{
+    TColor c = ResolveColor(color);
+    return MakePixel(GetRValue(c), GetGValue(c), GetBValue(c), alpha);
+}
+
+TspColor ColorToOpaquePixel(TColor color)
+{
+    TColor c = color & 0x00FFFFFF;
+    return MakePixel(GetRValue(c), GetGValue(c), GetBValue(c), 255);
+}
+
+namespace {
+// One pass of the triangular kernel (two running box sums of radius + 1 taps) over n values
+// spaced by step, edges repeated; channel sums are divided by (radius + 1)^2.
+void BlurLine(TspColor* p, int32_t n, size_t step, int32_t r, std::vector<uint32_t>& box,
+              std::vector<TspColor>& out)
+{
+    const uint32_t div = uint32_t(r + 1) * uint32_t(r + 1);
+    auto at = [&](int64_t i) { return p[static_cast<size_t>(std::clamp<int64_t>(i, 0, n - 1)) * step]; };
+    // box[j] (j = 0 .. n-1+r, 3 channels) sums source positions j-r .. j.
+    size_t m = static_cast<size_t>(n) + r;
+    box.assign(m * 3, 0);
+    uint32_t s[3] = {0, 0, 0};
+    for (int64_t i = -r; i <= 0; ++i) {
+        TspColor c = at(i);
+        s[0] += PixelR(c); s[1] += PixelG(c); s[2] += PixelB(c);
+    }
+    for (size_t j = 0; j < m; ++j) {
+        if (j > 0) {
+            TspColor in = at(int64_t(j)), outc = at(int64_t(j) - r - 1);
+            s[0] += PixelR(in) - PixelR(outc);
+            s[1] += PixelG(in) - PixelG(outc);
+            s[2] += PixelB(in) - PixelB(outc);
+        }
+        box[j * 3] = s[0]; box[j * 3 + 1] = s[1]; box[j * 3 + 2] = s[2];
+    }
+    out.resize(static_cast<size_t>(n));
+    uint32_t t[3] = {0, 0, 0};
+    for (int32_t j = 0; j <= r; ++j)
+        for (int c = 0; c < 3; ++c)
+            t[c] += box[static_cast<size_t>(j) * 3 + c];
+    for (int32_t x = 0; x < n; ++x) {
+        if (x > 0)
+            for (int c = 0; c < 3; ++c)
+                t[c] += box[static_cast<size_t>(x + r) * 3 + c] - box[static_cast<size_t>(x - 1) * 3 + c];
+        out[static_cast<size_t>(x)] = MakePixel(static_cast<uint8_t>(t[0] / div), static_cast<uint8_t>(t[1] / div),
+                                                static_cast<uint8_t>(t[2] / div), 255);
+    }
+    for (int32_t x = 0; x < n; ++x)
+        p[static_cast<size_t>(x) * step] = out[static_cast<size_t>(x)];
+}
+} // namespace
+
+void StackBlur(TspBitmap& bitmap, int32_t radius)
+{
+    if (radius <= 0 || bitmap.Empty())
+        return;
+    radius = std::min(radius, 254);  // keeps every sum within 32 bits
+    std::vector<uint32_t> box;
+    std::vector<TspColor> out;
+    for (int32_t y = 0; y < bitmap.FHeight; ++y)
+        BlurLine(bitmap.GetScanLine(y), bitmap.FWidth, 1, radius, box, out);
+    for (int32_t x = 0; x < bitmap.FWidth; ++x)
+        BlurLine(bitmap.FBits + x, bitmap.FHeight, static_cast<size_t>(bitmap.FWidth), radius, box, out);
+}
+
+void AlphaFromMask(TspBitmap& bitmap, const TspBitmap& mask)
+{
+    if (bitmap.Empty() || mask.Empty())
+        return;
+    // A smaller mask would be read out of bounds; only the covered part is changed.
+    int32_t w = std::min(bitmap.FWidth, mask.FWidth), h = std::min(bitmap.FHeight, mask.FHeight);
+    for (int32_t y = 0; y < h; ++y) {
+        TspColor* p = bitmap.GetScanLine(y);
+        const TspColor* m = mask.GetScanLine(y);
+        for (int32_t x = 0; x < w; ++x) {
+            uint32_t a = (PixelR(m[x]) + PixelG(m[x]) + PixelB(m[x])) / 3;
+            p[x] = (p[x] & 0x00FFFFFF) | (a << 24);
+        }
+    }
+}
+
+void AlphaFromMaskPremultiplied(TspBitmap& bitmap, const TspBitmap& mask)
+{
+    AlphaFromMask(bitmap, mask);
+    bitmap.CheckRGBA2();
+}
+
+} // namespace vt
