@@ -1,0 +1,18 @@
+// JPEG pictures of folder skins, decoded with libjpeg into 24-bit pixel images.
+#pragma once
+
+#include <cstddef>  // before pixel_image.h, which uses size_t
+
+#include "framework/base/pixel_image.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace vt {
+
+// Raises EInvalidGraphic with libjpeg's message for data that does not decode.
+void DecodeJpeg(const uint8_t* data, size_t size, TPixelImage& image);
+void LoadJpegFromFile(const std::wstring& fileName, TPixelImage& image);
+
+} // namespace vt

@@ -1,0 +1,239 @@
+// TspSkinData: the container of one loaded skin. It owns the pictures, the global frame geometry,
+// the records of every named element and the skin colours; loads skins from folders and
+// packages, saves them, answers lookups by name and broadcasts every change to the application's
+// forms through ISkinFormRegistry, so the model runs without windows.
+#pragma once
+
+#include <cstddef>  // before pixel_image.h, which uses size_t
+
+#include "framework/base/component.h"
+#include "framework/base/events.h"
+#include "framework/base/ini_file.h"
+#include "framework/base/pixel_image.h"
+#include "framework/base/string_list.h"
+#include "skin/skin_records.h"
+#include "skin/stored_skin.h"
+
+#include <memory>
+#include <vector>
+
+namespace vt {
+
+inline constexpr uint32_t SKINMSG_BEGIN_CHANGE = 1225;
+inline constexpr uint32_t SKINMSG_CHANGED = 1226;
+inline constexpr uint32_t SKINMSG_CHANGE_DONE = 1227;
+inline constexpr uint32_t SKINMSG_STRINGS_CHANGED = 1274;
+inline constexpr uint32_t SKINMSG_SKINNABLE_CHANGED = 1294;
+inline constexpr uint32_t SKINMSG_LAYERED_BORDERS_CHANGED = 1427;
+inline constexpr uint32_t SKINMSG_AERO_BLUR_CHANGED = 1428;
+inline constexpr intptr_t kSkinMessageLParam = 1000;
+
+// A form window that takes the container's messages (synchronously, like SendMessage).
+class ISkinMessageSink {
+public:
+    virtual void SendSkinMessage(uint32_t msg, TspSkinData* wParam, intptr_t lParam) = 0;
+
+protected:
+    ~ISkinMessageSink() = default;
+};
+
+struct TSkinFormEntry {
+    ISkinMessageSink* Sink = nullptr;
+    bool IsLayerFrameWindow = false;  // a TspFormLayerWindow: never a broadcast target
+};
+
+// The application's forms, in the order of its form list.
+class ISkinFormRegistry {
+public:
+    virtual std::vector<TSkinFormEntry> SkinForms() = 0;
+    // The sink of component when it is a form, otherwise null.
+    virtual ISkinMessageSink* FormSink(TComponent* component) = 0;
+
+protected:
+    ~ISkinFormRegistry() = default;
+};
+
+// The process-wide registry containers use unless given their own (the application sets it).
+void SetDefaultSkinFormRegistry(ISkinFormRegistry* registry);
+ISkinFormRegistry* DefaultSkinFormRegistry();
+
+// Where skin cursors go: number StartCursorIndex + i for cursor file i.
+class ISkinCursorTable {
+public:
+    virtual void InstallCursor(int32_t number, const std::wstring& fileName) = 0;
+
+protected:
+    ~ISkinCursorTable() = default;
+};
+// The platform's table: cursors loaded from their files on Windows, names only elsewhere.
+ISkinCursorTable& DefaultSkinCursorTable();
+
+class TspDataSkinArea {
+public:
+    String IDName;
+    TRect AreaRect;
+    bool UseAnchors = false, AnchorLeft = false, AnchorTop = false, AnchorRight = false, AnchorBottom = false;
+};
+
+enum TspSystemColorHook : uint8_t { spschHighLight = 1, spschWindow = 2 };
+using TspSystemColorHooks = uint8_t;
+
+class TspSkinData : public TComponent {
+    VT_CLASS_NAME(TspSkinData)
+public:
+    explicit TspSkinData(TComponent* owner);
+    ~TspSkinData() override;
+
+    // --- properties -------------------------------------------------------------------------
+    TspCompressedStoredSkin* CompressedStoredSkin() const { return FCompressedStoredSkin; }
+    void SetCompressedStoredSkin(TspCompressedStoredSkin* value);
+    TspCompressedSkinList* SkinList() const { return FCompressedSkinList; }
+    void SetSkinList(TspCompressedSkinList* value);
+    int32_t SkinIndex() const { return FCompressedSkinIndex; }
+    void SetSkinIndex(int32_t value);
+    TComponent* ResourceStrData() const { return FResourceStrData; }
+    void SetResourceStrData(TComponent* value);
+
+    bool SkinnableForm() const { return FSkinnableForm; }
+    void SetSkinnableForm(bool value);
+    bool ShowLayeredBorders() const { return FShowLayeredBorders; }
+    void SetShowLayeredBorders(bool value);
+    bool AeroBlurEnabled() const { return FAeroBlurEnabled; }
+    void SetAeroBlurEnabled(bool value);
+    bool EnableSkinEffects() const { return FEnableSkinEffects; }
+    void SetEnableSkinEffects(bool value) { FEnableSkinEffects = value; }
+    bool AnimationForAllWindows() const { return FAnimationForAllWindows; }
+    void SetAnimationForAllWindows(bool value) { FAnimationForAllWindows = value; }
+    bool ShowButtonGlowFrames() const { return FShowButtonGlowFrames; }
+    void SetShowButtonGlowFrames(bool value) { FShowButtonGlowFrames = value; }
+    bool ShowCaptionButtonGlowFrames() const { return FShowCaptionButtonGlowFrames; }
+    void SetShowCaptionButtonGlowFrames(bool value) { FShowCaptionButtonGlowFrames = value; }
+    bool ChangeSystemColors() const { return FChangeSystemColors; }
+    void SetChangeSystemColors(bool value) { FChangeSystemColors = value; }
+    TspSystemColorHooks SystemColorHooks() const { return FSystemColorHooks; }
+    void SetSystemColorHooks(TspSystemColorHooks value) { FSystemColorHooks = value; }
+
+    bool DlgTreeViewDrawSkin = true;
+    String DlgTreeViewItemSkinDataName = L"listbox";
+    bool DlgListViewDrawSkin = true;
+    String DlgListViewItemSkinDataName = L"listbox";
+
+    TNotifyEvent OnLoadData;
+
+    // Where broadcasts go (null: the process-wide default) and where cursors are installed.
+    void SetFormRegistry(ISkinFormRegistry* registry) { FFormRegistry = registry; }
+    void SetCursorTable(ISkinCursorTable* table) { FCursorTable = table; }
+    // Re-applies the system colour option at the end of a load and releases it on clear; set by
+    // the colours module.
+    std::function<void(TspSkinData&)> OnApplySystemColors;
+    std::function<void(TspSkinData&)> OnReleaseSystemColors;
+
+    // --- operations -------------------------------------------------------------------------
+    // Loads a folder skin; a definition without one of the required sections changes nothing.
+    void LoadFromFile(const std::wstring& fileName);
+    void LoadFromCompressedFile(const std::wstring& fileName);
+    void LoadCompressedStoredSkin(const TspCompressedStoredSkin* storedSkin);
+    void SaveToCompressedFile(const std::wstring& fileName);
+    void StoreToDisk(const std::wstring& fileName);
+    void SaveToFile(const std::wstring& fileName);
+    void SaveToCustomIniFile(TMemIniFile& f) const;
+
+    int GetIndex(std::wstring_view idName) const;
+    int GetControlIndex(std::wstring_view idName) const;
+    int GetAreaIndex(std::wstring_view idName) const;
+    void AddSkinArea(const String& name, const TRect& rect, bool useAnchors, bool anchorLeft,
+                     bool anchorTop, bool anchorRight, bool anchorBottom);
+    void AddBitMap(const std::wstring& fileName);
+    void DeleteBitMap(int index);
+
+    void ClearObjects();
+    void ClearAll();
+    void ClearSkin();
+    void SendSkinDataMessage(uint32_t msg);
+    void GlobalChangeFont(const String& newFontName, int32_t fontHeightCorrection);
+
+    // --- skin state -------------------------------------------------------------------------
+    bool Empty = true;
+    bool ChangeSkinDataProcess = false;
+    bool BuildMode = false;
+
+    TPixelImage FPicture, FInActivePicture, FMask, FRollUpPicture, FRollUpMask;
+    std::vector<std::unique_ptr<TPixelImage>> FActivePictures;
+    String FPictureName, FInActivePictureName, FMaskName, FRollUpPictureName, FRollUpMaskName;
+    TStringList FActivePicturesNames;
+    TStringList FCursorsNames;
+
+    std::vector<std::unique_ptr<TspSkinRecord>> ObjectList;
+    std::vector<std::unique_ptr<TspDataSkinArea>> AreaList;
+    std::vector<std::unique_ptr<TspSkinRecord>> CtrlList;
+
+    std::unique_ptr<TspDataSkinPopupWindow> PopupWindow;
+    std::unique_ptr<TspDataSkinLayerFrame> LayerFrame;
+    std::unique_ptr<TspDataSkinHintWindow> HintWindow;
+    std::unique_ptr<TspSkinColors> FSkinColors;
+
+    TRect SizeGripArea;
+    String StatusBarName;
+    TRect ButtonsRect, CaptionRect;
+    int32_t ButtonsOffset = 0;
+    bool CapButtonsInLeft = false;
+    bool AutoRenderingInActiveImage = false;
+    TspInActiveEffect InActiveEffect = ieBrightness;
+    int32_t StartCursorIndex = 1;
+    int32_t CursorIndex = -1;
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    int32_t BGPictureIndex = -1, MDIBGPictureIndex = -1;
+    TRect MainMenuRect, IconRect;
+    bool MainMenuPopupUp = false;
+    TRect MaskRectArea;
+    TPoint HitTestLTPoint, HitTestRTPoint, HitTestLBPoint, HitTestRBPoint;
+    TRect ClRect;
+    int32_t BorderW = 0;
+    int32_t FormMinWidth = 0, FormMinHeight = 0;
+    bool MDITabsTransparent = false, MainMenuBarTransparent = false;
+    bool TopStretch = false, LeftStretch = false, RightStretch = false, BottomStretch = false;
+    bool StretchEffect = false;
+    TspStretchType StretchType = spstFull;
+    bool MDIBGStretchEffect = false;
+    TspStretchType MDIBGStretchType = spstFull;
+    TPoint RollUpLeftPoint, RollUpRightPoint;
+    String SkinName, SkinAuthor, AuthorURL, AuthorEmail, SkinComments;
+
+    bool SetProperty(const String& name, const TPropValue& value) override;
+    bool SetReference(const String& name, TComponent* value) override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    template <class Body> void RunLoad(Body&& body);
+    void LoadDefinition(const TMemIniFile& f);
+    void LoadFormInfo(const TMemIniFile& f);
+    void LoadAreas(const TMemIniFile& f);
+    void LoadRecords(const TMemIniFile& f, std::wstring_view section, TspRecordList kind,
+                     std::vector<std::unique_ptr<TspSkinRecord>>& list, bool initAlpha);
+    void SaveFormInfo(TMemIniFile& f) const;
+    void LoadPictureFile(const std::wstring& path, TPixelImage& image) const;
+
+    TspCompressedSkinList* FCompressedSkinList = nullptr;
+    int32_t FCompressedSkinIndex = 0;
+    bool FSkinnableForm = true;
+    bool FEnableSkinEffects = true;
+    TspCompressedStoredSkin* FCompressedStoredSkin = nullptr;
+    TComponent* FResourceStrData = nullptr;
+    bool FShowButtonGlowFrames = true;
+    bool FShowCaptionButtonGlowFrames = true;
+    bool FShowLayeredBorders = true;
+    bool FAeroBlurEnabled = true;
+    bool FAnimationForAllWindows = false;
+    bool FChangeSystemColors = false;
+    TspSystemColorHooks FSystemColorHooks = spschHighLight;
+
+    ISkinFormRegistry* FFormRegistry = nullptr;
+    ISkinCursorTable* FCursorTable = nullptr;
+};
+
+// True when a picture name is decoded as JPEG (".jpg" or ".jpeg" anywhere, letter case kept).
+bool IsJpegPictureName(std::wstring_view name);
+
+} // namespace vt

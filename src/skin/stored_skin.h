@@ -1,0 +1,112 @@
+// TspCompressedStoredSkin holds one skin package in its compressed form (the zlib stream without
+// the file header); TspCompressedSkinList is a collection of them. Package file layout: 32-bit
+// file version (2 written, up to 3 read), 32-bit length N, N bytes of zlib stream.
+#pragma once
+
+#include "framework/base/component.h"
+#include "framework/base/streams.h"
+
+#include <memory>
+#include <vector>
+
+namespace vt {
+
+class TspSkinData;
+struct TPropValue;
+
+// The largest package body a load inflates; the default skin's body is about 1.1 MB.
+inline constexpr int64_t kMaxPackageBodySize = int64_t(64) << 20;
+
+class TspCompressedStoredSkin : public TComponent {
+    VT_CLASS_NAME(TspCompressedStoredSkin)
+public:
+    explicit TspCompressedStoredSkin(TComponent* owner);
+
+    const String& FileName() const { return FFileName; }
+    void SetFileName(const String& v) { FFileName = v; }
+    const String& CompressedFileName() const { return FCompressedFileName; }
+    void SetCompressedFileName(const String& v) { FCompressedFileName = v; }
+    const String& Description() const { return FDescription; }
+    void SetDescription(const String& v) { FDescription = v; }
+
+    // Raises EFOpenError when the file cannot be opened, EReadError when it is shorter than its
+    // header or its length field promises, and EReadError for a length of 0 or less. A file
+    // version above 3 leaves the skin empty without an error.
+    void LoadFromCompressFile(const std::wstring& fileName);
+    void SaveToCompressFile(const std::wstring& fileName) const;
+    void LoadFromCompressStream(TStream& stream);
+    void SaveToCompressStream(TStream& stream) const;
+    // Inflates the package into s at its position; EDecompressionError for corrupt data or a
+    // body above kMaxPackageBodySize.
+    void DeCompressToStream(TMemoryStream& s) const;
+    void LoadFromSkinData(const TspSkinData& skinData);
+    void LoadFromIniFile(const std::wstring& fileName);
+
+    bool Empty() const { return FCompressedStream.Size() == 0; }
+    // The zlib bytes: the "CompressedData" binary property.
+    const std::vector<uint8_t>& CompressedData() const { return FCompressedStream.Bytes(); }
+    void SetCompressedData(std::vector<uint8_t> bytes);
+    void Clear() { FCompressedStream.Clear(); }
+
+    bool SetProperty(const String& name, const TPropValue& value) override;
+
+private:
+    void CompressBody(const TMemoryStream& body);
+
+    String FFileName;
+    String FCompressedFileName;
+    String FDescription;
+    TMemoryStream FCompressedStream;
+};
+
+class TspSkinListItems;
+
+class TspSkinListItem {
+public:
+    TspSkinListItem(TspSkinListItems* collection, int index);
+
+    TspCompressedStoredSkin& Skin() { return *FSkin; }
+    const TspCompressedStoredSkin& Skin() const { return *FSkin; }
+    int Index() const;
+
+    String Name;
+    String Description;
+    String FileName;
+    String CompressedFileName;
+
+    // The "Skin" binary property: the whole package-file layout.
+    std::vector<uint8_t> SkinData() const;
+    void SetSkinData(const std::vector<uint8_t>& bytes);
+    void Assign(const TspSkinListItem& other);
+
+private:
+    TspSkinListItems* FCollection;
+    std::unique_ptr<TspCompressedStoredSkin> FSkin;
+};
+
+class TspSkinListItems {
+public:
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TspSkinListItem& Items(int index);
+    TspSkinListItem& Add();
+    void Delete(int index);
+    void Clear() { FItems.clear(); }
+    void Assign(const TspSkinListItems& other);
+    int IndexOf(const TspSkinListItem* item) const;
+
+private:
+    std::vector<std::unique_ptr<TspSkinListItem>> FItems;
+};
+
+class TspCompressedSkinList : public TComponent {
+    VT_CLASS_NAME(TspCompressedSkinList)
+public:
+    explicit TspCompressedSkinList(TComponent* owner) : TComponent(owner) {}
+    TspSkinListItems& Skins() { return FSkins; }
+    void SetSkins(const TspSkinListItems& skins) { FSkins.Assign(skins); }
+
+private:
+    TspSkinListItems FSkins;
+};
+
+} // namespace vt
