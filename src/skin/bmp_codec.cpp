@@ -201,8 +201,9 @@ void ReadBitmapRecord(TStream& stream, TPixelImage& image)
     else
         dataSize = h.sizeImage;
     dataSize = std::min<uint64_t>(dataSize, static_cast<uint64_t>(remaining));
+    // Uncompressed rows are measured from the header, so only the end of the data cuts them.
     if (!rle && dataSize < needed)
-        Invalid(L"pixel rows cut short");
+        throw EReadError(L"Stream read error: the bitmap's pixel rows are cut short");
 
     std::vector<uint8_t> data(static_cast<size_t>(dataSize));
     if (dataSize)

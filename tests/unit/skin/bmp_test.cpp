@@ -163,7 +163,7 @@ TEST(Bmp, MalformedRecordsRaise)
     const Case cases[] = {
         {"colour table over 1,024 bytes", Bmp(1, 1, 8, 0, 257, std::vector<uint8_t>(1028), {0, 0, 0, 0}),
          L"colour table"},
-        {"rows cut short", truncatedRows, L"cut short"},
+        {"rows cut short", truncatedRows, nullptr},
         {"no signature", badSig, L"not valid"},
         {"header cut short", headerOnly, nullptr},
         {"bad depth", Bmp(1, 1, 7, 0, 0, {}, {0, 0, 0, 0}), L"bits per pixel"},
