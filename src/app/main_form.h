@@ -1,0 +1,34 @@
+// TForm1: the main window. Built from its resource description (main_form.vfd): one page
+// container filling the window, three pages, a web view on each.
+#pragma once
+
+#include "app/page_control.h"
+#include "framework/win/forms.h"
+#include "framework/win/webbrowser.h"
+
+namespace vt {
+
+class TForm1 : public TForm {
+    VT_CLASS_NAME(TForm1)
+public:
+    explicit TForm1(TComponent* owner);
+
+    TspSkinPageControl* spSkinPageControl1 = nullptr;
+    TspSkinTabSheet* spSkinTabSheet1 = nullptr;
+    TspSkinTabSheet* spSkinTabSheet2 = nullptr;
+    TspSkinTabSheet* spSkinTabSheet3 = nullptr;
+    TWebBrowser* WebBrowser1 = nullptr;
+    TWebBrowser* WebBrowser2 = nullptr;
+    TWebBrowser* WebBrowser3 = nullptr;
+
+    // The start pages of the three web views, in navigation order.
+    static constexpr const wchar_t* kStartPage = L"https://www.vantrel.example/frestol.html";
+    static constexpr const wchar_t* kLinkPage = L"https://links.vantrel.example/vantrel";
+    static constexpr const wchar_t* kPremiumPage = L"https://links.vantrel.example/vantrelpremium";
+    // The least time between two start-up navigations.
+    static constexpr int kNavigationGapMs = 100;
+
+    void FormCreate(TObject* Sender);
+};
+
+} // namespace vt

@@ -1,0 +1,1022 @@
+#include "framework/win/controls.h"
+
+#include "framework/base/form_reader.h"
+#include "framework/win/forms.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <map>
+
+namespace vt {
+
+namespace {
+
+const wchar_t kControlProp[] = L"VtControl";
+// The control whose window is being created; its first message binds the window to it.
+TWinControl* gCreatingControl = nullptr;
+// The control under the mouse, for the enter and leave notices.
+TComponentRef<TControl> gHoverControl;
+
+std::map<String, WNDPROC>& BaseProcs()
+{
+    static std::map<String, WNDPROC> procs;
+    return procs;
+}
+
+} // namespace
+
+LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+TAlign AlignFromIdent(const String& ident)
+{
+    static const wchar_t* const names[] = {L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight",
+                                           L"alClient"};
+    for (int i = 0; i < 6; ++i)
+        if (ident == names[i])
+            return static_cast<TAlign>(i);
+    throw EReadError(L"Invalid property value");
+}
+
+TColor ColorFromIdent(const String& ident)
+{
+    struct Named {
+        const wchar_t* name;
+        TColor color;
+    };
+    static const Named names[] = {
+        {L"clBtnFace", clBtnFace}, {L"clWindow", clWindow}, {L"clWindowText", clWindowText},
+        {L"clBtnText", clBtnText}, {L"clBtnShadow", clBtnShadow},
+        {L"clBtnHighlight", clBtnHighlight}, {L"clHighlight", clHighlight},
+        {L"clHighlightText", clHighlightText}, {L"clGrayText", clGrayText},
+        {L"clInfoBk", clInfoBk}, {L"clInfoText", clInfoText}, {L"clMenu", clMenu},
+        {L"clMenuText", clMenuText}, {L"clCaptionText", clCaptionText},
+        {L"clActiveCaption", clActiveCaption}, {L"clInactiveCaption", clInactiveCaption},
+        {L"clAppWorkSpace", clAppWorkSpace}, {L"cl3DDkShadow", cl3DDkShadow},
+        {L"cl3DLight", cl3DLight}, {L"clBlack", clBlack}, {L"clMaroon", clMaroon},
+        {L"clGreen", clGreen}, {L"clOlive", clOlive}, {L"clNavy", clNavy},
+        {L"clPurple", clPurple}, {L"clTeal", clTeal}, {L"clGray", clGray},
+        {L"clSilver", clSilver}, {L"clRed", clRed}, {L"clLime", clLime},
+        {L"clYellow", clYellow}, {L"clBlue", clBlue}, {L"clFuchsia", clFuchsia},
+        {L"clAqua", clAqua}, {L"clWhite", clWhite}, {L"clNone", clNone},
+        {L"clDefault", clDefault}};
+    for (const Named& n : names)
+        if (ident == n.name)
+            return n.color;
+    throw EReadError(L"Invalid property value");
+}
+
+int CharsetFromIdent(const String& ident)
+{
+    if (ident == L"DEFAULT_CHARSET")
+        return DEFAULT_CHARSET;
+    if (ident == L"ANSI_CHARSET")
+        return ANSI_CHARSET;
+    if (ident == L"SYMBOL_CHARSET")
+        return SYMBOL_CHARSET;
+    if (ident == L"RUSSIAN_CHARSET")
+        return RUSSIAN_CHARSET;
+    if (ident == L"EASTEUROPE_CHARSET")
+        return EASTEUROPE_CHARSET;
+    throw EReadError(L"Invalid property value");
+}
+
+TFontStyles FontStylesFromSet(const std::vector<String>& members)
+{
+    TFontStyles styles = 0;
+    for (const String& m : members) {
+        if (m == L"fsBold")
+            styles |= fsBold;
+        else if (m == L"fsItalic")
+            styles |= fsItalic;
+        else if (m == L"fsUnderline")
+            styles |= fsUnderline;
+        else if (m == L"fsStrikeOut")
+            styles |= fsStrikeOut;
+        else
+            throw EReadError(L"Invalid property value");
+    }
+    return styles;
+}
+
+// --- TControl -------------------------------------------------------------------------------
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>())
+{
+    WindowProc = [this](TMessage& m) { WndProc(m); };
+    font_->OnChange = [this] {
+        parentFont_ = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl()
+{
+    if (parent_)
+        parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == parent_)
+        return;
+    for (TWinControl* p = parent; p; p = p->parent_)
+        if (p == this)
+            throw EComponentError(L"A control cannot have itself as its parent");
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (parent)
+        parent->InsertControl(this);
+}
+
+void TControl::SetParentComponent(TComponent* parent)
+{
+    auto* p = dynamic_cast<TWinControl*>(parent);
+    if (!p)
+        throw EComponentError(L"Control " + Name() + L" needs a windowed control as its parent");
+    SetParent(p);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    bool sized = width != width_ || height != height_;
+    bool moved = left != left_ || top != top_;
+    if (!sized && !moved)
+        return;
+    if (!IsWindowed() && Visible())
+        Invalidate();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    if (!IsWindowed() && Visible())
+        Invalidate();
+    if (sized || align_ != alNone)
+        RequestAlign();
+}
+
+void TControl::RequestAlign()
+{
+    if (parent_ && align_ != alNone)
+        parent_->Realign();
+}
+
+TPoint TControl::ClientOrigin() const
+{
+    TPoint p{left_, top_};
+    return p;
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const
+{
+    if (IsWindowed()) {
+        auto* self = static_cast<const TWinControl*>(this);
+        if (self->HandleAllocated()) {
+            POINT pt{p.X, p.Y};
+            ::ClientToScreen(const_cast<TWinControl*>(self)->Handle(), &pt);
+            return {pt.x, pt.y};
+        }
+    }
+    TPoint q{p.X + left_, p.Y + top_};
+    return parent_ ? parent_->ClientToScreen(q) : q;
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const
+{
+    TPoint origin = ClientToScreen({0, 0});
+    return {p.X - origin.X, p.Y - origin.Y};
+}
+
+void TControl::SetVisible(bool v)
+{
+    if (v == visible_)
+        return;
+    VisibleChanging();
+    if (!IsWindowed())
+        Invalidate();
+    visible_ = v;
+    if (!IsWindowed())
+        Invalidate();
+    Perform(CM_VISIBLECHANGED, v ? 1 : 0);
+    RequestAlign();
+}
+
+bool TControl::Showing() const
+{
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->visible_)
+            return false;
+    return true;
+}
+
+void TControl::SetEnabled(bool v)
+{
+    if (v == enabled_)
+        return;
+    enabled_ = v;
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetAlign(TAlign v)
+{
+    if (v == align_)
+        return;
+    align_ = v;
+    if (parent_)
+        parent_->Realign();
+}
+
+void TControl::SetColor(TColor v)
+{
+    if (v == color_)
+        return;
+    color_ = v;
+    Invalidate();
+}
+
+void TControl::SetParentFont(bool v)
+{
+    parentFont_ = v;
+    if (v && parent_) {
+        auto handler = std::move(font_->OnChange);
+        font_->Assign(parent_->Font());
+        font_->OnChange = std::move(handler);
+        FontChanged();
+    }
+}
+
+void TControl::FontChanged()
+{
+    Perform(CM_FONTCHANGED);
+    Invalidate();
+}
+
+void TControl::SetText(const String& v)
+{
+    if (v == text_)
+        return;
+    text_ = v;
+    Perform(CM_TEXTCHANGED);
+    Invalidate();
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TMessage m{msg, wParam, lParam, 0};
+    WindowProc(m);
+    return m.Result;
+}
+
+void TControl::SafeDispatch(TControl* control, TMessage& msg)
+{
+    try {
+        control->WindowProc(msg);
+    } catch (...) {
+        Application->HandleException(control);
+    }
+}
+
+void TControl::Invalidate()
+{
+    if (!parent_ || !visible_)
+        return;
+    if (parent_->HandleAllocated()) {
+        RECT r = ToRECT(BoundsRect());
+        InvalidateRect(parent_->Handle(), &r, TRUE);
+    }
+}
+
+void TControl::Repaint()
+{
+    Invalidate();
+    for (TControl* c = this; c; c = c->parent_)
+        if (c->IsWindowed() && static_cast<TWinControl*>(c)->HandleAllocated()) {
+            UpdateWindow(static_cast<TWinControl*>(c)->Handle());
+            break;
+        }
+}
+
+void TControl::MouseMessage(TMessage& msg)
+{
+    int x = GET_X_LPARAM(msg.LParam), y = GET_Y_LPARAM(msg.LParam);
+    TShiftState shift = 0;
+    if (msg.WParam & MK_SHIFT)
+        shift |= ssShift;
+    if (msg.WParam & MK_CONTROL)
+        shift |= ssCtrl;
+    if (msg.WParam & MK_LBUTTON)
+        shift |= ssLeft;
+    if (msg.WParam & MK_RBUTTON)
+        shift |= ssRight;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    switch (msg.Msg) {
+    case WM_MOUSEMOVE:
+        OnMouseMove(this, shift, x, y);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        clicking_ = true;
+        OnMouseDown(this, mbLeft, shift, x, y);
+        break;
+    case WM_RBUTTONDOWN:
+        OnMouseDown(this, mbRight, shift, x, y);
+        break;
+    case WM_LBUTTONUP: {
+        bool wasClicking = clicking_;
+        clicking_ = false;
+        OnMouseUp(this, mbLeft, shift, x, y);
+        if (wasClicking && ClientRect().Contains({x, y}))
+            Click();
+        break;
+    }
+    case WM_RBUTTONUP:
+        OnMouseUp(this, mbRight, shift, x, y);
+        break;
+    default:
+        break;
+    }
+}
+
+void TControl::WndProc(TMessage& msg)
+{
+    switch (msg.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+        MouseMessage(msg);
+        break;
+    case CM_MOUSEENTER:
+        OnMouseEnter(this);
+        return;
+    case CM_MOUSELEAVE:
+        OnMouseLeave(this);
+        return;
+    default:
+        break;
+    }
+    DefaultHandler(msg);
+}
+
+bool TControl::SetProperty(const String& name, const TPropValue& v)
+{
+    if (name == L"Left")
+        SetLeft(v.AsInteger());
+    else if (name == L"Top")
+        SetTop(v.AsInteger());
+    else if (name == L"Width")
+        SetWidth(v.AsInteger());
+    else if (name == L"Height")
+        SetHeight(v.AsInteger());
+    else if (name == L"ClientWidth")
+        SetClientWidth(v.AsInteger());
+    else if (name == L"ClientHeight")
+        SetClientHeight(v.AsInteger());
+    else if (name == L"Align")
+        SetAlign(AlignFromIdent(v.AsIdent()));
+    else if (name == L"Visible")
+        SetVisible(v.AsBoolean());
+    else if (name == L"Enabled")
+        SetEnabled(v.AsBoolean());
+    else if (name == L"Color")
+        SetColor(v.Kind == TValueKind::vkIdent ? ColorFromIdent(v.Str) : v.AsInteger());
+    else if (name == L"Caption" || name == L"Text")
+        SetText(v.AsString());
+    else if (name == L"TabOrder")
+        SetTabOrder(v.AsInteger());
+    else if (name == L"TabStop")
+        SetTabStop(v.AsBoolean());
+    else if (name == L"Hint")
+        SetHint(v.AsString());
+    else if (name == L"ParentFont")
+        SetParentFont(v.AsBoolean());
+    else if (name == L"Font.Name")
+        font_->SetName(v.AsString());
+    else if (name == L"Font.Height")
+        font_->SetHeight(v.AsInteger());
+    else if (name == L"Font.Color")
+        font_->SetColor(v.Kind == TValueKind::vkIdent ? ColorFromIdent(v.Str) : v.AsInteger());
+    else if (name == L"Font.Charset")
+        font_->SetCharset(static_cast<uint8_t>(
+            v.Kind == TValueKind::vkIdent ? CharsetFromIdent(v.Str) : v.AsInteger()));
+    else if (name == L"Font.Style")
+        font_->SetStyle(FontStylesFromSet(v.AsSet()));
+    else if (name == L"OnClick")
+        OnClick = v.AsMethod<TNotifyEvent>();
+    else if (name == L"OnMouseEnter")
+        OnMouseEnter = v.AsMethod<TNotifyEvent>();
+    else if (name == L"OnMouseLeave")
+        OnMouseLeave = v.AsMethod<TNotifyEvent>();
+    else
+        return TComponent::SetProperty(name, v);
+    return true;
+}
+
+// --- TWinControl ----------------------------------------------------------------------------
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl()
+{
+    // Children whose parent this is go with it (their owner may be another component).
+    while (!controls_.empty()) {
+        TControl* c = controls_.back();
+        RemoveControl(c);
+        delete c;
+    }
+    if (captureControl_)
+        ReleaseCapture();
+    DestroyHandle();
+}
+
+TWinControl* TWinControl::FindControl(HWND wnd)
+{
+    return wnd ? static_cast<TWinControl*>(GetPropW(wnd, kControlProp)) : nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (control->parentFont_) {
+        auto handler = std::move(control->font_->OnChange);
+        control->font_->Assign(Font());
+        control->font_->OnChange = std::move(handler);
+    }
+    if (control->IsWindowed() && HandleAllocated())
+        static_cast<TWinControl*>(control)->CreateHandle();
+    if (control->align_ != alNone)
+        Realign();
+    control->Invalidate();
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end())
+        return;
+    control->Invalidate();
+    if (captureControl_ == control) {
+        captureControl_ = nullptr;
+        ReleaseCapture();
+    }
+    if (control->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(control);
+        if (w->HandleAllocated())
+            w->DestroyHandle();
+    }
+    controls_.erase(it);
+    control->parent_ = nullptr;
+    if (control->align_ != alNone)
+        Realign();
+}
+
+void TWinControl::FontChanged()
+{
+    TControl::FontChanged();
+    if (HandleAllocated())
+        SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+    for (TControl* c : controls_)
+        if (c->parentFont_)
+            c->SetParentFont(true);
+}
+
+HWND TWinControl::Handle()
+{
+    HandleNeeded();
+    return handle_;
+}
+
+void TWinControl::HandleNeeded()
+{
+    if (handle_)
+        return;
+    if (parent_) {
+        parent_->HandleNeeded();  // creates ours as well
+        if (handle_)
+            return;
+    }
+    CreateHandle();
+}
+
+void TWinControl::CreateParams(TCreateParams& p)
+{
+    p.Caption = Text();
+    p.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (parent_)
+        p.Style |= WS_CHILD;
+    if (Visible())
+        p.Style |= WS_VISIBLE;
+    if (!Enabled())
+        p.Style |= WS_DISABLED;
+    p.X = left_;
+    p.Y = top_;
+    p.Width = width_;
+    p.Height = height_;
+    p.WinClassName = L"Vt" + ClassName();
+}
+
+void TWinControl::CreateHandle()
+{
+    if (handle_)
+        return;
+    CreateWnd();
+    for (TControl* c : controls_)
+        if (c->IsWindowed())
+            static_cast<TWinControl*>(c)->CreateHandle();
+    Realign();
+}
+
+void TWinControl::CreateWnd()
+{
+    TCreateParams p;
+    CreateParams(p);
+    p.WndParent = parent_ ? parent_->handle_ : nullptr;
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExW(instance, p.WinClassName.c_str(), &existing)) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        WNDPROC baseProc = DefWindowProcW;
+        if (!p.BaseClassName.empty()) {
+            WNDCLASSEXW base{};
+            base.cbSize = sizeof base;
+            if (!GetClassInfoExW(nullptr, p.BaseClassName.c_str(), &base))
+                throw EOutOfResources(L"Window class " + p.BaseClassName + L" is not available");
+            wc = base;
+            wc.cbSize = sizeof wc;
+            baseProc = base.lpfnWndProc;
+        } else {
+            wc.style = p.ClassStyle;
+            wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+        }
+        wc.hInstance = instance;
+        wc.lpfnWndProc = StdWndProc;
+        wc.lpszClassName = p.WinClassName.c_str();
+        if (!RegisterClassExW(&wc))
+            throw EOutOfResources(L"Cannot register window class " + p.WinClassName);
+        BaseProcs()[p.WinClassName] = baseProc;
+    }
+    defWndProc_ = BaseProcs().count(p.WinClassName) ? BaseProcs()[p.WinClassName] : DefWindowProcW;
+
+    TWinControl* previous = gCreatingControl;
+    gCreatingControl = this;
+    HWND wnd = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X,
+                               p.Y, p.Width, p.Height, p.WndParent, nullptr, instance, nullptr);
+    gCreatingControl = previous;
+    if (!wnd)
+        throw EOutOfResources(L"Error creating window of " + ClassName());
+    handle_ = wnd;
+    SendMessageW(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (!handle_)
+        return;
+    for (TControl* c : controls_)
+        if (c->IsWindowed())
+            static_cast<TWinControl*>(c)->DestroyHandle();
+    HWND wnd = handle_;
+    DestroyWindow(wnd);
+    // WM_NCDESTROY clears the binding; make sure of it if the window was already gone.
+    if (handle_ == wnd) {
+        RemovePropW(wnd, kControlProp);
+        handle_ = nullptr;
+    }
+}
+
+void TWinControl::RecreateWnd()
+{
+    if (!handle_)
+        return;
+    DestroyHandle();
+    CreateHandle();
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (handle_ && (left != left_ || top != top_ || width != width_ || height != height_)) {
+        left_ = left;
+        top_ = top;
+        width_ = width;
+        height_ = height;
+        SetWindowPos(handle_, nullptr, left, top, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        UpdateBoundsFromWindow();
+        Realign();
+        RequestAlign();
+        return;
+    }
+    bool sized = width != width_ || height != height_;
+    TControl::SetBounds(left, top, width, height);
+    if (sized)
+        Realign();
+}
+
+void TWinControl::UpdateBoundsFromWindow()
+{
+    if (!handle_ || IsIconic(handle_))
+        return;
+    RECT r;
+    GetWindowRect(handle_, &r);
+    if (parent_ && parent_->handle_)
+        MapWindowPoints(nullptr, parent_->handle_, reinterpret_cast<POINT*>(&r), 2);
+    left_ = r.left;
+    top_ = r.top;
+    width_ = r.right - r.left;
+    height_ = r.bottom - r.top;
+}
+
+TRect TWinControl::ClientRect() const
+{
+    if (handle_) {
+        RECT r;
+        GetClientRect(handle_, &r);
+        return FromRECT(r);
+    }
+    // Before the window exists: the bounds less the frame its styles will give it.
+    TCreateParams p;
+    const_cast<TWinControl*>(this)->CreateParams(p);
+    RECT frame{0, 0, 0, 0};
+    AdjustWindowRectEx(&frame, p.Style, FALSE, p.ExStyle);
+    int w = width_ - (frame.right - frame.left);
+    int h = height_ - (frame.bottom - frame.top);
+    return Rect(0, 0, std::max(w, 0), std::max(h, 0));
+}
+
+void TWinControl::SetClientWidth(int v)
+{
+    SetWidth(width_ - ClientRect().Width() + v);
+}
+
+void TWinControl::SetClientHeight(int v)
+{
+    SetHeight(height_ - ClientRect().Height() + v);
+}
+
+void TWinControl::AdjustClientRect(TRect& rect) const {}
+
+void TWinControl::Realign()
+{
+    if (aligning_) {
+        realignPending_ = true;
+        return;
+    }
+    aligning_ = true;
+    try {
+        do {
+            realignPending_ = false;
+            TRect r = ClientRect();
+            AdjustClientRect(r);
+            AlignControls(r);
+        } while (realignPending_);
+    } catch (...) {
+        aligning_ = false;
+        throw;
+    }
+    aligning_ = false;
+}
+
+void TWinControl::AlignControls(TRect r)
+{
+    // Top, bottom, left, right, then client; within each, in child order.
+    for (TAlign kind : {alTop, alBottom, alLeft, alRight, alClient}) {
+        for (TControl* c : controls_) {
+            if (c->align_ != kind || !c->visible_)
+                continue;
+            int w = std::max(r.Width(), 0), h = std::max(r.Height(), 0);
+            switch (kind) {
+            case alTop:
+                c->SetBounds(r.Left, r.Top, w, c->height_);
+                r.Top = std::min(r.Top + c->height_, r.Bottom);
+                break;
+            case alBottom:
+                c->SetBounds(r.Left, r.Bottom - c->height_, w, c->height_);
+                r.Bottom = std::max(r.Bottom - c->height_, r.Top);
+                break;
+            case alLeft:
+                c->SetBounds(r.Left, r.Top, c->width_, h);
+                r.Left = std::min(r.Left + c->width_, r.Right);
+                break;
+            case alRight:
+                c->SetBounds(r.Right - c->width_, r.Top, c->width_, h);
+                r.Right = std::max(r.Right - c->width_, r.Left);
+                break;
+            default:
+                c->SetBounds(r.Left, r.Top, w, h);
+                break;
+            }
+        }
+    }
+}
+
+void TWinControl::Invalidate()
+{
+    if (handle_)
+        InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::SetText(const String& v)
+{
+    if (v == Text())
+        return;
+    if (handle_)
+        SetWindowTextW(handle_, v.c_str());
+    TControl::SetText(v);
+}
+
+void TWinControl::SetFocus()
+{
+    ::SetFocus(Handle());
+}
+
+bool TWinControl::Focused() const
+{
+    return handle_ && GetFocus() == handle_;
+}
+
+TControl* TWinControl::GraphicControlAtPos(TPoint p) const
+{
+    for (size_t i = controls_.size(); i-- > 0;) {
+        TControl* c = controls_[i];
+        if (!c->IsWindowed() && c->visible_ && c->enabled_ && c->BoundsRect().Contains(p))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::TrackHover(TControl* target)
+{
+    if (gHoverControl.get() == target)
+        return;
+    TControl* old = gHoverControl.get();
+    gHoverControl = target;
+    if (old)
+        old->Perform(CM_MOUSELEAVE);
+    if (target) {
+        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
+        TrackMouseEvent(&tme);
+        target->Perform(CM_MOUSEENTER);
+    }
+}
+
+void TWinControl::RouteMouseToGraphic(TMessage& msg, bool& handled)
+{
+    handled = false;
+    TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    TControl* target = captureControl_ ? captureControl_ : GraphicControlAtPos(p);
+    if (msg.Msg == WM_MOUSEMOVE)
+        TrackHover(target ? target : this);
+    if (!target)
+        return;
+    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
+        captureControl_ = target;
+        SetCapture(handle_);
+    }
+    TComponentRef<TControl> guard(target);
+    msg.Result = target->Perform(msg.Msg, msg.WParam,
+                                 MAKELPARAM(p.X - target->left_, p.Y - target->top_));
+    if ((msg.Msg == WM_LBUTTONUP || msg.Msg == WM_RBUTTONUP) &&
+        (!guard || captureControl_ == guard.get())) {
+        captureControl_ = nullptr;
+        ReleaseCapture();
+    }
+    handled = true;
+}
+
+void TWinControl::WndProc(TMessage& msg)
+{
+    switch (msg.Msg) {
+    case WM_PAINT:
+        if (CustomPaint() || std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
+                return !c->IsWindowed() && c->visible_;
+            })) {
+            PaintHandler(msg);
+            return;
+        }
+        break;
+    case WM_ERASEBKGND:
+        if (CustomPaint()) {
+            msg.Result = 1;
+            return;
+        }
+        if (defWndProc_ == DefWindowProcW) {
+            RECT r;
+            GetClientRect(handle_, &r);
+            TGdiHandle<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
+            ::FillRect(reinterpret_cast<HDC>(msg.WParam), &r, brush.get());
+            msg.Result = 1;
+            return;
+        }
+        break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP: {
+        bool handled = false;
+        RouteMouseToGraphic(msg, handled);
+        if (handled)
+            return;
+        break;
+    }
+    case WM_MOUSELEAVE:
+        if (gHoverControl && (gHoverControl.get() == this || gHoverControl->parent_ == this))
+            TrackHover(nullptr);
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(msg.LParam) != handle_)
+            captureControl_ = nullptr;
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        int w = width_, h = height_;
+        UpdateBoundsFromWindow();
+        DefaultHandler(msg);
+        if (w != width_ || h != height_) {
+            Realign();
+            RequestAlign();
+        }
+        return;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+        // Hand a child's notification back to the child's object.
+        HWND child = nullptr;
+        if (msg.Msg == WM_NOTIFY)
+            child = reinterpret_cast<NMHDR*>(msg.LParam)->hwndFrom;
+        else if (msg.Msg == WM_DRAWITEM)
+            child = reinterpret_cast<DRAWITEMSTRUCT*>(msg.LParam)->hwndItem;
+        else if (msg.Msg == WM_MEASUREITEM)
+            child = GetDlgItem(handle_, static_cast<int>(
+                                            reinterpret_cast<MEASUREITEMSTRUCT*>(msg.LParam)->CtlID));
+        else
+            child = reinterpret_cast<HWND>(msg.LParam);
+        TWinControl* target = FindControl(child);
+        if (target && target != this) {
+            msg.Result = target->Perform(CN_BASE + msg.Msg, msg.WParam, msg.LParam);
+            if (msg.Result != 0 || (msg.Msg != WM_CTLCOLOREDIT && msg.Msg != WM_CTLCOLORLISTBOX &&
+                                    msg.Msg != WM_CTLCOLORSTATIC && msg.Msg != WM_CTLCOLORBTN))
+                return;
+        }
+        break;
+    }
+    case CM_VISIBLECHANGED:
+        if (handle_)
+            ShowWindow(handle_, msg.WParam ? SW_SHOWNA : SW_HIDE);
+        return;
+    case CM_ENABLEDCHANGED:
+        if (handle_)
+            EnableWindow(handle_, Enabled());
+        return;
+    case WM_SETTEXT:
+        DefaultHandler(msg);
+        if (msg.LParam)
+            TControl::SetText(reinterpret_cast<const wchar_t*>(msg.LParam));
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(msg);
+}
+
+void TWinControl::DefaultHandler(TMessage& msg)
+{
+    // Our own notices (CM_*, CN_*) stop here; the rest go to the class's procedure.
+    if (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x1000)
+        return;
+    if (!handle_)
+        return;
+    msg.Result = CallWindowProcW(defWndProc_ ? defWndProc_ : DefWindowProcW, handle_, msg.Msg,
+                                 msg.WParam, msg.LParam);
+}
+
+void TWinControl::PaintWindow(HDC dc)
+{
+    // Our own classes have nothing to paint beyond the background.
+    if (defWndProc_ == DefWindowProcW)
+        return;
+    TMessage m{WM_PAINT, reinterpret_cast<WPARAM>(dc), 0, 0};
+    DefaultHandler(m);
+}
+
+void TWinControl::PaintControls(HDC dc, const TRect& clip)
+{
+    for (TControl* c : controls_) {
+        if (c->IsWindowed() || !c->visible_)
+            continue;
+        if (IntersectRect(c->BoundsRect(), clip).IsEmpty())
+            continue;
+        int saved = SaveDC(dc);
+        POINT old;
+        OffsetViewportOrgEx(dc, c->left_, c->top_, &old);
+        IntersectClipRect(dc, 0, 0, c->width_, c->height_);
+        static_cast<TGraphicControl*>(c)->PaintTo(dc);
+        RestoreDC(dc, saved);
+    }
+}
+
+void TWinControl::PaintHandler(TMessage& msg)
+{
+    HDC given = reinterpret_cast<HDC>(msg.WParam);
+    if (given) {
+        // Painting a copy into someone else's DC.
+        PaintWindow(given);
+        RECT r;
+        GetClientRect(handle_, &r);
+        PaintControls(given, FromRECT(r));
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(handle_, &ps);
+    TRect area = FromRECT(ps.rcPaint);
+    if (!area.IsEmpty()) {
+        // Compose in memory, then one blit.
+        TDCHandle mem(CreateCompatibleDC(dc));
+        TGdiHandle<HBITMAP> bmp(CreateCompatibleBitmap(dc, area.Width(), area.Height()));
+        if (mem.get() && bmp) {
+            HGDIOBJ old = SelectObject(mem.get(), bmp.get());
+            SetViewportOrgEx(mem.get(), -area.Left, -area.Top, nullptr);
+            if (!CustomPaint()) {
+                TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.get()), 0, 0};
+                WindowProc(erase);
+            }
+            PaintWindow(mem.get());
+            PaintControls(mem.get(), area);
+            SetViewportOrgEx(mem.get(), 0, 0, nullptr);
+            BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), mem.get(), 0, 0, SRCCOPY);
+            SelectObject(mem.get(), old);
+        } else {
+            PaintWindow(dc);
+            PaintControls(dc, area);
+        }
+    }
+    EndPaint(handle_, &ps);
+}
+
+LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* control = static_cast<TWinControl*>(GetPropW(wnd, kControlProp));
+    if (!control && gCreatingControl) {
+        control = gCreatingControl;
+        gCreatingControl = nullptr;
+        control->handle_ = wnd;
+        SetPropW(wnd, kControlProp, control);
+    }
+    if (!control)
+        return DefWindowProcW(wnd, msg, wParam, lParam);
+    TMessage m{msg, wParam, lParam, 0};
+    TControl::SafeDispatch(control, m);
+    if (msg == WM_NCDESTROY) {
+        RemovePropW(wnd, kControlProp);
+        if (control->handle_ == wnd)
+            control->handle_ = nullptr;
+    }
+    return m.Result;
+}
+
+// --- TGraphicControl, TCustomControl --------------------------------------------------------
+
+void TGraphicControl::PaintTo(HDC dc)
+{
+    canvas_.SetHandle(dc);
+    canvas_.Font().Assign(Font());
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    canvas_.SetHandle(nullptr);
+}
+
+void TCustomControl::PaintWindow(HDC dc)
+{
+    canvas_.SetHandle(dc);
+    canvas_.Font().Assign(Font());
+    canvas_.Brush().SetColor(Color());
+    try {
+        Paint();
+    } catch (...) {
+        canvas_.SetHandle(nullptr);
+        throw;
+    }
+    canvas_.SetHandle(nullptr);
+}
+
+} // namespace vt

@@ -1,0 +1,266 @@
+// TControl, TWinControl, TGraphicControl and TCustomControl: the visual component classes.
+//
+// Every control has an object-level WindowProc (by default its virtual WndProc). Messages for a
+// control's window and notices sent with Perform go through it, so a hook installed there works
+// before the window exists and stays in place when the window is recreated. Window handles are
+// created lazily; creating one creates the handles of every windowed child, visible or not.
+#pragma once
+
+#include "framework/base/component.h"
+#include "framework/base/types.h"
+#include "framework/win/canvas.h"
+#include "framework/win/messages.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace vt {
+
+class TWinControl;
+
+enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+enum TShiftStateFlag : uint8_t {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
+using TShiftState = uint8_t;
+
+using TWndMethod = std::function<void(TMessage&)>;
+using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
+using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+
+class TControl : public TComponent {
+    VT_CLASS_NAME(TControl)
+public:
+    explicit TControl(TComponent* owner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    // The client area in the control's own coordinates.
+    virtual TRect ClientRect() const { return Rect(0, 0, width_, height_); }
+    int ClientWidth() const { return ClientRect().Width(); }
+    int ClientHeight() const { return ClientRect().Height(); }
+    virtual void SetClientWidth(int v) { SetWidth(v); }
+    virtual void SetClientHeight(int v) { SetHeight(v); }
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    // The control's origin in its parent's client coordinates (its position for painting).
+    TPoint ClientOrigin() const;
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    // Visible, and every parent up to a top-level window visible as well.
+    bool Showing() const;
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool v);
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign v);
+    TColor Color() const { return color_; }
+    void SetColor(TColor v);
+    TFont& Font() { return *font_; }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    const String& Caption() const { return text_; }
+    void SetCaption(const String& v) { SetText(v); }
+    const String& Text() const { return text_; }
+    virtual void SetText(const String& v);
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int v) { tabOrder_ = v; }
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool v) { tabStop_ = v; }
+    const String& Hint() const { return hint_; }
+    void SetHint(const String& v) { hint_ = v; }
+
+    // The object-level window procedure; replace it to hook the control's messages.
+    TWndMethod WindowProc;
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Dispatches msg through WindowProc, turning an escaping exception into a call to the
+    // application's HandleException (used by every entry point from the system).
+    static void SafeDispatch(TControl* control, TMessage& msg);
+
+    virtual void Invalidate();
+    void Repaint();
+    virtual bool IsWindowed() const { return false; }
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    bool SetProperty(const String& name, const TPropValue& value) override;
+    void SetParentComponent(TComponent* parent) override;
+
+protected:
+    virtual void WndProc(TMessage& msg);
+    virtual void DefaultHandler(TMessage& msg) {}
+    virtual void Click() { OnClick(this); }
+    virtual void VisibleChanging() {}
+    virtual void FontChanged();
+    // Asks the parent to lay its children out again after this control's size, alignment or
+    // visibility changed.
+    void RequestAlign();
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+
+private:
+    friend class TWinControl;
+    void MouseMessage(TMessage& msg);
+
+    bool visible_ = true;
+    bool enabled_ = true;
+    TAlign align_ = alNone;
+    TColor color_ = clBtnFace;
+    std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+    String text_;
+    String hint_;
+    int tabOrder_ = -1;
+    bool tabStop_ = false;
+    bool clicking_ = false;
+};
+
+struct TCreateParams {
+    String Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    HWND WndParent = nullptr;
+    UINT ClassStyle = CS_DBLCLKS;
+    // Our window class; with a base class the native control is superclassed under this name.
+    String WinClassName;
+    String BaseClassName;
+};
+
+class TWinControl : public TControl {
+    VT_CLASS_NAME(TWinControl)
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // The window handle, created on first use (with the parent's).
+    HWND Handle();
+    bool HandleAllocated() const { return handle_ != nullptr; }
+    void HandleNeeded();
+    // Destroys the window and creates it again; the object's state and hooks stay.
+    void RecreateWnd();
+    // The control that owns a window of ours, or null.
+    static TWinControl* FindControl(HWND wnd);
+
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+    // The topmost visible, enabled window-less child at p (client coordinates), or null.
+    TControl* GraphicControlAtPos(TPoint p) const;
+
+    void SetBounds(int left, int top, int width, int height) override;
+    TRect ClientRect() const override;
+    void SetClientWidth(int v) override;
+    void SetClientHeight(int v) override;
+    // Lays the aligned children out within the client area.
+    void Realign();
+    void Invalidate() override;
+    void SetText(const String& v) override;
+    void SetFocus();
+    bool Focused() const;
+    bool IsWindowed() const override { return true; }
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    // Creates this window, then the children's.
+    virtual void CreateHandle();
+    virtual void CreateWnd();
+    virtual void DestroyHandle();
+    // The area the aligned children share (the client area unless a subclass keeps a border).
+    virtual void AdjustClientRect(TRect& rect) const;
+    virtual void AlignControls(TRect rect);
+    void WndProc(TMessage& msg) override;
+    void DefaultHandler(TMessage& msg) override;
+    // True when this control paints its own client area (PaintWindow) instead of the default.
+    virtual bool CustomPaint() const { return false; }
+    virtual void PaintWindow(HDC dc);
+    // Paints the visible window-less children onto dc (client coordinates of this control).
+    void PaintControls(HDC dc, const TRect& clip);
+    void FontChanged() override;
+
+private:
+    friend class TControl;
+    friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void PaintHandler(TMessage& msg);
+    void UpdateBoundsFromWindow();
+    void RouteMouseToGraphic(TMessage& msg, bool& handled);
+    void TrackHover(TControl* target);
+
+    HWND handle_ = nullptr;
+    WNDPROC defWndProc_ = nullptr;
+    std::vector<TControl*> controls_;
+    TControl* captureControl_ = nullptr;
+    bool aligning_ = false;
+    bool realignPending_ = false;
+};
+
+// A window-less control that paints on its parent's surface and gets mouse input through it.
+class TGraphicControl : public TControl {
+    VT_CLASS_NAME(TGraphicControl)
+public:
+    using TControl::TControl;
+    TCanvas& Canvas() { return canvas_; }
+    // Called by the parent while painting, with Canvas() bound and the origin moved here.
+    void PaintTo(HDC dc);
+
+protected:
+    virtual void Paint() {}
+
+private:
+    TCanvas canvas_;
+};
+
+// A windowed control that paints its client area itself through Paint; painting is composed in a
+// memory bitmap and put on the screen in one step.
+class TCustomControl : public TWinControl {
+    VT_CLASS_NAME(TCustomControl)
+public:
+    using TWinControl::TWinControl;
+    TCanvas& Canvas() { return canvas_; }
+
+protected:
+    virtual void Paint() {}
+    bool CustomPaint() const override { return true; }
+    void PaintWindow(HDC dc) override;
+
+private:
+    TCanvas canvas_;
+};
+
+// Description values by name (raise EReadError for an unknown name).
+TAlign AlignFromIdent(const String& ident);
+TColor ColorFromIdent(const String& ident);
+int CharsetFromIdent(const String& ident);
+TFontStyles FontStylesFromSet(const std::vector<String>& members);
+
+} // namespace vt

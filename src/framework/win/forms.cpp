@@ -1,0 +1,518 @@
+#include "framework/win/forms.h"
+
+#include "framework/base/form_loader.h"
+#include "framework/base/form_reader.h"
+#include "framework/win/timer.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace vt {
+
+namespace {
+
+struct Globals {
+    Globals()
+    {
+        Application = new TApplication(nullptr);
+        Screen = new TScreen(nullptr);
+    }
+    ~Globals()
+    {
+        delete Application;
+        Application = nullptr;
+        delete Screen;
+        Screen = nullptr;
+    }
+};
+
+String ExceptionMessage(std::exception_ptr e)
+{
+    try {
+        std::rethrow_exception(e);
+    } catch (const Exception& ex) {
+        return ex.Message();
+    } catch (const std::exception& ex) {
+        return Utf8ToWide(ex.what());
+    } catch (...) {
+        return L"Unknown exception";
+    }
+}
+
+} // namespace
+
+TApplication* Application = nullptr;
+TScreen* Screen = nullptr;
+static Globals gGlobals;
+
+// --- TCustomForm ----------------------------------------------------------------------------
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+{
+    SetVisible(false);
+    SetBounds(0, 0, 320, 240);
+    if (Screen)
+        Screen->forms_.push_back(this);
+}
+
+TCustomForm::~TCustomForm()
+{
+    if (!IsLoading()) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            Application->HandleException(this);
+        }
+    }
+    if (Screen) {
+        auto& forms = Screen->forms_;
+        forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+    }
+    // Children go while this window still exists, then the window.
+    DestroyComponents();
+    DestroyHandle();
+}
+
+void TCustomForm::CreateParams(TCreateParams& p)
+{
+    TWinControl::CreateParams(p);
+    p.Style &= ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE);
+    p.Style |= WS_CLIPCHILDREN;
+    switch (borderStyle_) {
+    case bsNone:
+        p.Style |= WS_POPUP;
+        break;
+    case bsSingle:
+    case bsToolWindow:
+        p.Style |= WS_CAPTION | WS_BORDER;
+        break;
+    case bsDialog:
+        p.Style |= WS_CAPTION | WS_POPUP;
+        p.ExStyle |= WS_EX_DLGMODALFRAME;
+        break;
+    default:
+        p.Style |= WS_CAPTION | WS_THICKFRAME;
+        break;
+    }
+    if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin)
+        p.ExStyle |= WS_EX_TOOLWINDOW;
+    if (borderStyle_ != bsNone && (borderIcons_ & biSystemMenu)) {
+        p.Style |= WS_SYSMENU;
+        if (borderStyle_ != bsDialog && borderStyle_ != bsToolWindow &&
+            borderStyle_ != bsSizeToolWin) {
+            if (borderIcons_ & biMinimize)
+                p.Style |= WS_MINIMIZEBOX;
+            if (borderIcons_ & biMaximize)
+                p.Style |= WS_MAXIMIZEBOX;
+        }
+    }
+    p.ExStyle |= WS_EX_APPWINDOW;
+}
+
+void TCustomForm::CreateWnd()
+{
+    TWinControl::CreateWnd();
+}
+
+void TCustomForm::SetWindowState(TWindowState v)
+{
+    if (v == windowState_)
+        return;
+    windowState_ = v;
+    if (!IsLoading() && shown_)
+        ApplyWindowState();
+}
+
+void TCustomForm::ApplyWindowState()
+{
+    static const int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+    ShowWindow(Handle(), commands[windowState_]);
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons v)
+{
+    if (v == borderIcons_)
+        return;
+    borderIcons_ = v;
+    if (HandleAllocated() && !IsLoading()) {
+        TCreateParams p;
+        CreateParams(p);
+        SetWindowLongPtrW(Handle(), GWL_STYLE,
+                          static_cast<LONG_PTR>(p.Style | (IsWindowVisible(Handle()) ? WS_VISIBLE : 0)));
+        SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TCustomForm::SetBorderStyle(TBorderStyle v)
+{
+    if (v == borderStyle_)
+        return;
+    borderStyle_ = v;
+    if (HandleAllocated() && !IsLoading())
+        RecreateWnd();
+}
+
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    HandleNeeded();
+    if (!shown_) {
+        shown_ = true;
+        ApplyWindowState();
+        try {
+            OnShow(this);
+        } catch (...) {
+            Application->HandleException(this);
+        }
+    } else {
+        ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
+    }
+    SetForegroundWindow(Handle());
+}
+
+void TCustomForm::Close()
+{
+    bool canClose = true;
+    OnCloseQuery(this, canClose);
+    if (!canClose)
+        return;
+    TCloseAction action = Application->MainForm() == this ? caFree : caHide;
+    OnClose(this, action);
+    if (action == caNone)
+        return;
+    if (Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide:
+        SetVisible(false);
+        if (HandleAllocated())
+            ShowWindow(Handle(), SW_HIDE);
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    default:
+        Release();
+        break;
+    }
+}
+
+void TCustomForm::Release()
+{
+    PostMessageW(Handle(), CM_RELEASE, 0, 0);
+}
+
+void TCustomForm::WndProc(TMessage& msg)
+{
+    switch (msg.Msg) {
+    case WM_CLOSE:
+        Close();
+        return;
+    case WM_SIZE:
+        if (msg.WParam == SIZE_MAXIMIZED)
+            windowState_ = wsMaximized;
+        else if (msg.WParam == SIZE_MINIMIZED)
+            windowState_ = wsMinimized;
+        else if (msg.WParam == SIZE_RESTORED)
+            windowState_ = wsNormal;
+        TWinControl::WndProc(msg);
+        OnResize(this);
+        return;
+    case CM_VISIBLECHANGED:
+        // Show and Close put the window on and off the screen in the form's window state.
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(msg);
+}
+
+void TCustomForm::LoadFromResource(const wchar_t* resourceName)
+{
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC res = FindResourceW(module, resourceName, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HGLOBAL data = res ? LoadResource(module, res) : nullptr;
+    const void* bytes = data ? LockResource(data) : nullptr;
+    if (!bytes)
+        throw EReadError(String(L"Resource ") + resourceName + L" not found");
+    Load(std::string_view(static_cast<const char*>(bytes), SizeofResource(module, res)));
+}
+
+void TCustomForm::LoadFromText(std::string_view text)
+{
+    Load(text);
+}
+
+void TCustomForm::Load(std::string_view text)
+{
+    RegisterFrameworkClasses();
+    TObjectDesc desc = ParseFormDescription(text);
+    LoadComponentTree(*this, desc);
+    DoCreate();
+}
+
+void TCustomForm::Loaded()
+{
+    TWinControl::Loaded();
+    Realign();
+}
+
+void TCustomForm::DoCreate()
+{
+    try {
+        OnCreate(this);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+std::any TCustomForm::MethodAddress(const String& name) const
+{
+    auto it = methods_.find(name);
+    return it == methods_.end() ? std::any() : it->second;
+}
+
+void TCustomForm::ComponentCreated(TComponent* component)
+{
+    auto it = fields_.find(component->Name());
+    if (it != fields_.end())
+        it->second(component);
+}
+
+bool TCustomForm::SetProperty(const String& name, const TPropValue& v)
+{
+    if (name == L"WindowState") {
+        const String& s = v.AsIdent();
+        if (s == L"wsNormal")
+            SetWindowState(wsNormal);
+        else if (s == L"wsMinimized")
+            SetWindowState(wsMinimized);
+        else if (s == L"wsMaximized")
+            SetWindowState(wsMaximized);
+        else
+            throw EReadError(L"Invalid property value");
+    } else if (name == L"BorderIcons") {
+        TBorderIcons icons = 0;
+        for (const String& m : v.AsSet()) {
+            if (m == L"biSystemMenu")
+                icons |= biSystemMenu;
+            else if (m == L"biMinimize")
+                icons |= biMinimize;
+            else if (m == L"biMaximize")
+                icons |= biMaximize;
+            else if (m == L"biHelp")
+                icons |= biHelp;
+            else
+                throw EReadError(L"Invalid property value");
+        }
+        SetBorderIcons(icons);
+    } else if (name == L"BorderStyle") {
+        static const wchar_t* const names[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
+                                               L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
+        auto it = std::find_if(std::begin(names), std::end(names),
+                               [&](const wchar_t* n) { return v.AsIdent() == n; });
+        if (it == std::end(names))
+            throw EReadError(L"Invalid property value");
+        SetBorderStyle(static_cast<TBorderStyle>(it - std::begin(names)));
+    } else if (name == L"Scaled") {
+        scaled_ = v.AsBoolean();
+    } else if (name == L"TextHeight" || name == L"PixelsPerInch") {
+        v.AsInteger();  // design-time metrics; the form is not rescaled
+    } else if (name == L"OnCreate") {
+        OnCreate = v.AsMethod<TNotifyEvent>();
+    } else if (name == L"OnDestroy") {
+        OnDestroy = v.AsMethod<TNotifyEvent>();
+    } else if (name == L"OnShow") {
+        OnShow = v.AsMethod<TNotifyEvent>();
+    } else if (name == L"OnResize") {
+        OnResize = v.AsMethod<TNotifyEvent>();
+    } else if (name == L"OnClose") {
+        OnClose = v.AsMethod<TCloseEvent>();
+    } else if (name == L"OnCloseQuery") {
+        OnCloseQuery = v.AsMethod<TCloseQueryEvent>();
+    } else if (name == L"Visible") {
+        // A form becomes visible when shown, not while it loads.
+        v.AsBoolean();
+    } else {
+        return TWinControl::SetProperty(name, v);
+    }
+    return true;
+}
+
+// --- TApplication ---------------------------------------------------------------------------
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner)
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    title_ = ChangeFileExt(ExtractFileName(path), L"");
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::Initialize()
+{
+    if (initialized_)
+        return;
+    initialized_ = true;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    RegisterFrameworkClasses();
+}
+
+void TApplication::Run()
+{
+    terminated_ = false;
+    if (TCustomForm* main = MainForm()) {
+        try {
+            main->Show();
+        } catch (...) {
+            HandleException(this);
+        }
+    } else {
+        return;
+    }
+    while (!terminated_)
+        HandleMessage();
+}
+
+bool TApplication::ProcessMessage(MSG& msg)
+{
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    if (msg.message == CM_RELEASE) {
+        // Freed here, outside any of the form's own message handling.
+        delete dynamic_cast<TCustomForm*>(TWinControl::FindControl(msg.hwnd));
+        return true;
+    }
+    bool handled = false;
+    try {
+        OnMessage(msg, handled);
+    } catch (...) {
+        HandleException(this);
+    }
+    if (!handled) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (ProcessMessage(msg)) {
+    }
+}
+
+void TApplication::HandleMessage()
+{
+    MSG msg;
+    if (!ProcessMessage(msg))
+        WaitMessage();
+}
+
+void TApplication::Terminate()
+{
+    if (!terminated_)
+        PostQuitMessage(0);
+    terminated_ = true;
+}
+
+void TApplication::HandleException(TObject* sender)
+{
+    std::exception_ptr current = std::current_exception();
+    String message = current ? ExceptionMessage(current) : String(L"Unknown exception");
+    Exception e(message);
+    try {
+        if (OnException) {
+            OnException(sender, e);
+            return;
+        }
+    } catch (...) {
+        // A failing handler falls back to the standard box.
+    }
+    ShowException(e);
+}
+
+void TApplication::ShowException(const Exception& e)
+{
+    String text = e.Message();
+    if (!text.empty() && text.back() > L'.')
+        text += L'.';
+    HWND owner = MainForm() && MainForm()->HandleAllocated() ? MainForm()->Handle() : nullptr;
+    MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+// --- TScreen --------------------------------------------------------------------------------
+
+TCustomForm* TScreen::ActiveForm() const
+{
+    HWND active = GetActiveWindow();
+    for (TCustomForm* f : forms_)
+        if (f->HandleAllocated() && f->Handle() == active)
+            return f;
+    return nullptr;
+}
+
+TRect TScreen::WorkAreaRect() const
+{
+    RECT r{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
+    return FromRECT(r);
+}
+
+// --- Message boxes --------------------------------------------------------------------------
+
+namespace {
+
+HHOOK gBoxHook = nullptr;
+POINT gBoxPos{-1, -1};
+
+LRESULT CALLBACK PlaceBoxHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        RECT r;
+        GetWindowRect(box, &r);
+        int w = r.right - r.left, h = r.bottom - r.top;
+        int x = gBoxPos.x >= 0 ? gBoxPos.x : (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
+        int y = gBoxPos.y >= 0 ? gBoxPos.y : (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
+        SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        HHOOK hook = gBoxHook;
+        gBoxHook = nullptr;
+        LRESULT r2 = CallNextHookEx(hook, code, wParam, lParam);
+        UnhookWindowsHookEx(hook);
+        return r2;
+    }
+    return CallNextHookEx(gBoxHook, code, wParam, lParam);
+}
+
+} // namespace
+
+void ShowMessagePos(const String& text, int x, int y)
+{
+    gBoxPos = {x, y};
+    gBoxHook = SetWindowsHookExW(WH_CBT, PlaceBoxHook, nullptr, GetCurrentThreadId());
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner, text.c_str(), Application->Title().c_str(), MB_OK | MB_TASKMODAL);
+    if (gBoxHook) {
+        UnhookWindowsHookEx(gBoxHook);
+        gBoxHook = nullptr;
+    }
+}
+
+void ShowMessage(const String& text)
+{
+    ShowMessagePos(text, -1, -1);
+}
+
+} // namespace vt

@@ -1,0 +1,131 @@
+#include "framework/win/timer.h"
+
+#include "framework/base/form_reader.h"
+#include "framework/win/forms.h"
+
+#include <windows.h>
+
+#include <map>
+
+namespace vt {
+
+namespace {
+
+std::map<uintptr_t, TTimer*>& Timers()
+{
+    static std::map<uintptr_t, TTimer*> timers;
+    return timers;
+}
+
+LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER) {
+        auto it = Timers().find(static_cast<uintptr_t>(wParam));
+        if (it != Timers().end()) {
+            // The handler may free the timer: nothing of it is touched afterwards.
+            try {
+                it->second->Timer();
+            } catch (...) {
+                Application->HandleException(nullptr);
+            }
+        }
+        return 0;
+    }
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+// One hidden message-only window receives the ticks of every timer.
+HWND TimerWindow()
+{
+    static HWND wnd = nullptr;
+    if (!wnd) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = TimerWndProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VtTimerWindow";
+        RegisterClassExW(&wc);
+        wnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              wc.hInstance, nullptr);
+        if (!wnd)
+            throw EOutOfResources(L"Not enough timers available");
+    }
+    return wnd;
+}
+
+uintptr_t gNextId = 1;
+
+int NonNegative(int v)
+{
+    if (v < 0)
+        throw EReadError(L"Invalid property value");
+    return v;
+}
+
+} // namespace
+
+TTimer::TTimer(TComponent* owner) : TComponent(owner), id_(gNextId++) {}
+
+TTimer::~TTimer()
+{
+    enabled_ = false;
+    UpdateTimer();
+}
+
+void TTimer::SetEnabled(bool v)
+{
+    if (v == enabled_)
+        return;
+    enabled_ = v;
+    UpdateTimer();
+}
+
+void TTimer::SetInterval(unsigned ms)
+{
+    if (ms == interval_)
+        return;
+    interval_ = ms;
+    UpdateTimer();
+}
+
+void TTimer::SetOnTimer(TNotifyEvent handler)
+{
+    onTimer_ = std::move(handler);
+    UpdateTimer();
+}
+
+void TTimer::UpdateTimer()
+{
+    if (running_) {
+        KillTimer(TimerWindow(), id_);
+        Timers().erase(id_);
+        running_ = false;
+    }
+    if (enabled_ && interval_ > 0 && onTimer_ && !IsLoading() && !IsDestroying()) {
+        if (!SetTimer(TimerWindow(), id_, interval_, nullptr))
+            throw EOutOfResources(L"Not enough timers available");
+        Timers()[id_] = this;
+        running_ = true;
+    }
+}
+
+void TTimer::Loaded()
+{
+    TComponent::Loaded();
+    UpdateTimer();
+}
+
+bool TTimer::SetProperty(const String& name, const TPropValue& v)
+{
+    if (name == L"Enabled")
+        SetEnabled(v.AsBoolean());
+    else if (name == L"Interval")
+        SetInterval(static_cast<unsigned>(NonNegative(v.AsInteger())));
+    else if (name == L"OnTimer")
+        SetOnTimer(v.AsMethod<TNotifyEvent>());
+    else
+        return TComponent::SetProperty(name, v);
+    return true;
+}
+
+} // namespace vt
