@@ -1,6 +1,7 @@
 #include "framework/base/exceptions.h"
 #include "skin/skin_cursors.h"
 #include "skin/skin_data.h"
+#include "skin/skin_inspect.h"
 #include "skin/stored_skin.h"
 #include "skin/zlib_streams.h"
 #include "skin_fixture.h"
@@ -81,10 +82,8 @@ TEST(Package, FolderPackLoadSaveLoadRoundTrip)
     ScratchDir dir("pkg-roundtrip");
     std::wstring def = test::WriteTestSkinFolder(dir);
 
-    TspCompressedStoredSkin packed(nullptr);
-    packed.LoadFromIniFile(def);
-    ASSERT_FALSE(packed.Empty());
-    packed.SaveToCompressFile(dir.File("packed.skn"));
+    std::string report;
+    ASSERT_EQ(SkinpackPack(dir.Path().wstring(), dir.File("packed.skn"), report), 0);
 
     TspSkinData folder(nullptr), first(nullptr), second(nullptr);
     TSkinCursorNames cursors;

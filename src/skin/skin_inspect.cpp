@@ -1,0 +1,399 @@
+#include "skin/skin_inspect.h"
+
+#include "framework/base/exceptions.h"
+#include "framework/base/ini_file.h"
+#include "skin/bmp_codec.h"
+#include "skin/skin_data.h"
+#include "skin/skin_records.h"
+#include "skin/stored_skin.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace vt {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path ToPath(const std::wstring& s)
+{
+#ifdef _WIN32
+    return fs::path(s);
+#else
+    return fs::path(WideToUtf8(s));
+#endif
+}
+
+std::wstring FromPath(const fs::path& p)
+{
+#ifdef _WIN32
+    return p.wstring();
+#else
+    return Utf8ToWide(p.string());
+#endif
+}
+
+std::string U8(std::wstring_view s) { return WideToUtf8(s); }
+
+const wchar_t* const kSlotKeys[5] = {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"};
+const wchar_t* const kRequired[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
+
+std::string Describe(const TPixelImage& p)
+{
+    if (p.Empty())
+        return "empty";
+    return std::to_string(p.Width) + " x " + std::to_string(p.Height) + ", " +
+           std::to_string(static_cast<int>(p.Format)) + "-bit";
+}
+
+TMemIniFile IniFromBytes(const std::vector<uint8_t>& bytes)
+{
+    TStringList lines;
+    lines.LoadFromBytes(bytes.data(), bytes.size());
+    TMemIniFile f;
+    f.SetStrings(lines);
+    return f;
+}
+
+struct Loaded {
+    TSkinSource source;
+    int32_t fileVersion = 0;
+    int64_t compressedSize = 0;
+    int64_t bodySize = 0;
+    TspPackageBody body;
+    TMemIniFile ini;
+};
+
+// Reads a skin without the container: the package body (or the definition and its pictures).
+Loaded ReadRaw(const std::wstring& argument)
+{
+    Loaded l;
+    l.source = ResolveSkinSource(argument);
+    if (l.source.Kind == TSkinSourceKind::skPackage) {
+        std::vector<uint8_t> file = ReadFileBytes(l.source.Path);
+        if (file.size() >= 4)
+            l.fileVersion = file[0] | file[1] << 8 | file[2] << 16 | file[3] << 24;
+        TspCompressedStoredSkin stored(nullptr);
+        stored.LoadFromCompressFile(l.source.Path);
+        if (stored.Empty())
+            throw EReadError(L"Package file version " + IntToStr(l.fileVersion) +
+                             L" is above 3: the loader ignores this package");
+        l.compressedSize = static_cast<int64_t>(stored.CompressedData().size());
+        TMemoryStream body;
+        stored.DeCompressToStream(body);
+        l.bodySize = body.Size();
+        body.SetPosition(0);
+        l.body = ParsePackageBody(body);
+        l.ini = IniFromBytes(l.body.DefinitionBytes);
+    } else {
+        l.body.DefinitionBytes = ReadFileBytes(l.source.Path);
+        l.ini = IniFromBytes(l.body.DefinitionBytes);
+        l.body.Version = 2;
+        const std::wstring folder = ExtractFilePath(l.source.Path);
+        for (int i = 0; i < 5; ++i) {
+            l.body.Slots[i].Present = true;
+            String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+            if (!name.empty() && !IsJpegPictureName(name))
+                LoadBitmapFromFile(folder + name, l.body.Slots[i].Image);
+        }
+    }
+    return l;
+}
+
+void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kind, std::string& out,
+                 std::vector<std::string>* problems)
+{
+    int32_t count = f.ReadInteger(section, L"count", 0);
+    int32_t keys = f.SectionKeyCount(section);
+    if (problems && count > keys)
+        problems->push_back("[" + U8(section) + "] count " + std::to_string(count) + " is larger than its entries");
+    count = std::min(count, keys);
+    std::set<String> names;
+    for (int32_t i = 0; i < count; ++i) {
+        String entry = f.ReadString(section, IntToStr(i), L"");
+        size_t colon = entry.find(L':');
+        std::string line = "  " + std::to_string(i) + " " + U8(entry);
+        if (colon == String::npos) {
+            line += "  (no type: skipped)";
+            if (problems)
+                problems->push_back("[" + U8(section) + "] entry " + std::to_string(i) + " \"" + U8(entry) +
+                                    "\" has no \":type\"");
+        } else {
+            String name = entry.substr(0, colon);
+            const TspRecordType* t = FindRecordType(kind, std::wstring_view(entry).substr(colon + 1));
+            if (!t) {
+                line += "  (unknown type: skipped)";
+                if (problems)
+                    problems->push_back("[" + U8(section) + "] entry " + std::to_string(i) + " \"" + U8(entry) +
+                                        "\" has an unknown type");
+            } else if (!t->Create) {
+                line += "  (no record class yet)";
+            }
+            if (problems && !f.SectionExists(name))
+                problems->push_back("record \"" + U8(name) + "\" has no section of its own; it takes every default");
+            if (!names.insert(name).second)
+                line += "  (name used before: lookups find the first)";
+        }
+        out += line + "\n";
+    }
+}
+
+} // namespace
+
+TspPackageBody ParsePackageBody(TMemoryStream& s)
+{
+    TspPackageBody b;
+    b.Version = s.ReadValue<int32_t>();
+    if (b.Version > 3)
+        throw EReadError(L"Body version " + IntToStr(b.Version) + L" is above 3: the loader ignores this package");
+    const bool present[5] = {true, b.Version == 2 || b.Version == 3, true, b.Version == 1 || b.Version == 2,
+                             b.Version == 1 || b.Version == 2};
+    for (int i = 0; i < 5; ++i) {
+        b.Slots[i].Present = present[i];
+        if (!present[i])
+            continue;
+        if (s.ReadValue<uint8_t>() == 0)
+            ReadBitmapRecord(s, b.Slots[i].Image);
+    }
+    int32_t count = s.ReadValue<int32_t>();
+    if (count < 0)
+        throw EReadError(L"Stream read error: negative active picture count " + IntToStr(count));
+    for (int32_t i = 0; i < count; ++i) {
+        if (s.Size() - s.Position() < 14)
+            throw EReadError(L"Stream read error: the body ends inside active picture " + IntToStr(i));
+        b.ActivePictures.emplace_back();
+        ReadBitmapRecord(s, b.ActivePictures.back());
+    }
+    int64_t rest = s.Size() - s.Position();
+    b.DefinitionBytes.resize(static_cast<size_t>(rest));
+    if (rest > 0)
+        s.ReadBuffer(b.DefinitionBytes.data(), rest);
+    return b;
+}
+
+TSkinSource ResolveSkinSource(const std::wstring& argument)
+{
+    std::error_code ec;
+    fs::path p = ToPath(argument);
+    if (fs::is_directory(p, ec)) {
+        if (fs::is_regular_file(p / "skin.ini", ec))
+            return {TSkinSourceKind::skDefinition, FromPath(p / "skin.ini")};
+        std::vector<fs::path> inis;
+        for (const auto& e : fs::directory_iterator(p, ec))
+            if (e.is_regular_file(ec) && SameText(FromPath(e.path().extension()), L".ini"))
+                inis.push_back(e.path());
+        if (inis.size() != 1)
+            throw EFOpenError(L"Cannot find the definition in folder \"" + argument + L"\": " +
+                              (inis.empty() ? L"it holds no .ini file" : L"it holds several .ini files") +
+                              L"; name the definition file instead");
+        return {TSkinSourceKind::skDefinition, FromPath(inis[0])};
+    }
+    if (!fs::is_regular_file(p, ec))
+        throw EFOpenError(L"Cannot open file \"" + argument + L"\". No such file or folder");
+    if (SameText(ExtractFileExt(argument), L".skn"))
+        return {TSkinSourceKind::skPackage, argument};
+    return {TSkinSourceKind::skDefinition, argument};
+}
+
+void LoadSkinSource(TspSkinData& sd, const TSkinSource& source)
+{
+    sd.BuildMode = true;
+    if (source.Kind == TSkinSourceKind::skPackage) {
+        TspCompressedStoredSkin stored(nullptr);
+        stored.LoadFromCompressFile(source.Path);
+        if (stored.Empty())
+            throw EReadError(L"The package's file version is above 3: the loader ignores it");
+        sd.LoadCompressedStoredSkin(&stored);
+        if (sd.Empty)
+            throw EReadError(L"The package's body version is above 3: the loader ignores it");
+        return;
+    }
+    TMemIniFile f(source.Path);
+    for (const wchar_t* s : kRequired)
+        if (!f.SectionExists(s))
+            throw EReadError(L"The definition has no [" + String(s) + L"] section; the loader ignores it");
+    sd.LoadFromFile(source.Path);
+}
+
+int SkinpackPack(const std::wstring& input, const std::wstring& output, std::string& out)
+{
+    TSkinSource src = ResolveSkinSource(input);
+    if (src.Kind == TSkinSourceKind::skPackage)
+        throw EReadError(L"\"" + input + L"\" is a package already; pack takes a folder or a definition");
+    TMemIniFile f(src.Path);
+    for (const wchar_t* s : kRequired)
+        if (!f.SectionExists(s))
+            throw EReadError(L"The definition has no [" + String(s) + L"] section; nothing packed");
+    TspCompressedStoredSkin stored(nullptr);
+    stored.LoadFromIniFile(src.Path);
+    stored.SaveToCompressFile(output);
+    out += "packed " + U8(src.Path) + " into " + U8(output) + " (" + std::to_string(stored.CompressedData().size()) +
+           " bytes of compressed data)\n";
+    return 0;
+}
+
+int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::string& out)
+{
+    Loaded l = ReadRaw(input);
+    if (l.source.Kind != TSkinSourceKind::skPackage)
+        throw EReadError(L"\"" + input + L"\" is not a package; unpack takes a .skn file");
+    std::error_code ec;
+    fs::create_directories(ToPath(folder), ec);
+    if (ec)
+        throw EFCreateError(L"Cannot create folder \"" + folder + L"\". " + Utf8ToWide(ec.message()));
+    const std::wstring dir = IncludeTrailingPathDelimiter(folder);
+    // Pictures go under their [PICTURES] names; names that would leave the folder are refused.
+    auto safe = [](const String& n) {
+        return !n.empty() && n.find(L"..") == String::npos && n[0] != L'/' && n[0] != L'\\' &&
+               n.find(L':') == String::npos;
+    };
+    std::vector<uint8_t> definition = l.body.DefinitionBytes;
+    for (int i = 0; i < 5; ++i) {
+        const TPixelImage& img = l.body.Slots[i].Image;
+        if (img.Empty())
+            continue;
+        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+        if (name.empty()) {
+            name = String(kSlotKeys[i]) + L".bmp";
+            out += "note: the " + U8(kSlotKeys[i]) + " has no name in the definition; written as " + U8(name) +
+                   " (add it to [PICTURES])\n";
+        }
+        if (!safe(name))
+            throw EFCreateError(L"Picture name \"" + name + L"\" leads outside the folder");
+        SaveBitmapToFile(dir + name, img);
+        out += "wrote " + U8(name) + " (" + Describe(img) + ")\n";
+    }
+    TStringList names;
+    ReadStrings(l.ini, L"PICTURES", L"activepictures", names);
+    for (size_t i = 0; i < l.body.ActivePictures.size(); ++i) {
+        String name = static_cast<int>(i) < names.Count() ? names[static_cast<int>(i)] : String();
+        if (name.empty()) {
+            name = L"active" + IntToStr(static_cast<int64_t>(i)) + L".bmp";
+            out += "note: active picture " + std::to_string(i) + " has no name; written as " + U8(name) + "\n";
+        }
+        if (!safe(name))
+            throw EFCreateError(L"Picture name \"" + name + L"\" leads outside the folder");
+        SaveBitmapToFile(dir + name, l.body.ActivePictures[i]);
+    }
+    out += "wrote " + std::to_string(l.body.ActivePictures.size()) + " active pictures\n";
+    // The definition is written as the package holds it, byte for byte.
+    WriteFileBytes(dir + L"skin.ini", definition.data(), definition.size());
+    out += "wrote skin.ini (" + std::to_string(definition.size()) + " bytes)\n";
+    return 0;
+}
+
+int SkinpackInfo(const std::wstring& input, std::string& out)
+{
+    Loaded l = ReadRaw(input);
+    if (l.source.Kind == TSkinSourceKind::skPackage) {
+        out += "package " + U8(l.source.Path) + "\n";
+        out += "file version " + std::to_string(l.fileVersion) + ", compressed " + std::to_string(l.compressedSize) +
+               " bytes, body " + std::to_string(l.bodySize) + " bytes, body version " + std::to_string(l.body.Version) +
+               "\n";
+    } else {
+        out += "definition " + U8(l.source.Path) + "\n";
+    }
+    out += "skin name: " + U8(l.ini.ReadString(L"VERSION", L"skinname", L"")) + "\n";
+    out += "definition version (ver): " + U8(l.ini.ReadString(L"VERSION", L"ver", L"")) + ", " +
+           std::to_string(l.body.DefinitionBytes.size()) + " bytes\n";
+    for (int i = 0; i < 5; ++i) {
+        if (!l.body.Slots[i].Present)
+            continue;
+        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+        out += U8(kSlotKeys[i]) + ": " + Describe(l.body.Slots[i].Image) +
+               (name.empty() ? "" : " (" + U8(name) + ")") + "\n";
+    }
+    TStringList names;
+    ReadStrings(l.ini, L"PICTURES", L"activepictures", names);
+    if (l.source.Kind == TSkinSourceKind::skDefinition) {
+        const std::wstring folder = ExtractFilePath(l.source.Path);
+        for (const String& n : names) {
+            l.body.ActivePictures.emplace_back();
+            if (!IsJpegPictureName(n))
+                LoadBitmapFromFile(folder + n, l.body.ActivePictures.back());
+        }
+    }
+    out += "active pictures: " + std::to_string(l.body.ActivePictures.size()) + "\n";
+    for (size_t i = 0; i < l.body.ActivePictures.size(); ++i)
+        out += "  " + std::to_string(i) + " " + Describe(l.body.ActivePictures[i]) +
+               (static_cast<int>(i) < names.Count() ? " (" + U8(names[static_cast<int>(i)]) + ")" : "") + "\n";
+    out += "areas: " + std::to_string(l.ini.ReadInteger(L"SKINAREAS", L"count", 0)) + "\n";
+    out += "form objects: " + std::to_string(l.ini.ReadInteger(L"SKINOBJECTS", L"count", 0)) + "\n";
+    ListRecords(l.ini, L"SKINOBJECTS", TspRecordList::rlObjects, out, nullptr);
+    out += "controls: " + std::to_string(l.ini.ReadInteger(L"SKINCONTROLS", L"count", 0)) + "\n";
+    ListRecords(l.ini, L"SKINCONTROLS", TspRecordList::rlControls, out, nullptr);
+    return 0;
+}
+
+int SkinpackCheck(const std::wstring& input, std::string& out)
+{
+    std::vector<std::string> problems;
+    TSkinSource src;
+    try {
+        src = ResolveSkinSource(input);
+    } catch (const Exception& e) {
+        out += "problem: " + std::string(e.what()) + "\n";
+        return 1;
+    }
+    // The container's own load: every error it raises is a problem.
+    TspSkinData sd(nullptr);
+    try {
+        LoadSkinSource(sd, src);
+    } catch (const Exception& e) {
+        problems.push_back(std::string("load failed: ") + e.what());
+    }
+    // The definition and pictures read on their own, for the checks the loader does not make.
+    try {
+        Loaded l = ReadRaw(input);
+        for (const wchar_t* s : kRequired)
+            if (!l.ini.SectionExists(s))
+                problems.push_back("missing section [" + U8(s) + "]");
+        std::string ignore;
+        ListRecords(l.ini, L"SKINOBJECTS", TspRecordList::rlObjects, ignore, &problems);
+        ListRecords(l.ini, L"SKINCONTROLS", TspRecordList::rlControls, ignore, &problems);
+        if (!sd.Empty) {
+            const int pictures = static_cast<int>(sd.FActivePictures.size());
+            for (const wchar_t* key : {L"bgpictureindex", L"mdibgpictureindex"}) {
+                int32_t v = l.ini.ReadInteger(L"FORMINFO", key, -1);
+                if (v < -1 || v >= pictures)
+                    problems.push_back("[FORMINFO] " + U8(key) + "=" + std::to_string(v) + " names no active picture (there are " +
+                                       std::to_string(pictures) + ")");
+            }
+            if (!sd.FPicture.Empty() && !sd.FMask.Empty() &&
+                (sd.FPicture.Width != sd.FMask.Width || sd.FPicture.Height != sd.FMask.Height))
+                problems.push_back("the mask is " + Describe(sd.FMask) + " but the main picture is " + Describe(sd.FPicture));
+            if (!sd.FPicture.Empty() && !sd.ClRect.IsEmpty() &&
+                (sd.ClRect.Left < 0 || sd.ClRect.Top < 0 || sd.ClRect.Right > sd.FPicture.Width ||
+                 sd.ClRect.Bottom > sd.FPicture.Height))
+                problems.push_back("[FORMINFO] clientrect lies outside the main picture (" + Describe(sd.FPicture) + ")");
+            if (sd.FActivePicturesNames.Count() != pictures)
+                problems.push_back("[PICTURES] names " + std::to_string(sd.FActivePicturesNames.Count()) +
+                                   " active pictures but the skin has " + std::to_string(pictures));
+        }
+    } catch (const Exception& e) {
+        if (problems.empty())
+            problems.push_back(e.what());
+    }
+    for (const auto& p : problems)
+        out += "problem: " + p + "\n";
+    out += problems.empty() ? "sound\n" : std::to_string(problems.size()) + " problem(s)\n";
+    return problems.empty() ? 0 : 1;
+}
+
+int SkinpackDump(const std::wstring& input, std::string& out)
+{
+    TspSkinData sd(nullptr);
+    LoadSkinSource(sd, ResolveSkinSource(input));
+    TMemIniFile f;
+    sd.SaveToCustomIniFile(f);
+    TStringList lines;
+    f.GetStrings(lines);
+    for (const String& l : lines)
+        out += U8(l) + "\n";
+    return 0;
+}
+
+} // namespace vt

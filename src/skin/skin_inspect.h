@@ -1,0 +1,58 @@
+// What the skinpack tool does, kept here so it can be tested: reading a package body into its
+// parts, finding the definition of a skin given as a package, folder or definition file, and the
+// pack, unpack, info, check and dump operations.
+#pragma once
+
+#include <cstddef>  // before pixel_image.h, which uses size_t
+
+#include "framework/base/pixel_image.h"
+#include "framework/base/streams.h"
+#include "framework/base/string_list.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+class TspSkinData;
+
+// A package body split into its items, without interpreting the definition.
+struct TspPackageBody {
+    int32_t Version = 0;
+    // Main, inactive, mask, roll-up, roll-up mask; Present is false for slots the version lacks.
+    struct Slot {
+        bool Present = false;
+        TPixelImage Image;
+    };
+    Slot Slots[5];
+    std::vector<TPixelImage> ActivePictures;
+    std::vector<uint8_t> DefinitionBytes;
+};
+
+// Parses an inflated body; raises the loader's errors (EReadError, EInvalidGraphic) and
+// EReadError for a body version above 3.
+TspPackageBody ParsePackageBody(TMemoryStream& body);
+
+enum class TSkinSourceKind { skPackage, skDefinition };
+struct TSkinSource {
+    TSkinSourceKind Kind = TSkinSourceKind::skDefinition;
+    std::wstring Path;  // the package file or the definition file
+};
+
+// A folder names its definition: "skin.ini" when present, else its only ".ini" file. Raises
+// EFOpenError with a clear message when the argument names nothing usable.
+TSkinSource ResolveSkinSource(const std::wstring& argument);
+
+// Loads the skin into sd (in build mode: no cursors, no broadcasts). A folder definition that
+// lacks a required section raises EReadError naming it, where the container would stay silent.
+void LoadSkinSource(TspSkinData& sd, const TSkinSource& source);
+
+// The tool's commands. Each writes its report to out (UTF-8 lines) and returns the exit status.
+int SkinpackPack(const std::wstring& input, const std::wstring& output, std::string& out);
+int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::string& out);
+int SkinpackInfo(const std::wstring& input, std::string& out);
+int SkinpackCheck(const std::wstring& input, std::string& out);
+int SkinpackDump(const std::wstring& input, std::string& out);
+
+} // namespace vt

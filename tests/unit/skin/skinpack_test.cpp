@@ -1,0 +1,108 @@
+#include "framework/base/exceptions.h"
+#include "skin/skin_inspect.h"
+#include "skin_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace vt {
+namespace {
+
+using test::ScratchDir;
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// Tests unpack: the definition comes out byte for byte and the pictures under their names, so
+// packing the folder again gives the same package body.
+TEST(Skinpack, UnpackThenPackKeepsTheBody)
+{
+    ScratchDir src("skp-src"), out("skp-out");
+    test::WriteTestSkinFolder(src);
+    std::string report;
+    ASSERT_EQ(SkinpackPack(src.File("skin.ini"), src.File("a.skn"), report), 0);
+    ASSERT_EQ(SkinpackUnpack(src.File("a.skn"), out.Path().wstring(), report), 0);
+    EXPECT_EQ(ReadFileBytes(out.File("skin.ini")), ReadFileBytes(src.File("skin.ini")));
+    ASSERT_EQ(SkinpackPack(out.Path().wstring(), out.File("b.skn"), report), 0);
+    EXPECT_EQ(ReadFileBytes(out.File("b.skn")), ReadFileBytes(src.File("a.skn")));
+}
+
+// Tests info and dump on each kind of argument: package, folder, definition file.
+TEST(Skinpack, InfoAndDumpDescribeTheSkin)
+{
+    test::RegisterTestRecords();
+    ScratchDir dir("skp-info");
+    test::WriteTestSkinFolder(dir);
+    std::string packReport;
+    ASSERT_EQ(SkinpackPack(dir.File("skin.ini"), dir.File("t.skn"), packReport), 0);
+    for (const std::wstring& arg : {dir.File("t.skn"), dir.Path().wstring(), dir.File("skin.ini")}) {
+        std::string info, dump;
+        ASSERT_EQ(SkinpackInfo(arg, info), 0);
+        EXPECT_TRUE(Has(info, "picture: 40 x 30, 24-bit (main.bmp)")) << info;
+        EXPECT_TRUE(Has(info, "mask: 40 x 30, 1-bit (mask.bmp)")) << info;
+        EXPECT_TRUE(Has(info, "active pictures: 2")) << info;
+        EXPECT_TRUE(Has(info, "1 odd:nosuchtype  (unknown type: skipped)")) << info;
+        EXPECT_TRUE(Has(info, "2 button:checkradio  (name used before")) << info;
+        ASSERT_EQ(SkinpackDump(arg, dump), 0);
+        EXPECT_TRUE(Has(dump, "[FORMINFO]\nlefttoppoint=10,29\n")) << dump;
+        EXPECT_TRUE(Has(dump, "1=bar:mainmenubaritem")) << dump;
+    }
+    std::string info;
+    ASSERT_EQ(SkinpackInfo(dir.File("t.skn"), info), 0);
+    EXPECT_TRUE(Has(info, "file version 2")) << info;
+    EXPECT_TRUE(Has(info, "body version 2")) << info;
+}
+
+// Tests check: problems are listed with exit status 1; errors of the loader become problems.
+TEST(Skinpack, CheckReportsProblems)
+{
+    test::RegisterTestRecords();
+    ScratchDir dir("skp-check");
+    std::wstring def = test::TestDefinition();
+    def.replace(def.find(L"bgpictureindex=1"), 16, L"bgpictureindex=9");
+    test::WriteTestSkinFolder(dir, def);
+    std::string out;
+    EXPECT_EQ(SkinpackCheck(dir.Path().wstring(), out), 1);
+    EXPECT_TRUE(Has(out, "bgpictureindex=9 names no active picture")) << out;
+    EXPECT_TRUE(Has(out, "\"odd:nosuchtype\" has an unknown type")) << out;
+    EXPECT_TRUE(Has(out, "clientrect lies outside the main picture")) << out;
+
+    std::vector<uint8_t> junk = {2, 0, 0, 0, 50, 0, 0, 0, 1, 2, 3};
+    WriteFileBytes(dir.File("junk.skn"), junk.data(), junk.size());
+    out.clear();
+    EXPECT_EQ(SkinpackCheck(dir.File("junk.skn"), out), 1);
+    EXPECT_TRUE(Has(out, "load failed: Stream read error")) << out;
+    out.clear();
+    EXPECT_EQ(SkinpackCheck(dir.File("missing.skn"), out), 1);
+    EXPECT_TRUE(Has(out, "Cannot open file")) << out;
+
+    ScratchDir sound("skp-sound");
+    std::wstring clean = test::TestDefinition();
+    clean.replace(clean.find(L"1=odd:nosuchtype\r\n"), 18, L"");
+    clean.replace(clean.find(L"count=3\r\n0=item"), 7, L"count=2");
+    clean.replace(clean.find(L"2=bar:"), 2, L"1=");
+    clean.replace(clean.find(L"2,29,194,144"), 12, L"2,3,38,28");
+    clean += L"[checkbox]\r\nskinrect=1,1,1,1\r\n";
+    test::WriteTestSkinFolder(sound, clean);
+    out.clear();
+    EXPECT_EQ(SkinpackCheck(sound.Path().wstring(), out), 0) << out;
+    EXPECT_TRUE(Has(out, "sound")) << out;
+}
+
+// Tests the argument rules: a folder with several definitions, a package given to pack.
+TEST(Skinpack, RejectsUnclearArguments)
+{
+    ScratchDir dir("skp-args");
+    test::WriteTestSkinFolder(dir);
+    std::string out;
+    EXPECT_THROW(SkinpackUnpack(dir.File("skin.ini"), dir.File("x"), out), EReadError);
+    std::filesystem::rename(dir.Path() / "skin.ini", dir.Path() / "a.ini");
+    std::filesystem::copy_file(dir.Path() / "a.ini", dir.Path() / "b.ini");
+    try {
+        SkinpackInfo(dir.Path().wstring(), out);
+        ADD_FAILURE() << "accepted a folder with two definitions";
+    } catch (const EFOpenError& e) {
+        EXPECT_TRUE(Has(e.what(), "several .ini files")) << e.what();
+    }
+}
+
+} // namespace
+} // namespace vt

@@ -1,0 +1,71 @@
+// skinpack: packs, unpacks, inspects, checks and prints skins. A <skin> is a .skn package, a
+// skin folder or a definition file.
+#include "framework/base/exceptions.h"
+#include "framework/base/strings.h"
+#include "skin/skin_inspect.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kUsage[] =
+    "usage: skinpack <command> <arguments>\n"
+    "  pack <folder-or-definition> <out.skn>   build a package from a skin folder\n"
+    "  unpack <in.skn> <folder>                write the package's definition and pictures\n"
+    "  info <skin>                             versions, picture sizes, counts, records\n"
+    "  check <skin>                            load the skin and report every problem (exit 1)\n"
+    "  dump <skin>                             print the definition as the container saves it\n";
+
+int Run(const std::vector<std::wstring>& args)
+{
+    auto usage = [] {
+        std::fputs(kUsage, stderr);
+        return 2;
+    };
+    if (args.empty())
+        return usage();
+    const std::wstring& cmd = args[0];
+    std::string out;
+    int status = 0;
+    try {
+        if (cmd == L"pack" && args.size() == 3)
+            status = vt::SkinpackPack(args[1], args[2], out);
+        else if (cmd == L"unpack" && args.size() == 3)
+            status = vt::SkinpackUnpack(args[1], args[2], out);
+        else if (cmd == L"info" && args.size() == 2)
+            status = vt::SkinpackInfo(args[1], out);
+        else if (cmd == L"check" && args.size() == 2)
+            status = vt::SkinpackCheck(args[1], out);
+        else if (cmd == L"dump" && args.size() == 2)
+            status = vt::SkinpackDump(args[1], out);
+        else
+            return usage();
+    } catch (const std::exception& e) {
+        std::fwrite(out.data(), 1, out.size(), stdout);
+        std::fprintf(stderr, "skinpack: %s\n", e.what());
+        return 1;
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return status;
+}
+
+} // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    return Run(args);
+}
+#else
+int main(int argc, char** argv)
+{
+    std::vector<std::wstring> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(vt::Utf8ToWide(argv[i]));
+    return Run(args);
+}
+#endif
