@@ -1,0 +1,364 @@
+#include "framework/win/comctrls.h"
+#include "framework/win/forms.h"
+#include "framework/win/timer.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vt {
+namespace {
+
+class Fixture : public ::testing::Test {
+protected:
+    void SetUp() override { Application->Initialize(); }
+    void TearDown() override
+    {
+        Application->OnException = nullptr;
+        Application->SetMainForm(nullptr);
+    }
+    // Pumps messages until done() or the time is up.
+    template <class F> bool PumpUntil(F done, int ms = 3000)
+    {
+        DWORD start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > static_cast<DWORD>(ms))
+                return false;
+            Application->ProcessMessages();
+            Sleep(5);
+        }
+        return true;
+    }
+};
+
+using Ownership = Fixture;
+
+// Tests that freeing a form frees its controls and their windows, and that references to
+// them clear themselves; freeing one control removes it from its parent and clears references.
+TEST_F(Ownership, FormFreesControlsAndReferencesClear)
+{
+    auto* form = new TForm(Application);
+    auto* panel = new TCustomControl(form);
+    panel->SetParent(form);
+    auto* inner = new TCustomControl(form);
+    inner->SetParent(panel);
+    auto* single = new TCustomControl(form);
+    single->SetParent(form);
+    form->Show();
+    HWND panelWnd = panel->Handle(), innerWnd = inner->Handle(), singleWnd = single->Handle();
+    ASSERT_TRUE(IsWindow(innerWnd));
+    EXPECT_EQ(GetParent(innerWnd), panelWnd);
+    TComponentRef<TControl> refInner(inner), refSingle(single);
+    TComponentRef<TCustomForm> refForm(form);
+
+    delete single;
+    EXPECT_FALSE(refSingle);
+    EXPECT_FALSE(IsWindow(singleWnd));
+    EXPECT_EQ(form->ControlCount(), 1);
+
+    delete form;
+    EXPECT_FALSE(refForm);
+    EXPECT_FALSE(refInner);
+    EXPECT_FALSE(IsWindow(panelWnd));
+    EXPECT_FALSE(IsWindow(innerWnd));
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+using WindowProcHook = Fixture;
+
+// Tests that a WindowProc hook installed before the window exists sees the window's messages,
+// and still does after the window is recreated.
+TEST_F(WindowProcHook, WorksBeforeHandleAndSurvivesRecreate)
+{
+    TForm form(nullptr);
+    auto* control = new TCustomControl(&form);
+    control->SetParent(&form);
+    std::vector<UINT> seen;
+    TWndMethod original = control->WindowProc;
+    control->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_APP + 7) {
+            seen.push_back(m.Msg);
+            m.Result = 42;
+            return;
+        }
+        original(m);
+    };
+    EXPECT_FALSE(control->HandleAllocated());
+    EXPECT_EQ(control->Perform(WM_APP + 7), 42);
+    HWND first = control->Handle();
+    EXPECT_EQ(SendMessageW(first, WM_APP + 7, 0, 0), 42);
+    control->RecreateWnd();
+    HWND second = control->Handle();
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(SendMessageW(second, WM_APP + 7, 0, 0), 42);
+    EXPECT_EQ(seen.size(), 3u);
+    EXPECT_EQ(TWinControl::FindControl(second), control);
+}
+
+using Align = Fixture;
+
+// Tests the layout order top, bottom, left, right, client; hidden controls take no room and
+// the layout follows a resize.
+TEST_F(Align, LaysOutInTheFixedOrder)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(400);
+    form.SetClientHeight(300);
+    auto make = [&](TAlign a, int w, int h) {
+        auto* c = new TCustomControl(&form);
+        c->SetBounds(0, 0, w, h);
+        c->SetAlign(a);
+        c->SetParent(&form);
+        return c;
+    };
+    // Created in an order different from the layout order on purpose.
+    auto* client = make(alClient, 10, 10);
+    auto* right = make(alRight, 60, 10);
+    auto* left = make(alLeft, 50, 10);
+    auto* bottom = make(alBottom, 10, 20);
+    auto* top1 = make(alTop, 10, 30);
+    auto* top2 = make(alTop, 10, 10);
+    auto* hidden = make(alTop, 10, 25);
+    hidden->SetVisible(false);
+    form.HandleNeeded();
+    EXPECT_EQ(top1->BoundsRect(), Rect(0, 0, 400, 30));
+    EXPECT_EQ(top2->BoundsRect(), Rect(0, 30, 400, 40));
+    EXPECT_EQ(bottom->BoundsRect(), Rect(0, 280, 400, 300));
+    EXPECT_EQ(left->BoundsRect(), Rect(0, 40, 50, 280));
+    EXPECT_EQ(right->BoundsRect(), Rect(340, 40, 400, 280));
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 40, 340, 280));
+    RECT r;
+    GetWindowRect(client->Handle(), &r);
+    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(FromRECT(r), Rect(50, 40, 340, 280));
+
+    hidden->SetVisible(true);
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 65, 340, 280));
+    form.SetClientWidth(500);
+    EXPECT_EQ(client->BoundsRect(), Rect(50, 65, 440, 280));
+}
+
+using Timers = Fixture;
+
+// Tests that a timer handler may free its own timer, and that an exception from a timer handler
+// reaches HandleException while the other timers keep running.
+TEST_F(Timers, HandlerMayFreeItsTimerAndExceptionsAreHandled)
+{
+    TComponent owner(nullptr);
+    std::vector<std::wstring> errors;
+    Application->OnException = [&](TObject*, const Exception& e) { errors.push_back(e.Message()); };
+
+    auto* selfFreeing = new TTimer(&owner);
+    TComponentRef<TTimer> selfRef(selfFreeing);
+    int selfTicks = 0;
+    selfFreeing->SetInterval(10);
+    selfFreeing->SetOnTimer([&](TObject* sender) {
+        ++selfTicks;
+        delete static_cast<TTimer*>(sender);
+    });
+
+    auto* thrower = new TTimer(&owner);
+    int throws = 0;
+    thrower->SetInterval(10);
+    thrower->SetOnTimer([&](TObject*) {
+        if (++throws == 2)
+            thrower->SetEnabled(false);
+        throw EConvertError(L"tick failed");
+    });
+
+    auto* steady = new TTimer(&owner);
+    int steadyTicks = 0;
+    steady->SetInterval(10);
+    steady->SetOnTimer([&](TObject*) { ++steadyTicks; });
+
+    EXPECT_TRUE(PumpUntil([&] { return steadyTicks >= 6; }));
+    EXPECT_EQ(selfTicks, 1);
+    EXPECT_FALSE(selfRef);
+    EXPECT_EQ(throws, 2);
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], L"tick failed");
+    EXPECT_EQ(owner.ComponentCount(), 2);
+}
+
+// A control whose handler of one message throws.
+class TFaultyControl : public TCustomControl {
+    VT_CLASS_NAME(TFaultyControl)
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_APP + 1)
+            throw std::runtime_error("handler broke");
+        TCustomControl::WndProc(m);
+    }
+};
+
+using Exceptions = Fixture;
+
+// Tests that an exception in a message handler never unwinds through the system: it goes to
+// HandleException and the next message is handled normally.
+TEST_F(Exceptions, MessageHandlerExceptionGoesToHandleException)
+{
+    TForm form(nullptr);
+    auto* faulty = new TFaultyControl(&form);
+    faulty->SetParent(&form);
+    std::vector<std::wstring> errors;
+    TObject* sender = nullptr;
+    Application->OnException = [&](TObject* s, const Exception& e) {
+        sender = s;
+        errors.push_back(e.Message());
+    };
+    SendMessageW(faulty->Handle(), WM_APP + 1, 0, 0);
+    PostMessageW(faulty->Handle(), WM_APP + 1, 0, 0);
+    Application->ProcessMessages();
+    ASSERT_EQ(errors, (std::vector<std::wstring>{L"handler broke", L"handler broke"}));
+    EXPECT_EQ(sender, faulty);
+    EXPECT_EQ(SendMessageW(faulty->Handle(), WM_GETTEXTLENGTH, 0, 0), 0);
+}
+
+// Reads the text of the next message box and closes it, so a test does not block. The box is
+// read shortly after it activates, once its dialog has set its texts.
+struct BoxWatcher {
+    static inline std::wstring text, title;
+    static inline bool icon = false;
+    static inline HHOOK hook = nullptr;
+    static inline HWND box = nullptr;
+    static void CALLBACK Read(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        KillTimer(nullptr, id);
+        wchar_t buf[512] = {};
+        GetDlgItemTextW(box, 0xFFFF, buf, 512);
+        text = buf;
+        GetWindowTextW(box, buf, 512);
+        title = buf;
+        icon = false;
+        for (int iconId : {0x14, 0x440})  // the icon control: Windows' id, Wine's id
+            if (HWND c = GetDlgItem(box, iconId))
+                icon = icon || (IsWindowVisible(c) && SendMessageW(c, STM_GETICON, 0, 0) != 0);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    static LRESULT CALLBACK Proc(int code, WPARAM wp, LPARAM lp)
+    {
+        if (code == HCBT_ACTIVATE) {
+            box = reinterpret_cast<HWND>(wp);
+            SetTimer(nullptr, 0, 30, Read);
+        }
+        return CallNextHookEx(hook, code, wp, lp);
+    }
+    BoxWatcher()
+    {
+        text.clear();
+        title.clear();
+        hook = SetWindowsHookExW(WH_CBT, Proc, nullptr, GetCurrentThreadId());
+    }
+    ~BoxWatcher() { UnhookWindowsHookEx(hook); }
+};
+
+// Tests that without OnException the standard error box shows the message with a closing
+// period under the application's title, and that the program goes on after it.
+TEST_F(Exceptions, DefaultShowsTheStandardErrorBox)
+{
+    BoxWatcher watcher;
+    try {
+        throw EConvertError(L"'abc' is not a valid integer value");
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+    EXPECT_EQ(BoxWatcher::text, L"'abc' is not a valid integer value.");
+    EXPECT_EQ(BoxWatcher::title, Application->Title());
+    EXPECT_TRUE(BoxWatcher::icon);
+    ShowMessagePos(L"Hello", -1, -1);
+    EXPECT_EQ(BoxWatcher::text, L"Hello");
+    EXPECT_FALSE(BoxWatcher::icon);
+}
+
+using App = Fixture;
+
+// Tests that Run shows the main form, survives a failing handler, and returns when the main form
+// is closed.
+TEST_F(App, RunEndsWhenTheMainFormClosesAndSurvivesErrors)
+{
+    auto* form = new TForm(Application);
+    Application->SetMainForm(form);
+    std::vector<std::wstring> errors;
+    Application->OnException = [&](TObject*, const Exception& e) { errors.push_back(e.Message()); };
+    TTimer failing(nullptr), closer(nullptr);
+    failing.SetInterval(20);
+    failing.SetOnTimer([&](TObject*) {
+        failing.SetEnabled(false);
+        throw Exception(L"first failure");
+    });
+    bool wasVisible = false;
+    closer.SetInterval(150);
+    closer.SetOnTimer([&](TObject*) {
+        closer.SetEnabled(false);
+        wasVisible = IsWindowVisible(form->Handle()) != FALSE;
+        PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
+    });
+    Application->Run();
+    EXPECT_TRUE(wasVisible);
+    EXPECT_EQ(errors, std::vector<std::wstring>{L"first failure"});
+    EXPECT_TRUE(Application->Terminated());
+    delete form;
+}
+
+using PageControl = Fixture;
+
+// Tests that setting the active page by code shows it and raises no OnChange, while a click on
+// a tab (the user's change) raises it once.
+TEST_F(PageControl, CodeChangesAreSilentUserChangesAreNot)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(400);
+    form.SetClientHeight(300);
+    auto* pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    pc->SetAlign(alClient);
+    TTabSheet* pages[3];
+    for (int i = 0; i < 3; ++i) {
+        pages[i] = new TTabSheet(&form);
+        pages[i]->SetText(L"Page " + std::to_wstring(i + 1));
+        pages[i]->SetPageControl(pc);
+    }
+    int changes = 0;
+    pc->OnChange = [&](TObject*) { ++changes; };
+    pc->SetActivePageIndex(0);
+    form.Show();
+    EXPECT_EQ(TabCtrl_GetItemCount(pc->Handle()), 3);
+
+    pc->SetActivePageIndex(2);
+    EXPECT_EQ(pc->ActivePage(), pages[2]);
+    EXPECT_TRUE(IsWindowVisible(pages[2]->Handle()));
+    EXPECT_FALSE(IsWindowVisible(pages[0]->Handle()));
+    EXPECT_EQ(TabCtrl_GetCurSel(pc->Handle()), 2);
+    EXPECT_EQ(changes, 0);
+
+    RECT tab;
+    TabCtrl_GetItemRect(pc->Handle(), 1, &tab);
+    LPARAM at = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+    SendMessageW(pc->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(pc->Handle(), WM_LBUTTONUP, 0, at);
+    Application->ProcessMessages();
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(pc->ActivePageIndex(), 1);
+    EXPECT_TRUE(IsWindowVisible(pages[1]->Handle()));
+
+    // Without tabs and border the active page covers the whole control.
+    pc->HideBorderAndTabs();
+    EXPECT_EQ(TabCtrl_GetItemCount(pc->Handle()), 0);
+    RECT client;
+    GetClientRect(pc->Handle(), &client);
+    EXPECT_EQ(pages[1]->BoundsRect(), FromRECT(client));
+    EXPECT_EQ(pages[0]->BoundsRect(), FromRECT(client));
+    pc->SetActivePageIndex(7);  // out of range: no page
+    EXPECT_EQ(pc->ActivePageIndex(), -1);
+    delete pages[1];
+    EXPECT_EQ(pc->PageCount(), 2);
+}
+
+} // namespace
+} // namespace vt
