@@ -1,0 +1,691 @@
+#include "skin/control_records.h"
+
+namespace vt {
+
+// --- key lists -------------------------------------------------------------------------------
+
+template <class V> void TspDataSkinControl::Keys(V& v)
+{
+    v.Int(L"pictureindex", PictureIndex, -1);
+    v.Int(L"maskpictureindex", MaskPictureIndex, -1);
+    v.Int(L"cursorindex", CursorIndex, -1);
+    v.Rect(L"skinrect", SkinRect);
+}
+
+template <class V> void TspDataSkinCustomControl::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Point(L"lefttoppoint", LTPoint);
+    v.Point(L"righttoppoint", RTPoint);
+    v.Point(L"leftbottompoint", LBPoint);
+    v.Point(L"rightbottompoint", RBPoint);
+    v.Rect(L"clientrect", ClRect);
+    v.Bool(L"leftstretch", LeftStretch);
+    v.Bool(L"topstretch", TopStretch);
+    v.Bool(L"rightstretch", RightStretch);
+    v.Bool(L"bottomstretch", BottomStretch);
+    v.Bool(L"stretcheffect", StretchEffect);
+    v.Stretch(L"stretchtype", StretchType);
+}
+
+template <class V> void TspDataSkinButtonControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Color(L"disabledfontcolor", DisabledFontColor);
+    v.Color(L"downfontcolor", DownFontColor);
+    v.Bool(L"morphing", Morphing);
+    v.Morph(L"morphkind", MorphKind);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Rect(L"downskinrect", DownSkinRect);
+    v.Rect(L"focusedskinrect", FocusedSkinRect);
+    v.Rect(L"disabledskinrect", DisabledSkinRect);
+    v.Rect(L"animateskinrect", AnimateSkinRect);
+    v.Int(L"framecount", FrameCount);
+    v.Int(L"animateinterval", AnimateInterval, 25);
+    v.Bool(L"showfocus", ShowFocus);
+    v.Rect(L"menumarkerflatrect", MenuMarkerFlatRect);
+    v.Rect(L"menumarkerrect", MenuMarkerRect);
+    v.Rect(L"menumarkeractiverect", MenuMarkerActiveRect);
+    v.Rect(L"menumarkerdownrect", MenuMarkerDownRect);
+    v.Color(L"menumarkertransparentcolor", MenuMarkerTransparentColor);
+    v.Int(L"glowlayerpictureindex", GlowLayerPictureIndex, -1);
+    v.Int(L"glowlayermaskpictureindex", GlowLayerMaskPictureIndex, -1);
+    v.Int(L"glowlayeroffsetleft", GlowLayerOffsetLeft);
+    v.Int(L"glowlayeroffsettop", GlowLayerOffsetTop);
+    v.Int(L"glowlayeroffsetright", GlowLayerOffsetRight);
+    v.Int(L"glowlayeroffsetbottom", GlowLayerOffsetBottom);
+    v.Int(L"glowlayershowoffsetx", GlowLayerShowOffsetX);
+    v.Int(L"glowlayershowoffsety", GlowLayerShowOffsetY);
+    v.Int(L"glowlayeralphablendvalue", GlowLayerAlphaBlendValue, 255);
+}
+
+template <class V> void TspDataSkinMenuButtonControl::Keys(V& v)
+{
+    TspDataSkinButtonControl::Keys(v);
+    v.Rect(L"trackbuttonrect", TrackButtonRect);
+}
+
+template <class V> void TspDataSkinCheckRadioControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Color(L"unenabledfontcolor", UnEnabledFontColor);
+    v.Color(L"framefontcolor", FrameFontColor);
+    v.Bool(L"morphing", Morphing);
+    v.Morph(L"morphkind", MorphKind);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Rect(L"checkimagearea", CheckImageArea);
+    v.Rect(L"textarea", TextArea);
+    v.Rect(L"checkimagerect", CheckImageRect);
+    v.Rect(L"uncheckimagerect", UnCheckImageRect);
+    v.Rect(L"activecheckimagerect", ActiveCheckImageRect);
+    v.Rect(L"activeuncheckimagerect", ActiveUnCheckImageRect);
+    v.Rect(L"unenabledcheckimagerect", UnEnabledCheckImageRect);
+    v.Rect(L"unenableduncheckimagerect", UnEnabledUnCheckImageRect);
+    v.Rect(L"grayedcheckimagerect", GrayedCheckImageRect);
+    v.Rect(L"activegrayedcheckimagerect", ActiveGrayedCheckImageRect);
+}
+
+template <class V> void TspDataSkinLabelControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+}
+
+template <class V> void TspDataSkinStdLabelControl::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor, 16711680);
+}
+
+template <class V> void TspDataSkinBitLabelControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"skintextrect", SkinTextRect);
+    v.Int(L"symbolwidth", SymbolWidth);
+    v.Int(L"symbolheight", SymbolHeight);
+    v.Lines(L"symbols", Symbols);
+}
+
+template <class V> void TspDataSkinTabControl::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Rect(L"tabrect", TabRect);
+    v.Rect(L"activetabrect", ActiveTabRect);
+    v.Rect(L"focustabrect", FocusTabRect);
+    v.Rect(L"mouseintabrect", MouseInTabRect);
+    v.Rect(L"clientrect", ClRect);
+    v.Int(L"bgpictureindex", BGPictureIndex, -1);
+    v.Point(L"lefttoppoint", LTPoint);
+    v.Point(L"righttoppoint", RTPoint);
+    v.Point(L"leftbottompoint", LBPoint);
+    v.Point(L"rightbottompoint", RBPoint);
+    v.Int(L"tableftoffset", TabLeftOffset);
+    v.Int(L"tabrightoffset", TabRightOffset);
+    v.Rect(L"tabsbgrect", TabsBGRect);
+    v.Bool(L"tabstretcheffect", TabStretchEffect);
+    v.Bool(L"leftstretch", LeftStretch);
+    v.Bool(L"topstretch", TopStretch);
+    v.Bool(L"rightstretch", RightStretch);
+    v.Bool(L"bottomstretch", BottomStretch);
+    v.Bool(L"stretcheffect", StretchEffect);
+    v.Stretch(L"stretchtype", StretchType);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Color(L"focusfontcolor", FocusFontColor);
+    v.Color(L"mouseinfontcolor", MouseInFontColor);
+    v.Str(L"updown", UpDown);
+    v.Bool(L"showfocus", ShowFocus);
+    v.Int(L"focusoffsetx", FocusOffsetX);
+    v.Int(L"focusoffsety", FocusOffsetY);
+    v.Rect(L"closebuttonrect", CloseButtonRect);
+    v.Rect(L"closebuttonactiverect", CloseButtonActiveRect);
+    v.Rect(L"closebuttondownrect", CloseButtonDownRect);
+    v.Bool(L"buttontransparent", ButtonTransparent);
+    v.Color(L"buttontransparentcolor", ButtonTransparentColor);
+    v.Rect(L"tableftbottomactiverect", TabLeftBottomActiveRect);
+    v.Rect(L"tableftbottomfocusrect", TabLeftBottomFocusRect);
+}
+
+template <class V> void TspDataSkinEditControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"disabledfontcolor", DisabledFontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Rect(L"buttonrect", ButtonRect);
+    v.Rect(L"activebuttonrect", ActiveButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"unenabledbuttonrect", UnEnabledButtonRect);
+}
+
+template <class V> void TspDataSkinMemoControl::Keys(V& v)
+{
+    TspDataSkinEditControl::Keys(v);
+    v.Color(L"bgcolor", BGColor);
+    v.Color(L"activebgcolor", ActiveBGColor);
+}
+
+template <class V> void TspDataSkinSpinEditControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Color(L"disabledfontcolor", DisabledFontColor);
+    v.Rect(L"upbuttonrect", UpButtonRect);
+    v.Rect(L"activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect(L"downupbuttonrect", DownUpButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect(L"downdownbuttonrect", DownDownButtonRect);
+}
+
+template <class V> void TspDataSkinListBox::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"itemrect", SItemRect);
+    v.Rect(L"activeitemrect", ActiveItemRect);
+    v.Rect(L"focusitemrect", FocusItemRect);
+    v.Int(L"itemleftoffset", ItemLeftOffset);
+    v.Int(L"itemrightoffset", ItemRightOffset);
+    v.Rect(L"itemtextrect", ItemTextRect);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Color(L"focusfontcolor", FocusFontColor);
+    v.Rect(L"captionrect", CaptionRect);
+    v.Str(L"captionfontname", CaptionFontName, L"Tahoma");
+    v.Int(L"captionfontheight", CaptionFontHeight, 13);
+    v.Styles(L"captionfontstyle", CaptionFontStyle);
+    v.Color(L"captionfontcolor", CaptionFontColor);
+    v.Rect(L"upbuttonrect", UpButtonRect);
+    v.Rect(L"activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect(L"downupbuttonrect", DownUpButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect(L"downdownbuttonrect", DownDownButtonRect);
+    v.Rect(L"checkbuttonrect", CheckButtonRect);
+    v.Rect(L"activecheckbuttonrect", ActiveCheckButtonRect);
+    v.Rect(L"downcheckbuttonrect", DownCheckButtonRect);
+    v.Str(L"vscrollbarname", VScrollBarName, L"vscrollbar");
+    v.Str(L"hscrollbarname", HScrollBarName, L"hscrollbar");
+    v.Str(L"bothhscrollbarname", BothScrollBarName, L"bothhscrollbar");
+    v.Bool(L"showfocus", ShowFocus);
+    v.Rect(L"disabledbuttonsrect", DisabledButtonsRect);
+    v.Rect(L"buttonsarea", ButtonsArea);
+}
+
+template <class V> void TspDataSkinCheckListBox::Keys(V& v)
+{
+    TspDataSkinListBox::Keys(v);
+    v.Rect(L"checkimagerect", CheckImageRect);
+    v.Rect(L"itemcheckrect", ItemCheckRect);
+    v.Rect(L"uncheckimagerect", UnCheckImageRect);
+}
+
+template <class V> void TspDataSkinComboBox::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Rect(L"itemrect", SItemRect);
+    v.Rect(L"activeitemrect", ActiveItemRect);
+    v.Rect(L"focusitemrect", FocusItemRect);
+    v.Int(L"itemleftoffset", ItemLeftOffset);
+    v.Int(L"itemrightoffset", ItemRightOffset);
+    v.Rect(L"itemtextrect", ItemTextRect);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"focusfontcolor", FocusFontColor);
+    v.Color(L"activefontcolor", ActiveFontColor);
+    v.Str(L"listboxname", ListBoxName);
+    v.Rect(L"buttonrect", ButtonRect);
+    v.Rect(L"activebuttonrect", ActiveButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"unenabledbuttonrect", UnEnabledButtonRect);
+    v.Bool(L"itemstretcheffect", ItemStretchEffect);
+    v.Bool(L"focusitemstretcheffect", FocusItemStretchEffect);
+    v.Bool(L"showfocus", ShowFocus);
+}
+
+template <class V> void TspDataSkinScrollBarControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"trackarea", TrackArea);
+    v.Rect(L"upbuttonrect", UpButtonRect);
+    v.Rect(L"activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect(L"downupbuttonrect", DownUpButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect(L"downdownbuttonrect", DownDownButtonRect);
+    v.Rect(L"thumbrect", ThumbRect);
+    v.Rect(L"activethumbrect", ActiveThumbRect);
+    v.Rect(L"downthumbrect", DownThumbRect);
+    v.Int(L"thumboffset1", ThumbOffset1);
+    v.Int(L"thumboffset2", ThumbOffset2);
+    v.Bool(L"thumbtransparent", ThumbTransparent);
+    v.Color(L"thumbtransparentcolor", ThumbTransparentColor);
+    v.Bool(L"thumbstretcheffect", ThumbStretchEffect);
+    v.Int(L"thumbminsize", ThumbMinSize);
+    v.Int(L"thumbminpagesize", ThumbMinPageSize);
+    v.Rect(L"glyphrect", GlyphRect);
+    v.Rect(L"activeglyphrect", ActiveGlyphRect);
+    v.Rect(L"downglyphrect", DownGlyphRect);
+    v.Bool(L"glyphtransparent", GlyphTransparent);
+    v.Color(L"glyphtransparentcolor", GlyphTransparentColor);
+}
+
+template <class V> void TspDataSkinUpDownControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"upbuttonrect", UpButtonRect);
+    v.Rect(L"activeupbuttonrect", ActiveUpButtonRect);
+    v.Rect(L"downupbuttonrect", DownUpButtonRect);
+    v.Rect(L"downbuttonrect", DownButtonRect);
+    v.Rect(L"activedownbuttonrect", ActiveDownButtonRect);
+    v.Rect(L"downdownbuttonrect", DownDownButtonRect);
+}
+
+template <class V> void TspDataSkinTrackBarControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"activeskinrect", ActiveSkinRect);
+    v.Rect(L"trackarea", TrackArea);
+    v.Rect(L"buttonrect", ButtonRect);
+    v.Rect(L"activebuttonrect", ActiveButtonRect);
+    v.Bool(L"vertical", Vertical);
+    v.Bool(L"buttontransparent", ButtonTransparent);
+    v.Color(L"buttontransparentcolor", ButtonTransparentColor);
+}
+
+template <class V> void TspDataSkinGaugeControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"progressarea", ProgressArea);
+    v.Rect(L"progressrect", ProgressRect);
+    v.Int(L"beginoffset", BeginOffset);
+    v.Int(L"endoffset", EndOffset);
+    v.Bool(L"vertical", Vertical);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Bool(L"progresstransparent", ProgressTransparent);
+    v.Color(L"progresstransparentcolor", ProgressTransparentColor);
+    v.Bool(L"progressstretch", ProgressStretch);
+    v.Rect(L"animationskinrect", AnimationSkinRect);
+    v.Int(L"animationcountframes", AnimationCountFrames);
+    v.Int(L"animationtimerinterval", AnimationTimerInterval);
+    v.Rect(L"progressanimationskinrect", ProgressAnimationSkinRect);
+    v.Int(L"progressanimationcountframes", ProgressAnimationCountFrames);
+    v.Int(L"progressanimationtimerinterval", ProgressAnimationTimerInterval);
+    v.Int(L"animationbeginoffset", AnimationBeginOffset);
+    v.Int(L"animationendoffset", AnimationEndOffset);
+}
+
+template <class V> void TspDataSkinSplitterControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"gripperrect", GripperRect);
+    v.Bool(L"grippertransparent", GripperTransparent);
+    v.Color(L"grippertransparentcolor", GripperTransparentColor);
+}
+
+template <class V> void TspDataSkinPanelControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Int(L"bgpictureindex", BGPictureIndex, -1);
+    v.Rect(L"captionrect", CaptionRect);
+    v.Align(L"alignment", Alignment);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Rect(L"checkimagerect", CheckImageRect);
+    v.Rect(L"uncheckimagerect", UnCheckImageRect);
+    v.Rect(L"markframerect", MarkFrameRect);
+    v.Rect(L"framerect", FrameRect);
+    v.Rect(L"frametextrect", FrameTextRect);
+    v.Int(L"frameleftoffset", FrameLeftOffset);
+    v.Int(L"framerightoffset", FrameRightOffset);
+    v.Rect(L"gripperrect", GripperRect);
+    v.Bool(L"grippertransparent", GripperTransparent);
+    v.Color(L"grippertransparentcolor", GripperTransparentColor);
+}
+
+template <class V> void TspDataSkinExPanelControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"rollhskinrect", RollHSkinRect);
+    v.Rect(L"rollvskinrect", RollVSkinRect);
+    v.Int(L"rollleftoffset", RollLeftOffset);
+    v.Int(L"rollrightoffset", RollRightOffset);
+    v.Int(L"rolltopoffset", RollTopOffset);
+    v.Int(L"rollbottomoffset", RollBottomOffset);
+    v.Rect(L"rollvcaptionrect", RollVCaptionRect);
+    v.Rect(L"rollhcaptionrect", RollHCaptionRect);
+    v.Rect(L"closebuttonrect", CloseButtonRect);
+    v.Rect(L"closebuttonactiverect", CloseButtonActiveRect);
+    v.Rect(L"closebuttondownrect", CloseButtonDownRect);
+    v.Rect(L"hrollbuttonrect", HRollButtonRect);
+    v.Rect(L"hrollbuttonactiverect", HRollButtonActiveRect);
+    v.Rect(L"hrollbuttondownrect", HRollButtonDownRect);
+    v.Rect(L"hrestorebuttonrect", HRestoreButtonRect);
+    v.Rect(L"hrestorebuttonactiverect", HRestoreButtonActiveRect);
+    v.Rect(L"hrestorebuttondownrect", HRestoreButtonDownRect);
+    v.Rect(L"vrollbuttonrect", VRollButtonRect);
+    v.Rect(L"vrollbuttonactiverect", VRollButtonActiveRect);
+    v.Rect(L"vrollbuttondownrect", VRollButtonDownRect);
+    v.Rect(L"vrestorebuttonrect", VRestoreButtonRect);
+    v.Rect(L"vrestorebuttonactiverect", VRestoreButtonActiveRect);
+    v.Rect(L"vrestorebuttondownrect", VRestoreButtonDownRect);
+    v.Rect(L"captionrect", CaptionRect);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Bool(L"buttonstransparent", ButtonsTransparent);
+    v.Color(L"buttonstransparentcolor", ButtonsTransparentColor);
+}
+
+template <class V> void TspDataSkinScrollBoxControl::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Int(L"bgpictureindex", BGPictureIndex, -1);
+}
+
+template <class V> void TspDataSkinControlBar::Keys(V& v)
+{
+    TspDataSkinCustomControl::Keys(v);
+    v.Rect(L"itemrect", ItemRect);
+    v.Int(L"bgpictureindex", BGPictureIndex, -1);
+    v.Rect(L"hgriprect", HGripRect);
+    v.Rect(L"vgriprect", VGripRect);
+    v.Int(L"gripoffset1", GripOffset1);
+    v.Int(L"gripoffset2", GripOffset2);
+    v.Bool(L"itemstretcheffect", ItemStretchEffect);
+    v.Int(L"itemoffset1", ItemOffset1, 3);
+    v.Int(L"itemoffset2", ItemOffset2, 3);
+    v.Bool(L"itemtransparent", ItemTransparent);
+    v.Color(L"itemtransparentcolor", ItemTransparentColor);
+    v.Bool(L"griptransparent", GripTransparent);
+    v.Color(L"griptransparentcolor", GripTransparentColor);
+}
+
+template <class V> void TspDataSkinMainMenuBar::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Rect(L"itemsrect", ItemsRect);
+    v.Str(L"menubaritem", MenuBarItem);
+    v.Str(L"closebutton", CloseButton);
+    v.Str(L"minbutton", MinButton);
+    v.Str(L"maxbutton", MaxButton);
+    v.Str(L"sysmenubutton", SysMenuButton);
+    v.Color(L"trackmarkcolor", TrackMarkColor);
+    v.Color(L"trackmarkactivecolor", TrackMarkActiveColor);
+    v.Bool(L"stretcheffect", StretchEffect);
+    v.Bool(L"itemtransparent", ItemTransparent);
+}
+
+template <class V> void TspDataSkinGridControl::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Rect(L"fixedcellrect", FixedCellRect);
+    v.Rect(L"selectcellrect", SelectCellRect);
+    v.Rect(L"focuscellrect", FocusCellRect);
+    v.Int(L"fixedcellleftoffset", FixedCellLeftOffset);
+    v.Int(L"fixedcellrightoffset", FixedCellRightOffset);
+    v.Rect(L"fixedcelltextrect", FixedCellTextRect);
+    v.Int(L"cellleftoffset", CellLeftOffset);
+    v.Int(L"cellrightoffset", CellRightOffset);
+    v.Rect(L"celltextrect", CellTextRect);
+    v.Color(L"linescolor", LinesColor);
+    v.Color(L"bgcolor", BGColor);
+    v.Int(L"bgpictureindex", BGPictureIndex, -1);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"selectfontcolor", SelectFontColor);
+    v.Color(L"focusfontcolor", FocusFontColor);
+    v.Str(L"fixedfontname", FixedFontName, L"Tahoma");
+    v.Int(L"fixedfontheight", FixedFontHeight, 13);
+    v.Styles(L"fixedfontstyle", FixedFontStyle);
+    v.Color(L"fixedfontcolor", FixedFontColor);
+    v.Bool(L"cellstretcheffect", CellStretchEffect);
+    v.Bool(L"fixedcellstretcheffect", FixedCellStretchEffect);
+    v.Bool(L"showfocus", ShowFocus);
+}
+
+template <class V> void TspDataSkinTreeView::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"bgcolor", BGColor);
+    v.Rect(L"expandimagerect", ExpandImageRect);
+    v.Rect(L"noexpandimagerect", NoExpandImageRect);
+}
+
+template <class V> void TspDataSkinListView::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"bgcolor", BGColor);
+}
+
+template <class V> void TspDataSkinRichEdit::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Str(L"fontname", FontName, L"Tahoma");
+    v.Int(L"fontheight", FontHeight, 13);
+    v.Styles(L"fontstyle", FontStyle);
+    v.Color(L"fontcolor", FontColor);
+    v.Color(L"bgcolor", BGColor);
+}
+
+template <class V> void TspDataSkinSlider::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Color(L"bgcolor", BGColor);
+    v.Rect(L"hrulerrect", HRulerRect);
+    v.Rect(L"hthumbrect", HThumbRect);
+    v.Rect(L"vrulerrect", VRulerRect);
+    v.Rect(L"vthumbrect", VThumbRect);
+    v.Int(L"edgesize", EdgeSize);
+    v.Color(L"pointscolor", PointsColor);
+}
+
+template <class V> void TspDataSkinBevel::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Color(L"lightcolor", LightColor);
+    v.Color(L"darkcolor", DarkColor);
+}
+
+template <class V> void TspDataSkinFrameControl::Keys(V& v)
+{
+    TspDataSkinControl::Keys(v);
+    v.Int(L"framescount", FramesCount, 1);
+    v.Word(L"framesplacement", FramesPlacement, kFramesPlacementWords);
+}
+
+template <class V> void TspDataSkinFrameRegulator::Keys(V& v)
+{
+    TspDataSkinFrameControl::Keys(v);
+    v.Word(L"kind", Kind, kRegulatorKindWords);
+}
+
+// --- loading and saving ----------------------------------------------------------------------
+
+#define VT_RECORD_SAVE(Class) \
+    void Class::SaveToFile(TMemIniFile& f) { SaveRecordKeys(*this, f, IDName); }
+#define VT_RECORD_IO(Class)                                                                       \
+    void Class::LoadFromFile(TMemIniFile& f) { LoadRecordKeys(*this, f, IDName); }                 \
+    VT_RECORD_SAVE(Class)
+
+VT_RECORD_IO(TspDataSkinControl)
+VT_RECORD_IO(TspDataSkinCustomControl)
+VT_RECORD_IO(TspDataSkinMainMenuBar)
+VT_RECORD_IO(TspDataSkinListBox)
+VT_RECORD_IO(TspDataSkinCheckListBox)
+VT_RECORD_IO(TspDataSkinComboBox)
+VT_RECORD_IO(TspDataSkinControlBar)
+VT_RECORD_IO(TspDataSkinTreeView)
+VT_RECORD_IO(TspDataSkinListView)
+VT_RECORD_IO(TspDataSkinRichEdit)
+VT_RECORD_IO(TspDataSkinSlider)
+VT_RECORD_IO(TspDataSkinBevel)
+VT_RECORD_IO(TspDataSkinTabControl)
+VT_RECORD_IO(TspDataSkinGridControl)
+VT_RECORD_IO(TspDataSkinFrameRegulator)
+VT_RECORD_IO(TspDataSkinSpinEditControl)
+VT_RECORD_IO(TspDataSkinEditControl)
+VT_RECORD_IO(TspDataSkinMemoControl)
+VT_RECORD_IO(TspDataSkinStdLabelControl)
+VT_RECORD_IO(TspDataSkinBitLabelControl)
+VT_RECORD_IO(TspDataSkinLabelControl)
+VT_RECORD_IO(TspDataSkinScrollBarControl)
+VT_RECORD_IO(TspDataSkinTrackBarControl)
+VT_RECORD_IO(TspDataSkinSplitterControl)
+VT_RECORD_IO(TspDataSkinGaugeControl)
+VT_RECORD_IO(TspDataSkinScrollBoxControl)
+VT_RECORD_IO(TspDataSkinPanelControl)
+VT_RECORD_IO(TspDataSkinExPanelControl)
+VT_RECORD_IO(TspDataSkinCheckRadioControl)
+VT_RECORD_IO(TspDataSkinButtonControl)
+VT_RECORD_IO(TspDataSkinMenuButtonControl)
+VT_RECORD_SAVE(TspDataSkinUpDownControl)
+VT_RECORD_SAVE(TspDataSkinFrameControl)
+
+void TspDataSkinUpDownControl::LoadFromFile(TMemIniFile& f)
+{
+    LoadRecordKeys(*this, f, IDName);
+    // An up-down is drawn from its button rectangles alone; frame geometry would only mislead.
+    LTPoint = RTPoint = LBPoint = RBPoint = TPoint{};
+    ClRect = TRect{};
+}
+
+void TspDataSkinFrameControl::LoadFromFile(TMemIniFile& f)
+{
+    LoadRecordKeys(*this, f, IDName);
+    if (FramesCount < 1)
+        FramesCount = 1;
+}
+
+// --- fonts -----------------------------------------------------------------------------------
+
+#define VT_RECORD_FONT(Class)                                                                     \
+    void Class::ChangeFont(const String& fontName, int32_t heightCorrection)                      \
+    {                                                                                             \
+        FontName = fontName;                                                                      \
+        FontHeight += heightCorrection;                                                           \
+    }
+
+VT_RECORD_FONT(TspDataSkinTreeView)
+VT_RECORD_FONT(TspDataSkinListView)
+VT_RECORD_FONT(TspDataSkinRichEdit)
+VT_RECORD_FONT(TspDataSkinTabControl)
+VT_RECORD_FONT(TspDataSkinComboBox)
+VT_RECORD_FONT(TspDataSkinSpinEditControl)
+VT_RECORD_FONT(TspDataSkinEditControl)
+VT_RECORD_FONT(TspDataSkinStdLabelControl)
+VT_RECORD_FONT(TspDataSkinLabelControl)
+VT_RECORD_FONT(TspDataSkinGaugeControl)
+VT_RECORD_FONT(TspDataSkinButtonControl)
+VT_RECORD_FONT(TspDataSkinCheckRadioControl)
+VT_RECORD_FONT(TspDataSkinPanelControl)
+VT_RECORD_FONT(TspDataSkinExPanelControl)
+
+void TspDataSkinGridControl::ChangeFont(const String& fontName, int32_t heightCorrection)
+{
+    FontName = fontName;
+    FontHeight += heightCorrection;
+    FixedFontName = fontName;
+    FixedFontHeight += heightCorrection;
+}
+
+void TspDataSkinListBox::ChangeFont(const String& fontName, int32_t heightCorrection)
+{
+    FontName = fontName;
+    FontHeight += heightCorrection;
+    CaptionFontName = fontName;
+    CaptionFontHeight += heightCorrection;
+}
+
+// --- factory ---------------------------------------------------------------------------------
+
+void RegisterControlRecords()
+{
+    constexpr TspRecordList kList = TspRecordList::rlControls;
+    RegisterRecordType(kList, RecordType<TspDataSkinSlider>(L"slider"));
+    RegisterRecordType(kList, RecordType<TspDataSkinAnimateControl>(L"animate"));
+    RegisterRecordType(kList, RecordType<TspDataSkinBevel>(L"bevel"));
+    RegisterRecordType(kList, RecordType<TspDataSkinUpDownControl>(L"updown"));
+    RegisterRecordType(kList, RecordType<TspDataSkinPanelControl>(L"panel"));
+    RegisterRecordType(kList, RecordType<TspDataSkinSwitchControl>(L"switch"));
+    RegisterRecordType(kList, RecordType<TspDataSkinExPanelControl>(L"expanel"));
+    RegisterRecordType(kList, RecordType<TspDataSkinGridControl>(L"grid"));
+    RegisterRecordType(kList, RecordType<TspDataSkinMenuButtonControl>(L"menubutton"));
+    RegisterRecordType(kList, RecordType<TspDataSkinTabControl>(L"tab"));
+    RegisterRecordType(kList, RecordType<TspDataSkinButtonControl>(L"button"));
+    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBar>(L"mainmenubar"));
+    RegisterRecordType(kList, RecordType<TspDataSkinCheckRadioControl>(L"checkradio"));
+    RegisterRecordType(kList, RecordType<TspDataSkinControlBar>(L"controlbar"));
+    RegisterRecordType(kList, RecordType<TspDataSkinGaugeControl>(L"gauge"));
+    RegisterRecordType(kList, RecordType<TspDataSkinMemoControl>(L"memo"));
+    RegisterRecordType(kList, RecordType<TspDataSkinSplitterControl>(L"splitter"));
+    RegisterRecordType(kList, RecordType<TspDataSkinEditControl>(L"edit"));
+    RegisterRecordType(kList, RecordType<TspDataSkinTrackBarControl>(L"trackbar"));
+    RegisterRecordType(kList, RecordType<TspDataSkinCheckListBox>(L"checklistbox"));
+    RegisterRecordType(kList, RecordType<TspDataSkinLabelControl>(L"label"));
+    RegisterRecordType(kList, RecordType<TspDataSkinListBox>(L"listbox"));
+    RegisterRecordType(kList, RecordType<TspDataSkinStdLabelControl>(L"stdlabel"));
+    RegisterRecordType(kList, RecordType<TspDataSkinComboBox>(L"combobox"));
+    RegisterRecordType(kList, RecordType<TspDataSkinBitLabelControl>(L"bitlabel"));
+    RegisterRecordType(kList, RecordType<TspDataSkinScrollBarControl>(L"scrollbar"));
+    RegisterRecordType(kList, RecordType<TspDataSkinFrameRegulator>(L"frameregulator"));
+    RegisterRecordType(kList, RecordType<TspDataSkinSpinEditControl>(L"spinedit"));
+    RegisterRecordType(kList, RecordType<TspDataSkinFrameGauge>(L"framegauge"));
+    RegisterRecordType(kList, RecordType<TspDataSkinScrollBoxControl>(L"scrollbox"));
+    RegisterRecordType(kList, RecordType<TspDataSkinTreeView>(L"treeview"));
+    RegisterRecordType(kList, RecordType<TspDataSkinListView>(L"listview"));
+    RegisterRecordType(kList, RecordType<TspDataSkinRichEdit>(L"richedit"));
+}
+
+} // namespace vt

@@ -1,0 +1,447 @@
+// Control records: how each kind of skinned control is drawn ([SKINCONTROLS] entries).
+//
+// Classes: TspDataSkinControl; TspDataSkinCustomControl and its descendants (control bar,
+// up-down, combo box, scroll bar, spin edit, label, bit label, track bar, splitter, gauge,
+// check/radio, scroll box, panel, ex-panel, list box, check list box, edit, memo, button, menu
+// button); bevel, slider, tree view, list view, rich edit, main menu bar, tab, grid, standard
+// label; TspDataSkinFrameControl with animate, switch, frame gauge and frame regulator.
+#pragma once
+
+#include "framework/base/string_list.h"
+#include "skin/record_keys.h"
+#include "skin/skin_records.h"
+
+namespace vt {
+
+#define VT_CONTROL_RECORD(Class, Base)                                                            \
+public:                                                                                           \
+    using Base::Base;                                                                             \
+    void LoadFromFile(TMemIniFile& f) override;                                                   \
+    void SaveToFile(TMemIniFile& f) override;                                                     \
+    template <class V> void Keys(V& v);
+
+#define VT_CONTROL_FONT                                                                           \
+    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+
+class TspDataSkinControl : public TspSkinRecord {
+public:
+    explicit TspDataSkinControl(const String& idName) : TspSkinRecord(idName) {}
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
+    template <class V> void Keys(V& v);
+
+    int32_t PictureIndex = -1;
+    int32_t MaskPictureIndex = -1;
+    TRect SkinRect;
+    int32_t CursorIndex = -1;
+};
+
+class TspDataSkinCustomControl : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinCustomControl, TspDataSkinControl)
+
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    TRect ClRect;
+    bool StretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false,
+         BottomStretch = false;
+    TspStretchType StretchType = spstFull;
+};
+
+class TspDataSkinMainMenuBar : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinMainMenuBar, TspDataSkinControl)
+
+    TRect ItemsRect;
+    String MenuBarItem, CloseButton, MaxButton, MinButton, SysMenuButton;
+    int32_t TrackMarkColor = 0, TrackMarkActiveColor = 0;
+    bool StretchEffect = false, ItemTransparent = false;
+};
+
+class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinUpDownControl, TspDataSkinCustomControl)
+
+    TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect,
+        DownDownButtonRect;
+};
+
+class TspDataSkinListBox : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinListBox, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect SItemRect, ActiveItemRect, FocusItemRect;
+    int32_t ItemLeftOffset = 0, ItemRightOffset = 0;
+    TRect ItemTextRect;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0;
+    TRect CaptionRect;
+    String CaptionFontName = L"Tahoma";
+    TFontStyles CaptionFontStyle = 0;
+    int32_t CaptionFontHeight = 13;
+    TColor CaptionFontColor = 0;
+    TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect,
+        DownDownButtonRect, CheckButtonRect, ActiveCheckButtonRect, DownCheckButtonRect;
+    String HScrollBarName, VScrollBarName, BothScrollBarName;
+    bool ShowFocus = false;
+    TRect DisabledButtonsRect, ButtonsArea;
+};
+
+class TspDataSkinCheckListBox : public TspDataSkinListBox {
+    VT_CONTROL_RECORD(TspDataSkinCheckListBox, TspDataSkinListBox)
+
+    TRect UnCheckImageRect, CheckImageRect, ItemCheckRect;
+};
+
+class TspDataSkinComboBox : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinComboBox, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect SItemRect, ActiveItemRect, FocusItemRect;
+    int32_t ItemLeftOffset = 0, ItemRightOffset = 0;
+    TRect ItemTextRect;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, FocusFontColor = 0, ActiveFontColor = 0;
+    TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+    bool ItemStretchEffect = false, FocusItemStretchEffect = false;
+    TRect ActiveSkinRect;
+    bool ShowFocus = false;
+    String ListBoxName;
+};
+
+class TspDataSkinControlBar : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinControlBar, TspDataSkinCustomControl)
+
+    TRect ItemRect;
+    int32_t BGPictureIndex = -1;
+    TRect HGripRect, VGripRect;
+    int32_t GripOffset1 = 0, GripOffset2 = 0;
+    bool ItemStretchEffect = false;
+    int32_t ItemOffset1 = 0, ItemOffset2 = 0;
+    bool ItemTransparent = false;
+    TColor ItemTransparentColor = 0;
+    bool GripTransparent = false;
+    TColor GripTransparentColor = 0;
+};
+
+class TspDataSkinTreeView : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinTreeView, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, BGColor = 0;
+    TRect ExpandImageRect, NoExpandImageRect;
+};
+
+class TspDataSkinListView : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinListView, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, BGColor = 0;
+};
+
+class TspDataSkinRichEdit : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinRichEdit, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, BGColor = 0;
+};
+
+class TspDataSkinSlider : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinSlider, TspDataSkinControl)
+
+    TRect HRulerRect, HThumbRect, VRulerRect, VThumbRect;
+    int32_t EdgeSize = 0;
+    TColor BGColor = 0, PointsColor = 0;
+};
+
+class TspDataSkinBevel : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinBevel, TspDataSkinControl)
+
+    TColor LightColor = 0, DarkColor = 0;
+};
+
+class TspDataSkinTabControl : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinTabControl, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    TRect TabRect, ActiveTabRect, FocusTabRect, MouseInTabRect, ClRect, TabsBGRect;
+    TPoint LTPoint, RTPoint, LBPoint, RBPoint;
+    int32_t TabLeftOffset = 0, TabRightOffset = 0;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0, FocusFontColor = 0, MouseInFontColor = 0;
+    String UpDown;
+    int32_t BGPictureIndex = -1;
+    bool TabStretchEffect = false, LeftStretch = false, TopStretch = false, RightStretch = false,
+         BottomStretch = false, ShowFocus = false;
+    int32_t FocusOffsetX = 0, FocusOffsetY = 0;
+    bool StretchEffect = false;
+    TspStretchType StretchType = spstFull;
+    TRect CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect;
+    bool ButtonTransparent = false;
+    TColor ButtonTransparentColor = 0;
+    TRect TabLeftBottomActiveRect, TabLeftBottomFocusRect;
+};
+
+class TspDataSkinGridControl : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinGridControl, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    TRect FixedCellRect, SelectCellRect, FocusCellRect;
+    int32_t FixedCellLeftOffset = 0, FixedCellRightOffset = 0;
+    TRect FixedCellTextRect;
+    int32_t CellLeftOffset = 0, CellRightOffset = 0;
+    TRect CellTextRect;
+    TColor LinesColor = 0, BGColor = 0;
+    int32_t BGPictureIndex = -1;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, SelectFontColor = 0, FocusFontColor = 0;
+    String FixedFontName = L"Tahoma";
+    TFontStyles FixedFontStyle = 0;
+    int32_t FixedFontHeight = 13;
+    TColor FixedFontColor = 0;
+    bool FixedCellStretchEffect = false, CellStretchEffect = false, ShowFocus = false;
+};
+
+class TspDataSkinFrameControl : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinFrameControl, TspDataSkinControl)
+
+    int32_t FramesCount = 1;
+    TFramesPlacement FramesPlacement = fpHorizontal;
+};
+
+class TspDataSkinAnimateControl : public TspDataSkinFrameControl {
+public:
+    using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinSwitchControl : public TspDataSkinFrameControl {
+public:
+    using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinFrameGauge : public TspDataSkinFrameControl {
+public:
+    using TspDataSkinFrameControl::TspDataSkinFrameControl;
+};
+
+class TspDataSkinFrameRegulator : public TspDataSkinFrameControl {
+    VT_CONTROL_RECORD(TspDataSkinFrameRegulator, TspDataSkinFrameControl)
+
+    TRegulatorKind Kind = rkRound;
+};
+
+class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinSpinEditControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect ActiveSkinRect;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0, DisabledFontColor = 0;
+    TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect,
+        DownDownButtonRect;
+};
+
+class TspDataSkinEditControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinEditControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect ActiveSkinRect;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, DisabledFontColor = 0, ActiveFontColor = 0;
+    TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
+};
+
+class TspDataSkinMemoControl : public TspDataSkinEditControl {
+    VT_CONTROL_RECORD(TspDataSkinMemoControl, TspDataSkinEditControl)
+
+    TColor BGColor = 0, ActiveBGColor = 0;
+};
+
+class TspDataSkinStdLabelControl : public TspDataSkinControl {
+    VT_CONTROL_RECORD(TspDataSkinStdLabelControl, TspDataSkinControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0;
+};
+
+class TspDataSkinBitLabelControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinBitLabelControl, TspDataSkinCustomControl)
+
+    TRect SkinTextRect;
+    int32_t SymbolWidth = 0, SymbolHeight = 0;
+    TStringList Symbols;
+};
+
+class TspDataSkinLabelControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinLabelControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0;
+};
+
+class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinScrollBarControl, TspDataSkinCustomControl)
+
+    TRect TrackArea, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect,
+        ActiveDownButtonRect, DownDownButtonRect, ThumbRect, ActiveThumbRect, DownThumbRect;
+    int32_t ThumbOffset1 = 0, ThumbOffset2 = 0;
+    TRect GlyphRect, ActiveGlyphRect, DownGlyphRect;
+    bool GlyphTransparent = false;
+    TColor GlyphTransparentColor = 0;
+    bool ThumbTransparent = false;
+    TColor ThumbTransparentColor = 0;
+    bool ThumbStretchEffect = false;
+    int32_t ThumbMinSize = 0, ThumbMinPageSize = 0;
+};
+
+class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinTrackBarControl, TspDataSkinCustomControl)
+
+    TRect ActiveSkinRect, TrackArea, ButtonRect, ActiveButtonRect;
+    bool Vertical = false, ButtonTransparent = false;
+    TColor ButtonTransparentColor = 0;
+};
+
+class TspDataSkinSplitterControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinSplitterControl, TspDataSkinCustomControl)
+
+    TRect GripperRect;
+    bool GripperTransparent = false;
+    TColor GripperTransparentColor = 0;
+};
+
+class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinGaugeControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect ProgressArea, ProgressRect;
+    bool ProgressTransparent = false;
+    TColor ProgressTransparentColor = 0;
+    bool ProgressStretch = false, Vertical = false;
+    int32_t BeginOffset = 0, EndOffset = 0;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0;
+    TRect AnimationSkinRect;
+    int32_t AnimationCountFrames = 0, AnimationTimerInterval = 0;
+    TRect ProgressAnimationSkinRect;
+    int32_t ProgressAnimationCountFrames = 0, ProgressAnimationTimerInterval = 0;
+    int32_t AnimationBeginOffset = 0, AnimationEndOffset = 0;
+};
+
+class TspDataSkinScrollBoxControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinScrollBoxControl, TspDataSkinCustomControl)
+
+    int32_t BGPictureIndex = -1;
+};
+
+class TspDataSkinPanelControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinPanelControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect CaptionRect;
+    TAlignment Alignment = taLeftJustify;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0;
+    int32_t BGPictureIndex = -1;
+    TRect CheckImageRect, UnCheckImageRect, MarkFrameRect, FrameRect;
+    int32_t FrameLeftOffset = 0, FrameRightOffset = 0;
+    TRect FrameTextRect, GripperRect;
+    bool GripperTransparent = false;
+    TColor GripperTransparentColor = 0;
+};
+
+class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinExPanelControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    TRect RollHSkinRect, RollVSkinRect;
+    int32_t RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
+    TRect RollVCaptionRect, RollHCaptionRect, CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect,
+        HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect, HRestoreButtonRect,
+        HRestoreButtonActiveRect, HRestoreButtonDownRect, VRollButtonRect, VRollButtonActiveRect,
+        VRollButtonDownRect, VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect, CaptionRect;
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0;
+    bool ButtonsTransparent = false;
+    TColor ButtonsTransparentColor = 0;
+};
+
+class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinCheckRadioControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0;
+    bool Morphing = false;
+    TMorphKind MorphKind = mkDefault;
+    TRect ActiveSkinRect, CheckImageArea, TextArea, CheckImageRect, UnCheckImageRect, ActiveCheckImageRect,
+        ActiveUnCheckImageRect, UnEnabledCheckImageRect, UnEnabledUnCheckImageRect, GrayedCheckImageRect,
+        ActiveGrayedCheckImageRect;
+    TColor FrameFontColor = 0;
+};
+
+class TspDataSkinButtonControl : public TspDataSkinCustomControl {
+    VT_CONTROL_RECORD(TspDataSkinButtonControl, TspDataSkinCustomControl)
+    VT_CONTROL_FONT
+
+    String FontName = L"Tahoma";
+    TFontStyles FontStyle = 0;
+    int32_t FontHeight = 13;
+    TColor FontColor = 0, ActiveFontColor = 0, DownFontColor = 0, DisabledFontColor = 0;
+    bool Morphing = false;
+    TMorphKind MorphKind = mkDefault;
+    TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, FocusedSkinRect, AnimateSkinRect;
+    int32_t FrameCount = 0, AnimateInterval = 0;
+    bool ShowFocus = false;
+    TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
+    TColor MenuMarkerTransparentColor = 0;
+    int32_t GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
+    int32_t GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+    int32_t GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
+    int32_t GlowLayerAlphaBlendValue = 255;
+};
+
+class TspDataSkinMenuButtonControl : public TspDataSkinButtonControl {
+    VT_CONTROL_RECORD(TspDataSkinMenuButtonControl, TspDataSkinButtonControl)
+
+    TRect TrackButtonRect;
+};
+
+#undef VT_CONTROL_RECORD
+#undef VT_CONTROL_FONT
+
+// Gives every [SKINCONTROLS] type word its record class in the container's factory.
+void RegisterControlRecords();
+
+} // namespace vt

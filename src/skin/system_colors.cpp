@@ -1,0 +1,125 @@
+#include "skin/system_colors.h"
+
+#include "skin/skin_colors.h"
+#include "skin/skin_data.h"
+
+namespace vt {
+
+namespace {
+
+TspSkinData* gRedirecting = nullptr;
+ISystemColorRedirector* gRedirector = nullptr;
+
+constexpr TSysColorFunction kFunctions[] = {TSysColorFunction::fnGetSysColor,
+                                            TSysColorFunction::fnGetSysColorBrush,
+                                            TSysColorFunction::fnCreatePen};
+
+void RedirectAll(ISystemColorRedirector& r)
+{
+    for (TSysColorFunction fn : kFunctions)
+        r.Redirect(fn);
+}
+
+void RestoreAll(ISystemColorRedirector& r)
+{
+    for (TSysColorFunction fn : kFunctions)
+        r.Restore(fn);
+}
+
+bool AnyUnredirected(const ISystemColorRedirector& r)
+{
+    for (TSysColorFunction fn : kFunctions)
+        if (!r.IsRedirected(fn))
+            return true;
+    return false;
+}
+
+} // namespace
+
+#ifndef _WIN32
+namespace {
+
+// Without patchable system functions the state is kept so the switching rules still hold; the
+// framework resolves colours through RedirectedSysColor itself.
+class TFlagRedirector final : public ISystemColorRedirector {
+public:
+    bool IsRedirected(TSysColorFunction fn) const override { return on_[static_cast<int>(fn)]; }
+    void Redirect(TSysColorFunction fn) override { on_[static_cast<int>(fn)] = true; }
+    void Restore(TSysColorFunction fn) override { on_[static_cast<int>(fn)] = false; }
+
+private:
+    bool on_[kSysColorFunctionCount] = {};
+};
+
+} // namespace
+
+ISystemColorRedirector& PlatformSystemColorRedirector()
+{
+    static TFlagRedirector redirector;
+    return redirector;
+}
+#endif
+
+void SetSystemColorRedirector(ISystemColorRedirector* redirector) { gRedirector = redirector; }
+
+ISystemColorRedirector& SystemColorRedirector()
+{
+    return gRedirector ? *gRedirector : PlatformSystemColorRedirector();
+}
+
+TspSkinData* RedirectingSkinData() { return gRedirecting; }
+
+void SwitchSystemColors(TspSkinData& d, bool value)
+{
+    d.SetChangeSystemColors(value);
+    ISystemColorRedirector& r = SystemColorRedirector();
+    if (value && !gRedirecting && !r.IsRedirected(TSysColorFunction::fnGetSysColor) && !d.Empty) {
+        gRedirecting = &d;
+        RedirectAll(r);
+    } else if (value && gRedirecting == &d && AnyUnredirected(r) && !d.Empty) {
+        // A function that unredirected itself during a load comes back, whichever it was.
+        RedirectAll(r);
+    } else if (!value && gRedirecting == &d) {
+        RestoreAll(r);
+        gRedirecting = nullptr;
+    }
+}
+
+void ReleaseSystemColors(TspSkinData& d)
+{
+    if (gRedirecting != &d)
+        return;
+    RestoreAll(SystemColorRedirector());
+    gRedirecting = nullptr;
+}
+
+std::optional<TColor> RedirectedSysColor(const TspSkinData& d, int index)
+{
+    const TspSkinColorsRecord* c = SkinColorsOf(d);
+    if (!c)
+        return std::nullopt;
+    const TspSystemColorHooks hooks = d.SystemColorHooks();
+    switch (index) {
+    case 5:
+        if (hooks & spschWindow)
+            return c->cWindow;
+        break;
+    case 8:
+        if (hooks & spschWindow)
+            return c->cWindowText;
+        break;
+    case 13:
+        if (hooks & spschHighLight)
+            return c->cHighLight;
+        break;
+    case 14:
+        if (hooks & spschHighLight)
+            return c->cHighLightText;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace vt
