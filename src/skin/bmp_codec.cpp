@@ -205,9 +205,18 @@ void ReadBitmapRecord(TStream& stream, TPixelImage& image)
     if (!rle && dataSize < needed)
         throw EReadError(L"Stream read error: the bitmap's pixel rows are cut short");
 
-    std::vector<uint8_t> data(static_cast<size_t>(dataSize));
-    if (dataSize)
-        stream.ReadBuffer(data.data(), static_cast<int64_t>(dataSize));
+    // Rows are decoded in place from a memory stream; other streams are read into a buffer.
+    std::vector<uint8_t> buffer;
+    const uint8_t* pixelData;
+    if (auto* mem = dynamic_cast<TMemoryStream*>(&stream)) {
+        pixelData = mem->Memory() + mem->Position();
+        mem->Seek(static_cast<int64_t>(dataSize), TSeekOrigin::soCurrent);
+    } else {
+        buffer.resize(static_cast<size_t>(dataSize));
+        if (dataSize)
+            stream.ReadBuffer(buffer.data(), static_cast<int64_t>(dataSize));
+        pixelData = buffer.data();
+    }
 
     TPixelImage out;
     out.Width = h.width;
@@ -230,7 +239,7 @@ void ReadBitmapRecord(TStream& stream, TPixelImage& image)
 
     if (rle) {
         std::vector<uint8_t> idx(static_cast<size_t>(h.width) * h.height, 0);
-        DecodeRle(data.data(), data.size(), h, idx);
+        DecodeRle(pixelData, static_cast<size_t>(dataSize), h, idx);
         for (int64_t r = 0; r < h.height; ++r) {
             TPixel* dst = rowOut(r);
             const uint8_t* src = idx.data() + static_cast<size_t>(r) * h.width;
@@ -255,7 +264,7 @@ void ReadBitmapRecord(TStream& stream, TPixelImage& image)
         }
     }
     for (int64_t r = 0; r < h.height; ++r) {
-        const uint8_t* src = data.data() + r * rowSize;
+        const uint8_t* src = pixelData + r * rowSize;
         TPixel* dst = rowOut(r);
         switch (h.bpp) {
         case 1:

@@ -241,18 +241,22 @@ void DecompressStream(TStream& source, TMemoryStream& dest, int64_t maxOutput)
 {
     source.Seek(0, TSeekOrigin::soBeginning);
     TDecompressionStream d(source);
-    unsigned char buf[4096];
-    int64_t total = 0;
+    constexpr int64_t kStep = 4096;
+    int64_t pos = dest.Position();
     for (;;) {
-        int64_t n = d.Read(buf, sizeof buf);
+        // Inflate straight into the destination's storage, one step at a time.
+        if (dest.Size() < pos + kStep)
+            dest.SetSize(std::max<int64_t>(pos + kStep, dest.Size() * 2));
+        int64_t n = d.Read(dest.Memory() + pos, kStep);
         if (n <= 0)
             break;
-        total += n;
-        if (total > maxOutput)
+        pos += n;
+        if (pos > maxOutput)
             throw EDecompressionError(Format("The package inflates to more than %lld bytes",
                                              static_cast<long long>(maxOutput)));
-        dest.WriteBuffer(buf, n);
     }
+    dest.SetSize(pos);
+    dest.SetPosition(pos);
 }
 
 } // namespace vt
