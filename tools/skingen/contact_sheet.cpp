@@ -30,7 +30,8 @@ TPixelImage ContactSheet(const std::string& title, const std::vector<SheetItem>&
     std::vector<Placed> placed;
     int x = pad, y = pad + 30, rowH = 0, width = 0;
     for (const SheetItem& it : items) {
-        int scale = std::max(it.image->Width, it.image->Height) <= 64 ? 4 : 2;
+        int side = std::max(it.image->Width, it.image->Height);
+        int scale = side <= 64 ? 4 : side <= 450 ? 2 : 1;
         int w = std::max(it.image->Width * scale, TextWidth(it.label, scaleText)) + 2;
         int h = it.image->Height * scale + labelH + 2;
         if (x + w > maxWidth - pad && x > pad) {

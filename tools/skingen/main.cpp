@@ -5,6 +5,7 @@
 #include "contact_sheet.h"
 #include "icons.h"
 #include "image_io.h"
+#include "preview.h"
 #include "skin_builder.h"
 
 #include <cstdio>
@@ -35,7 +36,8 @@ void WriteSkin(const fs::path& skinsDir, const Theme& theme, bool sheet)
         SavePicture(dir / p.file, p.image);
     WriteText(dir / skin.definitionFile, skin.definition);
     if (sheet) {
-        std::vector<SheetItem> items;
+        TPixelImage preview = Preview(theme, skin, BuildIcons());
+        std::vector<SheetItem> items = {{"preview", &preview}};
         for (const SkinPicture& p : skin.pictures)
             items.push_back({p.role + " " + p.file, &p.image});
         SavePng(dir / "contact-sheet.png", ContactSheet(theme.name, items));

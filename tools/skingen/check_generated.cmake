@@ -1,0 +1,25 @@
+# Runs skingen into a scratch folder and fails when a committed skin picture or definition
+# differs from what the generator makes now (edit the generator, not the pictures).
+# -DSKINGEN=<exe> -DSOURCE=<repository> -DOUT=<scratch folder>
+file(REMOVE_RECURSE ${OUT})
+execute_process(COMMAND ${SKINGEN} ${OUT}/skins RESULT_VARIABLE rc OUTPUT_QUIET)
+if(rc)
+  message(FATAL_ERROR "skingen failed (${rc})")
+endif()
+file(GLOB_RECURSE generated RELATIVE ${OUT}/skins ${OUT}/skins/*.bmp ${OUT}/skins/*.ini)
+list(LENGTH generated count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "skingen wrote nothing")
+endif()
+set(stale "")
+foreach(f ${generated})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${OUT}/skins/${f} ${SOURCE}/skins/${f}
+                  RESULT_VARIABLE different)
+  if(different)
+    list(APPEND stale skins/${f})
+  endif()
+endforeach()
+if(stale)
+  message(FATAL_ERROR "out of date, run `skingen --contact-sheet --icons src/app/icons skins`: ${stale}")
+endif()
+message(STATUS "${count} generated skin files match the committed ones")
