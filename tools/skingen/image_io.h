@@ -10,8 +10,8 @@
 
 namespace skingen {
 
-// Writes a BMP in the image's Format: pf1bit (black and white; any non-black pixel is white),
-// pf24bit, or pf32bit (alpha kept). Throws std::runtime_error on failure.
+// Writes a canonical BMP with the skin package's writer: pf1bit masks as 1-bit, pf24bit, or
+// pf32bit with alpha. Throws std::runtime_error on failure.
 void SavePicture(const std::filesystem::path& path, const vt::TPixelImage& img);
 
 // Writes an 8-bit RGBA PNG. Throws std::runtime_error on failure.
