@@ -115,6 +115,13 @@ void Definition::AddValues(const std::string& section, const KeyList& keys, cons
         if (std::find(omit.begin(), omit.end(), d.key) != omit.end())
             continue;
         auto it = v.All().find(d.key);
+        if (d.kind == 'l') {
+            // A line-form list writes its count under "<key>linecount"; the skins hold none.
+            if (it != v.All().end())
+                throw std::runtime_error("[" + section + "] " + d.key + ": line lists are not supported");
+            Add(section, std::string(d.key) + "linecount", "0");
+            continue;
+        }
         Add(section, d.key, it != v.All().end() ? it->second : d.def);
     }
 }
