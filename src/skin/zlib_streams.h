@@ -75,7 +75,8 @@ private:
 
 // Deflates size bytes at level 9 (writing in chunks of up to 1 MiB) and appends the stream to dest.
 void CompressBytes(const void* data, size_t size, TStream& dest);
-// Inflates the whole source (from its start) into dest, 4,096 bytes per step; raises
+// Inflates the whole source (from its start) into dest: 4,096 bytes per read through a
+// TDecompressionStream, or in one pass when the source is in memory; raises
 // EDecompressionError "compression error" on corrupt data, and EDecompressionError when the
 // output would pass maxOutput bytes.
 void DecompressStream(TStream& source, TMemoryStream& dest, int64_t maxOutput);

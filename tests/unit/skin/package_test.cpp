@@ -2,6 +2,7 @@
 #include "skin/skin_cursors.h"
 #include "skin/skin_data.h"
 #include "skin/skin_inspect.h"
+#include "skin/skin_parts.h"
 #include "skin/stored_skin.h"
 #include "skin/zlib_streams.h"
 #include "skin_fixture.h"
@@ -78,7 +79,7 @@ TEST(ZlibStreams, RoundTripAndInvalidOperations)
 // SaveToCompressedFile and loaded again gives pixel-equal pictures and the same definition.
 TEST(Package, FolderPackLoadSaveLoadRoundTrip)
 {
-    test::RegisterTestRecords();
+    test::ScopedTestRecords records;
     ScratchDir dir("pkg-roundtrip");
     std::wstring def = test::WriteTestSkinFolder(dir);
 
@@ -122,7 +123,7 @@ TEST(Package, FolderPackLoadSaveLoadRoundTrip)
 // (nameless in a package) gets a name, and names leading outside the folder are refused.
 TEST(Package, StoreToDiskWritesALoadableFolder)
 {
-    test::RegisterTestRecords();
+    test::ScopedTestRecords records;
     ScratchDir src("pkg-store-src"), out("pkg-store-out");
     TspCompressedStoredSkin packed(nullptr);
     packed.LoadFromIniFile(test::WriteTestSkinFolder(src));
@@ -176,7 +177,7 @@ TEST(Package, ReadsEveryBodyVersion)
 // messages.
 TEST(Package, BadInputsTable)
 {
-    test::RegisterTestRecords();
+    test::ScopedTestRecords records;
     ScratchDir dir("pkg-bad");
     std::wstring goodDef = test::WriteTestSkinFolder(dir);
     std::vector<uint8_t> bmp = test::BitmapBytes(test::MakePicture(5, 3, TPixelFormat::pf24bit));
@@ -344,6 +345,43 @@ TEST(Package, ReferencesClearWhenComponentsGo)
     delete list;
     EXPECT_EQ(sd.CompressedStoredSkin(), nullptr);
     EXPECT_EQ(sd.SkinList(), nullptr);
+}
+
+} // namespace
+} // namespace vt
+
+namespace vt {
+namespace {
+
+// Tests the default skin packed from its folder: the figures the application relies on, the
+// lookups' letter case, and a definition that saves back to the same values after a reload.
+TEST(Package, DefaultSkinPacksAndLoads)
+{
+    ScratchDir dir("pkg-default");
+    std::string report;
+    ASSERT_EQ(SkinpackPack(test::SourcePath("skins/zozaziz"), dir.File("zozaziz.skn"), report), 0) << report;
+    TspSkinData sd(nullptr), again(nullptr);
+    AttachSkinRecordParts(sd);
+    AttachSkinRecordParts(again);
+    sd.LoadFromCompressedFile(dir.File("zozaziz.skn"));
+    EXPECT_EQ(sd.FPicture.Width, 196);
+    EXPECT_EQ(sd.FPicture.Height, 146);
+    EXPECT_EQ(sd.FMask.Format, TPixelFormat::pf1bit);
+    EXPECT_TRUE(sd.FInActivePicture.Empty());
+    EXPECT_EQ(sd.FActivePictures.size(), 15u);
+    EXPECT_EQ(sd.ObjectList.size(), 13u);
+    EXPECT_EQ(sd.CtrlList.size(), 70u);
+    EXPECT_TRUE(sd.AreaList.empty());
+    EXPECT_EQ(sd.ClRect, Rect(2, 29, 194, 144));
+    EXPECT_EQ(sd.BorderW, 2);
+    EXPECT_EQ(sd.GetControlIndex(L"button"), 0);
+    EXPECT_EQ(sd.GetControlIndex(L"Button"), -1);
+
+    sd.SaveToCompressedFile(dir.File("again.skn"));
+    again.LoadFromCompressedFile(dir.File("again.skn"));
+    EXPECT_EQ(DefinitionValues(again), DefinitionValues(sd));
+    EXPECT_EQ(again.FPicture, sd.FPicture);
+    EXPECT_EQ(*again.FActivePictures[14], *sd.FActivePictures[14]);
 }
 
 } // namespace

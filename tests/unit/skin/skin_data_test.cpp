@@ -13,7 +13,7 @@ using test::ScratchDir;
 
 // Forms that log every message they get as "<form>:<message>".
 struct Forms : ISkinFormRegistry {
-    struct Form : ISkinMessageSink {
+    struct Form final : ISkinMessageSink {
         Forms* owner = nullptr;
         std::string name;
         TComponent* component = nullptr;
@@ -65,11 +65,11 @@ class SkinDataTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        test::RegisterTestRecords();
         forms.Add("main");
         sd.SetFormRegistry(&forms);
         sd.SetCursorTable(&cursors);
     }
+    test::ScopedTestRecords records;
     TspSkinData sd{nullptr};
     Forms forms;
     TSkinCursorNames cursors;

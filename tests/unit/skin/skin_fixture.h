@@ -86,15 +86,35 @@ class TTestMainMenuBarItem : public TTestMainMenuItem {
     using TTestMainMenuItem::TTestMainMenuItem;
 };
 
-// Gives a few type words a record class, as the records module will.
-inline void RegisterTestRecords()
-{
-    RegisterRecordType(TspRecordList::rlObjects, RecordType<TTestMenuItem>(L"menuitem"));
-    RegisterRecordType(TspRecordList::rlObjects, RecordType<TTestMainMenuItem>(L"mainmenuitem"));
-    RegisterRecordType(TspRecordList::rlObjects, RecordType<TTestMainMenuBarItem>(L"mainmenubaritem"));
-    RegisterRecordType(TspRecordList::rlControls, RecordType<TTestRecord>(L"button"));
-    RegisterRecordType(TspRecordList::rlControls, RecordType<TTestRecord>(L"checkradio"));
-}
+// Gives a few type words the test record class for the life of the object, then puts back the
+// rows it replaced (the real record classes share the table within this test program).
+class ScopedTestRecords {
+public:
+    ScopedTestRecords()
+    {
+        Use(TspRecordList::rlObjects, RecordType<TTestMenuItem>(L"menuitem"));
+        Use(TspRecordList::rlObjects, RecordType<TTestMainMenuItem>(L"mainmenuitem"));
+        Use(TspRecordList::rlObjects, RecordType<TTestMainMenuBarItem>(L"mainmenubaritem"));
+        Use(TspRecordList::rlControls, RecordType<TTestRecord>(L"button"));
+        Use(TspRecordList::rlControls, RecordType<TTestRecord>(L"checkradio"));
+    }
+    ~ScopedTestRecords()
+    {
+        for (auto& [list, row] : saved_)
+            RegisterRecordType(list, row);
+    }
+    ScopedTestRecords(const ScopedTestRecords&) = delete;
+    ScopedTestRecords& operator=(const ScopedTestRecords&) = delete;
+
+private:
+    void Use(TspRecordList list, TspRecordType row)
+    {
+        if (const TspRecordType* old = FindRecordType(list, row.Word))
+            saved_.emplace_back(list, *old);
+        RegisterRecordType(list, std::move(row));
+    }
+    std::vector<std::pair<TspRecordList, TspRecordType>> saved_;
+};
 
 // The definition of the test skin: every section the loaders need, a few records and areas.
 inline std::wstring TestDefinition()

@@ -28,7 +28,6 @@ TEST(Skinpack, UnpackThenPackKeepsTheBody)
 // Tests info and dump on each kind of argument: package, folder, definition file.
 TEST(Skinpack, InfoAndDumpDescribeTheSkin)
 {
-    test::RegisterTestRecords();
     ScratchDir dir("skp-info");
     test::WriteTestSkinFolder(dir);
     std::string packReport;
@@ -54,7 +53,6 @@ TEST(Skinpack, InfoAndDumpDescribeTheSkin)
 // Tests check: problems are listed with exit status 1; errors of the loader become problems.
 TEST(Skinpack, CheckReportsProblems)
 {
-    test::RegisterTestRecords();
     ScratchDir dir("skp-check");
     std::wstring def = test::TestDefinition();
     def.replace(def.find(L"bgpictureindex=1"), 16, L"bgpictureindex=9");
