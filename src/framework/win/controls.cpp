@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <utility>
 
 namespace vt {
 
@@ -18,10 +19,11 @@ TWinControl* gCreatingControl = nullptr;
 // The control under the mouse, for the enter and leave notices.
 TComponentRef<TControl> gHoverControl;
 
+// Never destroyed: windows may be created and freed while the program exits.
 std::map<String, WNDPROC>& BaseProcs()
 {
-    static std::map<String, WNDPROC> procs;
-    return procs;
+    static auto* procs = new std::map<String, WNDPROC>;
+    return *procs;
 }
 
 } // namespace
@@ -655,12 +657,31 @@ TRect TWinControl::ClientRect() const
 
 void TWinControl::SetClientWidth(int v)
 {
+    // While loading, the frame may still change (border style and icons): apply in Loaded.
+    if (IsLoading()) {
+        loadedClientWidth_ = v;
+        return;
+    }
     SetWidth(width_ - ClientRect().Width() + v);
 }
 
 void TWinControl::SetClientHeight(int v)
 {
+    if (IsLoading()) {
+        loadedClientHeight_ = v;
+        return;
+    }
     SetHeight(height_ - ClientRect().Height() + v);
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    if (loadedClientWidth_ >= 0)
+        SetClientWidth(std::exchange(loadedClientWidth_, -1));
+    if (loadedClientHeight_ >= 0)
+        SetClientHeight(std::exchange(loadedClientHeight_, -1));
+    Realign();
 }
 
 void TWinControl::AdjustClientRect(TRect& rect) const {}

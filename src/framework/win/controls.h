@@ -180,6 +180,7 @@ public:
     TRect ClientRect() const override;
     void SetClientWidth(int v) override;
     void SetClientHeight(int v) override;
+    void Loaded() override;
     // Lays the aligned children out within the client area.
     void Realign();
     void Invalidate() override;
@@ -222,6 +223,8 @@ private:
     TControl* captureControl_ = nullptr;
     bool aligning_ = false;
     bool realignPending_ = false;
+    int loadedClientWidth_ = -1;
+    int loadedClientHeight_ = -1;
 };
 
 // A window-less control that paints on its parent's surface and gets mouse input through it.

@@ -65,6 +65,9 @@ TCustomForm::~TCustomForm()
             Application->HandleException(this);
         }
     }
+    // Freeing the main form ends the application, as closing it does.
+    if (Application && Application->MainForm() == this)
+        Application->Terminate();
     if (Screen) {
         auto& forms = Screen->forms_;
         forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
@@ -138,8 +141,10 @@ void TCustomForm::SetBorderIcons(TBorderIcons v)
     if (HandleAllocated() && !IsLoading()) {
         TCreateParams p;
         CreateParams(p);
-        SetWindowLongPtrW(Handle(), GWL_STYLE,
-                          static_cast<LONG_PTR>(p.Style | (IsWindowVisible(Handle()) ? WS_VISIBLE : 0)));
+        const DWORD buttons = WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+        DWORD style = static_cast<DWORD>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+        style = (style & ~buttons) | (p.Style & buttons);
+        SetWindowLongPtrW(Handle(), GWL_STYLE, static_cast<LONG_PTR>(style));
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                      SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -258,7 +263,6 @@ void TCustomForm::Load(std::string_view text)
 void TCustomForm::Loaded()
 {
     TWinControl::Loaded();
-    Realign();
 }
 
 void TCustomForm::DoCreate()

@@ -11,10 +11,11 @@ namespace vt {
 
 namespace {
 
+// Never destroyed: timers owned by forms are freed when the application object goes, at exit.
 std::map<uintptr_t, TTimer*>& Timers()
 {
-    static std::map<uintptr_t, TTimer*> timers;
-    return timers;
+    static auto* timers = new std::map<uintptr_t, TTimer*>;
+    return *timers;
 }
 
 LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)

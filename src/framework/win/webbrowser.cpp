@@ -164,12 +164,15 @@ public:
     {
         return E_NOTIMPL;
     }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override
     {
         if (!owner_)
             return S_OK;
         try {
+            // Only the page itself counts, not the frames inside it.
+            if (!FromTopLevel(params))
+                return S_OK;
             if (id == DISPID_NAVIGATEERROR)
                 owner_->NavigationFailed();
             else if (id == DISPID_NAVIGATECOMPLETE2 || id == DISPID_DOCUMENTCOMPLETE)
@@ -182,6 +185,27 @@ public:
 
 private:
     ~TSite() = default;
+
+    // The navigation events carry the browser they concern as their first argument (the last
+    // in DISPPARAMS order); an event without it is taken as the page's.
+    bool FromTopLevel(const DISPPARAMS* params) const
+    {
+        if (!params || params->cArgs == 0 || !browser)
+            return true;
+        const VARIANT& first = params->rgvarg[params->cArgs - 1];
+        if (first.vt != VT_DISPATCH || !first.pdispVal)
+            return true;
+        IUnknown* a = nullptr;
+        IUnknown* b = nullptr;
+        first.pdispVal->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&a));
+        browser->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&b));
+        bool same = a && a == b;
+        if (a)
+            a->Release();
+        if (b)
+            b->Release();
+        return same;
+    }
     long refs_ = 1;
 };
 

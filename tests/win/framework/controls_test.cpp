@@ -362,3 +362,96 @@ TEST_F(PageControl, CodeChangesAreSilentUserChangesAreNot)
 
 } // namespace
 } // namespace vt
+
+namespace vt {
+namespace {
+
+// A window-less control that fills itself with one colour.
+class TSwatch : public TGraphicControl {
+    VT_CLASS_NAME(TSwatch)
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(clRed);
+        Canvas().FillRect(Rect(0, 0, Width(), Height()));
+    }
+};
+
+using GraphicControls = Fixture;
+
+// Tests that a window-less control is painted on its parent at its place, and gets its mouse
+// input (enter, click, leave) through the parent.
+TEST_F(GraphicControls, PaintAndMouseGoThroughTheParent)
+{
+    TForm form(nullptr);
+    form.SetClientWidth(200);
+    form.SetClientHeight(100);
+    auto* swatch = new TSwatch(&form);
+    swatch->SetBounds(50, 20, 30, 30);
+    swatch->SetParent(&form);
+    std::vector<std::wstring> events;
+    swatch->OnMouseEnter = [&](TObject*) { events.push_back(L"enter"); };
+    swatch->OnMouseLeave = [&](TObject*) { events.push_back(L"leave"); };
+    swatch->OnClick = [&](TObject*) { events.push_back(L"click"); };
+    form.Show();
+    HWND wnd = form.Handle();
+
+    HDC screen = GetDC(wnd);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP bmp = CreateCompatibleBitmap(screen, 200, 100);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    SendMessageW(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
+    SendMessageW(wnd, WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
+    EXPECT_EQ(GetPixel(mem, 60, 30), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(mem, 79, 49), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(mem, 80, 30), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(mem, 10, 10), RGB(255, 0, 0));
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(wnd, screen);
+
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(55, 25));
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 25));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(56, 26));
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    // A press on the control released outside it is no click.
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(55, 25));
+    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(55, 25));
+    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(150, 80));
+    SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
+    EXPECT_EQ(events,
+              (std::vector<std::wstring>{L"enter", L"click", L"leave", L"enter", L"leave"}));
+}
+
+using Forms = Fixture;
+
+// Tests Close on a form that is not the main one: OnCloseQuery can refuse, otherwise it hides.
+TEST_F(Forms, CloseAsksThenHides)
+{
+    TForm form(nullptr);
+    bool allow = false;
+    int closes = 0;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+    form.OnClose = [&](TObject*, TCloseAction& action) {
+        ++closes;
+        EXPECT_EQ(action, caHide);
+    };
+    form.Show();
+    SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    EXPECT_EQ(closes, 0);
+    allow = true;
+    form.Close();
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
+    EXPECT_FALSE(form.Visible());
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(Application->Terminated() && Application->MainForm() == &form);
+}
+
+} // namespace
+} // namespace vt
