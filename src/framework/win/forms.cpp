@@ -58,6 +58,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 
 TCustomForm::~TCustomForm()
 {
+    Destroying();
     if (!IsLoading()) {
         try {
             OnDestroy(this);
@@ -356,7 +357,11 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
     title_ = ChangeFileExt(ExtractFileName(path), L"");
 }
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication()
+{
+    // The forms go while this object is whole: their destructors ask for the main form.
+    DestroyComponents();
+}
 
 void TApplication::Initialize()
 {
