@@ -455,3 +455,45 @@ TEST_F(Forms, CloseAsksThenHides)
 
 } // namespace
 } // namespace vt
+
+namespace vt {
+namespace {
+
+class TFailingForm : public TForm {
+    VT_CLASS_NAME(TFailingForm)
+public:
+    explicit TFailingForm(TComponent* owner) : TForm(owner)
+    {
+        throw EReadError(L"Resource TFAILINGFORM not found");
+    }
+};
+
+using CreateForm = Fixture;
+
+// Tests that the first form created becomes the main form, that the screen lists forms in
+// creation order, and that a form whose construction fails is reported and leaves nothing behind.
+TEST_F(CreateForm, FirstFormIsMainAndFailuresAreReported)
+{
+    std::vector<std::wstring> errors;
+    Application->OnException = [&](TObject*, const Exception& e) { errors.push_back(e.Message()); };
+    int before = Application->ComponentCount();
+    EXPECT_EQ(Application->CreateForm<TFailingForm>(), nullptr);
+    EXPECT_EQ(errors, std::vector<std::wstring>{L"Resource TFAILINGFORM not found"});
+    EXPECT_EQ(Application->MainForm(), nullptr);
+    EXPECT_EQ(Application->ComponentCount(), before);
+    EXPECT_EQ(Screen->FormCount(), 0);
+
+    TForm* first = Application->CreateForm<TForm>();
+    TForm* second = Application->CreateForm<TForm>();
+    EXPECT_EQ(Application->MainForm(), first);
+    ASSERT_EQ(Screen->FormCount(), 2);
+    EXPECT_EQ(Screen->Forms(0), first);
+    EXPECT_EQ(Screen->Forms(1), second);
+    delete second;
+    EXPECT_EQ(Screen->FormCount(), 1);
+    Application->SetMainForm(nullptr);
+    delete first;
+}
+
+} // namespace
+} // namespace vt
