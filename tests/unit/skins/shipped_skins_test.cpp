@@ -125,10 +125,12 @@ TEST_F(ShippedSkins, DefinitionsAreInWriterForm)
         for (size_t i = 0; i < text.size(); ++i) {
             unsigned char c = static_cast<unsigned char>(text[i]);
             ASSERT_LT(c, 128) << "byte " << i;
-            if (c == '\n')
+            if (c == '\n') {
                 ASSERT_TRUE(i > 0 && text[i - 1] == '\r') << "byte " << i;
-            if (c == '\r')
+            }
+            if (c == '\r') {
                 ASSERT_TRUE(i + 1 < text.size() && text[i + 1] == '\n') << "byte " << i;
+            }
         }
         size_t tab = text.find("\r\n[tab]\r\n");
         ASSERT_NE(tab, std::string::npos);
