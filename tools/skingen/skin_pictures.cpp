@@ -126,7 +126,7 @@ TPixelImage CaptionPicture(const Theme& t, const TPixelImage& main)
     const State menuStates[4] = {State::Normal, State::Hot, State::Down, State::Disabled};
     for (int s = 0; s < 4; ++s) {
         TRect r = MenuButtonRect(s);
-        Face(img, r, t, menuStates[s], 4);
+        Face(img, r, t, menuStates[s], t.pillRadius);
         GlyphArrow(img, {r.Left + 22, r.Top, r.Left + 31, r.Bottom}, s == 3 ? t.disabledBorder : t.arrow,
                    Dir::Down, 7);
     }
@@ -138,7 +138,7 @@ TPixelImage CaptionPicture(const Theme& t, const TPixelImage& main)
             continue;
         }
         TPixelImage tab = NewImage(r.Width(), r.Height() + 1, t.client);
-        BoxStyle b{s == 1 ? t.tabHotTop : t.tabTop, s == 1 ? t.tabHotBottom : t.tabBottom, t.tabBorder, 4, kTop};
+        BoxStyle b{s == 1 ? t.tabHotTop : t.tabTop, s == 1 ? t.tabHotBottom : t.tabBottom, t.tabBorder, t.pillRadius, kTop};
         DrawBox(tab, {0, 0, tab.Width, tab.Height}, b);
         if (s == 2)
             HLine(tab, 1, tab.Width - 1, r.Height() - 1, t.tabBottom);
@@ -275,9 +275,9 @@ TPixelImage ControlsPicture(const Theme& t)
         TRect r = tabs[i];
         TPixelImage tab = NewImage(r.Width(), r.Height() + 1, t.client);
         bool selected = i == 1 || i == 2;
-        BoxStyle b = selected ? BoxStyle{t.tabTop, t.tabBottom, t.tabBorder, 3, kTop}
-                              : i == 3 ? BoxStyle{t.tabHotTop, t.tabHotBottom, t.tabBorder, 3, kTop}
-                                       : BoxStyle{t.faceTop, t.faceBottom, t.tabBorder, 3, kTop};
+        BoxStyle b = selected ? BoxStyle{t.tabTop, t.tabBottom, t.tabBorder, std::min(3.0, t.pillRadius), kTop}
+                              : i == 3 ? BoxStyle{t.tabHotTop, t.tabHotBottom, t.tabBorder, std::min(3.0, t.pillRadius), kTop}
+                                       : BoxStyle{t.faceTop, t.faceBottom, t.tabBorder, std::min(3.0, t.pillRadius), kTop};
         if (!selected) {
             TPixelImage lower = NewImage(r.Width(), r.Height() + 1, t.client);
             DrawBox(lower, {0, 2, lower.Width, lower.Height}, b);
@@ -531,7 +531,7 @@ std::vector<SkinPicture> BuildPictures(const Theme& t)
     ShadowPictures(t, shadow, shadowMask);
     TPixelImage actives[kActiveCount];
     actives[kPicCaption] = CaptionPicture(t, main);
-    Shape tab = RoundRectShape(0, 0, 44, 23, 4, kTop);
+    Shape tab = RoundRectShape(0, 0, 44, 23, t.pillRadius, kTop);
     actives[kPicDownTabMask] = AlphaMask(44, 22, tab);
     actives[kPicPopup] = PopupPicture(t);
     actives[kPicMenuItem] = MenuItemPicture(t);
@@ -542,7 +542,7 @@ std::vector<SkinPicture> BuildPictures(const Theme& t)
     actives[kPicActiveTabMask] = AlphaMask(44, 22, tab, t.tabHotOpacity);
     actives[kPicShadow] = shadow;
     actives[kPicShadowMask] = shadowMask;
-    actives[kPicMenuButtonMask] = AlphaMask(35, 21, RoundRectShape(0, 0, 35, 21, 4));
+    actives[kPicMenuButtonMask] = AlphaMask(35, 21, RoundRectShape(0, 0, 35, 21, t.pillRadius));
     TPixelImage inactiveTab = NewImage(44, 22, Grey(0));
     Fill(inactiveTab, {43, 6, 44, 17}, Grey(150));
     actives[kPicInactiveTabMask] = inactiveTab;
@@ -550,7 +550,7 @@ std::vector<SkinPicture> BuildPictures(const Theme& t)
     actives[kPicExtras] = ExtrasPicture(t);
     actives[kPicScrollBars] = ScrollBarsPicture(t);
     actives[kPicQuickButtonMask] =
-        AlphaMask(kQuickButtonW, kQuickButtonH, RoundRectShape(0, 0, kQuickButtonW, kQuickButtonH, 4));
+        AlphaMask(kQuickButtonW, kQuickButtonH, RoundRectShape(0, 0, kQuickButtonW, kQuickButtonH, t.pillRadius));
     for (int i = 0; i < kActiveCount; ++i)
         out.push_back({kActiveNames[i], std::to_string(i), actives[i]});
     return out;

@@ -34,6 +34,7 @@ struct Theme {
     Rgba disabledFace, disabledBorder;
     Rgba faceLight{0, 0, 0, 0};  // highlight line under the top border
     double ctrlRadius = 3;
+    double pillRadius = 4;  // menu button, caption tabs, quick-button backgrounds
     vt::TColor text = 0, hotText = 0, downText = 0, disabledText = 0, mutedText = 0;
 
     // Text fields, lists and selection

@@ -224,6 +224,7 @@ Theme Velin()
     t.disabledFace = Hex(0xF7F8F9);
     t.disabledBorder = Hex(0xE3E6EA);
     t.ctrlRadius = 0;
+    t.pillRadius = 0;
     t.text = C(0x1F2328);
     t.hotText = C(0x0B6E70);
     t.downText = C(0x084E50);
