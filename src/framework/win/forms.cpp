@@ -486,23 +486,25 @@ namespace {
 HHOOK gBoxHook = nullptr;
 POINT gBoxPos{-1, -1};
 
+// Places the box once its dialog has initialised (the system centres it there itself).
 LRESULT CALLBACK PlaceBoxHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE) {
-        HWND box = reinterpret_cast<HWND>(wParam);
+    HHOOK hook = gBoxHook;
+    auto* ret = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && ret && ret->message == WM_INITDIALOG) {
+        HWND box = ret->hwnd;
         RECT r;
         GetWindowRect(box, &r);
         int w = r.right - r.left, h = r.bottom - r.top;
         int x = gBoxPos.x >= 0 ? gBoxPos.x : (GetSystemMetrics(SM_CXSCREEN) - w) / 2;
         int y = gBoxPos.y >= 0 ? gBoxPos.y : (GetSystemMetrics(SM_CYSCREEN) - h) / 2;
         SetWindowPos(box, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        HHOOK hook = gBoxHook;
         gBoxHook = nullptr;
-        LRESULT r2 = CallNextHookEx(hook, code, wParam, lParam);
+        LRESULT result = CallNextHookEx(hook, code, wParam, lParam);
         UnhookWindowsHookEx(hook);
-        return r2;
+        return result;
     }
-    return CallNextHookEx(gBoxHook, code, wParam, lParam);
+    return CallNextHookEx(hook, code, wParam, lParam);
 }
 
 } // namespace
@@ -510,7 +512,7 @@ LRESULT CALLBACK PlaceBoxHook(int code, WPARAM wParam, LPARAM lParam)
 void ShowMessagePos(const String& text, int x, int y)
 {
     gBoxPos = {x, y};
-    gBoxHook = SetWindowsHookExW(WH_CBT, PlaceBoxHook, nullptr, GetCurrentThreadId());
+    gBoxHook = SetWindowsHookExW(WH_CALLWNDPROCRET, PlaceBoxHook, nullptr, GetCurrentThreadId());
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, text.c_str(), Application->Title().c_str(), MB_OK | MB_TASKMODAL);
     if (gBoxHook) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -225,6 +226,7 @@ TEST_F(Exceptions, MessageHandlerExceptionGoesToHandleException)
 struct BoxWatcher {
     static inline std::wstring text, title;
     static inline bool icon = false;
+    static inline RECT rect{};
     static inline HHOOK hook = nullptr;
     static inline HWND box = nullptr;
     static void CALLBACK Read(HWND, UINT, UINT_PTR id, DWORD)
@@ -235,6 +237,7 @@ struct BoxWatcher {
         text = buf;
         GetWindowTextW(box, buf, 512);
         title = buf;
+        GetWindowRect(box, &rect);
         icon = false;
         for (int iconId : {0x14, 0x440})  // the icon control: Windows' id, Wine's id
             if (HWND c = GetDlgItem(box, iconId))
@@ -274,6 +277,13 @@ TEST_F(Exceptions, DefaultShowsTheStandardErrorBox)
     ShowMessagePos(L"Hello", -1, -1);
     EXPECT_EQ(BoxWatcher::text, L"Hello");
     EXPECT_FALSE(BoxWatcher::icon);
+    const RECT& r = BoxWatcher::rect;
+    EXPECT_LE(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
+    EXPECT_LE(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
+    ShowMessagePos(L"There", 10, 20);
+    EXPECT_EQ(BoxWatcher::text, L"There");
+    EXPECT_EQ(BoxWatcher::rect.left, 10);
+    EXPECT_EQ(BoxWatcher::rect.top, 20);
 }
 
 using App = Fixture;
