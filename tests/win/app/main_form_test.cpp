@@ -63,6 +63,7 @@ TEST_F(MainForm, PropertiesFromTheDescription)
         EXPECT_EQ(webs[i]->TabOrder(), tabOrders[i]);
         EXPECT_EQ(webs[i]->SelectedEngine(), TWebBrowserEngine::EdgeIfAvailable);
         EXPECT_EQ(webs[i]->ControlData().size(), 156u);
+        EXPECT_EQ(webs[i]->Font().Name(), L"MS Sans Serif");  // the form's font, inherited
     }
 }
 
