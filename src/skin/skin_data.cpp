@@ -118,7 +118,7 @@ void TspSkinData::SetSkinList(TspCompressedSkinList* value)
         return;
     FreeNotification(value);
     if (FCompressedSkinIndex >= 0 && FCompressedSkinIndex < value->Skins().Count())
-        LoadCompressedStoredSkin(&value->Skins().Items(FCompressedSkinIndex).Skin());
+        LoadCompressedStoredSkin(&value->Skins().Items(FCompressedSkinIndex)->Skin());
 }
 
 void TspSkinData::SetSkinIndex(int32_t value)
@@ -132,7 +132,7 @@ void TspSkinData::SetSkinIndex(int32_t value)
     if (value < 0 || value >= FCompressedSkinList->Skins().Count())
         return;
     FCompressedSkinIndex = value;
-    LoadCompressedStoredSkin(&FCompressedSkinList->Skins().Items(value).Skin());
+    LoadCompressedStoredSkin(&FCompressedSkinList->Skins().Items(value)->Skin());
 }
 
 void TspSkinData::SetResourceStrData(TComponent* value)

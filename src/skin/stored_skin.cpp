@@ -171,13 +171,7 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::wstring& fileName)
     CompressBody(body);
 }
 
-TspSkinListItem::TspSkinListItem(TspSkinListItems* collection, int index)
-    : Name(Format("spSkin%d", index)), FCollection(collection),
-      FSkin(std::make_unique<TspCompressedStoredSkin>(nullptr))
-{
-}
-
-int TspSkinListItem::Index() const { return FCollection ? FCollection->IndexOf(this) : -1; }
+TspSkinListItem::TspSkinListItem() : FSkin(std::make_unique<TspCompressedStoredSkin>(nullptr)) {}
 
 std::vector<uint8_t> TspSkinListItem::SkinData() const
 {
@@ -192,49 +186,46 @@ void TspSkinListItem::SetSkinData(const std::vector<uint8_t>& bytes)
     FSkin->LoadFromCompressStream(m);
 }
 
-void TspSkinListItem::Assign(const TspSkinListItem& other)
+void TspSkinListItem::Assign(const TPersistent* source)
 {
-    Name = other.Name;
-    Description = other.Description;
-    FileName = other.FileName;
-    CompressedFileName = other.CompressedFileName;
-    FSkin->SetCompressedData(other.FSkin->CompressedData());
-}
-
-TspSkinListItem& TspSkinListItems::Items(int index)
-{
-    if (index < 0 || index >= Count())
-        throw EListError(Format("List index out of bounds (%d)", index));
-    return *FItems[static_cast<size_t>(index)];
-}
-
-TspSkinListItem& TspSkinListItems::Add()
-{
-    FItems.push_back(std::make_unique<TspSkinListItem>(this, Count()));
-    return *FItems.back();
-}
-
-void TspSkinListItems::Delete(int index)
-{
-    Items(index);
-    FItems.erase(FItems.begin() + index);
-}
-
-void TspSkinListItems::Assign(const TspSkinListItems& other)
-{
-    if (&other == this)
+    auto* other = dynamic_cast<const TspSkinListItem*>(source);
+    if (!other) {
+        TCollectionItem::Assign(source);
         return;
-    FItems.clear();
-    for (const auto& item : other.FItems)
-        Add().Assign(*item);
+    }
+    Name = other->Name;
+    Description = other->Description;
+    FileName = other->FileName;
+    CompressedFileName = other->CompressedFileName;
+    FSkin->SetCompressedData(other->FSkin->CompressedData());
+    Changed(false);
 }
 
-int TspSkinListItems::IndexOf(const TspSkinListItem* item) const
+bool TspSkinListItem::SetProperty(const String& name, const TPropValue& value)
 {
-    for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i].get() == item)
-            return static_cast<int>(i);
-    return -1;
+    const std::pair<const wchar_t*, String*> strings[] = {
+        {L"Name", &Name}, {L"Description", &Description}, {L"FileName", &FileName},
+        {L"CompressedFileName", &CompressedFileName}};
+    for (const auto& [key, field] : strings) {
+        if (SameText(name, key)) {
+            *field = value.AsString();
+            return true;
+        }
+    }
+    if (SameText(name, L"Skin")) {
+        SetSkinData(value.AsBinary());
+        return true;
+    }
+    return TCollectionItem::SetProperty(name, value);
+}
+
+TspSkinListItems::TspSkinListItems(TPersistent* owner)
+    : TCollection(owner, [this] {
+          auto* item = new TspSkinListItem();
+          item->Name = Format("spSkin%d", Count());
+          return item;
+      })
+{
 }
 
 } // namespace vt

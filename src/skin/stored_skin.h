@@ -3,6 +3,7 @@
 // file version (2 written, up to 3 read), 32-bit length N, N bytes of zlib stream.
 #pragma once
 
+#include "framework/base/collections.h"
 #include "framework/base/component.h"
 #include "framework/base/streams.h"
 
@@ -59,15 +60,13 @@ private:
     TMemoryStream FCompressedStream;
 };
 
-class TspSkinListItems;
-
-class TspSkinListItem {
+class TspSkinListItem : public TCollectionItem {
+    VT_CLASS_NAME(TspSkinListItem)
 public:
-    TspSkinListItem(TspSkinListItems* collection, int index);
+    TspSkinListItem();
 
     TspCompressedStoredSkin& Skin() { return *FSkin; }
     const TspCompressedStoredSkin& Skin() const { return *FSkin; }
-    int Index() const;
 
     String Name;
     String Description;
@@ -77,33 +76,33 @@ public:
     // The "Skin" binary property: the whole package-file layout.
     std::vector<uint8_t> SkinData() const;
     void SetSkinData(const std::vector<uint8_t>& bytes);
-    void Assign(const TspSkinListItem& other);
+    void Assign(const TPersistent* source) override;
+    bool SetProperty(const String& name, const TPropValue& value) override;
+    String DisplayName() const override { return Name; }
 
 private:
-    TspSkinListItems* FCollection;
     std::unique_ptr<TspCompressedStoredSkin> FSkin;
 };
 
-class TspSkinListItems {
+// Items are named "spSkin<index>" when they are created.
+class TspSkinListItems : public TCollection {
+    VT_CLASS_NAME(TspSkinListItems)
 public:
-    int Count() const { return static_cast<int>(FItems.size()); }
-    TspSkinListItem& Items(int index);
-    TspSkinListItem& Add();
-    void Delete(int index);
-    void Clear() { FItems.clear(); }
-    void Assign(const TspSkinListItems& other);
-    int IndexOf(const TspSkinListItem* item) const;
-
-private:
-    std::vector<std::unique_ptr<TspSkinListItem>> FItems;
+    explicit TspSkinListItems(TPersistent* owner);
+    TspSkinListItem* Items(int index) const { return static_cast<TspSkinListItem*>(TCollection::Items(index)); }
+    TspSkinListItem* Add() { return static_cast<TspSkinListItem*>(TCollection::Add()); }
 };
 
 class TspCompressedSkinList : public TComponent {
     VT_CLASS_NAME(TspCompressedSkinList)
 public:
-    explicit TspCompressedSkinList(TComponent* owner) : TComponent(owner) {}
+    explicit TspCompressedSkinList(TComponent* owner) : TComponent(owner), FSkins(this) {}
     TspSkinListItems& Skins() { return FSkins; }
-    void SetSkins(const TspSkinListItems& skins) { FSkins.Assign(skins); }
+    void SetSkins(const TspSkinListItems& skins) { FSkins.Assign(&skins); }
+    TCollection* GetCollectionProperty(const String& name) override
+    {
+        return SameText(name, L"Skins") ? &FSkins : TComponent::GetCollectionProperty(name);
+    }
 
 private:
     TspSkinListItems FSkins;

@@ -1,5 +1,6 @@
 #include "framework/base/exceptions.h"
 #include "skin/skin_cursors.h"
+#include "framework/base/form_loader.h"
 #include "skin/skin_data.h"
 #include "skin/skin_inspect.h"
 #include "skin/skin_parts.h"
@@ -303,9 +304,9 @@ TEST(Package, StoredSkinCarriers)
 
     std::vector<uint8_t> zlib = test::Deflate(test::Body(2, {}, {}, test::MinimalDefinitionText()));
     TspCompressedSkinList list(nullptr);
-    TspSkinListItem& item = list.Skins().Add();
+    TspSkinListItem& item = *list.Skins().Add();
     EXPECT_EQ(item.Name, L"spSkin0");
-    EXPECT_EQ(list.Skins().Add().Name, L"spSkin1");
+    EXPECT_EQ(list.Skins().Add()->Name, L"spSkin1");
     item.SetSkinData(test::PackageFile(zlib));
     EXPECT_EQ(item.Skin().CompressedData(), zlib);
     EXPECT_EQ(item.SkinData(), test::PackageFile(zlib));
@@ -313,7 +314,8 @@ TEST(Package, StoredSkinCarriers)
     TspCompressedSkinList copy(nullptr);
     copy.SetSkins(list.Skins());
     EXPECT_EQ(copy.Skins().Count(), 2);
-    EXPECT_EQ(copy.Skins().Items(0).Skin().CompressedData(), zlib);
+    EXPECT_EQ(copy.Skins().Items(0)->Skin().CompressedData(), zlib);
+    EXPECT_EQ(copy.Skins().Items(1)->Name, L"spSkin1");
 
     // Skin list selection: loading by index, ignoring indexes outside the list.
     Log log;
@@ -382,6 +384,65 @@ TEST(Package, DefaultSkinPacksAndLoads)
     EXPECT_EQ(DefinitionValues(again), DefinitionValues(sd));
     EXPECT_EQ(again.FPicture, sd.FPicture);
     EXPECT_EQ(*again.FActivePictures[14], *sd.FActivePictures[14]);
+}
+
+} // namespace
+} // namespace vt
+
+namespace vt {
+namespace {
+
+std::string Hex(const std::vector<uint8_t>& bytes)
+{
+    static const char* digits = "0123456789ABCDEF";
+    std::string s;
+    for (uint8_t b : bytes) {
+        s += digits[b >> 4];
+        s += digits[b & 15];
+    }
+    return s;
+}
+
+// Tests the components in a form description: "CompressedData" and a list item's "Skin" are read
+// from their binary properties, and resolving the container's stored-skin reference loads the
+// skin while the form is still loading.
+TEST(Package, ComponentsLoadFromADescription)
+{
+    RegisterComponentClass<TspSkinData>();
+    RegisterComponentClass<TspCompressedStoredSkin>();
+    RegisterComponentClass<TspCompressedSkinList>();
+    std::vector<uint8_t> zlib = test::Deflate(test::Body(2, {}, {}, test::MinimalDefinitionText()));
+    std::string text = "object Form1: TComponent\n"
+                       "  object spSkinData1: TspSkinData\n"
+                       "    CompressedStoredSkin = spCompressedStoredSkin1\n"
+                       "    SkinnableForm = False\n"
+                       "  end\n"
+                       "  object spCompressedStoredSkin1: TspCompressedStoredSkin\n"
+                       "    CompressedFileName = 'Tiny.skn'\n"
+                       "    CompressedData = {" + Hex(zlib) + "}\n"
+                       "  end\n"
+                       "  object spCompressedSkinList1: TspCompressedSkinList\n"
+                       "    Skins = <\n"
+                       "      item\n"
+                       "        Name = 'first'\n"
+                       "        Skin = {" + Hex(test::PackageFile(zlib)) + "}\n"
+                       "      end>\n"
+                       "  end\n"
+                       "end\n";
+    TComponent form(nullptr);
+    LoadComponentTree(form, ParseFormDescription(text));
+    auto* sd = dynamic_cast<TspSkinData*>(form.FindComponent(L"spSkinData1"));
+    auto* stored = dynamic_cast<TspCompressedStoredSkin*>(form.FindComponent(L"spCompressedStoredSkin1"));
+    auto* list = dynamic_cast<TspCompressedSkinList*>(form.FindComponent(L"spCompressedSkinList1"));
+    ASSERT_TRUE(sd && stored && list);
+    EXPECT_EQ(stored->CompressedData(), zlib);
+    EXPECT_EQ(stored->CompressedFileName(), L"Tiny.skn");
+    EXPECT_FALSE(sd->Empty);
+    EXPECT_EQ(sd->SkinName, L"Tiny");
+    EXPECT_FALSE(sd->SkinnableForm());
+    ASSERT_EQ(list->Skins().Count(), 1);
+    EXPECT_EQ(list->Skins().Items(0)->Name, L"first");
+    EXPECT_EQ(list->Skins().Items(0)->Skin().CompressedData(), zlib);
 }
 
 } // namespace
