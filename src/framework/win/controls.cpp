@@ -165,12 +165,6 @@ void TControl::RequestAlign()
         parent_->Realign();
 }
 
-TPoint TControl::ClientOrigin() const
-{
-    TPoint p{left_, top_};
-    return p;
-}
-
 TPoint TControl::ClientToScreen(TPoint p) const
 {
     if (IsWindowed()) {

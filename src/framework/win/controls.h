@@ -64,8 +64,6 @@ public:
     virtual void SetClientHeight(int v) { SetHeight(v); }
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
-    // The control's origin in its parent's client coordinates (its position for painting).
-    TPoint ClientOrigin() const;
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v);
