@@ -194,6 +194,15 @@ bool TspSkinData::SetProperty(const String& name, const TPropValue& value)
             return true;
         }
     }
+    if (SameText(name, L"DlgTreeViewDrawSkin") || SameText(name, L"DlgListViewDrawSkin")) {
+        (SameText(name, L"DlgTreeViewDrawSkin") ? DlgTreeViewDrawSkin : DlgListViewDrawSkin) = value.AsBoolean();
+        return true;
+    }
+    if (SameText(name, L"DlgTreeViewItemSkinDataName") || SameText(name, L"DlgListViewItemSkinDataName")) {
+        (SameText(name, L"DlgTreeViewItemSkinDataName") ? DlgTreeViewItemSkinDataName : DlgListViewItemSkinDataName) =
+            value.AsString();
+        return true;
+    }
     if (SameText(name, L"SkinIndex")) {
         SetSkinIndex(value.AsInteger());
         return true;

@@ -416,6 +416,8 @@ TEST(Package, ComponentsLoadFromADescription)
                        "  object spSkinData1: TspSkinData\n"
                        "    CompressedStoredSkin = spCompressedStoredSkin1\n"
                        "    SkinnableForm = False\n"
+                       "    DlgListViewItemSkinDataName = 'list'\n"
+                       "    SystemColorHooks = [spschHighLight, spschWindow]\n"
                        "  end\n"
                        "  object spCompressedStoredSkin1: TspCompressedStoredSkin\n"
                        "    CompressedFileName = 'Tiny.skn'\n"
@@ -440,6 +442,8 @@ TEST(Package, ComponentsLoadFromADescription)
     EXPECT_FALSE(sd->Empty);
     EXPECT_EQ(sd->SkinName, L"Tiny");
     EXPECT_FALSE(sd->SkinnableForm());
+    EXPECT_EQ(sd->DlgListViewItemSkinDataName, L"list");
+    EXPECT_EQ(sd->SystemColorHooks(), spschHighLight | spschWindow);
     ASSERT_EQ(list->Skins().Count(), 1);
     EXPECT_EQ(list->Skins().Items(0)->Name, L"first");
     EXPECT_EQ(list->Skins().Items(0)->Skin().CompressedData(), zlib);
