@@ -3,6 +3,7 @@
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "framework/base/strings.h"
+#include "skin/form_records.h"
 #include "skin/skin_data.h"
 #include "skin/skin_inspect.h"
 #include "skin/skin_parts.h"
@@ -22,26 +23,18 @@ const char* const kSkins[] = {"zozaziz", "carbonel", "velin"};
 
 std::wstring Definition(const std::string& skin) { return test::SourcePath("skins/" + skin + "/skin.ini"); }
 
-// Until every record class is built in, lookups need a record per entry: rows without a class
-// get a plain one. Rows that have their class keep it.
-void EnsureEveryTypeCreatesARecord()
+// A container with the record classes attached, loaded from a skin folder without broadcasting.
+void LoadSkin(TspSkinData& data, const std::string& skin)
 {
-    for (TspRecordList list : {TspRecordList::rlObjects, TspRecordList::rlControls})
-        for (const TspRecordType& row : RecordTypes(list))
-            if (!row.Create)
-                RegisterRecordType(list, {row.Word, [](const String& id) { return std::make_unique<TspSkinRecord>(id); }});
+    AttachSkinRecordParts(data);
+    data.BuildMode = true;
+    data.LoadFromFile(Definition(skin));
+    ASSERT_FALSE(data.Empty) << skin;
 }
 
 class ShippedSkins : public ::testing::Test {
 protected:
-    void SetUp() override { EnsureEveryTypeCreatesARecord(); }
-
-    void Load(const std::string& skin)
-    {
-        sd.BuildMode = true;
-        sd.LoadFromFile(Definition(skin));
-        ASSERT_FALSE(sd.Empty) << skin;
-    }
+    void Load(const std::string& skin) { LoadSkin(sd, skin); }
 
     TspSkinData sd{nullptr};
 };
@@ -110,6 +103,19 @@ TEST_F(ShippedSkins, DefaultSkinHasCloseMaximizeMinimizeAndSystemMenuButtonsButN
             commands.insert(ini.ReadString(entry.substr(0, colon), L"command", L"cmdefault"));
     }
     EXPECT_EQ(commands, (std::multiset<String>{L"cmclose", L"cmmaximize", L"cmminimize", L"cmsysmenu"}));
+
+    // The same through the loaded records: the maximize button has its restore looks.
+    Load("zozaziz");
+    std::multiset<int> loaded;
+    for (const auto& r : sd.ObjectList)
+        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(r.get()); b && r->TypeWord == L"stdbutton") {
+            loaded.insert(b->Command);
+            EXPECT_TRUE(b->SkinRectInAPicture) << WideToUtf8(r->IDName);
+            if (b->Command == cmMaximize) {
+                EXPECT_FALSE(b->RestoreRect.IsEmpty());
+            }
+        }
+    EXPECT_EQ(loaded, (std::multiset<int>{cmClose, cmMaximize, cmMinimize, cmSysMenu}));
 }
 
 // The definition is the container writer's text: plain ASCII, CR LF after every line, no
@@ -149,10 +155,7 @@ TEST_F(ShippedSkins, SavingALoadedSkinReproducesItsDefinition)
     for (const char* skin : kSkins) {
         SCOPED_TRACE(skin);
         TspSkinData data{nullptr};
-        AttachSkinRecordParts(data);
-        data.BuildMode = true;
-        data.LoadFromFile(Definition(skin));
-        ASSERT_FALSE(data.Empty);
+        LoadSkin(data, skin);
         TMemIniFile saved;
         data.SaveToCustomIniFile(saved);
         TStringList savedLines, fileLines;
@@ -188,8 +191,7 @@ TEST_F(ShippedSkins, AllSkinsShareRecordNamesAndFrameGeometry)
     for (const char* skin : {"carbonel", "velin"}) {
         SCOPED_TRACE(skin);
         TspSkinData other{nullptr};
-        other.BuildMode = true;
-        other.LoadFromFile(Definition(skin));
+        LoadSkin(other, skin);
         EXPECT_EQ(other.ClRect, sd.ClRect);
         EXPECT_EQ(other.BorderW, sd.BorderW);
         EXPECT_EQ(other.FActivePictures.size(), sd.FActivePictures.size());
@@ -236,8 +238,7 @@ TEST_F(ShippedSkins, EveryPictureRectangleLiesInsideItsPicture)
     for (const char* skin : kSkins) {
         SCOPED_TRACE(skin);
         TspSkinData data{nullptr};
-        data.BuildMode = true;
-        data.LoadFromFile(Definition(skin));
+        LoadSkin(data, skin);
         TMemIniFile ini(Definition(skin));
         int checked = 0;
         auto check = [&](const String& section, const String& list) {
@@ -286,12 +287,12 @@ TEST_F(ShippedSkins, SkinsPackAndLoadBackUnchanged)
     for (const char* skin : kSkins) {
         SCOPED_TRACE(skin);
         TspSkinData folder{nullptr};
-        folder.BuildMode = true;
-        folder.LoadFromFile(Definition(skin));
+        LoadSkin(folder, skin);
         std::wstring package = dir.File(std::string(skin) + ".skn");
         std::string out;
         ASSERT_EQ(SkinpackPack(test::SourcePath("skins/" + std::string(skin)), package, out), 0) << out;
         TspSkinData packed{nullptr};
+        AttachSkinRecordParts(packed);
         packed.BuildMode = true;
         packed.LoadFromCompressedFile(package);
         ASSERT_FALSE(packed.Empty);
