@@ -95,10 +95,22 @@ uint8_t* FindRealCode(void* entry)
     return nullptr;
 }
 
+// The displacement of a 5-byte relative jump at from to to.
+int32_t JumpDisplacement(const uint8_t* from, const uint8_t* to)
+{
+    // Unsigned arithmetic: in a 32-bit process every target is reachable, modulo 2^32.
+    return static_cast<int32_t>(static_cast<uint32_t>(reinterpret_cast<uintptr_t>(to) -
+                                                      (reinterpret_cast<uintptr_t>(from) + 5)));
+}
+
 bool InJumpRange(const uint8_t* from, const uint8_t* to)
 {
-    int64_t d = reinterpret_cast<intptr_t>(to) - (reinterpret_cast<intptr_t>(from) + 5);
+#ifdef _WIN64
+    const int64_t d = static_cast<int64_t>(reinterpret_cast<uintptr_t>(to) - (reinterpret_cast<uintptr_t>(from) + 5));
     return d >= INT32_MIN && d <= INT32_MAX;
+#else
+    return true;
+#endif
 }
 
 #ifdef _WIN64
@@ -194,8 +206,7 @@ void Install(THook& h)
     if (!ReadCode(h.Code, saved, sizeof saved))
         return;
     uint8_t jump[5] = {0xE9};
-    const int32_t displacement =
-        static_cast<int32_t>(reinterpret_cast<intptr_t>(h.Target) - (reinterpret_cast<intptr_t>(h.Code) + 5));
+    const int32_t displacement = JumpDisplacement(h.Code, h.Target);
     std::memcpy(jump + 1, &displacement, 4);
     std::memcpy(h.Saved, saved, sizeof saved);
     h.HasSaved = true;

@@ -8,7 +8,6 @@
 #include "skin/form_records.h"
 #include "skin/skin_values.h"
 
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -69,7 +68,7 @@ struct TKeyRow {
     const wchar_t* Key;
     TSyntax Syntax;
     const wchar_t* Default;
-    std::function<String(const TspSkinRecord&)> Field;
+    String (*Field)(const TspSkinRecord&);
 };
 
 #define ROW(Class, key, syntax, def, field)                                                      \

@@ -282,8 +282,9 @@ TEST(RecordKeys, GlobalChangeFontChangesExactlyTheListedClasses)
                 EXPECT_EQ(row->Field(skin.Record(c.List)), changes ? L"13" : L"11");
             }
         }
-        if (changes)
+        if (changes) {
             EXPECT_GT(fontKeys, 0);
+        }
     }
     TLoadedSkin skin(WindowDefinition(L"[HINTWINDOW]\r\nfontname=Verdana\r\nfontheight=11\r\n"));
     skin.Data().GlobalChangeFont(L"Arial", -1);

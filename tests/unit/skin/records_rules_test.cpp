@@ -89,10 +89,11 @@ TEST(RecordRules, RestoreHintFollowsHintAndCommand)
         auto& r = *f.Load(Skin(L"count=1\r\n0=x:" + std::wstring(c.type) + L"\r\n", L"",
                                L"[x]\r\n" + std::wstring(c.keys)))
                        .ObjectList.at(0);
-        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(&r))
+        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(&r)) {
             EXPECT_EQ(b->RestoreHint, c.restoreHint);
-        else
+        } else {
             EXPECT_EQ(dynamic_cast<TspDataSkinAnimate&>(r).RestoreHint, c.restoreHint);
+        }
     }
 }
 
@@ -283,9 +284,11 @@ TEST(RecordRules, DefaultSkinRecords)
     }
     EXPECT_EQ(dynamic_cast<TspDataSkinCaptionTab&>(*d.ObjectList.at(d.GetIndex(L"captiontab"))).TopPosition, -1);
     EXPECT_FALSE(d.LayerFrame->FullBorder);
-    for (auto& r : d.ObjectList)
-        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(r.get()))
+    for (auto& r : d.ObjectList) {
+        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(r.get())) {
             EXPECT_FALSE(b->FAlphaNormalImage);
+        }
+    }
     auto& button = dynamic_cast<TspDataSkinButtonControl&>(*d.CtrlList.at(d.GetControlIndex(L"button")));
     EXPECT_EQ(button.PictureIndex, 4);
     EXPECT_EQ(button.MaskPictureIndex, 5);
