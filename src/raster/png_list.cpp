@@ -1,0 +1,167 @@
+#include "raster/png_list.h"
+
+#include <algorithm>
+
+#include "framework/base/form_reader.h"
+#include "raster/compose.h"
+
+namespace vt {
+
+void TspPngImageItem::SetPngImage(const TspPngImage& png)
+{
+    FPngImage.Assign(png);
+    Changed(false);
+}
+
+void TspPngImageItem::Assign(const TPersistent* source)
+{
+    if (auto* o = dynamic_cast<const TspPngImageItem*>(source)) {
+        FPngImage.Assign(o->FPngImage);
+        FName = o->FName;
+        return;
+    }
+    TCollectionItem::Assign(source);
+}
+
+bool TspPngImageItem::SetProperty(const String& name, const TPropValue& value)
+{
+    if (SameText(name, L"PngImage")) {
+        TspPngImage png;
+        png.LoadFromBytes(value.AsBinary());
+        SetPngImage(png);
+        return true;
+    }
+    if (SameText(name, L"Name")) {
+        FName = value.AsString();
+        return true;
+    }
+    return TCollectionItem::SetProperty(name, value);
+}
+
+TspPngImageItems::TspPngImageItems(TspPngImageList* owner)
+    : TCollection(owner,
+                  [this] {
+                      auto* item = new TspPngImageItem();
+                      item->FName = Format("PngImage%d", Count());
+                      return item;
+                  }),
+      FPngImageList(owner)
+{
+}
+
+TspPngImageList::TspPngImageList(TComponent* owner) : TComponent(owner) {}
+
+void TspPngImageList::SetPngWidth(int value)
+{
+    if (value == width_)
+        return;
+    width_ = value;
+    if (!IsLoading())
+        FPngImages.Clear();
+}
+
+void TspPngImageList::SetPngHeight(int value)
+{
+    if (value == height_)
+        return;
+    height_ = value;
+    if (!IsLoading())
+        FPngImages.Clear();
+}
+
+bool TspPngImageList::SetProperty(const String& name, const TPropValue& value)
+{
+    if (SameText(name, L"PngWidth") || SameText(name, L"Width")) {
+        SetPngWidth(value.AsInteger());
+        return true;
+    }
+    if (SameText(name, L"PngHeight") || SameText(name, L"Height")) {
+        SetPngHeight(value.AsInteger());
+        return true;
+    }
+    return TComponent::SetProperty(name, value);
+}
+
+TCollection* TspPngImageList::GetCollectionProperty(const String& name)
+{
+    return SameText(name, L"PngImages") ? &FPngImages : nullptr;
+}
+
+void TspPngImageList::DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const
+{
+    if (Index < 0 || Index >= Count())
+        return;
+    const TspPngImage& png = FPngImages.Items(Index)->PngImage();
+    // Drawn into Rect(X, Y, X + PngWidth, Y + PngHeight): a larger picture is cut there.
+    TspPngImage shown = Enabled ? png : png.DisabledCopy();
+    if (shown.Width > width_ || shown.Height > height_) {
+        TspPngImage cut;
+        cut.Width = std::min(shown.Width, width_);
+        cut.Height = std::min(shown.Height, height_);
+        cut.Pixels.resize(static_cast<size_t>(cut.Width) * cut.Height);
+        for (int y = 0; y < cut.Height; ++y)
+            for (int x = 0; x < cut.Width; ++x)
+                cut.At(x, y) = shown.At(x, y);
+        shown = std::move(cut);
+    }
+    shown.Draw(surface, X, Y);
+}
+
+void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled)
+{
+    if (!List || Index < 0 || Index >= List->Count())
+        return;
+    const int w = List->PngWidth(), h = List->PngHeight();
+    if (w <= 0 || h <= 0)
+        return;
+    TspBitmap B;
+    B.SetSize(w, h);
+    B.FAlphaBlend = true;
+    CopyRect(B, B.BoundsRect(), surface, Bounds(X, Y, w, h));
+    if (Enabled) {
+        TspBitmap P;
+        List->PngImages().Items(Index)->PngImage().ToBitmap(P);
+        for (int32_t y = 0; y < P.FHeight; ++y)
+            for (int32_t x = 0; x < P.FWidth; ++x)
+                *P.GetPixelPtr(x, y) |= 0x00FFFFFF;
+        TspBitmap M;
+        M.SetSize(w, h);
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x) {
+                uint8_t a = PixelA(B.GetPixel(x, y));
+                M.SetPixel(x, y, MakePixel(a, a, a, 255));
+            }
+        // Always blended: a picture with only clear and opaque pixels must not be copied over
+        // the mask, or its clear pixels would turn the surface opaque.
+        P.FAlphaBlend = true;
+        P.Draw(M, 0, 0);
+        B.SetAlpha(255);
+        List->DoDraw(Index, B, 0, 0, true);
+        AlphaFromMask(B, M);
+    } else {
+        TspBitmap S;
+        S.Assign(B);
+        B.SetAlpha(255);
+        List->DoDraw(Index, B, 0, 0, false);
+        for (int32_t y = 0; y < h; ++y)
+            for (int32_t x = 0; x < w; ++x)
+                *B.GetPixelPtr(x, y) = (*B.GetPixelPtr(x, y) & 0x00FFFFFF) | (S.GetPixel(x, y) & 0xFF000000u);
+    }
+    CopyRect(surface, Bounds(X, Y, w, h), B, B.BoundsRect());
+}
+
+void DrawKeyedListImage(int w, int h, const std::function<void(TspBitmap&)>& draw, TspBitmap& surface, int X, int Y)
+{
+    if (w <= 0 || h <= 0 || !draw)
+        return;
+    TspBitmap B;
+    B.SetSize(w, h);
+    B.Clear(TransparentKey);
+    B.FTransparent = true;
+    draw(B);
+    B.CheckingTransparent(TransparentKey);
+    B.FTransparent = true;  // the keyed draw, even when no hole was found
+    B.Draw(surface, X, Y);
+}
+
+} // namespace vt
