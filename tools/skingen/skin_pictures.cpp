@@ -184,7 +184,8 @@ void CheckImage(TPixelImage& img, TRect r, const Theme& t, bool radio, bool chec
 {
     Fill(img, r, t.client);
     bool disabled = s == State::Disabled;
-    Rgba border = disabled ? t.disabledBorder : s == State::Hot ? t.hotBorder : t.windowBorder;
+    // Small boxes need more contrast than field borders.
+    Rgba border = disabled ? t.disabledBorder : s == State::Hot ? t.hotBorder : Mix(t.windowBorder, t.arrow, 0.35);
     Rgba fill = disabled ? t.disabledFace : t.window;
     Rgba mark = disabled ? t.disabledBorder : t.accent;
     if (radio) {
