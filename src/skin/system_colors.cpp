@@ -74,6 +74,9 @@ void SwitchSystemColors(TspSkinData& d, bool value)
     d.SetChangeSystemColors(value);
     ISystemColorRedirector& r = SystemColorRedirector();
     if (value && !gRedirecting && !r.IsRedirected(TSysColorFunction::fnGetSysColor) && !d.Empty) {
+        // The replacements read this container; it must let go before it is freed.
+        if (!d.OnReleaseSystemColors)
+            d.OnReleaseSystemColors = [](TspSkinData& s) { ReleaseSystemColors(s); };
         gRedirecting = &d;
         RedirectAll(r);
     } else if (value && gRedirecting == &d && AnyUnredirected(r) && !d.Empty) {

@@ -205,6 +205,22 @@ TEST(SystemColors, SwitchingRules)
     EXPECT_EQ(RedirectingSkinData(), nullptr);
 }
 
+// Tests that a container switched on without its hooks attached still lets go when it is freed,
+// so no redirection outlives the colours it answers with.
+TEST(SystemColors, BareContainerLetsGoWhenFreed)
+{
+    TFakeRedirector fake;
+    TColourSkin skin("colors-bare-container");
+    auto d = std::make_unique<TspSkinData>(nullptr);
+    d->BuildMode = true;
+    d->LoadFromFile(skin.File());
+    SwitchSystemColors(*d, true);
+    ASSERT_EQ(RedirectingSkinData(), d.get());
+    d.reset();
+    EXPECT_EQ(RedirectingSkinData(), nullptr);
+    EXPECT_TRUE(fake.None());
+}
+
 // Tests that the end of a load brings back every function that took itself out during the load,
 // not only when the colour query was among them.
 TEST(SystemColors, LoadBringsBackEveryUnredirectedFunction)
