@@ -162,7 +162,21 @@ void TCustomForm::SetBorderStyle(TBorderStyle v)
 
 void TCustomForm::Show()
 {
-    SetVisible(true);
+    if (inShow_)
+        return;
+    inShow_ = true;
+    try {
+        SetVisible(true);
+        ShowWindowNow();
+    } catch (...) {
+        inShow_ = false;
+        throw;
+    }
+    inShow_ = false;
+}
+
+void TCustomForm::ShowWindowNow()
+{
     HandleNeeded();
     if (!shown_) {
         shown_ = true;
@@ -195,8 +209,6 @@ void TCustomForm::Close()
     switch (action) {
     case caHide:
         SetVisible(false);
-        if (HandleAllocated())
-            ShowWindow(Handle(), SW_HIDE);
         break;
     case caMinimize:
         SetWindowState(wsMinimized);
@@ -229,7 +241,13 @@ void TCustomForm::WndProc(TMessage& msg)
         OnResize(this);
         return;
     case CM_VISIBLECHANGED:
-        // Show and Close put the window on and off the screen in the form's window state.
+        // Showing goes through Show, which applies the window state the first time.
+        if (msg.WParam) {
+            if (!inShow_)
+                Show();
+        } else if (HandleAllocated()) {
+            ShowWindow(Handle(), SW_HIDE);
+        }
         return;
     default:
         break;

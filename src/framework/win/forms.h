@@ -82,12 +82,14 @@ protected:
 private:
     void Load(std::string_view text);
     void ApplyWindowState();
+    void ShowWindowNow();
 
     TWindowState windowState_ = wsNormal;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TBorderStyle borderStyle_ = bsSizeable;
     bool scaled_ = true;
     bool shown_ = false;
+    bool inShow_ = false;
     std::map<String, std::any> methods_;
     std::map<String, std::function<void(TComponent*)>> fields_;
 };

@@ -460,7 +460,10 @@ TEST_F(Forms, CloseAsksThenHides)
     EXPECT_FALSE(IsWindowVisible(form.Handle()));
     EXPECT_FALSE(form.Visible());
     EXPECT_EQ(closes, 1);
-    EXPECT_FALSE(Application->Terminated() && Application->MainForm() == &form);
+    form.SetVisible(true);
+    EXPECT_TRUE(IsWindowVisible(form.Handle()));
+    form.Hide();
+    EXPECT_FALSE(IsWindowVisible(form.Handle()));
 }
 
 } // namespace
