@@ -306,5 +306,38 @@ TEST(RecordRules, DefaultSkinRecords)
     EXPECT_EQ(out.ReadString(L"tab", L"rightstretch", L"<missing>"), L"0");
 }
 
+// Tests that each shipped skin's definition is written back section for section, key for key, as
+// it stands; only the tab record gains the right-stretch key the definitions leave out.
+TEST(RecordRules, ShippedSkinsSaveBackAsWritten)
+{
+    for (const char* name : {"zozaziz", "carbonel", "velin"}) {
+        SCOPED_TRACE(name);
+        const std::wstring file = SourcePath(std::string("skins/") + name + "/skin.ini");
+        TspSkinData d(nullptr);
+        AttachSkinRecordParts(d);
+        d.BuildMode = true;
+        d.LoadFromFile(file);
+        ASSERT_FALSE(d.Empty);
+        TMemIniFile original(file), saved;
+        d.SaveToCustomIniFile(saved);
+        TStringList sections;
+        original.ReadSections(sections);
+        for (const String& section : sections) {
+            SCOPED_TRACE(testing::PrintToString(section));
+            TStringList keys, savedKeys;
+            original.ReadSection(section, keys);
+            saved.ReadSection(section, savedKeys);
+            if (section == L"tab") {
+                ASSERT_EQ(keys.IndexOf(L"rightstretch"), -1);
+                keys.Insert(keys.IndexOf(L"topstretch") + 1, L"rightstretch");
+            }
+            ASSERT_EQ(savedKeys.Text(), keys.Text());
+            for (const String& key : keys)
+                EXPECT_EQ(saved.ReadString(section, key, L"<missing>"),
+                          original.ReadString(section, key, L"0")) << testing::PrintToString(key);
+        }
+    }
+}
+
 } // namespace
 } // namespace vt::test
