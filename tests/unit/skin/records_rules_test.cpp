@@ -36,6 +36,7 @@ public:
         return data_;
     }
     const ScratchDir& Dir() const { return dir_; }
+    TspSkinData& Data() { return data_; }
     template <class T> T& Object(int i) { return dynamic_cast<T&>(*data_.ObjectList.at(i)); }
     template <class T> T& Control(int i) { return dynamic_cast<T&>(*data_.CtrlList.at(i)); }
 
@@ -205,6 +206,22 @@ TEST(RecordRules, AlphaImagesTakeTheirAlphaFromTheMask)
     EXPECT_FALSE(m.FAlphaInActiveImage);
     auto& n = f.Object<TspDataSkinCaptionMenuButton>(1);
     EXPECT_FALSE(n.FAlphaNormalImage);
+}
+
+// Tests that an image rectangle too large for a bitmap fails the load with a clear error instead
+// of allocating it, and leaves the container empty.
+TEST(RecordRules, HugeImageRectangleFailsTheLoad)
+{
+    TSkinFolder f;
+    const std::wstring pictures = WithPictures(f);
+    EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=m:captionmenubutton\r\n", L"",
+                             L"[m]\r\nactivepictureindex=0\r\nskinrect=0,0,2000000000,2000000000\r\n", pictures)),
+                 EOutOfResources);
+    EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=m:captionmenubutton\r\n", L"",
+                             L"[m]\r\nactivepictureindex=0\r\nskinrect=0,0,40000,2\r\n", pictures)),
+                 EOutOfResources);
+    EXPECT_TRUE(f.Data().Empty);
+    EXPECT_TRUE(f.Data().ObjectList.empty());
 }
 
 // Tests that pixels beyond a mask smaller than the image are transparent, and that the caption
