@@ -2,6 +2,7 @@
 
 #include "framework/base/form_reader.h"
 #include "framework/base/strings.h"
+#include "skin/skin_data.h"
 
 #include <iterator>
 
@@ -196,6 +197,14 @@ bool TspResourceStrData::SetProperty(const String& name, const TPropValue& value
         return true;
     }
     return TComponent::SetProperty(name, value);
+}
+
+String SkinResStr(const TspSkinData* skinData, std::wstring_view resName)
+{
+    if (skinData)
+        if (auto* strings = dynamic_cast<const TspResourceStrData*>(skinData->ResourceStrData()))
+            return strings->GetResStr(resName);
+    return DefaultResStr(resName);
 }
 
 } // namespace vt

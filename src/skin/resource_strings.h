@@ -24,6 +24,8 @@ std::span<const TResStrDefault> DefaultResStrings();
 // The built-in text of a name (letter case ignored), or empty.
 String DefaultResStr(std::wstring_view resName);
 
+class TspSkinData;
+
 class TspResourceStrData : public TComponent {
     VT_CLASS_NAME(TspResourceStrData)
 public:
@@ -45,5 +47,9 @@ private:
     TStringList FResStrs;
     TFontCharset FCharSet = DEFAULT_CHARSET;
 };
+
+// The text an element of the given container shows for a name: from the container's resource
+// strings component when it has one (empty when that lacks the name), else the built-in text.
+String SkinResStr(const TspSkinData* skinData, std::wstring_view resName);
 
 } // namespace vt

@@ -133,8 +133,9 @@ public:
     std::vector<uint32_t> Messages;
 };
 
-// Tests that giving a container its resource strings tells the forms, and that the container
-// forgets a component that goes.
+// Tests that giving a container its resource strings tells the forms, that elements read their
+// texts from it and from the built-in table without one, and that the container forgets a
+// component that goes.
 TEST(ResourceStrings, ContainerBroadcastsAndForgets)
 {
     TRecordingSink sink;
@@ -143,8 +144,13 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
     auto strings = std::make_unique<TspResourceStrData>(nullptr);
     d.SetResourceStrData(strings.get());
     EXPECT_EQ(sink.Messages, std::vector<uint32_t>{SKINMSG_STRINGS_CHANGED});
+    strings->SetResStrings(TStringList{L"CLOSEBUTTON_HINT=Schliessen"});
+    EXPECT_EQ(SkinResStr(&d, L"CLOSEBUTTON_HINT"), L"Schliessen");
+    EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"");  // the component's word counts, even when missing
     strings.reset();
     EXPECT_EQ(d.ResourceStrData(), nullptr);
+    EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"Maximize");
+    EXPECT_EQ(SkinResStr(nullptr, L"RESTORE_HINT"), L"Restore");
 }
 
 // Records the mechanism's calls instead of patching anything.
