@@ -846,7 +846,10 @@ void TWinControl::WndProc(TMessage& msg)
         break;
     }
     case WM_MOUSELEAVE:
-        if (gHoverControl && (gHoverControl.get() == this || gHoverControl->parent_ == this))
+        // Only for this window or its window-less children: a windowed child under the mouse
+        // has its own tracking (the parent is told of the leave when the mouse enters it).
+        if (gHoverControl && (gHoverControl.get() == this ||
+                              (gHoverControl->parent_ == this && !gHoverControl->IsWindowed())))
             TrackHover(nullptr);
         break;
     case WM_CAPTURECHANGED:

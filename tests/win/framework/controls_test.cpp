@@ -436,6 +436,19 @@ TEST_F(GraphicControls, PaintAndMouseGoThroughTheParent)
     SendMessageW(wnd, WM_MOUSEMOVE, 0, MAKELPARAM(150, 80));
     EXPECT_EQ(events,
               (std::vector<std::wstring>{L"enter", L"click", L"leave", L"enter", L"leave"}));
+
+    // Entering a windowed child: the parent's leave notice must not end the child's hover.
+    auto* box = new TCustomControl(&form);
+    box->SetBounds(120, 10, 40, 40);
+    box->SetParent(&form);
+    box->OnMouseEnter = [&](TObject*) { events.push_back(L"box enter"); };
+    box->OnMouseLeave = [&](TObject*) { events.push_back(L"box leave"); };
+    events.clear();
+    SendMessageW(box->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    SendMessageW(wnd, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(events, std::vector<std::wstring>{L"box enter"});
+    SendMessageW(box->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(events, (std::vector<std::wstring>{L"box enter", L"box leave"}));
 }
 
 using Forms = Fixture;
