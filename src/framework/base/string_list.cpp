@@ -256,7 +256,15 @@ void TStrings::LoadFromFile(const std::wstring& fileName)
     LoadFromBytes(bytes.data(), bytes.size());
 }
 
-std::vector<uint8_t> TStrings::SaveToBytes() const { return EncodeText(Text(), encoding_, bom_); }
+std::vector<uint8_t> TStrings::SaveToBytes() const
+{
+    String text = Text();
+    // Text the ANSI page cannot hold goes out as UTF-8 with its mark rather than losing
+    // characters to '?'; readers pick the encoding by the mark.
+    if (encoding_ == TTextEncoding::teAnsi && AnsiToWide(WideToAnsi(text)) != text)
+        return EncodeText(text, TTextEncoding::teUtf8, true);
+    return EncodeText(text, encoding_, bom_);
+}
 
 void TStrings::SaveToStream(TStream& stream) const
 {

@@ -48,7 +48,8 @@ public:
     void LoadFromBytes(const uint8_t* data, size_t size);
     void LoadFromStream(TStream& stream);  // from the current position to the end
     void LoadFromFile(const std::wstring& fileName);
-    // Encodes Text() in Encoding(), with a mark when WriteBOM() (ANSI never has one).
+    // Encodes Text() in Encoding(), with a mark when WriteBOM() (ANSI never has one). ANSI text
+    // with characters outside the code page is written as UTF-8 with a mark instead.
     std::vector<uint8_t> SaveToBytes() const;
     void SaveToStream(TStream& stream) const;
     void SaveToFile(const std::wstring& fileName) const;

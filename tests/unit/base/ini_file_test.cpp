@@ -56,6 +56,23 @@ TEST(StringList, DetectsAndKeepsEncoding)
     }
 }
 
+// Tests that text the ANSI page cannot hold is saved as UTF-8 with a mark instead of losing
+// characters, while text it can hold stays single-byte without a mark.
+TEST(StringList, KeepsCharactersOutsideTheAnsiPage)
+{
+    TStringList l;
+    l.Add(L"skinname=\u00C9t\u00E9 \u20AC");
+    std::vector<uint8_t> ansi = l.SaveToBytes();
+    EXPECT_EQ(ansi, (std::vector<uint8_t>{'s', 'k', 'i', 'n', 'n', 'a', 'm', 'e', '=', 0xC9, 't', 0xE9, ' ', 0x80, '\r', '\n'}));
+    l.Add(L"author=\u0416\u4E2D");
+    std::vector<uint8_t> bytes = l.SaveToBytes();
+    ASSERT_GE(bytes.size(), 3u);
+    EXPECT_EQ(bytes[0], 0xEF);
+    TStringList back;
+    back.LoadFromBytes(bytes.data(), bytes.size());
+    EXPECT_EQ(back.Items(), l.Items());
+}
+
 // Tests the reader's rules: trimming, comments, lines before the first section, the first of two
 // sections and keys winning, names without letter case, keys without "=".
 TEST(MemIniFile, ParsesByTheDefinitionRules)

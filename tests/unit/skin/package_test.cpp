@@ -93,6 +93,9 @@ TEST(Package, FolderPackLoadSaveLoadRoundTrip)
     folder.LoadFromFile(def);
     first.LoadFromCompressedFile(dir.File("packed.skn"));
     ASSERT_FALSE(first.Empty);
+    EXPECT_EQ(DefinitionValues(first), DefinitionValues(folder));
+    // Text outside the single-byte page survives the package's definition text.
+    first.SkinComments = L"\u0417\u0438\u043C\u0430 \u20AC";
     first.SaveToCompressedFile(dir.File("saved.skn"));
     second.LoadFromCompressedFile(dir.File("saved.skn"));
     ASSERT_FALSE(second.Empty);
@@ -108,7 +111,7 @@ TEST(Package, FolderPackLoadSaveLoadRoundTrip)
         EXPECT_EQ(sd->CtrlList.size(), 3u);
     }
     EXPECT_EQ(DefinitionValues(second), DefinitionValues(first));
-    EXPECT_EQ(DefinitionValues(first), DefinitionValues(folder));
+    EXPECT_EQ(second.SkinComments, first.SkinComments);
 
     // The stored package is a version-2 file: 2, N, then N zlib bytes and nothing more.
     std::vector<uint8_t> file = ReadFileBytes(dir.File("saved.skn"));
