@@ -1,7 +1,9 @@
 #include "skin/skin_parts.h"
 
+#include "framework/base/form_loader.h"
 #include "skin/control_records.h"
 #include "skin/form_records.h"
+#include "skin/resource_strings.h"
 #include "skin/skin_colors.h"
 #include "skin/skin_data.h"
 #include "skin/system_colors.h"
@@ -27,6 +29,16 @@ void AttachSkinRecordParts(TspSkinData& d)
         d.FSkinColors = std::make_unique<TspSkinColorsRecord>();
     d.OnApplySystemColors = [](TspSkinData& s) { SwitchSystemColors(s, s.ChangeSystemColors()); };
     d.OnReleaseSystemColors = [](TspSkinData& s) { ReleaseSystemColors(s); };
+}
+
+void RegisterSkinDataComponentClasses()
+{
+    RegisterComponentClass(TspSkinData::StaticClassName(), [](TComponent* owner) -> TComponent* {
+        auto* d = new TspSkinData(owner);
+        AttachSkinRecordParts(*d);
+        return d;
+    });
+    RegisterComponentClass<TspResourceStrData>();
 }
 
 } // namespace vt

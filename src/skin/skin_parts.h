@@ -14,4 +14,8 @@ void RegisterSkinRecordClasses();
 // the container loads anything: the records it replaces keep no values.
 void AttachSkinRecordParts(TspSkinData& skinData);
 
+// Lets resource descriptions name TspSkinData (created with its parts attached) and
+// TspResourceStrData.
+void RegisterSkinDataComponentClasses();
+
 } // namespace vt

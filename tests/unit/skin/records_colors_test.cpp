@@ -1,4 +1,5 @@
 // Skin colours, resource strings and the switching rules of the system colour redirection.
+#include "framework/base/form_loader.h"
 #include "skin/resource_strings.h"
 #include "skin/skin_colors.h"
 #include "skin/skin_data.h"
@@ -151,6 +152,38 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
     EXPECT_EQ(d.ResourceStrData(), nullptr);
     EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"Maximize");
     EXPECT_EQ(SkinResStr(nullptr, L"RESTORE_HINT"), L"Restore");
+}
+
+// Tests that a resource description creates a container with its parts attached and a resource
+// strings component with the described lines, and ties them together.
+TEST(ResourceStrings, ComponentsFromADescription)
+{
+    RegisterSkinDataComponentClasses();
+    TComponent root(nullptr);
+    LoadComponentTree(root, ParseFormDescription(R"(object Form1: TForm
+  object spResourceStrData1: TspResourceStrData
+    CharSet = 204
+    ResStrings.Strings = (
+      'CLOSEBUTTON_HINT=Zu'
+      'MI_CLOSECAPTION=&Zu')
+  end
+  object spSkinData1: TspSkinData
+    ChangeSystemColors = True
+    SystemColorHooks = [spschWindow]
+    ResourceStrData = spResourceStrData1
+  end
+end
+)"));
+    auto* d = root.FindComponentOf<TspSkinData>();
+    auto* strings = root.FindComponentOf<TspResourceStrData>();
+    ASSERT_TRUE(d && strings);
+    EXPECT_TRUE(SkinColorsOf(*d));
+    EXPECT_TRUE(d->ChangeSystemColors());
+    EXPECT_EQ(d->SystemColorHooks(), spschWindow);
+    EXPECT_EQ(RedirectingSkinData(), nullptr);  // nothing loaded yet
+    EXPECT_EQ(strings->CharSet(), 204);
+    EXPECT_EQ(strings->ResStrings().Count(), 2);
+    EXPECT_EQ(SkinResStr(d, L"mi_closecaption"), L"&Zu");
 }
 
 // Records the mechanism's calls instead of patching anything.
