@@ -1,0 +1,59 @@
+// The GDI side of the caption helpers: text measured and drawn with DrawTextW in a canvas's
+// font, the text effects and small glyphs on a canvas, and glyph-and-caption drawing.
+#pragma once
+
+#include "framework/win/canvas.h"
+#include "raster/caption.h"
+#include "raster/png_list.h"
+
+namespace vt {
+
+// Renders text in a copy of a font, into bitmaps through their canvases.
+class TGdiTextRenderer final : public ITextRenderer {
+public:
+    explicit TGdiTextRenderer(TFont& font);
+    TRect Measure(const std::wstring& text, const TRect& r, uint32_t format) override;
+    int DrawText(TspBitmap& target, const std::wstring& text, const TRect& r, uint32_t format, TColor colour) override;
+    int FontHeight() const override { return font_.Height(); }
+
+private:
+    TFont font_;
+};
+
+int CanvasDrawText(TCanvas& canvas, const std::wstring& text, TRect& r, uint32_t format);
+int MeasureTextWidth(TCanvas& canvas, const std::wstring& text);
+int MeasureTextWidthPrefixed(TCanvas& canvas, const std::wstring& text);
+int MeasureTextHeight(TCanvas& canvas, const std::wstring& text);
+int MeasureTextHeightPrefixed(TCanvas& canvas, const std::wstring& text);
+void ShortenWithEllipsis(TCanvas& canvas, std::wstring& text, int maxWidth);
+void ShortenWithEllipsisPrefixed(TCanvas& canvas, std::wstring& text, int maxWidth);
+void ShortenWithEllipsisTextWidth(TCanvas& canvas, std::wstring& text, int maxWidth);
+void DrawCenteredLine(TCanvas& canvas, const std::wstring& text, const TRect& r);
+void DrawTextAtLeft(TCanvas& canvas, const std::wstring& text, const TRect& r, int indent = 0);
+
+int DrawGlowText(TCanvas& canvas, const TRect& r, const std::wstring& text, int glowSize, TColor glowColour, int offset,
+                 uint32_t format);
+void DrawReflectedText(TCanvas& canvas, const TRect& r, const std::wstring& text, TColor reflectionColour,
+                       int reflectionOffset, uint32_t format);
+void DrawHaloText(TCanvas& canvas, const TRect& r, const std::wstring& text, TColor haloColour, uint32_t format,
+                  int haloSize = 12);
+void DrawTextKeepAlpha(TCanvas& canvas, const std::wstring& text, const TRect& r, uint32_t format);
+
+void DrawShapes(TCanvas& canvas, const TGlyphShapes& shapes, TColor colour);
+void DrawDottedFrame(TCanvas& canvas, const TRect& r);
+void DrawTwoColourFrame(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight);
+
+// Glyph and caption inside r (layout, Down shift, colour bar) with the glyph from a PNG list
+// (drawn keeping alpha) or from a strip of NumGlyphs frames.
+void DrawPngGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                         const std::wstring& caption, int imageIndex, const TspPngImageList* list, bool down,
+                         bool enabled, bool showColourBar, TColor colourBarColour);
+void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                            const std::wstring& caption, const TspBitmap& glyph, int numGlyphs, int glyphNum, bool down,
+                            bool showColourBar, TColor colourBarColour);
+
+// Runs fn on the canvas's pixels inside area: the bitmap itself when the canvas belongs to a
+// TspBitmap, otherwise a copy that is put back in one blit.
+void WithCanvasPixels(TCanvas& canvas, const TRect& area, const std::function<void(TspBitmap&, TPoint origin)>& fn);
+
+} // namespace vt

@@ -1,0 +1,149 @@
+// Caption helpers through GDI: text measured and rasterised in a font, alpha-keeping text and
+// PNG glyphs on bitmaps, and the small glyphs drawn by GDI matching their portable shapes.
+#include <gtest/gtest.h>
+
+#include "raster/bitmap_win.h"
+#include "raster/caption_win.h"
+#include "support.h"
+
+namespace vt {
+namespace {
+
+TEST(CaptionGdiTest, MeasureAndShorten)
+{
+    TspBitmap b;
+    b.SetSize(200, 40);
+    TCanvas& c = GetCanvas(b);
+    int w = MeasureTextWidth(c, L"Hello world");
+    EXPECT_GT(w, 20);
+    EXPECT_GT(MeasureTextHeight(c, L"Hello"), 5);
+    // "&" is a prefix only in the prefixed form.
+    EXPECT_LT(MeasureTextWidthPrefixed(c, L"&&&&"), MeasureTextWidth(c, L"&&&&"));
+    std::wstring text = L"Hello world";
+    ShortenWithEllipsis(c, text, w);
+    EXPECT_EQ(text, L"Hello world");
+    ShortenWithEllipsis(c, text, w - 1);
+    ASSERT_GE(text.size(), 3u);
+    EXPECT_EQ(text.substr(text.size() - 3), L"...");
+    EXPECT_LE(MeasureTextWidth(c, text), w - 1);
+}
+
+TEST(CaptionGdiTest, RendererDrawsTextIntoBitmaps)
+{
+    TspBitmap host;
+    host.SetSize(4, 4);
+    TGdiTextRenderer r(GetCanvas(host).Font());
+    TspBitmap b;
+    b.SetSize(60, 20);
+    b.Clear(0);
+    r.DrawText(b, L"Wx", Rect(0, 0, 60, 20), dt::SingleLine, 0x0000FF);
+    int red = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x)
+            red += PixelR(b.GetPixel(x, y)) > 128;
+    EXPECT_GT(red, 10);
+    TRect m = r.Measure(L"Wx", Rect(5, 5, 5, 5), 0);
+    EXPECT_EQ(m.Left, 5);
+    EXPECT_GT(m.Width(), 5);
+}
+
+TEST(CaptionGdiTest, KeepAlphaAndGlowOnABitmapCanvas)
+{
+    TspBitmap b;
+    b.SetSize(80, 30);
+    b.Clear(MakePixel(0, 0, 0, 0));
+    TCanvas& c = GetCanvas(b);
+    c.Font().SetColor(clWhite);
+    DrawTextKeepAlpha(c, L"MMM", Rect(0, 0, 80, 30), 85);
+    // Where no text was drawn the surface keeps alpha 0; under the text (antialiased edges
+    // included) alpha follows the text's coverage.
+    int covered = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 80; ++x) {
+            TspColor p = b.GetPixel(x, y);
+            if ((p & 0xFFFFFF) == 0)
+                ASSERT_EQ(PixelA(p), 0) << x << "," << y;
+            else
+                covered += PixelA(p) > 0;
+        }
+    EXPECT_GT(covered, 20);
+
+    b.Clear(0xFF000000);
+    int h = DrawGlowText(c, Rect(20, 8, 70, 24), L"ab", 4, clBlue, 0, dt::SingleLine);
+    EXPECT_GT(h, 0);
+    EXPECT_GT(PixelB(b.GetPixel(18, 16)), 0) << "glow left of the text";
+}
+
+TEST(CaptionGdiTest, PngGlyphAndCaptionOnAForeignDC)
+{
+    TspPngImageList list(nullptr);
+    TspPngImage png;
+    png.LoadFromFile(test::SourcePath("tests/data/raster/png_rgba.png"));
+    list.PngImages().Add()->SetPngImage(png);
+
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    HBITMAP ddb = CreateCompatibleBitmap(screen, 100, 24);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(mem, ddb);
+    {
+        TCanvas c(mem);
+        c.Brush().SetColor(RGBColor(0, 0, 200));
+        c.FillRect(Rect(0, 0, 100, 24));
+        DrawPngGlyphAndText(c, Rect(0, 0, 100, 24), 2, 4, blGlyphLeft, L"", 0, &list, false, true, false, 0);
+    }
+    // Glyph at (2, 4): opaque red on the left half, the background under the clear part, and
+    // green blended at about half over blue under the lower right quarter.
+    EXPECT_EQ(GetPixel(mem, 3, 5), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(mem, 12, 5), RGB(0, 0, 200));
+    COLORREF half = GetPixel(mem, 12, 15);
+    EXPECT_NEAR(GetGValue(half), 127, 2);
+    EXPECT_NEAR(GetBValue(half), 100, 2);
+    SelectObject(mem, old);
+    DeleteObject(ddb);
+    DeleteDC(mem);
+}
+
+// Tests that GDI draws each small glyph on exactly the pixels of its portable shape.
+TEST(CaptionGdiTest, GlyphsMatchTheirShapes)
+{
+    std::vector<TGlyphShapes> glyphs = {CloseGlyph(2, 2),   TwoBarsGlyph(2, 2), MinimizeGlyph(2, 2),
+                                        MaximizeGlyph(2, 2), RestoreGlyph(2, 2), DownTriangle(2, 2),
+                                        UpTriangle(2, 2),    FilledSquare(2, 2), SquareDot(2, 2),
+                                        CheckMark(2, 2),     DropArrow(Rect(0, 0, 16, 16)),
+                                        Arrow(Rect(0, 0, 16, 16), 1), Arrow(Rect(0, 0, 16, 16), 2),
+                                        Arrow(Rect(0, 0, 16, 16), 3), SmallArrow(Rect(0, 0, 16, 16), 4),
+                                        Arrow(Rect(0, 0, 16, 16), 5), TwoColourFrameTopLeft(Rect(1, 1, 14, 12)),
+                                        TwoColourFrameBottomRight(Rect(1, 1, 14, 12))};
+    for (size_t i = 0; i < glyphs.size(); ++i) {
+        TspBitmap gdi, portable;
+        gdi.SetSize(18, 18);
+        gdi.Clear(0xFFFFFFFF);
+        portable.SetSize(18, 18);
+        portable.Clear(0xFFFFFFFF);
+        DrawShapes(GetCanvas(gdi), glyphs[i], clBlack);
+        GdiFlush();
+        DrawShapes(portable, glyphs[i], clBlack);
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 18; ++x)
+                ASSERT_EQ(gdi.GetPixel(x, y) & 0xFFFFFF, portable.GetPixel(x, y) & 0xFFFFFF)
+                    << "glyph " << i << " at " << x << "," << y;
+    }
+}
+
+TEST(CaptionGdiTest, DottedFrameUsesTheFontColour)
+{
+    TspBitmap b;
+    b.SetSize(8, 8);
+    b.Clear(0xFFFFFFFF);
+    TCanvas& c = GetCanvas(b);
+    c.Font().SetColor(clBlack);
+    DrawDottedFrame(c, Rect(0, 0, 5, 3));
+    GdiFlush();
+    for (const TPoint& p : DottedFramePixels(Rect(0, 0, 5, 3)))
+        EXPECT_EQ(b.GetPixel(p.X, p.Y) & 0xFFFFFF, 0u);
+    EXPECT_EQ(b.GetPixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+} // namespace
+} // namespace vt
