@@ -270,7 +270,7 @@ void TControl::SafeDispatch(TControl* control, TMessage& msg)
     try {
         control->WindowProc(msg);
     } catch (...) {
-        Application->HandleException(control);
+        HandleCallbackException(control);
     }
 }
 

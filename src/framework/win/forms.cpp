@@ -63,7 +63,7 @@ TCustomForm::~TCustomForm()
         try {
             OnDestroy(this);
         } catch (...) {
-            Application->HandleException(this);
+            HandleCallbackException(this);
         }
     }
     // Freeing the main form ends the application, as closing it does.
@@ -184,7 +184,7 @@ void TCustomForm::ShowWindowNow()
         try {
             OnShow(this);
         } catch (...) {
-            Application->HandleException(this);
+            HandleCallbackException(this);
         }
     } else {
         ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
@@ -289,7 +289,7 @@ void TCustomForm::DoCreate()
     try {
         OnCreate(this);
     } catch (...) {
-        Application->HandleException(this);
+        HandleCallbackException(this);
     }
 }
 
@@ -477,6 +477,12 @@ void TApplication::ShowException(const Exception& e)
         text += L'.';
     HWND owner = MainForm() && MainForm()->HandleAllocated() ? MainForm()->Handle() : nullptr;
     MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void HandleCallbackException(TObject* sender)
+{
+    if (Application)
+        Application->HandleException(sender);
 }
 
 // --- TScreen --------------------------------------------------------------------------------

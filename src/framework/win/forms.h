@@ -179,6 +179,10 @@ private:
 extern TApplication* Application;
 extern TScreen* Screen;
 
+// For catch blocks in callbacks from the system: hands the exception being handled to the
+// application (and drops it once the application object is gone, at exit).
+void HandleCallbackException(TObject* sender);
+
 // A modal box with one OK button and no icon; x, y place its top-left corner, -1 centres it on
 // the screen.
 void ShowMessagePos(const String& text, int x, int y);

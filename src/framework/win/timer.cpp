@@ -27,7 +27,7 @@ LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
             try {
                 it->second->Timer();
             } catch (...) {
-                Application->HandleException(nullptr);
+                HandleCallbackException(nullptr);
             }
         }
         return 0;

@@ -178,7 +178,7 @@ public:
             else if (id == DISPID_NAVIGATECOMPLETE2 || id == DISPID_DOCUMENTCOMPLETE)
                 owner_->NavigationSucceeded();
         } catch (...) {
-            Application->HandleException(owner_);
+            HandleCallbackException(owner_);
         }
         return S_OK;
     }
