@@ -1,5 +1,6 @@
 // The shipped skins: the default skin's documented facts, the names every skin must share, and
 // that every rectangle a record names lies inside the picture it is cut from.
+#include "default_frame.h"
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "framework/base/strings.h"
@@ -308,4 +309,13 @@ TEST_F(ShippedSkins, SkinsPackAndLoadBackUnchanged)
 }
 
 } // namespace
+
+test::TDefaultFrame test::LoadDefaultFrame()
+{
+    TspSkinData sd{nullptr};
+    LoadSkin(sd, "zozaziz");
+    return {sd.FPicture, sd.FMask, sd.LTPoint, sd.RTPoint, sd.LBPoint, sd.RBPoint, sd.ClRect,
+            sd.LeftStretch, sd.TopStretch, sd.RightStretch, sd.BottomStretch};
+}
+
 } // namespace vt
