@@ -383,10 +383,11 @@ class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
 
     TRect RollHSkinRect, RollVSkinRect;
     int32_t RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
-    TRect RollVCaptionRect, RollHCaptionRect, CloseButtonRect, CloseButtonActiveRect, CloseButtonDownRect,
-        HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect, HRestoreButtonRect,
-        HRestoreButtonActiveRect, HRestoreButtonDownRect, VRollButtonRect, VRollButtonActiveRect,
-        VRollButtonDownRect, VRestoreButtonRect, VRestoreButtonActiveRect, VRestoreButtonDownRect, CaptionRect;
+    TRect RollVCaptionRect, RollHCaptionRect, CloseButtonRect, CloseButtonActiveRect,
+        CloseButtonDownRect, HRollButtonRect, HRollButtonActiveRect, HRollButtonDownRect,
+        HRestoreButtonRect, HRestoreButtonActiveRect, HRestoreButtonDownRect, VRollButtonRect,
+        VRollButtonActiveRect, VRollButtonDownRect, VRestoreButtonRect, VRestoreButtonActiveRect,
+        VRestoreButtonDownRect, CaptionRect;
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
     int32_t FontHeight = 13;
@@ -405,9 +406,9 @@ class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
     TColor FontColor = 0, ActiveFontColor = 0, UnEnabledFontColor = 0;
     bool Morphing = false;
     TMorphKind MorphKind = mkDefault;
-    TRect ActiveSkinRect, CheckImageArea, TextArea, CheckImageRect, UnCheckImageRect, ActiveCheckImageRect,
-        ActiveUnCheckImageRect, UnEnabledCheckImageRect, UnEnabledUnCheckImageRect, GrayedCheckImageRect,
-        ActiveGrayedCheckImageRect;
+    TRect ActiveSkinRect, CheckImageArea, TextArea, CheckImageRect, UnCheckImageRect,
+        ActiveCheckImageRect, ActiveUnCheckImageRect, UnEnabledCheckImageRect,
+        UnEnabledUnCheckImageRect, GrayedCheckImageRect, ActiveGrayedCheckImageRect;
     TColor FrameFontColor = 0;
 };
 
@@ -427,7 +428,8 @@ class TspDataSkinButtonControl : public TspDataSkinCustomControl {
     TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
     TColor MenuMarkerTransparentColor = 0;
     int32_t GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
-    int32_t GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
+    int32_t GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0,
+            GlowLayerOffsetBottom = 0;
     int32_t GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0;
     int32_t GlowLayerAlphaBlendValue = 255;
 };

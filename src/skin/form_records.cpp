@@ -6,8 +6,9 @@ namespace vt {
 
 namespace {
 
-constexpr const wchar_t* kCommandWordList[] = {L"cmclose",   L"cmmaximize", L"cmminimize",      L"cmsysmenu",
-                                               L"cmdefault", L"cmrollup",   L"cmminimizetotray"};
+constexpr const wchar_t* kCommandWordList[] = {L"cmclose",         L"cmmaximize", L"cmminimize",
+                                               L"cmsysmenu",       L"cmdefault",  L"cmrollup",
+                                               L"cmminimizetotray"};
 constexpr const wchar_t* kGaugeKindWordList[] = {L"gkhorizontal", L"gkvertical"};
 constexpr const wchar_t* kPlacementWordList[] = {L"fphorizontal", L"fpvertical"};
 constexpr const wchar_t* kRegulatorWordList[] = {L"rkround", L"rkhorizontal", L"rkvertical"};
@@ -15,7 +16,8 @@ constexpr const wchar_t* kRegulatorWordList[] = {L"rkround", L"rkhorizontal", L"
 const TPixelImage* ActivePicture(const TspSkinData& d, int32_t index)
 {
     // Indexes come unchecked from the definition; anything outside the list names no picture.
-    if (index < 0 || static_cast<size_t>(index) >= d.FActivePictures.size() || !d.FActivePictures[index])
+    if (index < 0 || static_cast<size_t>(index) >= d.FActivePictures.size() ||
+        !d.FActivePictures[index])
         return nullptr;
     const TPixelImage* p = d.FActivePictures[index].get();
     return p->Empty() ? nullptr : p;
@@ -65,7 +67,8 @@ const TKeyWords kGaugeKindWords{kGaugeKindWordList, 2, 1, gkVertical, gkHorizont
 const TKeyWords kFramesPlacementWords{kPlacementWordList, 2, 1, fpVertical, fpHorizontal};
 const TKeyWords kRegulatorKindWords{kRegulatorWordList, 3, 2, rkVertical, rkRound};
 
-uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstring_view key, const TKeyWords& words)
+uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstring_view key,
+                    const TKeyWords& words)
 {
     String s = f.ReadString(section, key, words.Words[words.Default]);
     for (uint8_t i = 0; i < words.Readable; ++i)
@@ -74,14 +77,14 @@ uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstrin
     return words.Fallback;
 }
 
-void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view key, const TKeyWords& words,
-                  uint8_t value)
+void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view key,
+                  const TKeyWords& words, uint8_t value)
 {
     f.WriteString(section, key, words.Words[value < words.Count ? value : words.Default]);
 }
 
-std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& d, int32_t pictureIndex, const TRect& r,
-                                           int32_t maskIndex)
+std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& d, int32_t pictureIndex,
+                                           const TRect& r, int32_t maskIndex)
 {
     const TPixelImage* picture = ActivePicture(d, pictureIndex);
     if (r.IsEmpty() || !picture)
@@ -99,7 +102,8 @@ std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& d, int32_t picture
     return image;
 }
 
-std::unique_ptr<TspBitmap> BuildMaskedPicture(const TspSkinData& d, int32_t pictureIndex, int32_t maskIndex)
+std::unique_ptr<TspBitmap> BuildMaskedPicture(const TspSkinData& d, int32_t pictureIndex,
+                                              int32_t maskIndex)
 {
     const TPixelImage* picture = ActivePicture(d, pictureIndex);
     const TPixelImage* mask = ActivePicture(d, maskIndex);
@@ -413,7 +417,8 @@ namespace {
 // The second appearance of a maximize, minimize or roll-up button restores the window.
 String DefaultRestoreHint(const String& hint, TStdCommand command)
 {
-    if ((hint == L"Maximize" && command == cmMaximize) || (hint == L"Minimize" && command == cmMinimize) ||
+    if ((hint == L"Maximize" && command == cmMaximize) ||
+        (hint == L"Minimize" && command == cmMinimize) ||
         ((hint == L"RollUp" || hint == L"Roll Up") && command == cmRollUp))
         return L"Restore";
     return String();
@@ -482,9 +487,11 @@ bool TspDataSkinButton::UsesAlphaImages(const TspSkinData& d)
 void TspDataSkinButton::BuildButtonImages(const TspSkinData& d)
 {
     FAlphaNormalImage = BuildAlphaImage(d, ActivePictureIndex, SkinRect, AlphaMaskPictureIndex);
-    FAlphaActiveImage = BuildAlphaImage(d, ActivePictureIndex, ActiveSkinRect, AlphaMaskActivePictureIndex);
+    FAlphaActiveImage =
+        BuildAlphaImage(d, ActivePictureIndex, ActiveSkinRect, AlphaMaskActivePictureIndex);
     FAlphaDownImage = BuildAlphaImage(d, ActivePictureIndex, DownRect, AlphaMaskActivePictureIndex);
-    FAlphaInActiveImage = BuildAlphaImage(d, ActivePictureIndex, InActiveSkinRect, AlphaMaskInActivePictureIndex);
+    FAlphaInActiveImage =
+        BuildAlphaImage(d, ActivePictureIndex, InActiveSkinRect, AlphaMaskInActivePictureIndex);
 }
 
 void TspDataSkinButton::FreeButtonImages()
@@ -507,12 +514,14 @@ void TspDataSkinStdButton::InitAlphaImages(TspSkinData& d)
 {
     TspDataSkinButton::InitAlphaImages(d);
     if (UsesAlphaImages(d)) {
-        FAlphaRestoreNormalImage = BuildAlphaImage(d, ActivePictureIndex, RestoreRect, AlphaMaskPictureIndex);
+        FAlphaRestoreNormalImage =
+            BuildAlphaImage(d, ActivePictureIndex, RestoreRect, AlphaMaskPictureIndex);
         FAlphaRestoreActiveImage =
             BuildAlphaImage(d, ActivePictureIndex, RestoreActiveRect, AlphaMaskActivePictureIndex);
-        FAlphaRestoreDownImage = BuildAlphaImage(d, ActivePictureIndex, RestoreDownRect, AlphaMaskActivePictureIndex);
-        FAlphaInActiveRestoreImage =
-            BuildAlphaImage(d, ActivePictureIndex, RestoreInActiveRect, AlphaMaskInActivePictureIndex);
+        FAlphaRestoreDownImage =
+            BuildAlphaImage(d, ActivePictureIndex, RestoreDownRect, AlphaMaskActivePictureIndex);
+        FAlphaInActiveRestoreImage = BuildAlphaImage(d, ActivePictureIndex, RestoreInActiveRect,
+                                                     AlphaMaskInActivePictureIndex);
     } else {
         FAlphaRestoreNormalImage.reset();
         FAlphaRestoreActiveImage.reset();
@@ -526,8 +535,10 @@ void TspDataSkinCaptionMenuButton::InitAlphaImages(TspSkinData& d) { BuildButton
 void TspDataSkinCaptionTab::InitAlphaImages(TspSkinData& d)
 {
     // The plain mask belongs to the selected (down) tab, the inactive mask to unselected tabs.
-    FAlphaNormalImage = BuildAlphaImage(d, ActivePictureIndex, SkinRect, AlphaMaskInActivePictureIndex);
-    FAlphaActiveImage = BuildAlphaImage(d, ActivePictureIndex, ActiveSkinRect, AlphaMaskActivePictureIndex);
+    FAlphaNormalImage =
+        BuildAlphaImage(d, ActivePictureIndex, SkinRect, AlphaMaskInActivePictureIndex);
+    FAlphaActiveImage =
+        BuildAlphaImage(d, ActivePictureIndex, ActiveSkinRect, AlphaMaskActivePictureIndex);
     FAlphaDownImage = BuildAlphaImage(d, ActivePictureIndex, DownRect, AlphaMaskPictureIndex);
     FAlphaInActiveImage.reset();
 }

@@ -25,8 +25,8 @@ class TspSkinData;
 // the alpha taken from the mean of mask picture maskIndex's red, green and blue (drawn at the
 // image's origin) and premultiplied; fully opaque without a mask. Null when r is empty or the
 // picture does not exist.
-std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& skinData, int32_t pictureIndex, const TRect& r,
-                                           int32_t maskIndex);
+std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& skinData, int32_t pictureIndex,
+                                           const TRect& r, int32_t maskIndex);
 // The whole of active picture pictureIndex with the alpha of mask maskIndex (not premultiplied);
 // null unless both pictures exist.
 std::unique_ptr<TspBitmap> BuildMaskedPicture(const TspSkinData& skinData, int32_t pictureIndex,
@@ -77,7 +77,8 @@ public:
     int32_t AlphaMaskPictureIndex = -1;
     int32_t AlphaMaskActivePictureIndex = -1;
     int32_t AlphaMaskInActivePictureIndex = -1;
-    std::unique_ptr<TspBitmap> FAlphaNormalImage, FAlphaActiveImage, FAlphaDownImage, FAlphaInActiveImage;
+    std::unique_ptr<TspBitmap> FAlphaNormalImage, FAlphaActiveImage, FAlphaDownImage,
+        FAlphaInActiveImage;
 
 protected:
     // Buttons carry alpha images only on a layered frame that covers the whole border.
@@ -97,8 +98,8 @@ public:
     TStdCommand Command = cmClose;
     TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
     String RestoreHint;
-    std::unique_ptr<TspBitmap> FAlphaRestoreNormalImage, FAlphaRestoreActiveImage, FAlphaRestoreDownImage,
-        FAlphaInActiveRestoreImage;
+    std::unique_ptr<TspBitmap> FAlphaRestoreNormalImage, FAlphaRestoreActiveImage,
+        FAlphaRestoreDownImage, FAlphaInActiveRestoreImage;
 };
 
 class TspDataSkinMainMenuBarButton : public TspDataSkinStdButton {
@@ -202,8 +203,8 @@ public:
     bool UseImageColor = false;
     TColor ImageColor = 0, ActiveImageColor = 0;
     bool InActiveTransparent = false;
-    TRect CheckImageRect, ActiveCheckImageRect, RadioImageRect, ActiveRadioImageRect, ArrowImageRect,
-        ActiveArrowImageRect;
+    TRect CheckImageRect, ActiveCheckImageRect, RadioImageRect, ActiveRadioImageRect,
+        ArrowImageRect, ActiveArrowImageRect;
 };
 
 class TspDataSkinMainMenuItem : public TspDataSkinObject {

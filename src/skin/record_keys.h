@@ -33,9 +33,10 @@ extern const TKeyWords kGaugeKindWords;
 extern const TKeyWords kFramesPlacementWords;
 extern const TKeyWords kRegulatorKindWords;
 
-uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstring_view key, const TKeyWords& words);
-void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view key, const TKeyWords& words,
-                  uint8_t value);
+uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstring_view key,
+                    const TKeyWords& words);
+void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view key,
+                  const TKeyWords& words, uint8_t value);
 
 // Reads every listed key of one section; a missing key sets its field to the default.
 class TKeyReader {
@@ -43,7 +44,10 @@ public:
     static constexpr bool Writing = false;
     TKeyReader(const TMemIniFile& f, std::wstring_view section) : f_(f), s_(section) {}
 
-    void Str(const wchar_t* key, String& v, const wchar_t* def = L"") { v = f_.ReadString(s_, key, def); }
+    void Str(const wchar_t* key, String& v, const wchar_t* def = L"")
+    {
+        v = f_.ReadString(s_, key, def);
+    }
     void Int(const wchar_t* key, int32_t& v, int32_t def = 0) { v = f_.ReadInteger(s_, key, def); }
     void Color(const wchar_t* key, TColor& v, TColor def = 0) { v = f_.ReadInteger(s_, key, def); }
     void Bool(const wchar_t* key, bool& v) { v = ReadBoolean(f_, s_, key); }
@@ -74,7 +78,10 @@ public:
     static constexpr bool Writing = true;
     TKeyWriter(TMemIniFile& f, std::wstring_view section) : f_(f), s_(section) {}
 
-    void Str(const wchar_t* key, const String& v, const wchar_t* = L"") { f_.WriteString(s_, key, v); }
+    void Str(const wchar_t* key, const String& v, const wchar_t* = L"")
+    {
+        f_.WriteString(s_, key, v);
+    }
     void Int(const wchar_t* key, int32_t v, int32_t = 0) { f_.WriteInteger(s_, key, v); }
     void Color(const wchar_t* key, TColor v, TColor = 0) { f_.WriteInteger(s_, key, v); }
     void Bool(const wchar_t* key, bool v) { WriteBoolean(f_, s_, key, v); }

@@ -85,7 +85,8 @@ uint8_t* FindRealCode(void* entry)
         // x86-64 encodes the slot relative to the next instruction.
         uint8_t* slot = p + at + 6 + operand;
 #else
-        uint8_t* slot = reinterpret_cast<uint8_t*>(static_cast<uintptr_t>(static_cast<uint32_t>(operand)));
+        uint8_t* slot =
+            reinterpret_cast<uint8_t*>(static_cast<uintptr_t>(static_cast<uint32_t>(operand)));
 #endif
         uint8_t* next = nullptr;
         if (!ReadCode(slot, &next, sizeof next) || !next)
@@ -106,7 +107,8 @@ int32_t JumpDisplacement(const uint8_t* from, const uint8_t* to)
 bool InJumpRange(const uint8_t* from, const uint8_t* to)
 {
 #ifdef _WIN64
-    const int64_t d = static_cast<int64_t>(reinterpret_cast<uintptr_t>(to) - (reinterpret_cast<uintptr_t>(from) + 5));
+    const int64_t d = static_cast<int64_t>(reinterpret_cast<uintptr_t>(to) -
+                                           (reinterpret_cast<uintptr_t>(from) + 5));
     return d >= INT32_MIN && d <= INT32_MAX;
 #else
     return true;
@@ -128,8 +130,8 @@ uint8_t* MakeRelay(uint8_t* code, void* replacement)
             uintptr_t at = sign ? origin - offset : origin + offset;
             if (sign && offset > origin)
                 continue;
-            void* page = VirtualAlloc(reinterpret_cast<void*>(at), si.dwPageSize, MEM_RESERVE | MEM_COMMIT,
-                                      PAGE_EXECUTE_READWRITE);
+            void* page = VirtualAlloc(reinterpret_cast<void*>(at), si.dwPageSize,
+                                      MEM_RESERVE | MEM_COMMIT, PAGE_EXECUTE_READWRITE);
             if (!page)
                 continue;
             uint8_t* relay = static_cast<uint8_t*>(page);
@@ -284,7 +286,8 @@ HBRUSH WINAPI RedirectedGetSysColorBrush(int index)
         return b;
     }
     THook& h = Hook(TSysColorFunction::fnGetSysColorBrush);
-    return PassThrough(h, [&] { return reinterpret_cast<decltype(&GetSysColorBrush)>(h.Entry)(index); });
+    return PassThrough(
+        h, [&] { return reinterpret_cast<decltype(&GetSysColorBrush)>(h.Entry)(index); });
 }
 
 HPEN WINAPI RedirectedCreatePen(int style, int width, COLORREF color)
@@ -292,10 +295,12 @@ HPEN WINAPI RedirectedCreatePen(int style, int width, COLORREF color)
     TPatchLock lock;
     // Only the bare colour indexes are taken for system colours; any other value is a colour.
     const bool indexed = color == 5 || color == 8 || color == 13 || color == 14;
-    if (std::optional<COLORREF> c = SkinAnswer(TSysColorFunction::fnCreatePen, indexed ? int(color) : -1))
+    if (std::optional<COLORREF> c =
+            SkinAnswer(TSysColorFunction::fnCreatePen, indexed ? int(color) : -1))
         color = *c;
     THook& h = Hook(TSysColorFunction::fnCreatePen);
-    return PassThrough(h, [&] { return reinterpret_cast<decltype(&CreatePen)>(h.Entry)(style, width, color); });
+    return PassThrough(
+        h, [&] { return reinterpret_cast<decltype(&CreatePen)>(h.Entry)(style, width, color); });
 }
 
 class TCodePatchRedirector final : public ISystemColorRedirector {

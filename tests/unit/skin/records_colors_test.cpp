@@ -14,9 +14,10 @@
 namespace vt::test {
 namespace {
 
-const std::wstring kColors = L"[SKINCOLORS]\r\ncbtnface=15132390\r\ncbtntext=1\r\ncwindow=16777215\r\n"
-                             L"cwindowtext=2\r\nchighlight=14009784\r\nchighlighttext=3\r\n"
-                             L"cbtnhighlight=16448249\r\ncbtnshadow=12500670\r\nc3dlight=4\r\nc3ddkshadow=5\r\n";
+const std::wstring kColors =
+    L"[SKINCOLORS]\r\ncbtnface=15132390\r\ncbtntext=1\r\ncwindow=16777215\r\n"
+    L"cwindowtext=2\r\nchighlight=14009784\r\nchighlighttext=3\r\n"
+    L"cbtnhighlight=16448249\r\ncbtnshadow=12500670\r\nc3dlight=4\r\nc3ddkshadow=5\r\n";
 
 // A folder skin with nothing but the required sections and the given extra text.
 class TColourSkin {
@@ -24,7 +25,9 @@ public:
     explicit TColourSkin(const std::string& name, std::wstring extra = kColors) : dir_(name)
     {
         TStringList lines;
-        lines.SetText(L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n" + extra);
+        lines.SetText(
+            L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n" +
+            extra);
         lines.SaveToFile(dir_.File("skin.ini"));
     }
     std::wstring File() const { return dir_.File("skin.ini"); }
@@ -52,10 +55,12 @@ TEST(SkinColors, DefaultsLoadingAndSaving)
     auto d = NewContainer();
     d->ClearSkin();
     TspSkinColorsRecord& c = *SkinColorsOf(*d);
-    const TColor defaults[] = {clBtnFace,   clBtnText,       clWindow,       clWindowText, clHighlight,
-                               clHighlightText, clBtnHighlight, clBtnShadow, cl3DLight,    cl3DDkShadow};
-    const TColor* fields[] = {&c.cBtnFace,       &c.cBtnText,      &c.cWindow,     &c.cWindowText, &c.cHighLight,
-                              &c.cHighLightText, &c.cBtnHighLight, &c.cBtnShadow,  &c.c3DLight,    &c.c3DDkShadow};
+    const TColor defaults[] = {clBtnFace,   clBtnText,       clWindow,       clWindowText,
+                               clHighlight, clHighlightText, clBtnHighlight, clBtnShadow,
+                               cl3DLight,   cl3DDkShadow};
+    const TColor* fields[] = {&c.cBtnFace,   &c.cBtnText,       &c.cWindow,       &c.cWindowText,
+                              &c.cHighLight, &c.cHighLightText, &c.cBtnHighLight, &c.cBtnShadow,
+                              &c.c3DLight,   &c.c3DDkShadow};
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(*fields[i], defaults[i]) << i;
     EXPECT_EQ(c.cHighLight, static_cast<TColor>(0xFF00000D));
@@ -69,8 +74,9 @@ TEST(SkinColors, DefaultsLoadingAndSaving)
     d->SaveToCustomIniFile(out);
     TStringList keys;
     out.ReadSection(L"SKINCOLORS", keys);
-    EXPECT_EQ(keys.Text(), L"cbtnface\r\ncbtntext\r\ncwindow\r\ncwindowtext\r\nchighlight\r\nchighlighttext\r\n"
-                           L"cbtnhighlight\r\ncbtnshadow\r\nc3dlight\r\nc3ddkshadow\r\n");
+    EXPECT_EQ(keys.Text(),
+              L"cbtnface\r\ncbtntext\r\ncwindow\r\ncwindowtext\r\nchighlight\r\nchighlighttext\r\n"
+              L"cbtnhighlight\r\ncbtnshadow\r\nc3dlight\r\nc3ddkshadow\r\n");
     EXPECT_EQ(out.ReadString(L"SKINCOLORS", L"chighlight", L""), L"14009784");
 
     TColourSkin bare("colors-bare", L"");
@@ -128,7 +134,10 @@ TEST(ResourceStrings, GetResStr)
 
 class TRecordingSink : public ISkinMessageSink, public ISkinFormRegistry {
 public:
-    void SendSkinMessage(uint32_t msg, TspSkinData*, intptr_t lParam) override { Messages.push_back(msg); }
+    void SendSkinMessage(uint32_t msg, TspSkinData*, intptr_t lParam) override
+    {
+        Messages.push_back(msg);
+    }
     std::vector<TSkinFormEntry> SkinForms() override { return {{this, false}}; }
     ISkinMessageSink* FormSink(TComponent*) override { return nullptr; }
     std::vector<uint32_t> Messages;
@@ -147,7 +156,8 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
     EXPECT_EQ(sink.Messages, std::vector<uint32_t>{SKINMSG_STRINGS_CHANGED});
     strings->SetResStrings(TStringList{L"CLOSEBUTTON_HINT=Schliessen"});
     EXPECT_EQ(SkinResStr(&d, L"CLOSEBUTTON_HINT"), L"Schliessen");
-    EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"");  // the component's word counts, even when missing
+    EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"),
+              L""); // the component's word counts, even when missing
     strings.reset();
     EXPECT_EQ(d.ResourceStrData(), nullptr);
     EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"Maximize");
@@ -287,10 +297,16 @@ TEST(SystemColors, MappingFollowsTheHooks)
         int index;
         std::optional<TColor> answer;
     } cases[] = {
-        {spschHighLight, 13, 14009784}, {spschHighLight, 14, 3},        {spschHighLight, 5, std::nullopt},
-        {spschHighLight, 8, std::nullopt}, {spschWindow, 5, 16777215},  {spschWindow, 8, 2},
-        {spschWindow, 13, std::nullopt}, {spschHighLight | spschWindow, 14, 3},
-        {spschHighLight | spschWindow, 12, std::nullopt}, {0, 13, std::nullopt},
+        {spschHighLight, 13, 14009784},
+        {spschHighLight, 14, 3},
+        {spschHighLight, 5, std::nullopt},
+        {spschHighLight, 8, std::nullopt},
+        {spschWindow, 5, 16777215},
+        {spschWindow, 8, 2},
+        {spschWindow, 13, std::nullopt},
+        {spschHighLight | spschWindow, 14, 3},
+        {spschHighLight | spschWindow, 12, std::nullopt},
+        {0, 13, std::nullopt},
     };
     for (const Case& c : cases) {
         d->SetSystemColorHooks(c.hooks);

@@ -154,8 +154,8 @@ std::wstring SectionBody(const std::vector<const TKeyRow*>& rows, const std::vec
     std::wstring body;
     for (size_t i = 0; i < rows.size(); ++i) {
         if (rows[i]->Syntax == kLines)
-            body += String(rows[i]->Key) + L"linecount=2\r\n" + rows[i]->Key + L"line0=A\r\n" + rows[i]->Key +
-                    L"line1=B\r\n";
+            body += String(rows[i]->Key) + L"linecount=2\r\n" + rows[i]->Key + L"line0=A\r\n" +
+                rows[i]->Key + L"line1=B\r\n";
         else
             body += String(rows[i]->Key) + L"=" + values[i] + L"\r\n";
     }
@@ -164,7 +164,8 @@ std::wstring SectionBody(const std::vector<const TKeyRow*>& rows, const std::vec
 
 std::string Name(const TRecordCase& c)
 {
-    std::wstring w = std::wstring(c.List == TspRecordList::rlObjects ? L"object " : L"control ") + c.Type;
+    std::wstring w =
+        std::wstring(c.List == TspRecordList::rlObjects ? L"object " : L"control ") + c.Type;
     return std::string(w.begin(), w.end());
 }
 
@@ -183,7 +184,8 @@ TEST(RecordKeys, EveryKeyLoadsIntoItsFieldAndSavesBackInOrder)
         TLoadedSkin skin(Definition(c, SectionBody(rows, given)));
         TspSkinRecord& r = skin.Record(c.List);
         for (size_t i = 0; i < rows.size(); ++i)
-            EXPECT_EQ(rows[i]->Field(r), kept[i]) << "key " << std::string(rows[i]->Key, rows[i]->Key + wcslen(rows[i]->Key));
+            EXPECT_EQ(rows[i]->Field(r), kept[i])
+                << "key " << std::string(rows[i]->Key, rows[i]->Key + wcslen(rows[i]->Key));
 
         TMemIniFile out = skin.Saved();
         EXPECT_EQ(SectionValues(out, L"rec"), ExpectedSection(c, rows, kept));
@@ -204,7 +206,8 @@ TEST(RecordKeys, MissingKeysGiveEveryDefault)
         std::vector<String> defaults;
         for (const TKeyRow* row : rows) {
             defaults.push_back(row->Default);
-            EXPECT_EQ(row->Field(r), row->Default) << std::string(row->Key, row->Key + wcslen(row->Key));
+            EXPECT_EQ(row->Field(r), row->Default)
+                << std::string(row->Key, row->Key + wcslen(row->Key));
         }
         EXPECT_EQ(SectionValues(skin.Saved(), L"rec"), ExpectedSection(c, rows, defaults));
     }
@@ -218,14 +221,18 @@ struct TWindowCase {
 };
 
 const TWindowCase kWindowCases[] = {
-    {L"POPUPWINDOW", kDataSkinPopupWindowKeys, [](TspSkinData& d) -> TspSkinRecord& { return *d.PopupWindow; }},
-    {L"LAYERFRAME", kDataSkinLayerFrameKeys, [](TspSkinData& d) -> TspSkinRecord& { return *d.LayerFrame; }},
-    {L"HINTWINDOW", kDataSkinHintWindowKeys, [](TspSkinData& d) -> TspSkinRecord& { return *d.HintWindow; }},
+    {L"POPUPWINDOW", kDataSkinPopupWindowKeys,
+     [](TspSkinData& d) -> TspSkinRecord& { return *d.PopupWindow; }},
+    {L"LAYERFRAME", kDataSkinLayerFrameKeys,
+     [](TspSkinData& d) -> TspSkinRecord& { return *d.LayerFrame; }},
+    {L"HINTWINDOW", kDataSkinHintWindowKeys,
+     [](TspSkinData& d) -> TspSkinRecord& { return *d.HintWindow; }},
 };
 
 std::wstring WindowDefinition(const std::wstring& sections)
 {
-    return L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n" + sections;
+    return L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n" +
+        sections;
 }
 
 // Tests that the popup window, layer frame and hint window read every key of their sections and
@@ -243,7 +250,8 @@ TEST(RecordKeys, WindowRecordsReadAndWriteTheirSections)
         }
         TRecordCase plain{w.Section, TspRecordList::rlObjects, {}};
         {
-            TLoadedSkin skin(WindowDefinition(L"[" + std::wstring(w.Section) + L"]\r\n" + SectionBody(rows, given)));
+            TLoadedSkin skin(WindowDefinition(L"[" + std::wstring(w.Section) + L"]\r\n" +
+                                              SectionBody(rows, given)));
             for (size_t i = 0; i < rows.size(); ++i)
                 EXPECT_EQ(rows[i]->Field(w.Record(skin.Data())), given[i]);
             EXPECT_EQ(SectionValues(skin.Saved(), w.Section), ExpectedSection(plain, rows, given));
@@ -259,16 +267,19 @@ TEST(RecordKeys, WindowRecordsReadAndWriteTheirSections)
 // lists (subclasses included), both fonts of the grid and the list box, and the hint window.
 TEST(RecordKeys, GlobalChangeFontChangesExactlyTheListedClasses)
 {
-    const std::set<std::wstring> objects = {L"captionmenubutton", L"captiontab", L"label", L"menuitem",
-                                            L"mainmenubaritem", L"caption"};
-    const std::set<std::wstring> controls = {L"treeview", L"listview", L"richedit", L"tab",    L"combobox",
-                                             L"spinedit", L"edit",     L"memo",     L"stdlabel", L"label",
-                                             L"gauge",    L"button",   L"menubutton", L"checkradio", L"panel",
-                                             L"expanel",  L"grid",     L"listbox",  L"checklistbox"};
+    const std::set<std::wstring> objects = {L"captionmenubutton", L"captiontab",      L"label",
+                                            L"menuitem",          L"mainmenubaritem", L"caption"};
+    const std::set<std::wstring> controls = {
+        L"treeview", L"listview", L"richedit",   L"tab",         L"combobox",
+        L"spinedit", L"edit",     L"memo",       L"stdlabel",    L"label",
+        L"gauge",    L"button",   L"menubutton", L"checkradio",  L"panel",
+        L"expanel",  L"grid",     L"listbox",    L"checklistbox"};
     for (const TRecordCase& c : RecordCases()) {
         SCOPED_TRACE(Name(c));
-        TLoadedSkin skin(Definition(c, L"fontname=Verdana\r\nfontheight=11\r\ncaptionfontname=Verdana\r\n"
-                                       L"captionfontheight=11\r\nfixedfontname=Verdana\r\nfixedfontheight=11\r\n"));
+        TLoadedSkin skin(
+            Definition(c,
+                       L"fontname=Verdana\r\nfontheight=11\r\ncaptionfontname=Verdana\r\n"
+                       L"captionfontheight=11\r\nfixedfontname=Verdana\r\nfixedfontheight=11\r\n"));
         skin.Data().GlobalChangeFont(L"Arial", 2);
         const auto& listed = c.List == TspRecordList::rlObjects ? objects : controls;
         const bool changes = listed.count(c.Type) > 0;

@@ -13,11 +13,11 @@
 namespace vt::test {
 namespace {
 
-std::wstring Skin(const std::wstring& objects, const std::wstring& controls, const std::wstring& sections,
-                  const std::wstring& pictures = L"")
+std::wstring Skin(const std::wstring& objects, const std::wstring& controls,
+                  const std::wstring& sections, const std::wstring& pictures = L"")
 {
-    return L"[VERSION]\r\n[PICTURES]\r\n" + pictures + L"[FORMINFO]\r\n[SKINOBJECTS]\r\n" + objects +
-           L"[SKINCONTROLS]\r\n" + controls + sections;
+    return L"[VERSION]\r\n[PICTURES]\r\n" + pictures + L"[FORMINFO]\r\n[SKINOBJECTS]\r\n" +
+        objects + L"[SKINCONTROLS]\r\n" + controls + sections;
 }
 
 class TSkinFolder {
@@ -50,12 +50,13 @@ private:
 TEST(RecordRules, EnumerationWordsFallBackOnAnyOtherWord)
 {
     TSkinFolder f;
-    f.Load(Skin(L"count=6\r\n0=a:stdbutton\r\n1=b:stdbutton\r\n2=c:gauge\r\n3=d:frameregulator\r\n"
-                L"4=e:frameregulator\r\n5=f:framegauge\r\n",
-                L"count=1\r\n0=g:frameregulator\r\n",
-                L"[a]\r\ncommand=cmMaximize\r\n[b]\r\ncommand=cmsysmenu\r\n[c]\r\nkind=GKHORIZONTAL\r\n"
-                L"[d]\r\nkind=rkhorizontal\r\n[e]\r\nkind=round\r\n[f]\r\nframesplacement=\r\n"
-                L"[g]\r\nkind=rkround\r\nframesplacement=fphorizontal\r\n"));
+    f.Load(Skin(
+        L"count=6\r\n0=a:stdbutton\r\n1=b:stdbutton\r\n2=c:gauge\r\n3=d:frameregulator\r\n"
+        L"4=e:frameregulator\r\n5=f:framegauge\r\n",
+        L"count=1\r\n0=g:frameregulator\r\n",
+        L"[a]\r\ncommand=cmMaximize\r\n[b]\r\ncommand=cmsysmenu\r\n[c]\r\nkind=GKHORIZONTAL\r\n"
+        L"[d]\r\nkind=rkhorizontal\r\n[e]\r\nkind=round\r\n[f]\r\nframesplacement=\r\n"
+        L"[g]\r\nkind=rkround\r\nframesplacement=fphorizontal\r\n"));
     EXPECT_EQ(f.Object<TspDataSkinStdButton>(0).Command, cmMinimizeToTray);
     EXPECT_EQ(f.Object<TspDataSkinStdButton>(1).Command, cmSysMenu);
     EXPECT_EQ(f.Object<TspDataSkinGauge>(2).Kind, gkVertical);
@@ -105,7 +106,8 @@ TEST(RecordRules, DerivedValuesAfterReading)
     TSkinFolder f;
     f.Load(Skin(L"count=3\r\n0=m:menuitem\r\n1=u:userobject\r\n2=t:captiontab\r\n",
                 L"count=3\r\n0=a:animate\r\n1=b:switch\r\n2=h:updown\r\n",
-                L"[m]\r\ncheckimagerect=1,2,3,4\r\nactivecheckimagerect=0,0,0,0\r\nradioimagerect=5,6,7,8\r\n"
+                L"[m]\r\ncheckimagerect=1,2,3,4\r\nactivecheckimagerect=0,0,0,0\r\n"
+                L"radioimagerect=5,6,7,8\r\n"
                 L"activeradioimagerect=9,9,20,20\r\narrowimagerect=1,1,2,2\r\n"
                 L"[u]\r\nactiveskinrect=1,2,3,4\r\nhint=x\r\nskinrect=5,6,7,8\r\nrollup=1\r\n"
                 L"[t]\r\ntopposition=-1\r\n"
@@ -134,9 +136,12 @@ TEST(RecordRules, DerivedValuesAfterReading)
 TEST(RecordRules, MalformedRectangleAbortsTheLoad)
 {
     TSkinFolder f;
-    EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=c:caption\r\n", L"", L"[c]\r\ntextrect=1,2\r\n")), EConvertError);
-    EXPECT_THROW(f.Load(Skin(L"", L"count=1\r\n0=b:button\r\n", L"[b]\r\nskinrect=\r\n")), EConvertError);
-    EXPECT_THROW(f.Load(Skin(L"", L"count=1\r\n0=p:panel\r\n", L"[p]\r\nlefttoppoint=x,1\r\n")), EConvertError);
+    EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=c:caption\r\n", L"", L"[c]\r\ntextrect=1,2\r\n")),
+                 EConvertError);
+    EXPECT_THROW(f.Load(Skin(L"", L"count=1\r\n0=b:button\r\n", L"[b]\r\nskinrect=\r\n")),
+                 EConvertError);
+    EXPECT_THROW(f.Load(Skin(L"", L"count=1\r\n0=p:panel\r\n", L"[p]\r\nlefttoppoint=x,1\r\n")),
+                 EConvertError);
 }
 
 // A 6 x 4 picture with a distinct colour per pixel and a grey mask of the same size.
@@ -179,12 +184,13 @@ TEST(RecordRules, AlphaImagesTakeTheirAlphaFromTheMask)
 {
     TSkinFolder f;
     const std::wstring pictures = WithPictures(f);
-    f.Load(Skin(L"count=2\r\n0=m:captionmenubutton\r\n1=n:captionmenubutton\r\n", L"",
-                L"[m]\r\nactivepictureindex=0\r\nskinrect=1,1,4,3\r\nalphamaskpictureindex=1\r\n"
-                L"activeskinrect=0,0,2,2\r\nalphamaskactivepictureindex=-1\r\n"
-                L"downrect=2,0,5,2\r\nalphamaskinactivepictureindex=2\r\ninactiveskinrect=2,2,2,3\r\n"
-                L"[n]\r\nactivepictureindex=3\r\nskinrect=1,1,4,3\r\n",
-                pictures));
+    f.Load(
+        Skin(L"count=2\r\n0=m:captionmenubutton\r\n1=n:captionmenubutton\r\n", L"",
+             L"[m]\r\nactivepictureindex=0\r\nskinrect=1,1,4,3\r\nalphamaskpictureindex=1\r\n"
+             L"activeskinrect=0,0,2,2\r\nalphamaskactivepictureindex=-1\r\n"
+             L"downrect=2,0,5,2\r\nalphamaskinactivepictureindex=2\r\ninactiveskinrect=2,2,2,3\r\n"
+             L"[n]\r\nactivepictureindex=3\r\nskinrect=1,1,4,3\r\n",
+             pictures));
     auto& m = f.Object<TspDataSkinCaptionMenuButton>(0);
     ASSERT_TRUE(m.FAlphaNormalImage);
     ASSERT_EQ(m.FAlphaNormalImage->Width(), 3);
@@ -196,7 +202,9 @@ TEST(RecordRules, AlphaImagesTakeTheirAlphaFromTheMask)
             const TPixel& k = mask.At(x, y);
             const int a = (k.R + k.G + k.B + 1) / 3;
             auto pre = [&](int c) { return int(std::lround(a * c / 255.0)); };
-            EXPECT_EQ(m.FAlphaNormalImage->GetPixel(x, y), MakePixel(pre(s.R), pre(s.G), pre(s.B), a)) << x << "," << y;
+            EXPECT_EQ(m.FAlphaNormalImage->GetPixel(x, y),
+                      MakePixel(pre(s.R), pre(s.G), pre(s.B), a))
+                << x << "," << y;
         }
     ASSERT_TRUE(m.FAlphaActiveImage);
     EXPECT_EQ(m.FAlphaActiveImage->GetPixel(1, 1), MakePixel(200, 43, 15, 255));
@@ -214,9 +222,11 @@ TEST(RecordRules, HugeImageRectangleFailsTheLoad)
 {
     TSkinFolder f;
     const std::wstring pictures = WithPictures(f);
-    EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=m:captionmenubutton\r\n", L"",
-                             L"[m]\r\nactivepictureindex=0\r\nskinrect=0,0,2000000000,2000000000\r\n", pictures)),
-                 EOutOfResources);
+    EXPECT_THROW(
+        f.Load(Skin(L"count=1\r\n0=m:captionmenubutton\r\n", L"",
+                    L"[m]\r\nactivepictureindex=0\r\nskinrect=0,0,2000000000,2000000000\r\n",
+                    pictures)),
+        EOutOfResources);
     EXPECT_THROW(f.Load(Skin(L"count=1\r\n0=m:captionmenubutton\r\n", L"",
                              L"[m]\r\nactivepictureindex=0\r\nskinrect=0,0,40000,2\r\n", pictures)),
                  EOutOfResources);
@@ -232,7 +242,8 @@ TEST(RecordRules, CaptionTabMasksAndSmallMasks)
     const std::wstring pictures = WithPictures(f);
     f.Load(Skin(L"count=1\r\n0=t:captiontab\r\n", L"",
                 L"[t]\r\nactivepictureindex=0\r\nskinrect=0,0,3,2\r\ndownrect=0,0,3,2\r\n"
-                L"alphamaskpictureindex=1\r\nalphamaskinactivepictureindex=2\r\ninactiveskinrect=0,0,3,2\r\n",
+                L"alphamaskpictureindex=1\r\nalphamaskinactivepictureindex=2\r\ninactiveskinrect=0,"
+                L"0,3,2\r\n",
                 pictures));
     auto& t = f.Object<TspDataSkinCaptionTab>(0);
     ASSERT_TRUE(t.FAlphaNormalImage && t.FAlphaDownImage);
@@ -251,13 +262,14 @@ TEST(RecordRules, ButtonImagesFollowTheLayerFrame)
         SCOPED_TRACE(fullBorder);
         TSkinFolder f;
         const std::wstring pictures = WithPictures(f);
-        f.Load(Skin(L"count=2\r\n0=s:stdbutton\r\n1=b:button\r\n", L"",
-                    L"[LAYERFRAME]\r\npictureindex=0\r\nmaskpictureindex=1\r\nfullborder=" +
-                        std::wstring(fullBorder ? L"1" : L"0") +
-                        L"\r\ninactivepictureindex=0\r\n"
-                        L"[s]\r\nactivepictureindex=0\r\nskinrect=0,0,2,2\r\nrestorerect=1,1,3,3\r\n"
-                        L"[b]\r\nactivepictureindex=0\r\nskinrect=0,0,2,2\r\n",
-                    pictures));
+        f.Load(
+            Skin(L"count=2\r\n0=s:stdbutton\r\n1=b:button\r\n", L"",
+                 L"[LAYERFRAME]\r\npictureindex=0\r\nmaskpictureindex=1\r\nfullborder=" +
+                     std::wstring(fullBorder ? L"1" : L"0") +
+                     L"\r\ninactivepictureindex=0\r\n"
+                     L"[s]\r\nactivepictureindex=0\r\nskinrect=0,0,2,2\r\nrestorerect=1,1,3,3\r\n"
+                     L"[b]\r\nactivepictureindex=0\r\nskinrect=0,0,2,2\r\n",
+                 pictures));
         auto& s = f.Object<TspDataSkinStdButton>(0);
         EXPECT_EQ(bool(s.FAlphaNormalImage), fullBorder);
         EXPECT_EQ(bool(s.FAlphaRestoreNormalImage), fullBorder);
@@ -265,7 +277,8 @@ TEST(RecordRules, ButtonImagesFollowTheLayerFrame)
     }
     TSkinFolder f;
     const std::wstring pictures = WithPictures(f);
-    TspSkinData& d = f.Load(Skin(L"", L"", L"[LAYERFRAME]\r\npictureindex=0\r\nmaskpictureindex=1\r\n", pictures));
+    TspSkinData& d = f.Load(
+        Skin(L"", L"", L"[LAYERFRAME]\r\npictureindex=0\r\nmaskpictureindex=1\r\n", pictures));
     auto& layer = dynamic_cast<TspLayerFrameRecord&>(*d.LayerFrame);
     ASSERT_TRUE(layer.FSourceBitmap);
     EXPECT_EQ(layer.FSourceBitmap->Width(), 6);
@@ -285,7 +298,8 @@ TEST(RecordRules, DefaultSkinRecords)
     d.BuildMode = true;
     d.LoadFromFile(SourcePath("skins/zozaziz/skin.ini"));
     ASSERT_FALSE(d.Empty);
-    auto& menuButton = dynamic_cast<TspDataSkinCaptionMenuButton&>(*d.ObjectList.at(d.GetIndex(L"captionmenubutton")));
+    auto& menuButton = dynamic_cast<TspDataSkinCaptionMenuButton&>(
+        *d.ObjectList.at(d.GetIndex(L"captionmenubutton")));
     EXPECT_EQ(menuButton.LeftOffset, 10);
     EXPECT_EQ(menuButton.RightOffset, 15);
     EXPECT_EQ(menuButton.TopPosition, 1);
@@ -293,20 +307,23 @@ TEST(RecordRules, DefaultSkinRecords)
     EXPECT_EQ(menuButton.AlphaMaskPictureIndex, 9);
     EXPECT_EQ(menuButton.AlphaMaskActivePictureIndex, 9);
     EXPECT_EQ(menuButton.AlphaMaskInActivePictureIndex, 9);
-    for (auto* image : {&menuButton.FAlphaNormalImage, &menuButton.FAlphaActiveImage, &menuButton.FAlphaDownImage,
-                        &menuButton.FAlphaInActiveImage}) {
+    for (auto* image : {&menuButton.FAlphaNormalImage, &menuButton.FAlphaActiveImage,
+                        &menuButton.FAlphaDownImage, &menuButton.FAlphaInActiveImage}) {
         ASSERT_TRUE(*image);
         EXPECT_EQ((*image)->Width(), 35);
         EXPECT_EQ((*image)->Height(), 21);
     }
-    EXPECT_EQ(dynamic_cast<TspDataSkinCaptionTab&>(*d.ObjectList.at(d.GetIndex(L"captiontab"))).TopPosition, -1);
+    EXPECT_EQ(dynamic_cast<TspDataSkinCaptionTab&>(*d.ObjectList.at(d.GetIndex(L"captiontab")))
+                  .TopPosition,
+              -1);
     EXPECT_FALSE(d.LayerFrame->FullBorder);
     for (auto& r : d.ObjectList) {
         if (auto* b = dynamic_cast<TspDataSkinStdButton*>(r.get())) {
             EXPECT_FALSE(b->FAlphaNormalImage);
         }
     }
-    auto& button = dynamic_cast<TspDataSkinButtonControl&>(*d.CtrlList.at(d.GetControlIndex(L"button")));
+    auto& button =
+        dynamic_cast<TspDataSkinButtonControl&>(*d.CtrlList.at(d.GetControlIndex(L"button")));
     EXPECT_EQ(button.PictureIndex, 4);
     EXPECT_EQ(button.MaskPictureIndex, 5);
     EXPECT_EQ(button.SkinRect, Rect(3, 352, 89, 379));

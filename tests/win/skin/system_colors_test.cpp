@@ -27,8 +27,8 @@ GetSysColorFn ForeignGetSysColor()
 }
 GetSysColorBrushFn ForeignGetSysColorBrush()
 {
-    return reinterpret_cast<GetSysColorBrushFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColorBrush")));
+    return reinterpret_cast<GetSysColorBrushFn>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColorBrush")));
 }
 CreatePenFn ForeignCreatePen()
 {
@@ -68,9 +68,10 @@ protected:
     {
         dirs_.push_back(std::make_unique<ScratchDir>(name));
         TStringList lines;
-        lines.SetText(L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n"
-                      L"[SKINCOLORS]\r\ncwindow=16777215\r\nchighlight=" +
-                      IntToStr(static_cast<int64_t>(highlight)) + L"\r\nchighlighttext=0\r\n");
+        lines.SetText(
+            L"[VERSION]\r\n[PICTURES]\r\n[FORMINFO]\r\n[SKINOBJECTS]\r\n[SKINCONTROLS]\r\n"
+            L"[SKINCOLORS]\r\ncwindow=16777215\r\nchighlight=" +
+            IntToStr(static_cast<int64_t>(highlight)) + L"\r\nchighlighttext=0\r\n");
         lines.SaveToFile(dirs_.back()->File("skin.ini"));
         auto d = std::make_unique<TspSkinData>(nullptr);
         AttachSkinRecordParts(*d);
@@ -179,8 +180,8 @@ TEST_F(SystemColors, LoadTakesTheRedirectionOutAndBack)
 // The colour a platform list box paints its selected item with.
 COLORREF ListBoxSelectionColour()
 {
-    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, 0, 0, 120, 80,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, 0,
+                                0, 120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!list)
         return CLR_INVALID;
     SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"  "));
