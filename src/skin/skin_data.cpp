@@ -429,10 +429,8 @@ void TspSkinData::LoadCompressedStoredSkin(const TspCompressedStoredSkin* stored
     });
 }
 
-void TspSkinData::LoadDefinition(const TMemIniFile& fc)
+void TspSkinData::LoadDefinition(TMemIniFile& f)
 {
-    // Records read through a mutable reference (their LoadFromFile takes the document).
-    TMemIniFile& f = const_cast<TMemIniFile&>(fc);
     LoadFormInfo(f);
     PopupWindow->LoadFromFile(f);
     LayerFrame->LoadFromFile(f);
@@ -541,10 +539,9 @@ void TspSkinData::LoadAreas(const TMemIniFile& f)
     }
 }
 
-void TspSkinData::LoadRecords(const TMemIniFile& fc, std::wstring_view section, TspRecordList kind,
+void TspSkinData::LoadRecords(TMemIniFile& f, std::wstring_view section, TspRecordList kind,
                               std::vector<std::unique_ptr<TspSkinRecord>>& list, bool initAlpha)
 {
-    TMemIniFile& f = const_cast<TMemIniFile&>(fc);
     int32_t count = std::min(f.ReadInteger(section, L"count", 0), f.SectionKeyCount(section));
     for (int32_t i = 0; i < count; ++i) {
         String entry = f.ReadString(section, IntToStr(i), L"");

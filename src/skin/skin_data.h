@@ -207,10 +207,10 @@ protected:
 
 private:
     template <class Body> void RunLoad(Body&& body);
-    void LoadDefinition(const TMemIniFile& f);
+    void LoadDefinition(TMemIniFile& f);
     void LoadFormInfo(const TMemIniFile& f);
     void LoadAreas(const TMemIniFile& f);
-    void LoadRecords(const TMemIniFile& f, std::wstring_view section, TspRecordList kind,
+    void LoadRecords(TMemIniFile& f, std::wstring_view section, TspRecordList kind,
                      std::vector<std::unique_ptr<TspSkinRecord>>& list, bool initAlpha);
     void SaveFormInfo(TMemIniFile& f) const;
     void LoadPictureFile(const std::wstring& path, TPixelImage& image) const;
