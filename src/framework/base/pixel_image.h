@@ -3,6 +3,7 @@
 // copy from and to them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
