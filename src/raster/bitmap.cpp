@@ -73,6 +73,12 @@ void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count)
 
 void CopyRow(const TspColor* src, TspColor* dst, int32_t count)
 {
+    // Frame borders are a few pixels wide: a plain loop beats the library call there.
+    if (count <= 8 && (dst + count <= src || src + count <= dst)) {
+        for (int32_t i = 0; i < count; ++i)
+            dst[i] = src[i];
+        return;
+    }
     std::memmove(dst, src, static_cast<size_t>(count) * sizeof(TspColor));
 }
 
@@ -286,12 +292,47 @@ std::vector<int32_t> StretchTable(int32_t srcLo, int32_t srcHi, int32_t dstLo, i
         std::fill(t.begin(), t.end(), static_cast<int32_t>((int64_t(srcLo) + srcHi - 1) / 2));
         return t;
     }
+    // Exact integer form of srcLo + (x - dstLo) * (srcN - 1) / (dstN - 1); every operand is
+    // non-negative inside the clip, so division truncates as the rule does.
+    // Stepped without a division per column: q and r track n / den and n % den.
+    const int64_t num = srcN - 1, den = dstN - 1;
+    const int64_t stepQ = num / den, stepR = num % den;
+    int64_t n0 = int64_t(clipLo - dstLo) * num;
+    int64_t q = n0 / den, r = n0 % den;
     for (int32_t x = clipLo; x < clipHi; ++x) {
-        double v = srcLo + double(x - dstLo) * double(srcN - 1) / double(dstN - 1);
-        t[static_cast<size_t>(x - clipLo)] = roundHalfEven ? Round(v) : Trunc(v);
+        int64_t v = q;
+        if (roundHalfEven && (2 * r > den || (2 * r == den && (q & 1))))
+            ++v;
+        t[static_cast<size_t>(x - clipLo)] = static_cast<int32_t>(srcLo + v);
+        q += stepQ;
+        r += stepR;
+        if (r >= den) {
+            r -= den;
+            ++q;
+        }
     }
     return t;
 }
+
+namespace {
+// n copies of v from d (short runs: overlapping vector stores instead of a loop per pixel).
+inline void FillRun(TspColor* d, int32_t n, TspColor v)
+{
+#if defined(__SSE2__)
+    if (n >= 4) {
+        __m128i x = _mm_set1_epi32(static_cast<int>(v));
+        int32_t i = 0;
+        for (; i + 4 <= n; i += 4)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + i), x);
+        if (i < n)
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(d + n - 4), x);
+        return;
+    }
+#endif
+    for (int32_t i = 0; i < n; ++i)
+        d[i] = v;
+}
+} // namespace
 
 void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode mode,
                 TspColor* dstBits, int32_t dstW, int32_t dstH, bool bottomUp, const TRect& dstRect,
@@ -311,6 +352,17 @@ void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode m
     if (dstRect.Width() == srcRect.Width() && dstRect.Height() == srcRect.Height()) {
         int32_t sx = srcRect.Left + clip.Left - dstRect.Left;
         int32_t sy = srcRect.Top + clip.Top - dstRect.Top;
+        if (mode == TDrawMode::Copy && clip.Width() <= 8) {
+            // Narrow frame borders: many short rows, so no call per row.
+            const int32_t w = clip.Width();
+            for (int32_t y = clip.Top; y < clip.Bottom; ++y, ++sy) {
+                const TspColor* s = srcRow(sy) + sx;
+                TspColor* d = dstRow(y) + clip.Left;
+                for (int32_t i = 0; i < w; ++i)
+                    d[i] = s[i];
+            }
+            return;
+        }
         for (int32_t y = clip.Top; y < clip.Bottom; ++y, ++sy)
             RunRow(mode, srcRow(sy) + sx, dstRow(y) + clip.Left, clip.Width());
         return;
@@ -321,22 +373,63 @@ void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode m
                                              clip.Left, clip.Right, roundHalfEven);
     std::vector<int32_t> rows = StretchTable(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom,
                                              clip.Top, clip.Bottom, roundHalfEven);
-    std::vector<TspColor> line(static_cast<size_t>(clip.Width()));
-    int32_t prevSrc = -1;
-    TspColor* prevDst = nullptr;
-    for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
-        int32_t sy = rows[static_cast<size_t>(y - clip.Top)];
-        TspColor* d = dstRow(y) + clip.Left;
-        if (mode == TDrawMode::Copy && sy == prevSrc && prevDst) {
-            CopyRow(prevDst, d, clip.Width());
-        } else {
-            const TspColor* s = srcRow(sy);
-            for (size_t i = 0; i < cols.size(); ++i)
-                line[i] = s[cols[i]];
-            RunRow(mode, line.data(), d, clip.Width());
+    const int32_t w = clip.Width();
+    if (mode == TDrawMode::Copy) {
+        // Columns one to one (a vertical stretch): each row is a straight copy of its source row.
+        if (dstRect.Width() == srcRect.Width()) {
+            const int32_t sx = cols.front();
+            for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
+                const TspColor* s = srcRow(rows[static_cast<size_t>(y - clip.Top)]) + sx;
+                TspColor* d = dstRow(y) + clip.Left;
+                if (w <= 8)
+                    for (int32_t i = 0; i < w; ++i)
+                        d[i] = s[i];
+                else
+                    std::memmove(d, s, static_cast<size_t>(w) * sizeof(TspColor));
+            }
+            return;
         }
-        prevSrc = sy;
-        prevDst = d;
+        // Enlarging repeats each source pixel over a run of columns: fill runs, not pixels.
+        struct TRun {
+            int32_t from, to, src;
+        };
+        std::vector<TRun> runs;
+        if (dstRect.Width() >= 2 * srcRect.Width()) {
+            for (size_t i = 0; i < cols.size();) {
+                size_t j = i + 1;
+                while (j < cols.size() && cols[j] == cols[i])
+                    ++j;
+                runs.push_back({static_cast<int32_t>(i), static_cast<int32_t>(j), cols[i]});
+                i = j;
+            }
+        }
+        int32_t prevSrc = -1;
+        TspColor* prevDst = nullptr;
+        for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
+            int32_t sy = rows[static_cast<size_t>(y - clip.Top)];
+            TspColor* d = dstRow(y) + clip.Left;
+            if (sy == prevSrc && prevDst) {
+                CopyRow(prevDst, d, w);
+            } else if (!runs.empty()) {
+                const TspColor* s = srcRow(sy);
+                for (const TRun& r : runs)
+                    FillRun(d + r.from, r.to - r.from, s[r.src]);
+            } else {
+                const TspColor* s = srcRow(sy);
+                for (size_t i = 0; i < cols.size(); ++i)
+                    d[i] = s[cols[i]];
+            }
+            prevSrc = sy;
+            prevDst = d;
+        }
+        return;
+    }
+    std::vector<TspColor> line(static_cast<size_t>(w));
+    for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
+        const TspColor* s = srcRow(rows[static_cast<size_t>(y - clip.Top)]);
+        for (size_t i = 0; i < cols.size(); ++i)
+            line[i] = s[cols[i]];
+        RunRow(mode, line.data(), dstRow(y) + clip.Left, w);
     }
 }
 

@@ -103,11 +103,12 @@ void StretchClient(TspBitmap& Dest, const TspBitmap& Source, const TRect& piece,
     }
 }
 
-void PrepareDest(TspBitmap& Dest, int32_t W, int32_t H)
+void PrepareDest(TspBitmap& Dest, int32_t W, int32_t H, bool clear = true)
 {
     Dest.SetSize(W, H);
     // A kept picture of the same size would show through the gaps; start from transparent black.
-    Dest.Clear(0);
+    if (clear)
+        Dest.Clear(0);
 }
 
 } // namespace
@@ -283,7 +284,9 @@ void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitm
     const TRect& ncl = ng.ClRect;
 
     if (int32_t d = g.RTPoint.X - g.LTPoint.X; W > 0 && ncl.Top > 0 && d > 0) {
-        PrepareDest(TopImage, W, ncl.Top);
+        // The strips are covered edge to edge by their pieces, so they are not cleared first
+        // (they are rebuilt on every frame paint).
+        PrepareDest(TopImage, W, ncl.Top, false);
         int32_t h = ncl.Top;
         if (s.TopStretch)
             CopyRect(TopImage, Rect(ng.LTPoint.X, 0, ng.RTPoint.X, h), Source,
@@ -296,7 +299,7 @@ void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitm
     if (int32_t d = g.RBPoint.X - g.LBPoint.X; W > 0 && H - ncl.Bottom > 0 && d > 0) {
         int32_t h = H - ncl.Bottom;
         int32_t sy = oy + h0 - h;  // the last rows of the element
-        PrepareDest(BottomImage, W, h);
+        PrepareDest(BottomImage, W, h, false);
         if (s.BottomStretch)
             CopyRect(BottomImage, Rect(ng.LBPoint.X, 0, ng.RBPoint.X, h), Source,
                      Rect(ox + g.LBPoint.X, sy, ox + g.RBPoint.X, sy + h));
@@ -310,7 +313,7 @@ void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitm
     // pieces cl.Top..lo above and hi..cl.Bottom below.
     auto side = [&](TspBitmap& img, int32_t sx0, int32_t sx1, int32_t lo, int32_t hi, bool stretch) {
         int32_t w = sx1 - sx0;
-        PrepareDest(img, w, m);
+        PrepareDest(img, w, m, false);
         if (stretch)
             CopyRect(img, Rect(0, lo - cl.Top, w, m + hi - cl.Bottom), Source,
                      Rect(ox + sx0, oy + lo, ox + sx1, oy + hi));
