@@ -203,9 +203,13 @@ TEST(TspBitmapTest, StretchTables)
         {0, 8, 0, 3, false, {0, 3, 7}},
         {2, 4, 0, 5, false, {2, 2, 2, 2, 3}},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(StretchTable(c.srcLo, c.srcHi, c.dstLo, c.dstHi, c.dstLo, c.dstHi, c.round), c.expected)
             << c.srcLo << ".." << c.srcHi << " -> " << c.dstLo << ".." << c.dstHi << " round " << c.round;
+        // A clipped table is the tail of the whole one.
+        std::vector<int32_t> tail(c.expected.begin() + 1, c.expected.end());
+        EXPECT_EQ(StretchTable(c.srcLo, c.srcHi, c.dstLo, c.dstHi, c.dstLo + 1, c.dstHi, c.round), tail);
+    }
 }
 
 TEST(TspBitmapTest, StretchToOnePixelWideTakesMiddleColumn)
@@ -220,6 +224,42 @@ TEST(TspBitmapTest, StretchToOnePixelWideTakesMiddleColumn)
     int rows[6] = {0, 0, 0, 1, 1, 2};
     for (int y = 0; y < 6; ++y)
         EXPECT_EQ(PixelG(dst.GetPixel(0, y)), rows[y]);
+}
+
+// Tests that every stretch shortcut (one-to-one columns, repeated rows, filled runs) gives the
+// pixels of the plain nearest-neighbour rule, including clipped destinations.
+TEST(TspBitmapTest, StretchShortcutsMatchTheRule)
+{
+    TspBitmap src;
+    src.SetSize(13, 11);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 13; ++x)
+            src.SetPixel(x, y, MakePixel(static_cast<uint8_t>(x), static_cast<uint8_t>(y), 7, 255));
+    struct Case {
+        TRect dst, srcRect;
+    } cases[] = {
+        {Rect(0, 0, 40, 5), Rect(2, 1, 7, 4)},      // wide enlargement: runs
+        {Rect(-5, 2, 30, 9), Rect(0, 0, 13, 11)},   // clipped on the left, shrunk vertically
+        {Rect(3, -4, 7, 30), Rect(4, 2, 8, 6)},     // same width: straight row copies
+        {Rect(1, 1, 9, 4), Rect(0, 0, 13, 11)},     // shrink both ways
+        {Rect(0, 0, 1, 1), Rect(3, 3, 9, 9)},       // a single pixel
+        {Rect(2, 3, 33, 4), Rect(5, 5, 6, 8)},      // one source column over many
+    };
+    for (const Case& c : cases) {
+        TspBitmap dst;
+        dst.SetSize(32, 24);
+        src.Draw(dst, c.dst, c.srcRect);
+        TRect clip = IntersectRect(c.dst, dst.BoundsRect());
+        auto cols = StretchTable(c.srcRect.Left, c.srcRect.Right, c.dst.Left, c.dst.Right, clip.Left, clip.Right);
+        auto rows = StretchTable(c.srcRect.Top, c.srcRect.Bottom, c.dst.Top, c.dst.Bottom, clip.Top, clip.Bottom);
+        for (int y = 0; y < 24; ++y)
+            for (int x = 0; x < 32; ++x) {
+                TspColor want = clip.Contains(Point(x, y))
+                                    ? src.GetPixel(cols[static_cast<size_t>(x - clip.Left)], rows[static_cast<size_t>(y - clip.Top)])
+                                    : 0u;
+                ASSERT_EQ(dst.GetPixel(x, y), want) << x << "," << y;
+            }
+    }
 }
 
 TEST(TspBitmapTest, TilePiecesTable)
