@@ -1,5 +1,7 @@
 #include "raster/caption_win.h"
 
+#include "framework/win/controls.h"
+#include "framework/win/forms.h"
 #include "raster/bitmap_win.h"
 #include "raster/compose_win.h"
 
@@ -280,6 +282,43 @@ void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spa
         DrawGlyphFrame(canvas, box.place.GlyphX, box.place.GlyphY, glyphNum, numGlyphs, glyph);
     if (showColourBar)
         DrawColourBar(canvas, box, r, caption, down, colourBarColour);
+}
+
+} // namespace vt
+
+namespace vt {
+
+void PaintParentBackground(TControl& control, TCanvas& canvas)
+{
+    TWinControl* parent = control.Parent();
+    HDC dc = canvas.Handle();
+    if (!parent || !dc)
+        return;
+    int saved = SaveDC(dc);
+    POINT org{0, 0};
+    GetViewportOrgEx(dc, &org);
+    SetViewportOrgEx(dc, org.x - control.Left(), org.y - control.Top(), nullptr);
+    TRect client = parent->ClientRect();
+    IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    if (control.IsWindowed() && !dynamic_cast<TCustomForm*>(parent))
+        parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
+
+    const TRect bounds = control.BoundsRect();
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        TControl* sibling = parent->Controls(i);
+        if (sibling == &control)
+            break;
+        auto* graphic = dynamic_cast<TGraphicControl*>(sibling);
+        if (!graphic || !sibling->Visible() || IntersectRect(sibling->BoundsRect(), bounds).IsEmpty())
+            continue;
+        int s = SaveDC(dc);
+        SetViewportOrgEx(dc, org.x + sibling->Left() - control.Left(), org.y + sibling->Top() - control.Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, sibling->Width(), sibling->Height());
+        graphic->PaintTo(dc);
+        RestoreDC(dc, s);
+    }
 }
 
 } // namespace vt

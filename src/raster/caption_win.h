@@ -57,3 +57,15 @@ void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spa
 void WithCanvasPixels(TCanvas& canvas, const TRect& area, const std::function<void(TspBitmap&, TPoint origin)>& fn);
 
 } // namespace vt
+
+namespace vt {
+
+class TControl;
+
+// Paints what the parent shows under control into canvas (in control's coordinates): the
+// parent's background, then the visible window-less siblings that precede control and overlap it.
+// A windowed control also gets the parent's own painting; a window-less one does not, since the
+// parent's painting would draw the control itself again.
+void PaintParentBackground(TControl& control, TCanvas& canvas);
+
+} // namespace vt

@@ -2,6 +2,7 @@
 // PNG glyphs on bitmaps, and the small glyphs drawn by GDI matching their portable shapes.
 #include <gtest/gtest.h>
 
+#include "framework/win/forms.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "support.h"
@@ -143,6 +144,51 @@ TEST(CaptionGdiTest, DottedFrameUsesTheFontColour)
     for (const TPoint& p : DottedFramePixels(Rect(0, 0, 5, 3)))
         EXPECT_EQ(b.GetPixel(p.X, p.Y) & 0xFFFFFF, 0u);
     EXPECT_EQ(b.GetPixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+} // namespace
+} // namespace vt
+
+namespace vt {
+namespace {
+
+class TSquare : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush().SetColor(RGBColor(0, 0, 255));
+        Canvas().FillRect(Rect(0, 0, Width(), Height()));
+    }
+};
+
+// Tests that a control's background is its parent's colour with the earlier overlapping
+// window-less sibling drawn over it, in the control's own coordinates.
+TEST(CaptionGdiTest, PaintParentBackgroundShowsParentAndEarlierSiblings)
+{
+    Application->Initialize();
+    TForm form(nullptr);
+    form.SetColor(RGBColor(255, 0, 0));
+    form.SetClientWidth(100);
+    form.SetClientHeight(80);
+    auto* sibling = new TSquare(&form);
+    sibling->SetBounds(10, 10, 30, 30);
+    sibling->SetParent(&form);
+    auto* control = new TSquare(&form);
+    control->SetBounds(20, 20, 40, 40);
+    control->SetParent(&form);
+    form.Handle();
+
+    TspBitmap b;
+    b.SetSize(40, 40);
+    PaintParentBackground(*control, GetCanvas(b));
+    GdiFlush();
+    EXPECT_EQ(b.GetPixel(0, 0) & 0xFFFFFF, 0x0000FFu);    // the sibling (parent 20..40)
+    EXPECT_EQ(b.GetPixel(19, 19) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(b.GetPixel(20, 20) & 0xFFFFFF, 0xFF0000u);  // the parent's colour
+    EXPECT_EQ(b.GetPixel(39, 5) & 0xFFFFFF, 0xFF0000u);
 }
 
 } // namespace
