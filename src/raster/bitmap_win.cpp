@@ -215,6 +215,12 @@ void Tile(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& srcRe
     TileClip(src, dc, dstRect, TRect{}, srcRect);
 }
 
+void Draw(const TspBitmapLink& link, TCanvas& c, int x, int y)
+{
+    if (link.FImage && !link.FImage->Empty() && link.FRect.Width() > 0 && link.FRect.Height() > 0)
+        Draw(*link.FImage, c.Handle(), x, y, link.FRect);
+}
+
 void AssignFromHandle(TspBitmap& dst, HBITMAP src)
 {
     DIBSECTION ds{};

@@ -24,6 +24,25 @@ void DrawToDC(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& s
 void Tile(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& srcRect);
 void TileClip(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& dstClip, const TRect& srcRect);
 
+// The canvas forms draw onto the canvas's DC.
+inline void Draw(const TspBitmap& src, TCanvas& c, int x, int y) { Draw(src, c.Handle(), x, y); }
+inline void Draw(const TspBitmap& src, TCanvas& c, int x, int y, const TRect& srcRect) { Draw(src, c.Handle(), x, y, srcRect); }
+inline void Draw(const TspBitmap& src, TCanvas& c, const TRect& dstRect) { Draw(src, c.Handle(), dstRect); }
+inline void Draw(const TspBitmap& src, TCanvas& c, const TRect& dstRect, const TRect& srcRect)
+{
+    DrawToDC(src, c.Handle(), dstRect, srcRect);
+}
+inline void Tile(const TspBitmap& src, TCanvas& c, const TRect& dstRect, const TRect& srcRect)
+{
+    Tile(src, c.Handle(), dstRect, srcRect);
+}
+inline void TileClip(const TspBitmap& src, TCanvas& c, const TRect& dstRect, const TRect& dstClip, const TRect& srcRect)
+{
+    TileClip(src, c.Handle(), dstRect, dstClip, srcRect);
+}
+// TspBitmapLink.Draw(Canvas, X, Y): the link's rectangle of its image at (x, y).
+void Draw(const TspBitmapLink& link, TCanvas& c, int x, int y);
+
 // From a platform bitmap: a 32-bit DIB section keeps its alpha (then CheckingAlphaBlend), any
 // other bitmap is copied with BitBlt and made opaque.
 void AssignFromHandle(TspBitmap& dst, HBITMAP src);
