@@ -40,7 +40,8 @@ int CCheck(int code)
 
 int DCheck(int code)
 {
-    if (code < 0)
+    // A stream that asks for a preset dictionary cannot be ours and would never make progress.
+    if (code < 0 || code == Z_NEED_DICT)
         throw EDecompressionError(L"compression error");
     return code;
 }
