@@ -451,17 +451,26 @@ void TspBitmap::Draw(TspBitmap& dst, const TRect& dstRect, const TRect& srcRect)
                srcRect, false);
 }
 
-std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect)
+std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect,
+                                   const TRect& visible)
 {
     std::vector<TTilePiece> out;
-    int32_t w = srcRect.Width(), h = srcRect.Height();
+    const int64_t w = srcRect.Width(), h = srcRect.Height();
     if (w <= 0 || h <= 0 || dstRect.IsEmpty())
         return out;
-    int32_t nx = dstRect.Width() / w + (dstRect.Width() % w ? 1 : 0);
-    int32_t ny = dstRect.Height() / h + (dstRect.Height() % h ? 1 : 0);
-    for (int32_t i = 0; i <= nx; ++i) {
-        for (int32_t j = 0; j <= ny; ++j) {
-            TRect t = IntersectRect(Bounds(dstRect.Left + i * w, dstRect.Top + j * h, w, h), dstRect);
+    TRect area = IntersectRect(dstRect, visible);
+    if (area.IsEmpty())
+        return out;
+    const int64_t dw = int64_t(dstRect.Right) - dstRect.Left, dh = int64_t(dstRect.Bottom) - dstRect.Top;
+    const int64_t nx = dw / w + (dw % w ? 1 : 0), ny = dh / h + (dh % h ? 1 : 0);
+    // The tile columns and rows that reach the visible area.
+    const int64_t i0 = (int64_t(area.Left) - dstRect.Left) / w, i1 = std::min(nx, (int64_t(area.Right) - dstRect.Left + w - 1) / w - 1);
+    const int64_t j0 = (int64_t(area.Top) - dstRect.Top) / h, j1 = std::min(ny, (int64_t(area.Bottom) - dstRect.Top + h - 1) / h - 1);
+    for (int64_t i = i0; i <= i1; ++i) {
+        for (int64_t j = j0; j <= j1; ++j) {
+            TRect t = IntersectRect(Bounds(static_cast<int32_t>(dstRect.Left + i * w), static_cast<int32_t>(dstRect.Top + j * h),
+                                           static_cast<int32_t>(w), static_cast<int32_t>(h)),
+                                    dstRect);
             if (t.IsEmpty())
                 break;
             if (!dstClip.IsEmpty() && IntersectRect(t, dstClip).IsEmpty())
@@ -480,7 +489,7 @@ void TspBitmap::Tile(TspBitmap& dst, const TRect& dstRect, const TRect& srcRect)
 void TspBitmap::TileClip(TspBitmap& dst, const TRect& dstRect, const TRect& dstClip,
                          const TRect& srcRect) const
 {
-    for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect))
+    for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect, dst.BoundsRect()))
         Draw(dst, p.Dst, p.Src);
 }
 

@@ -125,11 +125,14 @@ private:
 };
 
 // The tiles of Tile/TileClip: each destination rectangle with the source rectangle drawn 1:1.
+// Only tiles that meet visible (the target's area) are listed, so a huge destination rectangle
+// costs no more than the target it lands on.
 struct TTilePiece {
     TRect Dst;
     TRect Src;
 };
-std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect);
+std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect,
+                                   const TRect& visible);
 
 // The source column (or row) for each destination column of a nearest-neighbour stretch of
 // srcLo..srcHi onto dstLo..dstHi, for destination positions clipLo..clipHi. roundHalfEven

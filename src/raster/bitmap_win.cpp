@@ -202,7 +202,16 @@ void TileClip(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& d
     if (!dc || src.Empty())
         return;
     TspBitmap* target = FindLiveBitmap(dc);
-    for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect)) {
+    RECT box{};
+    TRect visible = target ? target->BoundsRect().Offset(0, 0) : TRect{};
+    if (target) {
+        POINT org{0, 0};
+        GetWindowOrgEx(dc, &org);
+        visible = visible.Offset(org.x, org.y);  // the bitmap's area in the DC's logical coordinates
+    } else if (GetClipBox(dc, &box) != ERROR) {
+        visible = FromRECT(box);
+    }
+    for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect, visible)) {
         if (target)
             src.Draw(*target, MinusWindowOrigin(dc, p.Dst), p.Src);
         else if (!TileDirect(src, dc, p.Dst, p.Src))

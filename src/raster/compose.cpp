@@ -49,6 +49,15 @@ void CopyClipped(TspBitmap& dst, const TRect& dstRect, const TspBitmap& src, con
     CopyRect(dst, d, src, s);
 }
 
+// The tile indexes i = 0..n whose span [start + i*d, start + (i+1)*d) can meet [lo, hi): a
+// geometry far outside the picture costs nothing.
+void TileRange(int64_t start, int64_t d, int64_t n, int64_t lo, int64_t hi, int64_t& i0, int64_t& i1)
+{
+    i0 = start + d <= lo ? (lo - start) / d - 1 : 0;
+    i0 = std::max<int64_t>(i0, 0);
+    i1 = std::min<int64_t>(n, start >= hi ? -1 : (hi - start) / d + 1);
+}
+
 // A tiled middle piece along x: source columns [sx0, sx0 + d) at rows sy..sy+h, repeated from
 // x0 with i = 0..n, each tile cut at limit.
 void TileAlongX(TspBitmap& dst, const TspBitmap& src, int32_t sx0, int32_t d, int32_t sy, int32_t dy,
@@ -56,8 +65,10 @@ void TileAlongX(TspBitmap& dst, const TspBitmap& src, int32_t sx0, int32_t d, in
 {
     if (d <= 0)
         return;  // a zero-length piece is treated as absent
-    for (int32_t i = 0; i <= n; ++i) {
-        int32_t x = x0 + i * d;
+    int64_t i0, i1;
+    TileRange(x0, d, n, 0, dst.FWidth, i0, i1);
+    for (int64_t i = i0; i <= i1; ++i) {
+        int32_t x = static_cast<int32_t>(x0 + i * d);
         int32_t cut = std::max(0, x + d - limit);
         if (d - cut <= 0)
             continue;
@@ -70,8 +81,10 @@ void TileAlongY(TspBitmap& dst, const TspBitmap& src, int32_t sy0, int32_t d, in
 {
     if (d <= 0)
         return;
-    for (int32_t i = 0; i <= n; ++i) {
-        int32_t y = y0 + i * d;
+    int64_t i0, i1;
+    TileRange(y0, d, n, 0, dst.FHeight, i0, i1);
+    for (int64_t i = i0; i <= i1; ++i) {
+        int32_t y = static_cast<int32_t>(y0 + i * d);
         int32_t cut = std::max(0, y + d - limit);
         if (d - cut <= 0)
             continue;
@@ -97,8 +110,14 @@ void StretchClient(TspBitmap& Dest, const TspBitmap& Source, const TRect& piece,
     CopyRect(strip, strip.BoundsRect(), Source, piece);
     TRect limit = clip ? nc : Dest.BoundsRect();
     int32_t count = horz ? nc.Width() / sw : nc.Height() / sh;
-    for (int32_t k = 0; k <= count; ++k) {
-        TRect at = horz ? Bounds(nc.Left + k * sw, nc.Top, sw, sh) : Bounds(nc.Left, nc.Top + k * sh, sw, sh);
+    int64_t k0, k1;
+    if (horz)
+        TileRange(nc.Left, sw, count, 0, Dest.FWidth, k0, k1);
+    else
+        TileRange(nc.Top, sh, count, 0, Dest.FHeight, k0, k1);
+    for (int64_t k = k0; k <= k1; ++k) {
+        const int32_t step = static_cast<int32_t>(k);
+        TRect at = horz ? Bounds(nc.Left + step * sw, nc.Top, sw, sh) : Bounds(nc.Left, nc.Top + step * sh, sw, sh);
         CopyClipped(Dest, at, strip, strip.BoundsRect(), limit);
     }
 }
@@ -180,8 +199,11 @@ void ComposeFramedPicture(const TFrameGeometry& g, const TFrameGeometry& ng, Tsp
     int32_t gw = cl.Width(), gh = cl.Height();
     if (gw <= 0 || gh <= 0)
         return;
-    for (int32_t i = 0; i <= ncl.Width() / gw; ++i)
-        for (int32_t j = 0; j <= ncl.Height() / gh; ++j) {
+    int64_t i0, i1, j0, j1;
+    TileRange(ncl.Left, gw, ncl.Width() / gw, 0, Dest.FWidth, i0, i1);
+    TileRange(ncl.Top, gh, ncl.Height() / gh, 0, Dest.FHeight, j0, j1);
+    for (int32_t i = static_cast<int32_t>(i0); i <= i1; ++i)
+        for (int32_t j = static_cast<int32_t>(j0); j <= j1; ++j) {
             int32_t cutX = std::max(0, gw * (i + 1) - ncl.Width());
             int32_t cutY = std::max(0, gh * (j + 1) - ncl.Height());
             TRect src = Rect(piece.Left, piece.Top, piece.Right - cutX, piece.Bottom - cutY);
@@ -266,8 +288,11 @@ void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& D
     int32_t pw = piece.Width(), ph = piece.Height();
     if (pw <= 0 || ph <= 0 || NewClRect.Width() < 0 || NewClRect.Height() < 0)
         return;
-    for (int32_t i = 0; i <= NewClRect.Width() / pw; ++i)
-        for (int32_t j = 0; j <= NewClRect.Height() / ph; ++j) {
+    int64_t i0, i1, j0, j1;
+    TileRange(0, pw, NewClRect.Width() / pw, 0, Dest.FWidth, i0, i1);
+    TileRange(0, ph, NewClRect.Height() / ph, 0, Dest.FHeight, j0, j1);
+    for (int32_t i = static_cast<int32_t>(i0); i <= i1; ++i)
+        for (int32_t j = static_cast<int32_t>(j0); j <= j1; ++j) {
             int32_t cw = std::min(pw, NewClRect.Width() - pw * i);
             int32_t ch = std::min(ph, NewClRect.Height() - ph * j);
             if (cw > 0 && ch > 0)

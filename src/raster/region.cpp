@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/base/exceptions.h"
+
 namespace vt {
 
 TFBitmap::TFBitmap(const TspBitmap& source)
@@ -199,7 +201,11 @@ std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGe
     if (ng.RTPoint.X < ng.LTPoint.X || ng.LBPoint.Y < ng.LTPoint.Y)
         return std::nullopt;
     TspBitmap top, left, right, bottom;
-    BuildMaskStrips(g, ng, mask, top, left, right, bottom, W);
+    try {
+        BuildMaskStrips(g, ng, mask, top, left, right, bottom, W);
+    } catch (const EOutOfResources&) {
+        return std::nullopt;  // strips too large to build: the window keeps no region
+    }
     const TRect& ncl = ng.ClRect;
     if (ncl.IsEmpty())
         return std::nullopt;

@@ -276,13 +276,31 @@ TEST(TspBitmapTest, TilePiecesTable)
     };
     for (const Case& c : cases) {
         std::vector<TRect> got;
-        for (const TTilePiece& p : TilePieces(c.dst, c.clip, c.src)) {
+        for (const TTilePiece& p : TilePieces(c.dst, c.clip, c.src, Rect(-1000, -1000, 1000, 1000))) {
             got.push_back(p.Dst);
             EXPECT_EQ(p.Src.Left, c.src.Left);
             EXPECT_EQ(p.Src.Width(), p.Dst.Width());
         }
         EXPECT_EQ(got, c.tiles);
     }
+}
+
+// Tests that a destination far larger than the target only visits the tiles on the target.
+TEST(TspBitmapTest, HugeTileAreaIsLimitedToTheTarget)
+{
+    auto pieces = TilePieces(Rect(-2000000000, -5, 2000000000, 5), {}, Rect(0, 0, 1, 1), Rect(0, 0, 3, 2));
+    std::vector<TRect> got;
+    for (const TTilePiece& p : pieces)
+        got.push_back(p.Dst);
+    EXPECT_EQ(got, (std::vector<TRect>{Rect(0, 0, 1, 1), Rect(0, 1, 1, 2), Rect(1, 0, 2, 1), Rect(1, 1, 2, 2),
+                                       Rect(2, 0, 3, 1), Rect(2, 1, 3, 2)}));
+    // Alignment is kept: tiles of 10 starting at -25 put source column 5 at x = 0.
+    TspBitmap src, dst;
+    FillColumnIndex(src, 10, 1);
+    dst.SetSize(12, 1);
+    src.Tile(dst, Rect(-25, 0, 1000000000, 1), Rect(0, 0, 10, 1));
+    for (int x = 0; x < 12; ++x)
+        EXPECT_EQ(PixelB(dst.GetPixel(x, 0)), (x + 5) % 10) << x;
 }
 
 TEST(TspBitmapTest, TileTenOverTwentyFive)

@@ -150,6 +150,19 @@ TEST(ComposeTest, DegenerateGeometryOnlyResizes)
     ComposeFramedPicture(g, ng, dest, skin, kSkinRect, 50, 30, true, {});
     TspBitmap empty;
     ComposeFramedPicture(kGeometry, ng, dest, empty, kSkinRect, 50, 30, true, {});
+
+    // Geometry far beyond the picture (a corrupt record) finishes at once and draws what lands.
+    ng = ResizeFrameGeometry(kGeometry, 32, 24, 50, 30);
+    ng.RTPoint.X = 2000000000;
+    ng.RBPoint.Y = 2000000000;
+    ng.ClRect.Right = 2000000000;
+    ng.ClRect.Bottom = 2000000000;
+    ComposeFramedPicture(kGeometry, ng, dest, skin, kSkinRect, 50, 30, true, {});
+    EXPECT_EQ(dest.GetPixel(0, 0), PieceColour(0, 0));
+    EXPECT_EQ(dest.GetPixel(49, 29), PieceColour(6 + 43 % 20, 7 + 22 % 11));  // client tiles of 20 x 11
+    TspBitmap mask;
+    mask.SetSize(32, 24);
+    EXPECT_FALSE(BuildFramedRegion(kGeometry, ng, mask, 50, 30));
 }
 
 TEST(ComposeTest, FromClientStretchesEverything)
