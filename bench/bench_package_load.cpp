@@ -5,7 +5,6 @@
 #include "framework/base/string_list.h"
 #include "skin/bmp_codec.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/stored_skin.h"
 #include "skin/zlib_streams.h"
 
@@ -92,7 +91,6 @@ void BM_PackageLoad(benchmark::State& state)
 {
     Package& p = TestPackage();
     vt::TspSkinData sd(nullptr);
-    vt::AttachSkinRecordParts(sd);
     for (auto _ : state) {
         sd.LoadCompressedStoredSkin(&p.stored);
         benchmark::DoNotOptimize(sd.FPicture.Pixels.data());

@@ -4,7 +4,6 @@
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/skin_values.h"
 
 #include "skin/stored_skin.h"
@@ -63,7 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     vt::TspCompressedStoredSkin stored(nullptr);
     stored.SetCompressedData(zlib.TakeBytes());
     vt::TspSkinData sd(nullptr);
-    vt::AttachSkinRecordParts(sd);
     try {
         sd.LoadCompressedStoredSkin(&stored);
         vt::TMemIniFile saved;

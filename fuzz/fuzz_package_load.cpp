@@ -3,7 +3,6 @@
 // body, deflated here, so the fuzzer reaches the body parser without having to forge zlib.
 #include "framework/base/exceptions.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/stored_skin.h"
 #include "skin/zlib_streams.h"
 
@@ -28,7 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     NullForms forms;
     vt::TspSkinData sd(nullptr);
-    vt::AttachSkinRecordParts(sd);
     sd.SetFormRegistry(&forms);
     vt::TspCompressedStoredSkin stored(nullptr);
     try {

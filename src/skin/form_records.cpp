@@ -628,46 +628,46 @@ template <class V> void HintWindowKeys(TspDataSkinHintWindow& r, V& v)
 
 } // namespace
 
-void LoadPopupWindow(TspDataSkinPopupWindow& r, const TMemIniFile& f)
+void TspDataSkinPopupWindow::LoadFromFile(TMemIniFile& f)
 {
     TKeyReader v(f, L"POPUPWINDOW");
-    PopupWindowKeys(r, v);
+    PopupWindowKeys(*this, v);
 }
 
-void SavePopupWindow(TspDataSkinPopupWindow& r, TMemIniFile& f)
+void TspDataSkinPopupWindow::SaveToFile(TMemIniFile& f)
 {
     f.EraseSection(L"POPUPWINDOW");
     TKeyWriter v(f, L"POPUPWINDOW");
-    PopupWindowKeys(r, v);
+    PopupWindowKeys(*this, v);
 }
 
-void LoadLayerFrame(TspDataSkinLayerFrame& r, const TMemIniFile& f)
+void TspDataSkinLayerFrame::LoadFromFile(TMemIniFile& f)
 {
     TKeyReader v(f, L"LAYERFRAME");
-    LayerFrameKeys(r, v);
+    LayerFrameKeys(*this, v);
 }
 
-void SaveLayerFrame(TspDataSkinLayerFrame& r, TMemIniFile& f)
+void TspDataSkinLayerFrame::SaveToFile(TMemIniFile& f)
 {
     f.EraseSection(L"LAYERFRAME");
     TKeyWriter v(f, L"LAYERFRAME");
-    LayerFrameKeys(r, v);
+    LayerFrameKeys(*this, v);
 }
 
-void LoadHintWindow(TspDataSkinHintWindow& r, const TMemIniFile& f)
+void TspDataSkinHintWindow::LoadFromFile(TMemIniFile& f)
 {
     TKeyReader v(f, L"HINTWINDOW");
-    HintWindowKeys(r, v);
+    HintWindowKeys(*this, v);
 }
 
-void SaveHintWindow(TspDataSkinHintWindow& r, TMemIniFile& f)
+void TspDataSkinHintWindow::SaveToFile(TMemIniFile& f)
 {
     f.EraseSection(L"HINTWINDOW");
     TKeyWriter v(f, L"HINTWINDOW");
-    HintWindowKeys(r, v);
+    HintWindowKeys(*this, v);
 }
 
-void TspLayerFrameRecord::InitAlphaImages(TspSkinData& d)
+void TspDataSkinLayerFrame::InitAlphaImages(TspSkinData& d)
 {
     FSourceBitmap = BuildMaskedPicture(d, PictureIndex, MaskPictureIndex);
     FSourceInActiveBitMap = BuildMaskedPicture(d, InActivePictureIndex, InActiveMaskPictureIndex);

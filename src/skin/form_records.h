@@ -332,38 +332,6 @@ public:
     using TspDataSkinObject::TspDataSkinObject;
 };
 
-// The window records' key tables. The container's classes carry only their fields; these read
-// and write their fixed sections.
-void LoadPopupWindow(TspDataSkinPopupWindow& r, const TMemIniFile& f);
-void SavePopupWindow(TspDataSkinPopupWindow& r, TMemIniFile& f);
-void LoadLayerFrame(TspDataSkinLayerFrame& r, const TMemIniFile& f);
-void SaveLayerFrame(TspDataSkinLayerFrame& r, TMemIniFile& f);
-void LoadHintWindow(TspDataSkinHintWindow& r, const TMemIniFile& f);
-void SaveHintWindow(TspDataSkinHintWindow& r, TMemIniFile& f);
-
-// Window records that read and write their sections and (the layer frame) build their images.
-// The container creates the plain classes; AttachSkinRecordParts (skin_parts.h) swaps these in.
-class TspPopupWindowRecord : public TspDataSkinPopupWindow {
-public:
-    void LoadFromFile(TMemIniFile& f) override { LoadPopupWindow(*this, f); }
-    void SaveToFile(TMemIniFile& f) override { SavePopupWindow(*this, f); }
-};
-
-class TspLayerFrameRecord : public TspDataSkinLayerFrame {
-public:
-    void LoadFromFile(TMemIniFile& f) override { LoadLayerFrame(*this, f); }
-    void SaveToFile(TMemIniFile& f) override { SaveLayerFrame(*this, f); }
-    void InitAlphaImages(TspSkinData& skinData) override;
-
-    std::unique_ptr<TspBitmap> FSourceBitmap, FSourceInActiveBitMap;
-};
-
-class TspHintWindowRecord : public TspDataSkinHintWindow {
-public:
-    void LoadFromFile(TMemIniFile& f) override { LoadHintWindow(*this, f); }
-    void SaveToFile(TMemIniFile& f) override { SaveHintWindow(*this, f); }
-};
-
 // Gives every [SKINOBJECTS] type word its record class in the container's factory.
 void RegisterFormObjectRecords();
 

@@ -1,5 +1,6 @@
 #include "skin/resource_strings.h"
 
+#include "framework/base/form_loader.h"
 #include "framework/base/form_reader.h"
 #include "framework/base/strings.h"
 #include "skin/skin_data.h"
@@ -205,6 +206,12 @@ String SkinResStr(const TspSkinData* skinData, std::wstring_view resName)
         if (auto* strings = dynamic_cast<const TspResourceStrData*>(skinData->ResourceStrData()))
             return strings->GetResStr(resName);
     return DefaultResStr(resName);
+}
+
+void RegisterSkinDataComponentClasses()
+{
+    RegisterComponentClass<TspSkinData>();
+    RegisterComponentClass<TspResourceStrData>();
 }
 
 } // namespace vt

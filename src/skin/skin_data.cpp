@@ -4,6 +4,7 @@
 #include "skin/bmp_codec.h"
 #include "skin/jpeg_codec.h"
 #include "skin/skin_values.h"
+#include "skin/system_colors.h"
 
 #include <algorithm>
 
@@ -69,8 +70,8 @@ TspSkinData::TspSkinData(TComponent* owner)
 
 TspSkinData::~TspSkinData()
 {
-    if (OnReleaseSystemColors)
-        OnReleaseSystemColors(*this);
+    // The redirected platform functions read this container's colours.
+    ReleaseSystemColors(*this);
     Empty = true;
     // References to other components unhook themselves through FreeNotification.
     if (FCompressedStoredSkin)
@@ -298,8 +299,9 @@ template <class Body> void TspSkinData::RunLoad(Body&& body)
     }
     Empty = false;
     OnLoadData(this);
-    if (OnApplySystemColors)
-        OnApplySystemColors(*this);
+    // A redirection asked for while the container was empty starts now; one that a load dropped
+    // comes back.
+    SwitchSystemColors(*this, FChangeSystemColors);
     SendSkinDataMessage(SKINMSG_CHANGED);
     ChangeSkinDataProcess = false;
     SendSkinDataMessage(SKINMSG_CHANGE_DONE);
@@ -766,6 +768,8 @@ void TspSkinData::DeleteBitMap(int index)
         FActivePicturesNames.Delete(index);
 }
 
+void TspSkinData::SetChangeSystemColors(bool value) { SwitchSystemColors(*this, value); }
+
 void TspSkinData::ClearObjects()
 {
     AreaList.clear();
@@ -796,8 +800,7 @@ void TspSkinData::ClearAll()
 
 void TspSkinData::ClearSkin()
 {
-    if (OnReleaseSystemColors)
-        OnReleaseSystemColors(*this);
+    ReleaseSystemColors(*this);
     ClearAll();
     SendSkinDataMessage(SKINMSG_BEGIN_CHANGE);
     SendSkinDataMessage(SKINMSG_CHANGED);

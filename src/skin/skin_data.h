@@ -109,7 +109,8 @@ public:
     bool ShowCaptionButtonGlowFrames() const { return FShowCaptionButtonGlowFrames; }
     void SetShowCaptionButtonGlowFrames(bool value) { FShowCaptionButtonGlowFrames = value; }
     bool ChangeSystemColors() const { return FChangeSystemColors; }
-    void SetChangeSystemColors(bool value) { FChangeSystemColors = value; }
+    // Switches the system colour redirection on or off for this container (SwitchSystemColors).
+    void SetChangeSystemColors(bool value);
     TspSystemColorHooks SystemColorHooks() const { return FSystemColorHooks; }
     void SetSystemColorHooks(TspSystemColorHooks value) { FSystemColorHooks = value; }
 
@@ -123,10 +124,6 @@ public:
     // Where broadcasts go (null: the process-wide default) and where cursors are installed.
     void SetFormRegistry(ISkinFormRegistry* registry) { FFormRegistry = registry; }
     void SetCursorTable(ISkinCursorTable* table) { FCursorTable = table; }
-    // Re-applies the system colour option at the end of a load and releases it on clear; set by
-    // the colours module.
-    std::function<void(TspSkinData&)> OnApplySystemColors;
-    std::function<void(TspSkinData&)> OnReleaseSystemColors;
 
     // --- operations -------------------------------------------------------------------------
     // Loads a folder skin; a definition without one of the required sections changes nothing.
@@ -206,6 +203,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    friend void SwitchSystemColors(TspSkinData& skinData, bool value);
+
     template <class Body> void RunLoad(Body&& body);
     void LoadDefinition(TMemIniFile& f);
     void LoadFormInfo(const TMemIniFile& f);

@@ -4,7 +4,6 @@
 #include "framework/base/ini_file.h"
 #include "skin/bmp_codec.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
 
@@ -71,7 +70,6 @@ struct Loaded {
 // Reads a skin without the container: the package body (or the definition and its pictures).
 Loaded ReadRaw(const std::wstring& argument)
 {
-    RegisterSkinRecordClasses();
     Loaded l;
     l.source = ResolveSkinSource(argument);
     if (l.source.Kind == TSkinSourceKind::skPackage) {
@@ -202,7 +200,6 @@ TSkinSource ResolveSkinSource(const std::wstring& argument)
 
 void LoadSkinSource(TspSkinData& sd, const TSkinSource& source)
 {
-    AttachSkinRecordParts(sd);
     sd.BuildMode = true;
     if (source.Kind == TSkinSourceKind::skPackage) {
         TspCompressedStoredSkin stored(nullptr);

@@ -1,5 +1,9 @@
 #include "skin/skin_records.h"
 
+#include "skin/control_records.h"
+#include "skin/form_records.h"
+#include "skin/record_keys.h"
+
 #include <iterator>
 #include <vector>
 
@@ -35,6 +39,14 @@ std::vector<TspRecordType>& Table(TspRecordList list)
 {
     static std::vector<TspRecordType> objects(std::begin(kObjectTypes), std::end(kObjectTypes));
     static std::vector<TspRecordType> controls(std::begin(kControlTypes), std::end(kControlTypes));
+    // The built-in classes go in before anything else reads or replaces a row. The flag is set
+    // first because registering comes back here.
+    static bool builtIn = false;
+    if (!builtIn) {
+        builtIn = true;
+        RegisterFormObjectRecords();
+        RegisterControlRecords();
+    }
     return list == TspRecordList::rlObjects ? objects : controls;
 }
 
@@ -78,5 +90,39 @@ String RecordTypeWord(TspRecordList list, const TspSkinRecord& record)
             return t.Word;
     return record.TypeWord;
 }
+
+// --- skin colours ----------------------------------------------------------------------------
+
+template <class V> void TspSkinColors::Keys(V& v)
+{
+    v.Color(L"cbtnface", cBtnFace);
+    v.Color(L"cbtntext", cBtnText);
+    v.Color(L"cwindow", cWindow);
+    v.Color(L"cwindowtext", cWindowText);
+    v.Color(L"chighlight", cHighLight);
+    v.Color(L"chighlighttext", cHighLightText);
+    v.Color(L"cbtnhighlight", cBtnHighLight);
+    v.Color(L"cbtnshadow", cBtnShadow);
+    v.Color(L"c3dlight", c3DLight);
+    v.Color(L"c3ddkshadow", c3DDkShadow);
+}
+
+void TspSkinColors::SetColorsToDefault()
+{
+    cBtnFace = clBtnFace;
+    cBtnText = clBtnText;
+    cWindow = clWindow;
+    cWindowText = clWindowText;
+    cHighLight = clHighlight;
+    cHighLightText = clHighlightText;
+    cBtnHighLight = clBtnHighlight;
+    cBtnShadow = clBtnShadow;
+    c3DLight = cl3DLight;
+    c3DDkShadow = cl3DDkShadow;
+}
+
+void TspSkinColors::LoadFromFile(TMemIniFile& f) { LoadRecordKeys(*this, f, L"SKINCOLORS"); }
+
+void TspSkinColors::SaveToFile(TMemIniFile& f) { SaveRecordKeys(*this, f, L"SKINCOLORS"); }
 
 } // namespace vt

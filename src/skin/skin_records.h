@@ -1,14 +1,15 @@
 // The base of every skin record, the record factory (type word -> record class) and the records
 // the container owns once: popup window, layer frame and hint window, plus the skin colours.
 //
-// The tables of skin_records.cpp hold one row per type word of the definition, with a creator
-// once the record class exists (RegisterRecordType adds or replaces rows at run time). A row
-// without a creator names a type whose class is not built in; entries of such a type are skipped
-// like unknown types.
+// The tables of skin_records.cpp hold one row per type word of the definition. The built-in record
+// classes fill their rows when a table is first used, so any later RegisterRecordType (a test's
+// stand-in) replaces a built-in row and can put it back. A row without a creator names a type
+// whose class is not built in; entries of such a type are skipped like unknown types.
 #pragma once
 
 #include "framework/base/ini_file.h"
 #include "framework/base/types.h"
+#include "raster/bitmap.h"
 #include "skin/skin_values.h"
 
 #include <functional>
@@ -70,11 +71,13 @@ std::unique_ptr<TspSkinRecord> CreateRecord(TspRecordList list, std::wstring_vie
 // was created from.
 String RecordTypeWord(TspRecordList list, const TspSkinRecord& record);
 
-// The three window records with fixed sections. Their key tables belong with the form object
-// records; until those land they keep their constructor values.
+// The three window records with fixed sections; the container owns one of each. Their key
+// tables live with the form object records (form_records.cpp).
 class TspDataSkinPopupWindow : public TspSkinRecord {
 public:
     TspDataSkinPopupWindow() : TspSkinRecord(L"POPUPWINDOW") {}
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
     int32_t WindowPictureIndex = -1;
     int32_t MaskPictureIndex = -1;
     TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -90,6 +93,11 @@ public:
 class TspDataSkinLayerFrame : public TspSkinRecord {
 public:
     TspDataSkinLayerFrame() : TspSkinRecord(L"LAYERFRAME") {}
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
+    // Builds the masked active and inactive frame pictures.
+    void InitAlphaImages(TspSkinData& skinData) override;
+
     int32_t PictureIndex = -1;
     int32_t MaskPictureIndex = -1;
     int32_t InActivePictureIndex = -1;
@@ -115,11 +123,15 @@ public:
     TRect IntersectBlurMaskRect;
     TRect ExcludeBlurMaskRect;
     int32_t LeftOffset = 0, TopOffset = 0, WidthOffset = 0, HeightOffset = 0;
+
+    std::unique_ptr<TspBitmap> FSourceBitmap, FSourceInActiveBitMap;
 };
 
 class TspDataSkinHintWindow : public TspSkinRecord {
 public:
     TspDataSkinHintWindow() : TspSkinRecord(L"HINTWINDOW") {}
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
     int32_t WindowPictureIndex = -1;
     int32_t MaskPictureIndex = -1;
     TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -139,11 +151,28 @@ public:
     }
 };
 
-// The skin's own colours ([SKINCOLORS]).
+// The skin's own ten colours ([SKINCOLORS]): what skinned controls use where the skin has no
+// picture, and what the system colour redirection lends to the platform.
 class TspSkinColors : public TspSkinRecord {
 public:
     TspSkinColors() : TspSkinRecord(L"SKINCOLORS") {}
-    virtual void SetColorsToDefault() {}
+    // The platform's colours (clBtnFace and the rest).
+    void SetColorsToDefault();
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
+    template <class V> void Keys(V& v);
+
+    // A new object holds black in all ten; SetColorsToDefault gives the platform's colours.
+    TColor cBtnFace = 0;
+    TColor cBtnText = 0;
+    TColor cWindow = 0;
+    TColor cWindowText = 0;
+    TColor cHighLight = 0;
+    TColor cHighLightText = 0;
+    TColor cBtnHighLight = 0;
+    TColor cBtnShadow = 0;
+    TColor c3DLight = 0;
+    TColor c3DDkShadow = 0;
 };
 
 } // namespace vt

@@ -1,6 +1,5 @@
 #include "skin/system_colors.h"
 
-#include "skin/skin_colors.h"
 #include "skin/skin_data.h"
 
 namespace vt {
@@ -71,12 +70,10 @@ TspSkinData* RedirectingSkinData() { return gRedirecting; }
 
 void SwitchSystemColors(TspSkinData& d, bool value)
 {
-    d.SetChangeSystemColors(value);
+    d.FChangeSystemColors = value;
     ISystemColorRedirector& r = SystemColorRedirector();
     if (value && !gRedirecting && !r.IsRedirected(TSysColorFunction::fnGetSysColor) && !d.Empty) {
-        // The replacements read this container; it must let go before it is freed.
-        if (!d.OnReleaseSystemColors)
-            d.OnReleaseSystemColors = [](TspSkinData& s) { ReleaseSystemColors(s); };
+        // The replacements read this container; its destructor lets go of them.
         gRedirecting = &d;
         RedirectAll(r);
     } else if (value && gRedirecting == &d && AnyUnredirected(r) && !d.Empty) {
@@ -98,9 +95,7 @@ void ReleaseSystemColors(TspSkinData& d)
 
 std::optional<TColor> RedirectedSysColor(const TspSkinData& d, int index)
 {
-    const TspSkinColorsRecord* c = SkinColorsOf(d);
-    if (!c)
-        return std::nullopt;
+    const TspSkinColors* c = d.FSkinColors.get();
     const TspSystemColorHooks hooks = d.SystemColorHooks();
     switch (index) {
     case 5:

@@ -1,9 +1,7 @@
 // Skin colours, resource strings and the switching rules of the system colour redirection.
 #include "framework/base/form_loader.h"
 #include "skin/resource_strings.h"
-#include "skin/skin_colors.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/system_colors.h"
 #include "support.h"
 
@@ -39,7 +37,6 @@ private:
 std::unique_ptr<TspSkinData> NewContainer()
 {
     auto d = std::make_unique<TspSkinData>(nullptr);
-    AttachSkinRecordParts(*d);
     d->BuildMode = true;
     return d;
 }
@@ -48,13 +45,13 @@ std::unique_ptr<TspSkinData> NewContainer()
 // after a load (black for a skin without the section), written back in order.
 TEST(SkinColors, DefaultsLoadingAndSaving)
 {
-    TspSkinColorsRecord fresh;
+    TspSkinColors fresh;
     EXPECT_EQ(fresh.cBtnFace, 0);
     EXPECT_EQ(fresh.c3DDkShadow, 0);
 
     auto d = NewContainer();
     d->ClearSkin();
-    TspSkinColorsRecord& c = *SkinColorsOf(*d);
+    TspSkinColors& c = *d->FSkinColors;
     const TColor defaults[] = {clBtnFace,   clBtnText,       clWindow,       clWindowText,
                                clHighlight, clHighlightText, clBtnHighlight, clBtnShadow,
                                cl3DLight,   cl3DDkShadow};
@@ -164,8 +161,8 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
     EXPECT_EQ(SkinResStr(nullptr, L"RESTORE_HINT"), L"Restore");
 }
 
-// Tests that a resource description creates a container with its parts attached and a resource
-// strings component with the described lines, and ties them together.
+// Tests that a resource description creates a working container (its colours included) and a
+// resource strings component with the described lines, and ties them together.
 TEST(ResourceStrings, ComponentsFromADescription)
 {
     RegisterSkinDataComponentClasses();
@@ -187,7 +184,7 @@ end
     auto* d = root.FindComponentOf<TspSkinData>();
     auto* strings = root.FindComponentOf<TspResourceStrData>();
     ASSERT_TRUE(d && strings);
-    EXPECT_TRUE(SkinColorsOf(*d));
+    EXPECT_TRUE(d->FSkinColors);
     EXPECT_TRUE(d->ChangeSystemColors());
     EXPECT_EQ(d->SystemColorHooks(), spschWindow);
     EXPECT_EQ(RedirectingSkinData(), nullptr);  // nothing loaded yet
@@ -254,8 +251,8 @@ TEST(SystemColors, SwitchingRules)
     EXPECT_EQ(RedirectingSkinData(), nullptr);
 }
 
-// Tests that a container switched on without its hooks attached still lets go when it is freed,
-// so no redirection outlives the colours it answers with.
+// Tests that a container switched on directly lets go when it is freed, so no redirection
+// outlives the colours it answers with.
 TEST(SystemColors, BareContainerLetsGoWhenFreed)
 {
     TFakeRedirector fake;
@@ -266,6 +263,28 @@ TEST(SystemColors, BareContainerLetsGoWhenFreed)
     SwitchSystemColors(*d, true);
     ASSERT_EQ(RedirectingSkinData(), d.get());
     d.reset();
+    EXPECT_EQ(RedirectingSkinData(), nullptr);
+    EXPECT_TRUE(fake.None());
+}
+
+// Tests that the container's option is the switch itself: on redirects a loaded container,
+// off releases it, and neither touches another container's redirection.
+TEST(SystemColors, OptionSwitchesTheRedirection)
+{
+    TFakeRedirector fake;
+    TColourSkin skin("colors-option");
+    auto a = NewContainer();
+    auto b = NewContainer();
+    a->LoadFromFile(skin.File());
+    b->LoadFromFile(skin.File());
+    a->SetChangeSystemColors(true);
+    EXPECT_TRUE(a->ChangeSystemColors());
+    EXPECT_EQ(RedirectingSkinData(), a.get());
+    EXPECT_TRUE(fake.All());
+    b->SetChangeSystemColors(false);
+    EXPECT_EQ(RedirectingSkinData(), a.get());
+    a->SetChangeSystemColors(false);
+    EXPECT_FALSE(a->ChangeSystemColors());
     EXPECT_EQ(RedirectingSkinData(), nullptr);
     EXPECT_TRUE(fake.None());
 }

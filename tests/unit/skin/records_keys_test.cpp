@@ -2,7 +2,6 @@
 // and the global font change.
 #include "record_key_table.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +30,6 @@ class TLoadedSkin {
 public:
     explicit TLoadedSkin(const std::wstring& definition) : dir_("records-keys"), data_(nullptr)
     {
-        AttachSkinRecordParts(data_);
         data_.BuildMode = true;
         TStringList lines;
         lines.SetText(definition);

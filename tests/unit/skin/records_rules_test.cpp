@@ -3,7 +3,6 @@
 #include "skin/control_records.h"
 #include "skin/form_records.h"
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin_fixture.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,6 @@ class TSkinFolder {
 public:
     TSkinFolder() : dir_("records-rules"), data_(nullptr)
     {
-        AttachSkinRecordParts(data_);
         data_.BuildMode = true;
     }
     TspSkinData& Load(const std::wstring& definition)
@@ -279,7 +277,7 @@ TEST(RecordRules, ButtonImagesFollowTheLayerFrame)
     const std::wstring pictures = WithPictures(f);
     TspSkinData& d = f.Load(
         Skin(L"", L"", L"[LAYERFRAME]\r\npictureindex=0\r\nmaskpictureindex=1\r\n", pictures));
-    auto& layer = dynamic_cast<TspLayerFrameRecord&>(*d.LayerFrame);
+    auto& layer = *d.LayerFrame;
     ASSERT_TRUE(layer.FSourceBitmap);
     EXPECT_EQ(layer.FSourceBitmap->Width(), 6);
     EXPECT_EQ(PixelA(layer.FSourceBitmap->GetPixel(2, 1)), (100 + 101 + 60 + 1) / 3);
@@ -294,7 +292,6 @@ TEST(RecordRules, ButtonImagesFollowTheLayerFrame)
 TEST(RecordRules, DefaultSkinRecords)
 {
     TspSkinData d(nullptr);
-    AttachSkinRecordParts(d);
     d.BuildMode = true;
     d.LoadFromFile(SourcePath("skins/zozaziz/skin.ini"));
     ASSERT_FALSE(d.Empty);
@@ -348,7 +345,6 @@ TEST(RecordRules, ShippedSkinsSaveBackAsWritten)
         SCOPED_TRACE(name);
         const std::wstring file = SourcePath(std::string("skins/") + name + "/skin.ini");
         TspSkinData d(nullptr);
-        AttachSkinRecordParts(d);
         d.BuildMode = true;
         d.LoadFromFile(file);
         ASSERT_FALSE(d.Empty);

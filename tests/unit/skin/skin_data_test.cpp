@@ -259,8 +259,10 @@ TEST_F(SkinDataTest, SaveToCustomIniFileOrder)
     sd.SaveToCustomIniFile(f);
     TStringList sections;
     f.ReadSections(sections);
-    EXPECT_EQ(sections.Text(), L"KEEP\r\nVERSION\r\nPICTURES\r\nCURSORS\r\nFORMINFO\r\nSKINAREAS\r\n"
-                               L"SKINOBJECTS\r\nitem\r\nbar\r\nSKINCONTROLS\r\ncheckbox\r\nbutton\r\n");
+    EXPECT_EQ(sections.Text(),
+              L"KEEP\r\nVERSION\r\nPICTURES\r\nCURSORS\r\nFORMINFO\r\nPOPUPWINDOW\r\n"
+              L"LAYERFRAME\r\nHINTWINDOW\r\nSKINAREAS\r\nSKINCOLORS\r\n"
+              L"SKINOBJECTS\r\nitem\r\nbar\r\nSKINCONTROLS\r\ncheckbox\r\nbutton\r\n");
     EXPECT_EQ(f.ReadString(L"SKINOBJECTS", L"1", L""), L"bar:mainmenubaritem");
     EXPECT_EQ(f.ReadString(L"SKINAREAS", L"0", L""), L"area1:1,2,3,4;1,0,1,0,1");
     EXPECT_EQ(f.ReadString(L"FORMINFO", L"inactiveeffect", L""), L"ieinvert");
@@ -283,7 +285,7 @@ TEST_F(SkinDataTest, GlobalChangeFont)
     EXPECT_EQ(item->FontName, L"Verdana");
     EXPECT_EQ(item->FontHeight, 15);
     EXPECT_EQ(sd.HintWindow->FontName, L"Verdana");
-    EXPECT_EQ(sd.HintWindow->FontHeight, 14);
+    EXPECT_EQ(sd.HintWindow->FontHeight, 15);  // 13 for a skin without [HINTWINDOW]
 }
 
 // Tests the active picture list operations.

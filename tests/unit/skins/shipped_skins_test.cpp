@@ -7,7 +7,6 @@
 #include "skin/form_records.h"
 #include "skin/skin_data.h"
 #include "skin/skin_inspect.h"
-#include "skin/skin_parts.h"
 #include "skin/skin_records.h"
 #include "support.h"
 
@@ -27,7 +26,6 @@ std::wstring Definition(const std::string& skin) { return test::SourcePath("skin
 // A container with the record classes attached, loaded from a skin folder without broadcasting.
 void LoadSkin(TspSkinData& data, const std::string& skin)
 {
-    AttachSkinRecordParts(data);
     data.BuildMode = true;
     data.LoadFromFile(Definition(skin));
     ASSERT_FALSE(data.Empty) << skin;
@@ -293,7 +291,6 @@ TEST_F(ShippedSkins, SkinsPackAndLoadBackUnchanged)
         std::string out;
         ASSERT_EQ(SkinpackPack(test::SourcePath("skins/" + std::string(skin)), package, out), 0) << out;
         TspSkinData packed{nullptr};
-        AttachSkinRecordParts(packed);
         packed.BuildMode = true;
         packed.LoadFromCompressedFile(package);
         ASSERT_FALSE(packed.Empty);

@@ -2,7 +2,6 @@
 // function pointer from GetProcAddress, a pen, a brush, a list box drawn by the platform) get the
 // skin's colours while a container redirects, and the platform's again afterwards.
 #include "skin/skin_data.h"
-#include "skin/skin_parts.h"
 #include "skin/system_colors.h"
 #include "support.h"
 
@@ -74,7 +73,6 @@ protected:
             IntToStr(static_cast<int64_t>(highlight)) + L"\r\nchighlighttext=0\r\n");
         lines.SaveToFile(dirs_.back()->File("skin.ini"));
         auto d = std::make_unique<TspSkinData>(nullptr);
-        AttachSkinRecordParts(*d);
         d->BuildMode = true;
         d->LoadFromFile(dirs_.back()->File("skin.ini"));
         return d;
