@@ -203,7 +203,7 @@ void TileClip(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& d
         return;
     TspBitmap* target = FindLiveBitmap(dc);
     RECT box{};
-    TRect visible = target ? target->BoundsRect().Offset(0, 0) : TRect{};
+    TRect visible = target ? target->BoundsRect() : TRect{};
     if (target) {
         POINT org{0, 0};
         GetWindowOrgEx(dc, &org);

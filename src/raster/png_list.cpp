@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/base/form_loader.h"
 #include "framework/base/form_reader.h"
 #include "raster/compose.h"
 
@@ -50,6 +51,8 @@ TspPngImageItems::TspPngImageItems(TspPngImageList* owner)
 }
 
 TspPngImageList::TspPngImageList(TComponent* owner) : TComponent(owner) {}
+
+void RegisterPngImageListClass() { RegisterComponentClass<TspPngImageList>(); }
 
 void TspPngImageList::SetPngWidth(int value)
 {

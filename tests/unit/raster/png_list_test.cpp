@@ -1,10 +1,12 @@
 // PNG image list: decoding real files, the disabled copy, list sizes and the alpha-keeping draw.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "framework/base/exceptions.h"
+#include "framework/base/form_loader.h"
 #include "raster/png_list.h"
 #include "support.h"
 
@@ -99,6 +101,52 @@ TEST(TspPngImageListTest, SizeChangesRemoveItemsExceptWhileLoading)
     list.SetPngHeight(24);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(list.PngWidth(), 24);
+}
+
+std::string Hex(const std::string& name)
+{
+    std::ifstream f(std::filesystem::path(test::SourcePath("tests/data/raster/" + name)), std::ios::binary);
+    std::string out;
+    static const char* digits = "0123456789ABCDEF";
+    for (char c; f.get(c);) {
+        out += digits[(static_cast<unsigned char>(c) >> 4) & 15];
+        out += digits[static_cast<unsigned char>(c) & 15];
+    }
+    return out;
+}
+
+// Tests that a list comes from a form description with its items, the size set during loading
+// keeping them; a corrupt picture in the description is a load error naming the property.
+TEST(TspPngImageListTest, LoadsFromADescription)
+{
+    RegisterPngImageListClass();
+    std::string text = "object Root: TComponent\n"
+                       "  object Glyphs: TspPngImageList\n"
+                       "    PngImages = <\n"
+                       "      item\n        Name = 'PngImage1'\n        PngImage = {" + Hex("png_rgba.png") + "}\n      end\n"
+                       "      item\n        Name = 'PngImage0'\n        PngImage = {" + Hex("png_palette.png") + "}\n      end>\n"
+                       "    PngWidth = 24\n"
+                       "  end\n"
+                       "end\n";
+    TComponent root(nullptr);
+    LoadComponentTree(root, ParseFormDescription(text));
+    auto* list = dynamic_cast<TspPngImageList*>(root.FindComponent(L"Glyphs"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->Count(), 2);  // the new width came while loading: the items stay
+    EXPECT_EQ(list->PngWidth(), 24);
+    EXPECT_EQ(list->PngImages().Items(0)->Name(), L"PngImage1");
+    EXPECT_EQ(list->PngImages().Items(1)->PngImage().ColorType, 3);
+    EXPECT_FALSE(list->IsLoading());
+
+    std::string bad = text;
+    bad.replace(bad.find(Hex("png_palette.png")), 8, "00000000");
+    TComponent root2(nullptr);
+    try {
+        LoadComponentTree(root2, ParseFormDescription(bad));
+        ADD_FAILURE() << "loaded";
+    } catch (const Exception& e) {
+        EXPECT_NE(e.Message().find(L"PNG"), std::wstring::npos) << WideToUtf8(e.Message());
+    }
 }
 
 // Tests that an enabled draw onto a surface of alpha 0 leaves alpha 255 exactly under the opaque
