@@ -5,6 +5,7 @@
 #include "framework/base/exceptions.h"
 #include "raster/bitmap_win.h"
 #include "raster/compose_win.h"
+#include "raster/effect_bmp_win.h"
 
 namespace vt {
 namespace {
@@ -157,6 +158,30 @@ TEST(BitmapDCTest, AssignFromHandles)
     EXPECT_EQ(PixelA(b.GetPixel(3, 2)), 255);
     DeleteObject(ddb);
     EXPECT_THROW(AssignFromHandle(b, nullptr), EInvalidGraphic);
+}
+
+// An effect bitmap from a platform bitmap and back onto a DC: colours survive the trip.
+TEST(BitmapDCTest, EffectBitmapRoundTrip)
+{
+    TspBitmap src;
+    src.SetSize(5, 3);
+    src.Clear(0xFF102030);
+    src.SetPixel(4, 2, 0xFFA0B0C0);
+    TspEffectBmp e = EffectBmpFromHandle(BitmapHandle(src));
+    ASSERT_EQ(e.Width, 5);
+    ASSERT_EQ(e.Height, 3);
+    EXPECT_EQ(e.GetPixel(4, 2), 0xA0B0C0u);
+    e.Invert();
+    TspBitmap dst;
+    dst.SetSize(8, 8);
+    DrawEffectBmp(e, BitmapDC(dst), 1, 1);
+    GdiFlush();
+    EXPECT_EQ(dst.GetPixel(5, 3) & 0xFFFFFF, 0x5F4F3Fu);
+    EXPECT_EQ(dst.GetPixel(1, 1) & 0xFFFFFF, 0xEFDFCFu);
+    StretchEffectBmp(e, BitmapDC(dst), 0, 0, 8, 8);
+    GdiFlush();
+    EXPECT_EQ(dst.GetPixel(7, 7) & 0xFFFFFF, 0x5F4F3Fu);
+    EXPECT_THROW(EffectBmpFromHandle(nullptr), EInvalidGraphic);
 }
 
 void MaskFromRows(TspBitmap& m, const std::vector<std::string>& rows)
