@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "skin/skin_forms_win.h"
 
 #include <windows.h>
 
@@ -6,6 +7,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace vt;
     Application->Initialize();
+    InstallSkinFormRegistry();
     Application->CreateForm<TForm1>();
     Application->Run();
     return 0;

@@ -4,6 +4,7 @@
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "framework/base/types.h"
+#include "raster/compose.h"  // TspStretchType
 
 #include <cstdint>
 
@@ -13,7 +14,6 @@ enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeO
 using TFontStyles = uint8_t;  // a set of TFontStyle bits
 
 enum TAlignment : uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-enum TspStretchType : uint8_t { spstFull = 0, spstHorz = 1, spstVert = 2 };
 enum TMorphKind : uint8_t {
     mkDefault = 0, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush
 };
