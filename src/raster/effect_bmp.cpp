@@ -257,16 +257,17 @@ void TspEffectBmp::MorphRightSlide(const TspEffectBmp& T, double Kf)
         std::memcpy(GetLine(y) + 3 * (Width - b), T.GetLine(y), static_cast<size_t>(3 * b));
 }
 
-void TspEffectBmp::MorphByKind(TMorphKind kind, const TspEffectBmp& T, double Kf)
+void TspEffectBmp::MorphByKind(uint8_t kind, const TspEffectBmp& T, double Kf)
 {
     switch (kind) {
-    case mkDefault: Morph(T, Kf); break;
-    case mkGradient: MorphGrad(T, Kf); break;
-    case mkLeftGradient: MorphLeftGrad(T, Kf); break;
-    case mkRightGradient: MorphRightGrad(T, Kf); break;
-    case mkLeftSlide: MorphLeftSlide(T, Kf); break;
-    case mkRightSlide: MorphRightSlide(T, Kf); break;
-    case mkPush: MorphPush(T, Kf); break;
+    case 0: Morph(T, Kf); break;
+    case 1: MorphGrad(T, Kf); break;
+    case 2: MorphLeftGrad(T, Kf); break;
+    case 3: MorphRightGrad(T, Kf); break;
+    case 4: MorphLeftSlide(T, Kf); break;
+    case 5: MorphRightSlide(T, Kf); break;
+    case 6: MorphPush(T, Kf); break;
+    default: break;
     }
 }
 
@@ -451,15 +452,16 @@ void TspEffectBmp::FlipVert(TspEffectBmp& Dst) const
         Dst.SetLine(Height - 1 - y, GetLine(y));
 }
 
-void TspEffectBmp::ApplyInactiveEffect(TspInActiveEffect effect)
+void TspEffectBmp::ApplyInactiveEffect(uint8_t effect)
 {
     switch (effect) {
-    case ieBrightness: ChangeBrightness(0.5); break;
-    case ieDarkness: ChangeDarkness(0.3); break;
-    case ieGrayScale: GrayScale(); break;
-    case ieNoise: AddMonoNoise(50); break;
-    case ieSplitBlur: SplitBlur(1); break;
-    case ieInvert: Invert(); break;
+    case 0: ChangeBrightness(0.5); break;
+    case 1: ChangeDarkness(0.3); break;
+    case 2: GrayScale(); break;
+    case 3: AddMonoNoise(50); break;
+    case 4: SplitBlur(1); break;
+    case 5: Invert(); break;
+    default: break;
     }
 }
 

@@ -11,8 +11,6 @@
 
 namespace vt {
 
-enum TMorphKind : uint8_t { mkDefault, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush };
-enum TspInActiveEffect : uint8_t { ieBrightness, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur, ieInvert };
 
 class TspEffectBmp {
 public:
@@ -50,8 +48,10 @@ public:
     void MorphPush(const TspEffectBmp& T, double Kf);
     void MorphLeftSlide(const TspEffectBmp& T, double Kf);
     void MorphRightSlide(const TspEffectBmp& T, double Kf);
-    // The operation a morph kind selects.
-    void MorphByKind(TMorphKind kind, const TspEffectBmp& T, double Kf);
+    // The operation a morph kind selects: a TMorphKind value of the skin records (mkDefault 0,
+    // mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush 6); taken
+    // as a number because the enumeration belongs to the skin layer above.
+    void MorphByKind(uint8_t kind, const TspEffectBmp& T, double Kf);
 
     void ChangeBrightness(double Kf);
     void ChangeDarkness(double Kf);
@@ -68,7 +68,9 @@ public:
     void Rotate90_1(TspEffectBmp& Dst) const;
     void Rotate90_2(TspEffectBmp& Dst) const;
     void FlipVert(TspEffectBmp& Dst) const;
-    void ApplyInactiveEffect(TspInActiveEffect effect);
+    // A TspInActiveEffect value (ieBrightness 0, ieDarkness, ieGrayScale, ieNoise, ieSplitBlur,
+    // ieInvert 5).
+    void ApplyInactiveEffect(uint8_t effect);
 
     // Seeds the generator of the noise effects (any uniform generator will do).
     static void SeedRandom(uint32_t seed);

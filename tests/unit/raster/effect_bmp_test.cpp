@@ -6,6 +6,9 @@
 namespace vt {
 namespace {
 
+// The skin records' inactive-effect values.
+enum : uint8_t { kBrightness, kDarkness, kGrayScale, kNoise, kSplitBlur, kInvert };
+
 TspEffectBmp Flat(int w, int h, uint32_t c)
 {
     TspEffectBmp b(w, h);
@@ -61,6 +64,10 @@ TEST(TspEffectBmpTest, SlidesAndPush)
     EXPECT_EQ(s.GetPixel(0, 0), 0xAA0004u);
     EXPECT_EQ(s.GetPixel(1, 0), 0x110001u);
 
+    TspEffectBmp byKind = Indexed(5, 1, 0x11);
+    byKind.MorphByKind(4, t, 0);  // mkLeftSlide
+    EXPECT_EQ(byKind.GetPixel(0, 0), 0xAA0004u);
+
     s = Indexed(5, 1, 0x11);
     s.MorphRightSlide(t, 0.4);  // b = 2: last two columns take T's first two
     EXPECT_EQ(s.GetPixel(3, 0), 0xAA0000u);
@@ -111,14 +118,14 @@ TEST(TspEffectBmpTest, GradientMorphs)
 TEST(TspEffectBmpTest, InactiveLooks)
 {
     struct Case {
-        TspInActiveEffect effect;
+        uint8_t effect;
         uint32_t in, out;
     } cases[] = {
-        {ieDarkness, 0xC8C8C8, 0x8C8C8C},    // 200 * 0.7 = 140
-        {ieBrightness, 0x000000, 0x808080},  // Round(127.5) = 128
-        {ieGrayScale, 0xFF0000, 0x4C4C4C},   // Round(76.5) = 76
-        {ieInvert, 0x102030, 0xEFDFCF},
-        {ieSplitBlur, 0x123456, 0x123456},   // a 1 x 1 picture stays as it is
+        {kDarkness, 0xC8C8C8, 0x8C8C8C},    // 200 * 0.7 = 140
+        {kBrightness, 0x000000, 0x808080},  // Round(127.5) = 128
+        {kGrayScale, 0xFF0000, 0x4C4C4C},   // Round(76.5) = 76
+        {kInvert, 0x102030, 0xEFDFCF},
+        {kSplitBlur, 0x123456, 0x123456},   // a 1 x 1 picture stays as it is
     };
     for (const Case& c : cases) {
         TspEffectBmp b = Flat(1, 1, c.in);
@@ -127,7 +134,7 @@ TEST(TspEffectBmpTest, InactiveLooks)
     }
     TspEffectBmp n = Flat(4, 4, 0x808080);
     TspEffectBmp::SeedRandom(1);
-    n.ApplyInactiveEffect(ieNoise);
+    n.ApplyInactiveEffect(kNoise);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x) {
             int v = n.GetPixel(x, y) & 0xFF;
