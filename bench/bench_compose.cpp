@@ -99,6 +99,8 @@ BENCHMARK(BM_Memcpy);
 
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
+    // No colour codes, so the ratio line starts its line for whoever reads the output.
+    TRatioReporter() : ConsoleReporter(OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs)
