@@ -60,6 +60,33 @@ TEST(TspPngImageTest, CorruptFilesGiveAClearError)
     EXPECT_THROW(png.LoadFromFile(L"/no/such/file.png"), EFOpenError);
 }
 
+// Tests that damaged files (bytes flipped, cut short) either decode or raise the PNG error,
+// never anything else.
+TEST(TspPngImageTest, DamagedBytesNeverCrash)
+{
+    std::ifstream f(std::filesystem::path(test::SourcePath("tests/data/raster/png_palette.png")), std::ios::binary);
+    std::vector<uint8_t> good((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_GT(good.size(), 40u);
+    uint32_t seed = 7;
+    int rejected = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::vector<uint8_t> bytes = good;
+        seed = seed * 1664525 + 1013904223;
+        size_t at = 8 + seed % (bytes.size() - 8);
+        bytes[at] ^= static_cast<uint8_t>(1 + (seed >> 24) % 255);
+        if (round % 3 == 0)
+            bytes.resize(at);
+        TspPngImage png;
+        try {
+            png.LoadFromBytes(bytes);
+            EXPECT_EQ(png.Pixels.size(), static_cast<size_t>(png.Width) * png.Height);
+        } catch (const EInvalidGraphic&) {
+            ++rejected;
+        }
+    }
+    EXPECT_GT(rejected, 100);
+}
+
 TEST(TspPngImageTest, DisabledCopyAlphaRules)
 {
     TspPngImage rgba = LoadData("png_rgba.png");
