@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include "app/skin_classes.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -24,6 +26,7 @@ void SleepAtLeast(int ms)
 TForm1::TForm1(TComponent* owner) : TForm(owner)
 {
     RegisterAppClasses();
+    RegisterAppSkinClasses();
     RegisterMethod(L"FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
     BindField(L"spSkinPageControl1", spSkinPageControl1);
     BindField(L"spSkinTabSheet1", spSkinTabSheet1);

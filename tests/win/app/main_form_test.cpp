@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "default_skin_check.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -84,6 +85,14 @@ TEST_F(MainForm, StartupNavigationsInOrderAtLeast100msApart)
         auto gap = webs[i]->Navigations()[0].At - webs[i - 1]->Navigations()[0].At;
         EXPECT_GE(gap, std::chrono::milliseconds(100)) << "between " << i << " and " << i + 1;
     }
+}
+
+// Tests the skin the window holds once created (checked in default_skin_check.cpp, which sees
+// the skin classes).
+TEST_F(MainForm, HoldsTheStoredDefaultSkin)
+{
+    ASSERT_NE(form, nullptr);
+    ExpectStoredDefaultSkin(*form);
 }
 
 // Tests the window once shown: maximized with the designed restored bounds, the first page
