@@ -267,6 +267,24 @@ void DrawPngGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacin
         DrawColourBar(canvas, box, r, caption, down, colourBarColour);
 }
 
+void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                               const std::wstring& caption, int glyphW, int glyphH,
+                               const std::function<void(TCanvas&, int x, int y)>& drawGlyph, bool down,
+                               bool showColourBar, TColor colourBarColour)
+{
+    bool hasGlyph = glyphW > 0 && glyphH > 0 && drawGlyph;
+    TCaptionBox box = LayoutCaption(canvas, r, margin, spacing, layout, caption, hasGlyph ? glyphW : 0,
+                                    hasGlyph ? glyphH : 0, down);
+    if (!caption.empty()) {
+        TRect tr = box.textRect;
+        canvas.DrawText(caption, tr, dt::ExpandTabs | dt::WordBreak | dt::VCenter | dt::Center);
+    }
+    if (hasGlyph)
+        drawGlyph(canvas, box.place.GlyphX, box.place.GlyphY);
+    if (showColourBar)
+        DrawColourBar(canvas, box, r, caption, down, colourBarColour);
+}
+
 void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
                             const std::wstring& caption, const TspBitmap& glyph, int numGlyphs, int glyphNum, bool down,
                             bool showColourBar, TColor colourBarColour)

@@ -52,6 +52,13 @@ void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spa
                             const std::wstring& caption, const TspBitmap& glyph, int numGlyphs, int glyphNum, bool down,
                             bool showColourBar, TColor colourBarColour);
 
+// The same for any image list: glyphW x glyphH (0 x 0 without a glyph), drawGlyph paints it at the
+// given position (an image list's own draw, enabled or not).
+void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                               const std::wstring& caption, int glyphW, int glyphH,
+                               const std::function<void(TCanvas&, int x, int y)>& drawGlyph, bool down,
+                               bool showColourBar, TColor colourBarColour);
+
 // Runs fn on the canvas's pixels inside area: the bitmap itself when the canvas belongs to a
 // TspBitmap, otherwise a copy that is put back in one blit.
 void WithCanvasPixels(TCanvas& canvas, const TRect& area, const std::function<void(TspBitmap&, TPoint origin)>& fn);

@@ -105,6 +105,31 @@ TEST(CaptionGdiTest, PngGlyphAndCaptionOnAForeignDC)
     DeleteDC(mem);
 }
 
+// Tests the shared glyph-and-caption layout: the glyph lands where the layout puts it (moved by
+// one pixel when down), the caption beside it, the colour bar under the glyph.
+TEST(CaptionGdiTest, ImageListGlyphAndCaptionPlacement)
+{
+    TspBitmap b;
+    b.SetSize(120, 30);
+    b.Clear(0xFFFFFFFF);
+    TCanvas& c = GetCanvas(b);
+    c.Font().SetColor(clBlack);
+    std::vector<TPoint> at;
+    auto glyph = [&](TCanvas&, int x, int y) { at.push_back({x, y}); };
+    DrawImageListGlyphAndText(c, Rect(0, 0, 120, 30), 3, 4, blGlyphLeft, L"Text", 16, 16, glyph, false, true, clRed);
+    DrawImageListGlyphAndText(c, Rect(0, 0, 120, 30), 3, 4, blGlyphLeft, L"", 16, 16, glyph, true, false, clRed);
+    GdiFlush();
+    ASSERT_EQ(at.size(), 2u);
+    EXPECT_EQ(at[0], (TPoint{3, 7}));
+    EXPECT_EQ(at[1], (TPoint{4, 8}));
+    EXPECT_EQ(b.GetPixel(3, 23) & 0xFFFFFF, 0xFF0000u);  // bar row GlyphY + GlyphH
+    int ink = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 23; x < 60; ++x)
+            ink += (b.GetPixel(x, y) & 0xFFFFFF) == 0;
+    EXPECT_GT(ink, 5) << "caption right of the glyph";
+}
+
 // Tests that GDI draws each small glyph on exactly the pixels of its portable shape.
 TEST(CaptionGdiTest, GlyphsMatchTheirShapes)
 {
