@@ -55,12 +55,8 @@ template <class Measure> std::wstring ShortenWithEllipsis(std::wstring text, int
     return text + L"...";
 }
 
-// The text effects: each returns the picture drawn behind the text and where it goes (the text
-// itself is then drawn in rect with the caller's colour).
-struct TTextEffect {
-    TPoint At;
-    TspBitmap* Picture = nullptr;
-};
+// The text effects build the picture drawn behind the text (the text itself is then drawn in
+// rect with the caller's colour).
 // Glow: (w + 2s) x (h + 2s), the text in red inset by s, blurred with radius s, alpha from red.
 void BuildGlowPicture(ITextRenderer& r, TspBitmap& out, const TRect& rect, const std::wstring& text, int glowSize,
                       TColor glowColour, uint32_t format);
