@@ -23,7 +23,7 @@ const char* const kSkins[] = {"zozaziz", "carbonel", "velin"};
 
 std::wstring Definition(const std::string& skin) { return test::SourcePath("skins/" + skin + "/skin.ini"); }
 
-// A container with the record classes attached, loaded from a skin folder without broadcasting.
+// A container loaded from a skin folder without broadcasting.
 void LoadSkin(TspSkinData& data, const std::string& skin)
 {
     data.BuildMode = true;
