@@ -66,7 +66,9 @@ using TOwnedSkinData = std::unique_ptr<TspSkinData, TSkinDataDeleter>;
 std::vector<TSkinMessage> LoadSequence(const TspSkinData* sd)
 {
     const auto w = reinterpret_cast<WPARAM>(sd);
-    return {{SKINMSG_BEGIN_CHANGE, w, 1000}, {SKINMSG_CHANGED, w, 1000}, {SKINMSG_CHANGE_DONE, w, 1000}};
+    return {{SKINMSG_BEGIN_CHANGE, w, 1000},
+            {SKINMSG_CHANGED, w, 1000},
+            {SKINMSG_CHANGE_DONE, w, 1000}};
 }
 
 // Tests that loading the default skin sends begin, changed and done, in that order, to every
