@@ -4,14 +4,12 @@
 
 #include "framework/base/component.h"
 #include "framework/base/string_list.h"
+#include "framework/base/types.h"
 
 #include <cstdint>
 #include <span>
 
 namespace vt {
-
-using TFontCharset = uint8_t;
-inline constexpr TFontCharset DEFAULT_CHARSET = 1;
 
 struct TResStrDefault {
     const wchar_t* Name;
@@ -45,7 +43,7 @@ public:
 
 private:
     TStringList FResStrs;
-    TFontCharset FCharSet = DEFAULT_CHARSET;
+    TFontCharset FCharSet = kDefaultCharset;
 };
 
 // The text an element of the given container shows for a name: from the container's resource

@@ -116,6 +116,14 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 
+// Font styles, a set of bits (the canvas fonts and the skin definition share them).
+enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+using TFontStyles = uint8_t;
+// A font's character set; 1 is the platform's default set (named apart from the platform's
+// macro, which portable code cannot see and Windows code would collide with).
+using TFontCharset = uint8_t;
+inline constexpr TFontCharset kDefaultCharset = 1;
+
 // Round half to even, the rounding used throughout (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 inline int32_t Round(double v) { return static_cast<int32_t>(std::nearbyint(v)); }
 // Truncation towards zero.

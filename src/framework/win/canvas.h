@@ -85,8 +85,6 @@ private:
     HDC dc_ = nullptr;
 };
 
-enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-using TFontStyles = uint8_t;
 
 class TFont {
 public:

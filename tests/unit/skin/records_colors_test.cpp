@@ -107,7 +107,7 @@ TEST(ResourceStrings, DefaultTable)
         EXPECT_EQ(r.GetResStr(name), text);
         EXPECT_EQ(DefaultResStr(name), text);
     }
-    EXPECT_EQ(r.CharSet(), DEFAULT_CHARSET);
+    EXPECT_EQ(r.CharSet(), kDefaultCharset);
 }
 
 // Tests the lookup: whole names, letter case ignored, the first line wins, the text is
