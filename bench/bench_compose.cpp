@@ -1,6 +1,8 @@
 // Composing the frame strips of a maximized 1920 x 1080 window from a skin-sized element
 // (tiled and stretched edges, as a real frame is drawn), against memcpy of the same number of
 // pixels. Prints "ratio frame-compose/memcpy <x.xx>" after the benchmarks.
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -97,19 +99,6 @@ void BM_Memcpy(benchmark::State& state)
 }
 BENCHMARK(BM_Memcpy);
 
-class TRatioReporter : public benchmark::ConsoleReporter {
-public:
-    // No colour codes, so the ratio line starts its line for whoever reads the output.
-    TRatioReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                times[r.benchmark_name()] = r.GetAdjustedCPUTime();  // steadier than wall time on a busy machine
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
 
 } // namespace
 
@@ -118,12 +107,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    double compose = reporter.times["BM_FrameCompose"], copy = reporter.times["BM_Memcpy"];
-    if (compose > 0 && copy > 0) {
-        std::printf("ratio frame-compose/memcpy %.2f\n", compose / copy);
-        std::printf("(all tiled %.2f, all stretched %.2f)\n", reporter.times["BM_FrameComposeAllTiled"] / copy,
-                    reporter.times["BM_FrameComposeAllStretched"] / copy);
-    }
+    reporter.PrintRatio("frame-compose/memcpy", "BM_FrameCompose", "BM_Memcpy");
+    std::printf("(all tiled %.2f, all stretched %.2f)\n", reporter.Ratio("BM_FrameComposeAllTiled", "BM_Memcpy"),
+                reporter.Ratio("BM_FrameComposeAllStretched", "BM_Memcpy"));
     benchmark::Shutdown();
     return 0;
 }

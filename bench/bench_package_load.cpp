@@ -8,6 +8,8 @@
 #include "skin/stored_skin.h"
 #include "skin/zlib_streams.h"
 
+#include "ratio_reporter.h"
+
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -113,31 +115,15 @@ void BM_Uncompress(benchmark::State& state)
 }
 BENCHMARK(BM_Uncompress)->Unit(benchmark::kMicrosecond);
 
-// Keeps each run's CPU time per iteration so main can print the ratio (CPU time, because the
-// machine is shared and wall time swings with the other load).
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                perIteration[r.benchmark_name()] = r.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> perIteration;
-};
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    auto load = reporter.perIteration.find("BM_PackageLoad");
-    auto raw = reporter.perIteration.find("BM_Uncompress");
-    if (load != reporter.perIteration.end() && raw != reporter.perIteration.end() && raw->second > 0)
-        std::printf("ratio package-load/uncompress %.2f\n", load->second / raw->second);
+    reporter.PrintRatio("package-load/uncompress", "BM_PackageLoad", "BM_Uncompress");
     benchmark::Shutdown();
     return 0;
 }

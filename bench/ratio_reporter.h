@@ -1,0 +1,39 @@
+// The console reporter our benchmarks share: it keeps each benchmark's CPU time per iteration so
+// main can print "ratio <what> <x.xx>" against a baseline measured in the same run. CPU time,
+// because the machine is shared and wall time swings with the other load; no colour codes, so
+// the ratio line starts its line for whoever reads the output.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+class TRatioReporter : public benchmark::ConsoleReporter {
+public:
+    TRatioReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                times[r.benchmark_name()] = r.GetAdjustedCPUTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    // Time of one benchmark over another; 0 when either did not run.
+    double Ratio(const std::string& measured, const std::string& baseline) const
+    {
+        auto m = times.find(measured), b = times.find(baseline);
+        return m != times.end() && b != times.end() && b->second > 0 ? m->second / b->second : 0;
+    }
+    void PrintRatio(const char* label, const std::string& measured, const std::string& baseline) const
+    {
+        if (double r = Ratio(measured, baseline); r > 0)
+            std::printf("ratio %s %.2f\n", label, r);
+    }
+
+    std::map<std::string, double> times;
+};
