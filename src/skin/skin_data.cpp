@@ -146,31 +146,28 @@ void TspSkinData::SetResourceStrData(TComponent* value)
     SendSkinDataMessage(SKINMSG_STRINGS_CHANGED);
 }
 
+void TspSkinData::SetBroadcastOption(bool& field, bool value, uint32_t msg)
+{
+    if (field == value)
+        return;
+    field = value;
+    if (!IsLoading())
+        SendSkinDataMessage(msg);
+}
+
 void TspSkinData::SetSkinnableForm(bool value)
 {
-    if (FSkinnableForm == value)
-        return;
-    FSkinnableForm = value;
-    if (!IsLoading())
-        SendSkinDataMessage(SKINMSG_SKINNABLE_CHANGED);
+    SetBroadcastOption(FSkinnableForm, value, SKINMSG_SKINNABLE_CHANGED);
 }
 
 void TspSkinData::SetShowLayeredBorders(bool value)
 {
-    if (FShowLayeredBorders == value)
-        return;
-    FShowLayeredBorders = value;
-    if (!IsLoading())
-        SendSkinDataMessage(SKINMSG_LAYERED_BORDERS_CHANGED);
+    SetBroadcastOption(FShowLayeredBorders, value, SKINMSG_LAYERED_BORDERS_CHANGED);
 }
 
 void TspSkinData::SetAeroBlurEnabled(bool value)
 {
-    if (FAeroBlurEnabled == value)
-        return;
-    FAeroBlurEnabled = value;
-    if (!IsLoading())
-        SendSkinDataMessage(SKINMSG_AERO_BLUR_CHANGED);
+    SetBroadcastOption(FAeroBlurEnabled, value, SKINMSG_AERO_BLUR_CHANGED);
 }
 
 bool TspSkinData::SetProperty(const String& name, const TPropValue& value)

@@ -166,6 +166,8 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Stores an option and, when it changed outside loading, tells the forms with msg.
+    void SetBroadcastOption(bool& field, bool value, uint32_t msg);
     friend void SwitchSystemColors(TspSkinData& skinData, bool value);
 
     template <class Body> void RunLoad(Body&& body);
