@@ -31,10 +31,7 @@ template <class V> void TspDataSkinCustomControl::Keys(V& v)
 template <class V> void TspDataSkinButtonControl::Keys(V& v)
 {
     TspDataSkinCustomControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"disabledfontcolor", DisabledFontColor);
     v.Color(L"downfontcolor", DownFontColor);
@@ -73,10 +70,7 @@ template <class V> void TspDataSkinMenuButtonControl::Keys(V& v)
 template <class V> void TspDataSkinCheckRadioControl::Keys(V& v)
 {
     TspDataSkinCustomControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"unenabledfontcolor", UnEnabledFontColor);
     v.Color(L"framefontcolor", FrameFontColor);
@@ -98,19 +92,13 @@ template <class V> void TspDataSkinCheckRadioControl::Keys(V& v)
 template <class V> void TspDataSkinLabelControl::Keys(V& v)
 {
     TspDataSkinCustomControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
 }
 
 template <class V> void TspDataSkinStdLabelControl::Keys(V& v)
 {
     TspDataSkinControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor, 16711680);
 }
 
@@ -146,10 +134,7 @@ template <class V> void TspDataSkinTabControl::Keys(V& v)
     v.Bool(L"bottomstretch", BottomStretch);
     v.Bool(L"stretcheffect", StretchEffect);
     v.Stretch(L"stretchtype", StretchType);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"focusfontcolor", FocusFontColor);
     v.Color(L"mouseinfontcolor", MouseInFontColor);
@@ -170,10 +155,7 @@ template <class V> void TspDataSkinEditControl::Keys(V& v)
 {
     TspDataSkinCustomControl::Keys(v);
     v.Rect(L"activeskinrect", ActiveSkinRect);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"disabledfontcolor", DisabledFontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Rect(L"buttonrect", ButtonRect);
@@ -193,10 +175,7 @@ template <class V> void TspDataSkinSpinEditControl::Keys(V& v)
 {
     TspDataSkinCustomControl::Keys(v);
     v.Rect(L"activeskinrect", ActiveSkinRect);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"disabledfontcolor", DisabledFontColor);
     v.Rect(L"upbuttonrect", UpButtonRect);
@@ -216,10 +195,7 @@ template <class V> void TspDataSkinListBox::Keys(V& v)
     v.Int(L"itemleftoffset", ItemLeftOffset);
     v.Int(L"itemrightoffset", ItemRightOffset);
     v.Rect(L"itemtextrect", ItemTextRect);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"focusfontcolor", FocusFontColor);
     v.Rect(L"captionrect", CaptionRect);
@@ -262,10 +238,7 @@ template <class V> void TspDataSkinComboBox::Keys(V& v)
     v.Int(L"itemleftoffset", ItemLeftOffset);
     v.Int(L"itemrightoffset", ItemRightOffset);
     v.Rect(L"itemtextrect", ItemTextRect);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"focusfontcolor", FocusFontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Str(L"listboxname", ListBoxName);
@@ -336,10 +309,7 @@ template <class V> void TspDataSkinGaugeControl::Keys(V& v)
     v.Int(L"beginoffset", BeginOffset);
     v.Int(L"endoffset", EndOffset);
     v.Bool(L"vertical", Vertical);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Bool(L"progresstransparent", ProgressTransparent);
     v.Color(L"progresstransparentcolor", ProgressTransparentColor);
     v.Bool(L"progressstretch", ProgressStretch);
@@ -367,10 +337,7 @@ template <class V> void TspDataSkinPanelControl::Keys(V& v)
     v.Int(L"bgpictureindex", BGPictureIndex, -1);
     v.Rect(L"captionrect", CaptionRect);
     v.Align(L"alignment", Alignment);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Rect(L"checkimagerect", CheckImageRect);
     v.Rect(L"uncheckimagerect", UnCheckImageRect);
     v.Rect(L"markframerect", MarkFrameRect);
@@ -410,10 +377,7 @@ template <class V> void TspDataSkinExPanelControl::Keys(V& v)
     v.Rect(L"vrestorebuttonactiverect", VRestoreButtonActiveRect);
     v.Rect(L"vrestorebuttondownrect", VRestoreButtonDownRect);
     v.Rect(L"captionrect", CaptionRect);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Bool(L"buttonstransparent", ButtonsTransparent);
     v.Color(L"buttonstransparentcolor", ButtonsTransparentColor);
 }
@@ -472,10 +436,7 @@ template <class V> void TspDataSkinGridControl::Keys(V& v)
     v.Color(L"linescolor", LinesColor);
     v.Color(L"bgcolor", BGColor);
     v.Int(L"bgpictureindex", BGPictureIndex, -1);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"selectfontcolor", SelectFontColor);
     v.Color(L"focusfontcolor", FocusFontColor);
     v.Str(L"fixedfontname", FixedFontName, L"Tahoma");
@@ -490,10 +451,7 @@ template <class V> void TspDataSkinGridControl::Keys(V& v)
 template <class V> void TspDataSkinTreeView::Keys(V& v)
 {
     TspDataSkinControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"bgcolor", BGColor);
     v.Rect(L"expandimagerect", ExpandImageRect);
     v.Rect(L"noexpandimagerect", NoExpandImageRect);
@@ -502,20 +460,14 @@ template <class V> void TspDataSkinTreeView::Keys(V& v)
 template <class V> void TspDataSkinListView::Keys(V& v)
 {
     TspDataSkinControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"bgcolor", BGColor);
 }
 
 template <class V> void TspDataSkinRichEdit::Keys(V& v)
 {
     TspDataSkinControl::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"bgcolor", BGColor);
 }
 

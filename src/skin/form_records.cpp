@@ -171,10 +171,7 @@ template <class V> void TspDataSkinStdButton::Keys(V& v)
 template <class V> void TspDataSkinCaptionMenuButton::Keys(V& v)
 {
     TspDataSkinButton::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"downfontcolor", DownFontColor);
     v.Color(L"inactivefontcolor", InActiveFontColor);
@@ -187,10 +184,7 @@ template <class V> void TspDataSkinCaptionMenuButton::Keys(V& v)
 template <class V> void TspDataSkinCaptionTab::Keys(V& v)
 {
     TspDataSkinButton::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"downfontcolor", DownFontColor);
     v.Int(L"leftoffset", LeftOffset, 10);
@@ -204,10 +198,7 @@ template <class V> void TspDataSkinCaption::Keys(V& v)
     TspDataSkinObject::Keys(v);
     v.Bool(L"defaultcaption", DefaultCaption);
     v.Rect(L"textrect", TextRct);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Align(L"alignment", Alignment);
     v.Bool(L"shadow", Shadow);
@@ -261,10 +252,7 @@ template <class V> void TspDataSkinMenuItem::Keys(V& v)
     v.Int(L"dividerrightoffset", DividerRO);
     v.Rect(L"textrect", TextRct);
     v.Rect(L"imagerect", ImageRct);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"unenabledfontcolor", UnEnabledFontColor);
     v.Bool(L"stretcheffect", StretchEffect);
@@ -293,10 +281,7 @@ template <class V> void TspDataSkinMainMenuItem::Keys(V& v)
     v.Int(L"itemrightoffset", ItemRO);
     v.Rect(L"downrect", DownRect);
     v.Rect(L"textrect", TextRct);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Color(L"downfontcolor", DownFontColor);
     v.Color(L"unenabledfontcolor", UnEnabledFontColor);
@@ -310,10 +295,7 @@ template <class V> void TspDataSkinMainMenuItem::Keys(V& v)
 template <class V> void TspDataSkinLabel::Keys(V& v)
 {
     TspDataSkinObject::Keys(v);
-    v.Str(L"fontname", FontName, L"Tahoma");
-    v.Int(L"fontheight", FontHeight, 13);
-    v.Styles(L"fontstyle", FontStyle);
-    v.Color(L"fontcolor", FontColor);
+    FontKeys(v, FontName, FontHeight, FontStyle, FontColor);
     v.Color(L"activefontcolor", ActiveFontColor);
     v.Align(L"alignment", Alignment);
     v.Str(L"textvalue", TextValue);
@@ -614,10 +596,7 @@ template <class V> void HintWindowKeys(TspDataSkinHintWindow& r, V& v)
     v.Point(L"leftbottompoint", r.LBPoint);
     v.Point(L"rightbottompoint", r.RBPoint);
     v.Rect(L"clientrect", r.ClRect);
-    v.Str(L"fontname", r.FontName, L"Tahoma");
-    v.Int(L"fontheight", r.FontHeight, 13);
-    v.Styles(L"fontstyle", r.FontStyle);
-    v.Color(L"fontcolor", r.FontColor);
+    FontKeys(v, r.FontName, r.FontHeight, r.FontStyle, r.FontColor);
     v.Bool(L"leftstretch", r.LeftStretch);
     v.Bool(L"rightstretch", r.RightStretch);
     v.Bool(L"topstretch", r.TopStretch);

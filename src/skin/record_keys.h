@@ -33,6 +33,16 @@ extern const TKeyWords kGaugeKindWords;
 extern const TKeyWords kFramesPlacementWords;
 extern const TKeyWords kRegulatorKindWords;
 
+// The four font keys most records carry, in their usual order and with their usual defaults.
+template <class V>
+void FontKeys(V& v, String& name, int32_t& height, TFontStyles& style, TColor& color)
+{
+    v.Str(L"fontname", name, L"Tahoma");
+    v.Int(L"fontheight", height, 13);
+    v.Styles(L"fontstyle", style);
+    v.Color(L"fontcolor", color);
+}
+
 uint8_t ReadKeyWord(const TMemIniFile& f, std::wstring_view section, std::wstring_view key,
                     const TKeyWords& words);
 void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view key,
