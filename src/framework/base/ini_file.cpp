@@ -1,22 +1,9 @@
 #include "framework/base/ini_file.h"
 
 #include "framework/base/streams.h"
+#include "framework/base/strings.h"
 
 namespace vt {
-
-namespace {
-
-std::wstring_view TrimBlanks(std::wstring_view s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && s[b] <= L' ')
-        ++b;
-    while (e > b && s[e - 1] <= L' ')
-        --e;
-    return s.substr(b, e - b);
-}
-
-} // namespace
 
 TMemIniFile::TMemIniFile(const std::wstring& fileName) : fileName_(fileName)
 {
@@ -41,11 +28,11 @@ void TMemIniFile::SetStrings(const TStrings& lines)
     Section* current = nullptr;
     bool skipping = true;  // before the first header, and inside a repeated section
     for (const String& raw : lines) {
-        std::wstring_view line = TrimBlanks(raw);
+        std::wstring_view line = TrimView(raw);
         if (line.empty() || line[0] == L';')
             continue;
         if (line.front() == L'[' && line.back() == L']' && line.size() >= 2) {
-            std::wstring_view name = TrimBlanks(line.substr(1, line.size() - 2));
+            std::wstring_view name = TrimView(line.substr(1, line.size() - 2));
             if (FindSection(name)) {
                 skipping = true;
             } else {
@@ -62,8 +49,8 @@ void TMemIniFile::SetStrings(const TStrings& lines)
             e.key = String(line);
             e.hasValue = false;
         } else {
-            e.key = String(TrimBlanks(line.substr(0, eq)));
-            e.value = String(TrimBlanks(line.substr(eq + 1)));
+            e.key = String(TrimView(line.substr(0, eq)));
+            e.value = String(TrimView(line.substr(eq + 1)));
         }
         current->entries.push_back(std::move(e));
     }

@@ -179,15 +179,17 @@ bool SameText(std::wstring_view a, std::wstring_view b)
     return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
-std::wstring Trim(std::wstring_view s)
+std::wstring_view TrimView(std::wstring_view s)
 {
     size_t b = 0, e = s.size();
     while (b < e && s[b] <= L' ')
         ++b;
     while (e > b && s[e - 1] <= L' ')
         --e;
-    return std::wstring(s.substr(b, e - b));
+    return s.substr(b, e - b);
 }
+
+std::wstring Trim(std::wstring_view s) { return std::wstring(TrimView(s)); }
 
 std::wstring IntToStr(int64_t v) { return std::to_wstring(v); }
 

@@ -22,7 +22,9 @@ std::wstring UpperCase(std::wstring_view s);
 std::wstring LowerCase(std::wstring_view s);
 bool SameText(std::wstring_view a, std::wstring_view b);
 int CompareText(std::wstring_view a, std::wstring_view b);
+// Without leading and trailing blanks and control characters; the view form refers into s.
 std::wstring Trim(std::wstring_view s);
+std::wstring_view TrimView(std::wstring_view s);
 
 std::wstring IntToStr(int64_t v);
 // Decimal, or hexadecimal with a leading "$" or "0x"; a sign is allowed. False when not a number
