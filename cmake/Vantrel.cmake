@@ -15,10 +15,13 @@ if(VANTREL_SANITIZE)
   add_link_options(${VANTREL_SANITIZER_FLAGS})
 endif()
 
-# Every .cpp of the calling folder; the _win.cpp halves only when building for Windows.
+# Every .cpp of the calling folder; the _win.cpp halves only when building for Windows, the
+# _host.cpp stand-ins only when not.
 macro(vantrel_folder_sources out)
   file(GLOB ${out} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(NOT WIN32)
+  if(WIN32)
+    list(FILTER ${out} EXCLUDE REGEX "_host\\.cpp$")
+  else()
     list(FILTER ${out} EXCLUDE REGEX "_win\\.cpp$")
   endif()
 endmacro()

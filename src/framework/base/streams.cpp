@@ -1,6 +1,7 @@
 #include "framework/base/streams.h"
 
 #include "framework/base/exceptions.h"
+#include "framework/base/platform_files.h"
 #include "framework/base/strings.h"
 
 #include <algorithm>
@@ -10,19 +11,6 @@
 #include <limits>
 
 namespace vt {
-
-namespace {
-
-std::filesystem::path ToPath(const std::wstring& fileName)
-{
-#ifdef _WIN32
-    return std::filesystem::path(fileName);
-#else
-    return std::filesystem::path(WideToUtf8(fileName));
-#endif
-}
-
-} // namespace
 
 void TStream::ReadBuffer(void* buffer, int64_t count)
 {
@@ -130,16 +118,6 @@ std::vector<uint8_t> TMemoryStream::TakeBytes()
     return std::move(data_);
 }
 
-std::FILE* OpenFileW(const std::wstring& fileName, const char* mode)
-{
-#ifdef _WIN32
-    std::wstring wmode(mode, mode + std::strlen(mode));
-    return _wfopen(fileName.c_str(), wmode.c_str());
-#else
-    return std::fopen(WideToUtf8(fileName).c_str(), mode);
-#endif
-}
-
 TFileStream::TFileStream(const std::wstring& fileName, TFileMode mode) : fileName_(fileName)
 {
     const char* m = mode == TFileMode::fmOpenRead ? "rb" : mode == TFileMode::fmCreate ? "w+b" : "r+b";
@@ -171,20 +149,14 @@ int64_t TFileStream::Write(const void* buffer, int64_t count)
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
 {
     int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET : origin == TSeekOrigin::soCurrent ? SEEK_CUR : SEEK_END;
-#ifdef _WIN32
-    _fseeki64(file_, offset, whence);
-    return _ftelli64(file_);
-#else
-    fseeko(file_, offset, whence);
-    return ftello(file_);
-#endif
+    return SeekFile(file_, offset, whence);
 }
 
 int64_t TFileStream::Size() const
 {
     std::error_code ec;
     std::fflush(file_);
-    auto n = std::filesystem::file_size(ToPath(fileName_), ec);
+    auto n = std::filesystem::file_size(FileSystemPath(fileName_), ec);
     return ec ? 0 : static_cast<int64_t>(n);
 }
 
@@ -192,7 +164,7 @@ void TFileStream::SetSize(int64_t size)
 {
     std::fflush(file_);
     std::error_code ec;
-    std::filesystem::resize_file(ToPath(fileName_), static_cast<uintmax_t>(size), ec);
+    std::filesystem::resize_file(FileSystemPath(fileName_), static_cast<uintmax_t>(size), ec);
     if (ec)
         throw EWriteError(L"Cannot set the size of \"" + fileName_ + L"\"");
 }
@@ -200,13 +172,13 @@ void TFileStream::SetSize(int64_t size)
 bool FileExists(const std::wstring& fileName)
 {
     std::error_code ec;
-    return std::filesystem::is_regular_file(ToPath(fileName), ec);
+    return std::filesystem::is_regular_file(FileSystemPath(fileName), ec);
 }
 
 bool DirectoryExists(const std::wstring& path)
 {
     std::error_code ec;
-    return std::filesystem::is_directory(ToPath(path), ec);
+    return std::filesystem::is_directory(FileSystemPath(path), ec);
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::wstring& fileName)

@@ -1,6 +1,7 @@
 #include "framework/base/strings.h"
 
 #include "framework/base/exceptions.h"
+#include "framework/base/platform_files.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -312,14 +313,9 @@ std::wstring ChangeFileExt(std::wstring_view path, std::wstring_view ext)
 
 std::wstring IncludeTrailingPathDelimiter(std::wstring_view path)
 {
-#ifdef _WIN32
-    constexpr wchar_t kSep = L'\\';
-#else
-    constexpr wchar_t kSep = L'/';
-#endif
     std::wstring r(path);
     if (r.empty() || (r.back() != L'\\' && r.back() != L'/'))
-        r += kSep;
+        r += PathDelimiter();
     return r;
 }
 

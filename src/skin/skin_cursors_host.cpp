@@ -2,12 +2,11 @@
 
 namespace vt {
 
-#ifndef _WIN32
+// The native build has no cursors to load; the table remembers the file of each number.
 ISkinCursorTable& DefaultSkinCursorTable()
 {
     static TSkinCursorNames table;
     return table;
 }
-#endif
 
 } // namespace vt

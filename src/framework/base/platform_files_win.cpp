@@ -1,0 +1,30 @@
+#include "framework/base/platform_files.h"
+#include "framework/base/streams.h"
+
+#include <cstring>
+
+namespace vt {
+
+std::filesystem::path FileSystemPath(const std::wstring& fileName)
+{
+    return std::filesystem::path(fileName);
+}
+
+std::FILE* OpenFileW(const std::wstring& fileName, const char* mode)
+{
+    std::wstring wmode(mode, mode + std::strlen(mode));
+    return _wfopen(fileName.c_str(), wmode.c_str());
+}
+
+int64_t SeekFile(std::FILE* file, int64_t offset, int whence)
+{
+    _fseeki64(file, offset, whence);
+    return _ftelli64(file);
+}
+
+wchar_t PathDelimiter()
+{
+    return L'\\';
+}
+
+} // namespace vt
