@@ -4,6 +4,7 @@
 #include "framework/win/forms.h"
 #include "raster/bitmap_win.h"
 #include "raster/compose_win.h"
+#include "raster/png_list.h"
 
 namespace vt {
 
@@ -250,21 +251,48 @@ void DrawColourBar(TCanvas& canvas, const TCaptionBox& box, const TRect& r, cons
 
 } // namespace
 
+void DrawListImage(TCanvas& canvas, const TCustomImageList* list, int index, int x, int y, bool enabled)
+{
+    if (!list || !list->HasImage(index))
+        return;
+    WithCanvasPixels(canvas, Bounds(x, y, list->Width(), list->Height()), [&](TspBitmap& px, TPoint o) {
+        list->Draw(px, x - o.X, y - o.Y, index, enabled);
+    });
+}
+
+void DrawPngListImage(TCanvas& canvas, const TCustomImageList* list, int index, int x, int y, bool enabled)
+{
+    if (!list || !list->HasImage(index))
+        return;
+    WithCanvasPixels(canvas, Bounds(x, y, list->Width(), list->Height()), [&](TspBitmap& px, TPoint o) {
+        DrawPngListImage(list, index, px, x - o.X, y - o.Y, enabled);
+    });
+}
+
 void DrawPngGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
-                         const std::wstring& caption, int imageIndex, const TspPngImageList* list, bool down,
+                         const std::wstring& caption, int imageIndex, const TCustomImageList* list, bool down,
                          bool enabled, bool showColourBar, TColor colourBarColour)
 {
-    bool hasGlyph = list && imageIndex >= 0 && imageIndex < list->Count();
-    int gw = hasGlyph ? list->PngWidth() : 0, gh = hasGlyph ? list->PngHeight() : 0;
+    bool hasGlyph = list && list->HasImage(imageIndex);
+    int gw = hasGlyph ? list->Width() : 0, gh = hasGlyph ? list->Height() : 0;
     TCaptionBox box = LayoutCaption(canvas, r, margin, spacing, layout, caption, gw, gh, down);
     if (!caption.empty())
         DrawTextKeepAlpha(canvas, caption, box.textRect, 85);
     if (hasGlyph)
-        WithCanvasPixels(canvas, Bounds(box.place.GlyphX, box.place.GlyphY, gw, gh), [&](TspBitmap& px, TPoint o) {
-            DrawPngListImage(list, imageIndex, px, box.place.GlyphX - o.X, box.place.GlyphY - o.Y, enabled);
-        });
+        DrawPngListImage(canvas, list, imageIndex, box.place.GlyphX, box.place.GlyphY, enabled);
     if (showColourBar)
         DrawColourBar(canvas, box, r, caption, down, colourBarColour);
+}
+
+void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                               const std::wstring& caption, int imageIndex, const TCustomImageList* list, bool down,
+                               bool enabled, bool showColourBar, TColor colourBarColour, bool drawDirect)
+{
+    bool hasGlyph = list && list->HasImage(imageIndex);
+    DrawImageListGlyphAndText(
+        canvas, r, margin, spacing, layout, caption, hasGlyph ? list->Width() : 0, hasGlyph ? list->Height() : 0,
+        [&](TCanvas& c, int x, int y) { DrawListImage(c, list, imageIndex, x, y, enabled || drawDirect); }, down,
+        showColourBar, colourBarColour);
 }
 
 void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,

@@ -4,7 +4,7 @@
 
 #include "framework/win/canvas.h"
 #include "raster/caption.h"
-#include "raster/png_list.h"
+#include "raster/image_list.h"
 
 namespace vt {
 
@@ -43,17 +43,26 @@ void DrawShapes(TCanvas& canvas, const TGlyphShapes& shapes, TColor colour);
 void DrawDottedFrame(TCanvas& canvas, const TRect& r);
 void DrawTwoColourFrame(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight);
 
-// Glyph and caption inside r (layout, Down shift, colour bar) with the glyph from a PNG list
-// (drawn keeping alpha) or from a strip of NumGlyphs frames.
+// An image of a list drawn onto a canvas: the list's own draw (enabled or in its disabled look),
+// or the alpha-keeping DrawPngListImage.
+void DrawListImage(TCanvas& canvas, const TCustomImageList* list, int index, int x, int y, bool enabled);
+void DrawPngListImage(TCanvas& canvas, const TCustomImageList* list, int index, int x, int y, bool enabled);
+
+// Glyph and caption inside r (layout, Down shift, colour bar) with the glyph from an image list,
+// drawn keeping alpha (the PNG form, its caption too) or by the list's own draw (drawDirect: as
+// stored, whatever enabled says), or from a strip of NumGlyphs frames.
 void DrawPngGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
-                         const std::wstring& caption, int imageIndex, const TspPngImageList* list, bool down,
+                         const std::wstring& caption, int imageIndex, const TCustomImageList* list, bool down,
                          bool enabled, bool showColourBar, TColor colourBarColour);
+void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
+                               const std::wstring& caption, int imageIndex, const TCustomImageList* list, bool down,
+                               bool enabled, bool showColourBar, TColor colourBarColour, bool drawDirect);
 void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
                             const std::wstring& caption, const TspBitmap& glyph, int numGlyphs, int glyphNum, bool down,
                             bool showColourBar, TColor colourBarColour);
 
-// The same for any image list: glyphW x glyphH (0 x 0 without a glyph), drawGlyph paints it at the
-// given position (an image list's own draw, enabled or not).
+// The same for a glyph of any source: glyphW x glyphH (0 x 0 without a glyph), drawGlyph paints
+// it at the given position.
 void DrawImageListGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spacing, TspButtonLayout layout,
                                const std::wstring& caption, int glyphW, int glyphH,
                                const std::function<void(TCanvas&, int x, int y)>& drawGlyph, bool down,

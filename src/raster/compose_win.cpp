@@ -70,7 +70,22 @@ TRegion RegionFromHandle(HRGN rgn)
     return out;
 }
 
-bool HasMultipleMonitors() { return GetSystemMetrics(SM_CMONITORS) > 1; }
+namespace {
+TMonitorCalls& Monitors()
+{
+    static TMonitorCalls calls;
+    return calls;
+}
+} // namespace
+
+TMonitorCalls SetMonitorCalls(const TMonitorCalls& calls)
+{
+    TMonitorCalls old = Monitors();
+    Monitors() = calls;
+    return old;
+}
+
+bool HasMultipleMonitors() { return Monitors().GetSystemMetrics(SM_CMONITORS) > 1; }
 
 TRect GetDesktopArea(bool workArea)
 {
@@ -79,32 +94,37 @@ TRect GetDesktopArea(bool workArea)
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0);
         return FromRECT(r);
     }
-    return TRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return TRect{0, 0, Monitors().GetSystemMetrics(SM_CXSCREEN), Monitors().GetSystemMetrics(SM_CYSCREEN)};
 }
 
 namespace {
-TRect MonitorArea(HMONITOR m, bool workArea, TRect fallback)
+bool MonitorArea(HMONITOR m, bool workArea, TRect& area)
 {
     MONITORINFO mi{};
     mi.cbSize = sizeof(mi);
-    if (!m || !GetMonitorInfoW(m, &mi))
-        return fallback;  // left unchanged when the query fails
-    return FromRECT(workArea ? mi.rcWork : mi.rcMonitor);
+    if (!m || !Monitors().GetMonitorInfoW(m, &mi))
+        return false;
+    area = FromRECT(workArea ? mi.rcWork : mi.rcMonitor);
+    return true;
 }
 } // namespace
 
-TRect GetMonitorAreaOfPoint(TPoint p, bool workArea)
+bool GetMonitorAreaOfPoint(TPoint p, bool workArea, TRect& area)
 {
-    if (!HasMultipleMonitors())
-        return GetDesktopArea(workArea);
-    return MonitorArea(MonitorFromPoint(POINT{p.X, p.Y}, MONITOR_DEFAULTTONEAREST), workArea, TRect{});
+    if (!HasMultipleMonitors()) {
+        area = GetDesktopArea(workArea);
+        return true;
+    }
+    return MonitorArea(Monitors().MonitorFromPoint(POINT{p.X, p.Y}, MONITOR_DEFAULTTONEAREST), workArea, area);
 }
 
-TRect GetMonitorAreaOfWindow(HWND window, bool workArea)
+bool GetMonitorAreaOfWindow(HWND window, bool workArea, TRect& area)
 {
-    if (!HasMultipleMonitors())
-        return GetDesktopArea(workArea);
-    return MonitorArea(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), workArea, TRect{});
+    if (!HasMultipleMonitors()) {
+        area = GetDesktopArea(workArea);
+        return true;
+    }
+    return MonitorArea(Monitors().MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), workArea, area);
 }
 
 void DrawGlyphFrame(TCanvas& canvas, int X, int Y, int FrameIndex, int FrameCount, const TspBitmap& Strip)

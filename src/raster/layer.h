@@ -9,7 +9,8 @@ namespace vt {
 // then colour bytes clamped to alpha so that Dest is a valid premultiplied picture.
 void ImageAndMaskToPixels(const TspBitmap& Image, const TspBitmap& Mask, TspBitmap& Dest);
 
-// The layer's fade: ten steps of value div 10 up to the target, then it stops.
+// The layer's fade: each tick adds value div 10, capped at the target, then it stops. A target
+// that is not a multiple of ten takes an eleventh tick for the remainder (255: 250, then 255).
 struct TLayerFade {
     int EndAlphaBlendValue = 0;
     int BeginAlphaBlendValue = 0;

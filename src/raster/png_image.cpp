@@ -97,6 +97,31 @@ TspPngImage TspPngImage::DisabledCopy() const
     return c;
 }
 
+TspPngImage TspPngImage::ScaledTo(int32_t w, int32_t h) const
+{
+    TspPngImage c;
+    c.ColorType = ColorType;
+    c.SingleTransparency = SingleTransparency;
+    if (Empty() || w <= 0 || h <= 0)
+        return c;
+    if (w > MaxBitmapSide || h > MaxBitmapSide || int64_t(w) * h > MaxBitmapPixels)
+        throw EOutOfResources(L"Picture too large");
+    c.Width = w;
+    c.Height = h;
+    c.Pixels.resize(static_cast<size_t>(w) * h);
+    // Sampled at each target pixel's centre, so a picture at twice or half the size keeps
+    // every source pixel the same width (the end-to-end stretch table would not).
+    auto source = [](int32_t i, int32_t from, int32_t to) {
+        return static_cast<int32_t>((2 * int64_t(i) + 1) * from / (2 * int64_t(to)));
+    };
+    for (int32_t y = 0; y < h; ++y) {
+        const int32_t sy = source(y, Height, h);
+        for (int32_t x = 0; x < w; ++x)
+            c.At(x, y) = At(source(x, Width, w), sy);
+    }
+    return c;
+}
+
 void TspPngImage::Draw(TspBitmap& dst, int32_t x, int32_t y) const
 {
     if (Empty() || dst.Empty())

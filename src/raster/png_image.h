@@ -38,6 +38,8 @@ public:
     // The reduced-alpha copy used for the disabled look (alpha Round(a / 2), 127 for pictures
     // without alpha, 0 for the transparent colour).
     TspPngImage DisabledCopy() const;
+    // A nearest-pixel copy at w x h, each pixel sampled at its centre; empty when either is 0.
+    TspPngImage ScaledTo(int32_t w, int32_t h) const;
     // Straight-alpha source-over onto dst's colour at (x, y); dst's alpha bytes are kept.
     void Draw(TspBitmap& dst, int32_t x, int32_t y) const;
     // PngToPixelBitmap: the pixels with their alpha, then CheckingAlphaBlend.

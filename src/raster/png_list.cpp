@@ -1,7 +1,5 @@
 #include "raster/png_list.h"
 
-#include <algorithm>
-
 #include "framework/base/form_loader.h"
 #include "framework/base/form_reader.h"
 #include "raster/compose.h"
@@ -50,39 +48,17 @@ TspPngImageItems::TspPngImageItems(TspPngImageList* owner)
 {
 }
 
-TspPngImageList::TspPngImageList(TComponent* owner) : TComponent(owner) {}
+TspPngImageList::TspPngImageList(TComponent* owner) : TCustomImageList(owner) {}
 
 void RegisterPngImageListClass() { RegisterComponentClass<TspPngImageList>(); }
 
-void TspPngImageList::SetPngWidth(int value)
-{
-    if (value == width_)
-        return;
-    width_ = value;
-    if (!IsLoading())
-        FPngImages.Clear();
-}
-
-void TspPngImageList::SetPngHeight(int value)
-{
-    if (value == height_)
-        return;
-    height_ = value;
-    if (!IsLoading())
-        FPngImages.Clear();
-}
-
 bool TspPngImageList::SetProperty(const String& name, const TPropValue& value)
 {
-    if (SameText(name, L"PngWidth") || SameText(name, L"Width")) {
-        SetPngWidth(value.AsInteger());
-        return true;
-    }
-    if (SameText(name, L"PngHeight") || SameText(name, L"Height")) {
-        SetPngHeight(value.AsInteger());
-        return true;
-    }
-    return TComponent::SetProperty(name, value);
+    if (SameText(name, L"PngWidth"))
+        return TCustomImageList::SetProperty(L"Width", value);
+    if (SameText(name, L"PngHeight"))
+        return TCustomImageList::SetProperty(L"Height", value);
+    return TCustomImageList::SetProperty(name, value);
 }
 
 TCollection* TspPngImageList::GetCollectionProperty(const String& name)
@@ -90,31 +66,31 @@ TCollection* TspPngImageList::GetCollectionProperty(const String& name)
     return SameText(name, L"PngImages") ? &FPngImages : nullptr;
 }
 
-void TspPngImageList::DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const
+TspPngImage TspPngImageList::CellImage(int Index, bool Enabled) const
 {
-    if (Index < 0 || Index >= Count())
-        return;
+    if (!HasImage(Index))
+        return {};
     const TspPngImage& png = FPngImages.Items(Index)->PngImage();
-    // Drawn into Rect(X, Y, X + PngWidth, Y + PngHeight): a larger picture is cut there.
-    TspPngImage shown = Enabled ? png : png.DisabledCopy();
-    if (shown.Width > width_ || shown.Height > height_) {
-        TspPngImage cut;
-        cut.Width = std::min(shown.Width, width_);
-        cut.Height = std::min(shown.Height, height_);
-        cut.Pixels.resize(static_cast<size_t>(cut.Width) * cut.Height);
-        for (int y = 0; y < cut.Height; ++y)
-            for (int x = 0; x < cut.Width; ++x)
-                cut.At(x, y) = shown.At(x, y);
-        shown = std::move(cut);
-    }
-    shown.Draw(surface, X, Y);
+    // Drawn into Rect(X, Y, X + Width, Y + Height): a picture of another size is scaled to it.
+    TspPngImage cell = png.Width == Width() && png.Height == Height() ? png : png.ScaledTo(Width(), Height());
+    return Enabled ? cell : cell.DisabledCopy();
 }
 
-void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled)
+void TspPngImageList::DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const
 {
-    if (!List || Index < 0 || Index >= List->Count())
+    CellImage(Index, Enabled).Draw(surface, X, Y);
+}
+
+void DrawPngListImage(const TCustomImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled)
+{
+    if (!List || !List->HasImage(Index))
         return;
-    const int w = List->PngWidth(), h = List->PngHeight();
+    const int w = List->Width(), h = List->Height();
+    const auto* pngList = dynamic_cast<const TspPngImageList*>(List);
+    if (!pngList) {
+        DrawKeyedListImage(w, h, [&](TspBitmap& b) { List->Draw(b, 0, 0, Index, Enabled); }, surface, X, Y);
+        return;
+    }
     if (w <= 0 || h <= 0)
         return;
     TspBitmap B;
@@ -122,8 +98,9 @@ void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface
     B.FAlphaBlend = true;
     CopyRect(B, B.BoundsRect(), surface, Bounds(X, Y, w, h));
     if (Enabled) {
+        const TspPngImage cell = pngList->CellImage(Index, true);
         TspBitmap P;
-        List->PngImages().Items(Index)->PngImage().ToBitmap(P);
+        cell.ToBitmap(P);
         for (int32_t y = 0; y < P.FHeight; ++y)
             for (int32_t x = 0; x < P.FWidth; ++x)
                 *P.GetPixelPtr(x, y) |= 0x00FFFFFF;
@@ -139,13 +116,13 @@ void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface
         P.FAlphaBlend = true;
         P.Draw(M, 0, 0);
         B.SetAlpha(255);
-        List->DoDraw(Index, B, 0, 0, true);
+        cell.Draw(B, 0, 0);
         AlphaFromMask(B, M);
     } else {
         TspBitmap S;
         S.Assign(B);
         B.SetAlpha(255);
-        List->DoDraw(Index, B, 0, 0, false);
+        List->Draw(B, 0, 0, Index, false);
         for (int32_t y = 0; y < h; ++y)
             for (int32_t x = 0; x < w; ++x)
                 *B.GetPixelPtr(x, y) = (*B.GetPixelPtr(x, y) & 0x00FFFFFF) | (S.GetPixel(x, y) & 0xFF000000u);

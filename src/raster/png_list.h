@@ -1,12 +1,12 @@
 // TspPngImageList: an image list whose images are PNG pictures with full alpha, addressed by
 // index, drawn keeping the alpha of the surface they land on; and DrawPngListImage, through which
-// the skin engine draws a list image, normal or disabled.
+// the skin engine draws an image of any list, normal or disabled.
 #pragma once
 
 #include <functional>
 
 #include "framework/base/collections.h"
-#include "framework/base/component.h"
+#include "raster/image_list.h"
 #include "raster/png_image.h"
 
 namespace vt {
@@ -40,7 +40,7 @@ public:
     TspPngImageList* FPngImageList;
 };
 
-class TspPngImageList : public TComponent {
+class TspPngImageList : public TCustomImageList {
     VT_CLASS_NAME(TspPngImageList)
 public:
     explicit TspPngImageList(TComponent* owner);
@@ -49,32 +49,35 @@ public:
     const TspPngImageItems& PngImages() const { return FPngImages; }
     void SetPngImages(const TspPngImageItems& value) { FPngImages.Assign(&value); }
     // One image per item, so the list's count and index range are the items'.
-    int Count() const { return FPngImages.Count(); }
-    int PngWidth() const { return width_; }
-    int PngHeight() const { return height_; }
-    // A new size removes every item (images of another size are not kept), except while loading.
-    void SetPngWidth(int value);
-    void SetPngHeight(int value);
+    int Count() const override { return FPngImages.Count(); }
+    void Clear() override { FPngImages.Clear(); }
+    int PngWidth() const { return Width(); }
+    int PngHeight() const { return Height(); }
+    void SetPngWidth(int value) { SetWidth(value); }
+    void SetPngHeight(int value) { SetHeight(value); }
 
-    // Draws item Index's picture at (X, Y) on the surface: source-over when enabled, the
-    // reduced-alpha copy when not. An index without an item draws nothing.
-    void DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const;
+    // Item Index's picture as it lands in its cell: scaled to Width x Height when its own size
+    // differs, the reduced-alpha copy when not Enabled. Empty for an index without an item.
+    TspPngImage CellImage(int Index, bool Enabled) const;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
     TCollection* GetCollectionProperty(const String& name) override;
 
+protected:
+    // Source-over of CellImage into Rect(X, Y, X + Width, Y + Height); the surface's alpha is kept.
+    void DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const override;
+
 private:
     TspPngImageItems FPngImages{this};
-    int width_ = 16;
-    int height_ = 16;
 };
 
 // Makes TspPngImageList known to the form loader.
 void RegisterPngImageListClass();
 
-// Draws list image Index onto surface at (X, Y) so that the surface ends with the composed
-// colours and the right alpha (opaque under the picture, the surface's own alpha elsewhere).
-void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled);
+// Draws image Index of List onto surface at (X, Y) so that the surface ends with the composed
+// colours and the right alpha (opaque under the picture, the surface's own alpha elsewhere). A
+// PNG list blends with the pictures' alpha; any other list takes the keyed path below.
+void DrawPngListImage(const TCustomImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled);
 // The keyed path for any other image list: draw(onto, Enabled) paints the image at (0, 0) of a
 // w x h picture filled with the transparent key; near-key pixels become holes.
 void DrawKeyedListImage(int w, int h, const std::function<void(TspBitmap&)>& draw, TspBitmap& surface, int X, int Y);

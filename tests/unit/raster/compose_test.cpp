@@ -393,10 +393,14 @@ TEST(ComposeTest, RectAndVersionQueries)
     } versions[] = {
         {0x0005, false, false, false, false, true},  // 5.0
         {0x0105, false, false, false, true, true},   // 5.1
+        {0x0205, false, false, false, true, true},   // 5.2
+        {0x0006, false, false, true, true, true},    // 6.0
         {0x0106, true, false, true, true, true},     // 6.1
         {0x0206, false, true, true, true, true},     // 6.2
+        {0x0306, false, true, true, true, true},     // 6.3: 8.1 is 8 or later
         {0x000A, false, true, true, true, true},     // 10.0
         {0x0004, false, false, false, false, false},
+        {0x0305, false, false, false, true, false},  // 5.3 never shipped: past 2000's minors
     };
     for (const V& v : versions) {
         TWinVersion w = TWinVersion::FromVersionWord(v.word);

@@ -6,7 +6,8 @@
 namespace vt {
 namespace {
 
-TEST(LayerTest, FadeSteps)
+// Tests that each tick adds a tenth of the target (truncated) and the last one is capped at it.
+TEST(LayerTest, FadeAddsATenthPerTickAndCapsAtTheTarget)
 {
     struct Case {
         int target;

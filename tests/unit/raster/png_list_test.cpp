@@ -224,7 +224,7 @@ TEST(TspPngImageListTest, IndexOutsideDrawsNothing)
     for (int index : {-1, 1})
         DrawPngListImage(&list, index, surface, 0, 0, true);
     DrawPngListImage(nullptr, 0, surface, 0, 0, true);
-    list.DoDraw(5, surface, 0, 0, true);
+    list.Draw(surface, 0, 0, 5, true);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             ASSERT_EQ(surface.GetPixel(x, y), 0x11223344u);
@@ -232,6 +232,51 @@ TEST(TspPngImageListTest, IndexOutsideDrawsNothing)
     DrawPngListImage(&list, 0, surface, 10, -4, true);
     EXPECT_EQ(surface.GetPixel(12, 0), MakePixel(10, 200, 30, 255));
     EXPECT_EQ(surface.GetPixel(9, 0), 0x11223344u);
+}
+
+// A size x size picture in quadrants: red, green / blue, clear; through the PNG codec.
+TspPngImage Quadrants(int size)
+{
+    TspBitmap b;
+    b.SetSize(size, size);
+    const int h = size / 2;
+    b.FillRect(Rect(0, 0, h, h), MakePixel(255, 0, 0, 255));
+    b.FillRect(Rect(h, 0, size, h), MakePixel(0, 255, 0, 255));
+    b.FillRect(Rect(0, h, h, size), MakePixel(0, 0, 255, 255));
+    TspPngImage png;
+    png.LoadFromBytes(EncodePng(b));
+    return png;
+}
+
+// Tests that pictures larger and smaller than the list's cell are scaled into it, not cut: each
+// quadrant lands in its quarter of the 16 x 16 cell, and the alpha the surface ends with follows
+// the scaled picture.
+TEST(TspPngImageListTest, PictureOfAnotherSizeIsScaledIntoTheCell)
+{
+    for (int size : {32, 8}) {
+        TspPngImageList list(nullptr);
+        list.PngImages().Add()->SetPngImage(Quadrants(size));
+        TspBitmap surface;
+        Fill(surface, 20, 20, MakePixel(9, 9, 9, 0));
+        DrawPngListImage(&list, 0, surface, 2, 2, true);
+        const struct {
+            int x, y;
+            TspColor expected;
+        } probes[] = {
+            {2, 2, MakePixel(255, 0, 0, 255)},   {9, 9, MakePixel(255, 0, 0, 255)},
+            {10, 2, MakePixel(0, 255, 0, 255)},  {17, 9, MakePixel(0, 255, 0, 255)},
+            {2, 10, MakePixel(0, 0, 255, 255)},  {9, 17, MakePixel(0, 0, 255, 255)},
+            {10, 10, MakePixel(9, 9, 9, 0)},     {17, 17, MakePixel(9, 9, 9, 0)},
+            {18, 18, MakePixel(9, 9, 9, 0)},  // beyond the cell
+        };
+        for (const auto& p : probes)
+            EXPECT_EQ(surface.GetPixel(p.x, p.y), p.expected) << size << ": " << p.x << "," << p.y;
+
+        Fill(surface, 16, 16, MakePixel(9, 9, 9, 255));
+        list.Draw(surface, 0, 0, 0, false);
+        // Disabled: the green quadrant at half alpha over grey 9, scaled like the enabled look.
+        EXPECT_EQ(surface.GetPixel(15, 0), MakePixel(4, (255 * 128 + 9 * 127 + 127) / 255, 4, 255)) << size;
+    }
 }
 
 TEST(TspPngImageListTest, KeyedPathForOtherLists)

@@ -5,6 +5,7 @@
 #include "framework/win/forms.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
+#include "raster/png_list.h"
 #include "support.h"
 
 namespace vt {
@@ -128,6 +129,40 @@ TEST(CaptionGdiTest, ImageListGlyphAndCaptionPlacement)
         for (int x = 23; x < 60; ++x)
             ink += (b.GetPixel(x, y) & 0xFFFFFF) == 0;
     EXPECT_GT(ink, 5) << "caption right of the glyph";
+}
+
+// Tests the glyph-and-caption form that takes a list through the base: the glyph comes from the
+// list in its disabled look when not enabled, and as stored when drawn direct.
+TEST(CaptionGdiTest, ImageListGlyphFromTheBase)
+{
+    TspPngImageList list(nullptr);
+    TspPngImage png;
+    png.LoadFromFile(test::SourcePath("tests/data/raster/png_rgba.png"));
+    list.PngImages().Add()->SetPngImage(png);
+    const TCustomImageList* base = &list;
+    TspBitmap b;
+    b.SetSize(40, 20);
+    TCanvas& c = GetCanvas(b);
+    struct {
+        bool enabled, direct;
+        TspColor expected;  // the glyph's opaque red over white
+    } cases[] = {
+        {true, false, MakePixel(255, 0, 0, 255)},
+        {false, false, MakePixel(255, 127, 127, 255)},  // alpha 128 over white
+        {false, true, MakePixel(255, 0, 0, 255)},
+    };
+    for (const auto& k : cases) {
+        b.Clear(0xFFFFFFFF);
+        DrawImageListGlyphAndText(c, Rect(0, 0, 40, 20), 2, 4, blGlyphLeft, L"", 0, base, false, k.enabled, false, 0,
+                                  k.direct);
+        GdiFlush();
+        EXPECT_EQ(b.GetPixel(3, 3), k.expected) << k.enabled << k.direct;  // glyph at (2, 2)
+        EXPECT_EQ(b.GetPixel(1, 3), 0xFFFFFFFFu);
+    }
+    b.Clear(0xFFFFFFFF);
+    DrawImageListGlyphAndText(c, Rect(0, 0, 40, 20), 2, 4, blGlyphLeft, L"", 1, base, false, true, true, clRed, false);
+    GdiFlush();
+    EXPECT_EQ(b.GetPixel(3, 3), 0xFFFFFFFFu) << "no image 1: no glyph";
 }
 
 // Tests that GDI draws each small glyph on exactly the pixels of its portable shape.

@@ -37,7 +37,9 @@ void MakePicture(TspBitmap& image, TspBitmap& mask, int w, int h)
         }
 }
 
-TEST(LayerManagerTest, FadeReachesTheTargetInTenTicks)
+// Tests the fade of a shown layer: step 25 for 255, 250 after ten ticks, capped at 255 by the
+// eleventh, then the timer stops.
+TEST(LayerManagerTest, FadeStepsByATenthThenCapsAtTheTarget)
 {
     TspBitmap image, mask;
     MakePicture(image, mask, 30, 10);
