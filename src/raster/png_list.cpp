@@ -52,7 +52,6 @@ TspPngImageItems::TspPngImageItems(TspPngImageList* owner)
 
 TspPngImageList::TspPngImageList(TComponent* owner) : TComponent(owner) {}
 
-void RegisterPngImageListClass() { RegisterComponentClass<TspPngImageList>(); }
 
 void TspPngImageList::SetPngWidth(int value)
 {

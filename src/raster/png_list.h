@@ -69,9 +69,6 @@ private:
     int height_ = 16;
 };
 
-// Makes TspPngImageList known to the form loader.
-void RegisterPngImageListClass();
-
 // Draws list image Index onto surface at (X, Y) so that the surface ends with the composed
 // colours and the right alpha (opaque under the picture, the surface's own alpha elsewhere).
 void DrawPngListImage(const TspPngImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled);

@@ -1,7 +1,7 @@
 #include "framework/win/timer.h"
 
-#include "framework/base/form_reader.h"
-#include "framework/win/forms.h"
+#include "framework/base/property_table.h"
+#include "framework/win/exception_funnel.h"
 
 #include <windows.h>
 
@@ -24,11 +24,8 @@ LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         auto it = Timers().find(static_cast<uintptr_t>(wParam));
         if (it != Timers().end()) {
             // The handler may free the timer: nothing of it is touched afterwards.
-            try {
-                it->second->Timer();
-            } catch (...) {
-                HandleCallbackException(nullptr);
-            }
+            TTimer* timer = it->second;
+            GuardedCall(nullptr, [timer] { timer->Timer(); });
         }
         return 0;
     }
@@ -118,15 +115,16 @@ void TTimer::Loaded()
 
 bool TTimer::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"Enabled")
-        SetEnabled(v.AsBoolean());
-    else if (name == L"Interval")
-        SetInterval(static_cast<unsigned>(NonNegative(v.AsInteger())));
-    else if (name == L"OnTimer")
-        SetOnTimer(v.AsMethod<TNotifyEvent>());
-    else
-        return TComponent::SetProperty(name, v);
-    return true;
+    using Row = TPropertyRow<TTimer>;
+    static const Row rows[] = {
+        {L"Enabled", [](TTimer& t, const TPropValue& v) { t.SetEnabled(v.AsBoolean()); }},
+        {L"Interval",
+         [](TTimer& t, const TPropValue& v) {
+             t.SetInterval(static_cast<unsigned>(NonNegative(v.AsInteger())));
+         }},
+        {L"OnTimer", [](TTimer& t, const TPropValue& v) { t.SetOnTimer(v.AsMethod<TNotifyEvent>()); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
 }
 
 } // namespace vt
