@@ -3,6 +3,7 @@
 #include "framework/base/form_reader.h"
 #include "framework/base/property_table.h"
 #include "framework/win/exception_funnel.h"
+#include "framework/win/window_class.h"
 
 #include <windowsx.h>
 
@@ -504,11 +505,8 @@ void TWinControl::CreateWnd()
     CreateParams(p);
     p.WndParent = parent_ ? parent_->handle_ : nullptr;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, p.WinClassName.c_str(), &existing)) {
+    if (!BaseProcs().count(p.WinClassName)) {
         WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
         WNDPROC baseProc = DefWindowProcW;
         if (!p.BaseClassName.empty()) {
             WNDCLASSEXW base{};
@@ -516,18 +514,15 @@ void TWinControl::CreateWnd()
             if (!GetClassInfoExW(nullptr, p.BaseClassName.c_str(), &base))
                 throw EOutOfResources(L"Window class " + p.BaseClassName + L" is not available");
             wc = base;
-            wc.cbSize = sizeof wc;
             baseProc = base.lpfnWndProc;
         } else {
             wc.style = p.ClassStyle;
             wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         }
-        wc.hInstance = instance;
         wc.lpfnWndProc = StdWndProc;
         wc.lpszClassName = p.WinClassName.c_str();
-        if (!RegisterClassExW(&wc))
-            throw EOutOfResources(L"Cannot register window class " + p.WinClassName);
-        BaseProcs()[p.WinClassName] = baseProc;
+        if (EnsureWindowClass(wc))
+            BaseProcs()[p.WinClassName] = baseProc;
     }
     defWndProc_ = BaseProcs().count(p.WinClassName) ? BaseProcs()[p.WinClassName] : DefWindowProcW;
 

@@ -2,6 +2,7 @@
 
 #include "framework/base/property_table.h"
 #include "framework/win/exception_funnel.h"
+#include "framework/win/window_class.h"
 
 #include <windows.h>
 
@@ -38,13 +39,11 @@ HWND TimerWindow()
     static HWND wnd = nullptr;
     if (!wnd) {
         WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
         wc.lpfnWndProc = TimerWndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"VtTimerWindow";
-        RegisterClassExW(&wc);
+        EnsureWindowClass(wc);
         wnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              wc.hInstance, nullptr);
+                              GetModuleHandleW(nullptr), nullptr);
         if (!wnd)
             throw EOutOfResources(L"Not enough timers available");
     }
