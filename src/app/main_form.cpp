@@ -1,7 +1,5 @@
 #include "app/main_form.h"
 
-#include "app/skin_classes.h"
-
 #include <windows.h>
 
 #include <chrono>
@@ -26,7 +24,6 @@ void SleepAtLeast(int ms)
 TForm1::TForm1(TComponent* owner) : TForm(owner)
 {
     RegisterAppClasses();
-    RegisterAppSkinClasses();
     RegisterMethod(L"FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
     BindField(L"spSkinPageControl1", spSkinPageControl1);
     BindField(L"spSkinTabSheet1", spSkinTabSheet1);
@@ -41,6 +38,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
 void TForm1::FormCreate(TObject* Sender)
 {
     spSkinPageControl1->HideBorderAndTabs();
+    // A web view without a window only keeps the address until its window exists; the windows
+    // are made now so each navigation starts when it is asked for and the waits keep them apart.
+    HandleNeeded();
     WebBrowser1->Navigate(kStartPage);
     SleepAtLeast(kNavigationGapMs);
     WebBrowser2->Navigate(kLinkPage);

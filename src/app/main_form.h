@@ -1,7 +1,7 @@
 // TForm1: the main window. Built from its resource description (main_form.vfd): one page
 // container filling the window, three pages, a web view on each; the skin data container
 // spSkinData1, which loads the stored default skin spCompressedStoredSkin1 while the description
-// is read (registered by RegisterAppSkinClasses, found by name).
+// is read (registered by RegisterAppClasses, found by name).
 #pragma once
 
 #include "app/page_control.h"

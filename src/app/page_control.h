@@ -19,6 +19,8 @@ public:
     using TPageControl::TPageControl;
 };
 
+// Makes every class the main window's description names known to the form loader: the app's
+// own, and the raster and skin layers' (the framework's register themselves). Idempotent.
 void RegisterAppClasses();
 
 } // namespace vt

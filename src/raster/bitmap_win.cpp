@@ -91,12 +91,7 @@ TDibStore& DibOf(TspBitmap& bmp) { return static_cast<TDibStore&>(bmp.Store()); 
 
 int ScreenBitsPerPixel()
 {
-    static int bpp = [] {
-        HDC screen = GetDC(nullptr);
-        int v = GetDeviceCaps(screen, BITSPIXEL);
-        ReleaseDC(nullptr, screen);
-        return v;
-    }();
+    static int bpp = [] { return GetDeviceCaps(TWindowDC(nullptr).get(), BITSPIXEL); }();
     return bpp;
 }
 
@@ -112,11 +107,28 @@ void DrawThroughCopy(const TspBitmap& src, HDC dc, const TRect& dstRect, const T
     BitBlt(dc, dstRect.Left, dstRect.Top, tmp.FWidth, tmp.FHeight, BitmapDC(tmp), 0, 0, SRCCOPY);
 }
 
-TRect MinusWindowOrigin(HDC dc, const TRect& r)
+// Logical coordinates of dc to device coordinates, which are pixel positions in the surface
+// selected into it: the window and the viewport origin both count.
+TRect LogicalToDevice(HDC dc, const TRect& r)
 {
-    POINT org{0, 0};
-    GetWindowOrgEx(dc, &org);
-    return r.Offset(-org.x, -org.y);
+    POINT pts[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    LPtoDP(dc, pts, 2);
+    return TRect{pts[0].x, pts[0].y, pts[1].x, pts[1].y};
+}
+
+TRect DeviceToLogical(HDC dc, const TRect& r)
+{
+    POINT pts[2] = {{r.Left, r.Top}, {r.Right, r.Bottom}};
+    DPtoLP(dc, pts, 2);
+    return TRect{pts[0].x, pts[0].y, pts[1].x, pts[1].y};
+}
+
+// Writing pixels straight into dc's surface bypasses its clip, so it is done only where the clip
+// is one rectangle holding all of r (logical); elsewhere GDI draws and clips.
+bool ClipHolds(HDC dc, const TRect& r)
+{
+    RECT box{};
+    return GetClipBox(dc, &box) == SIMPLEREGION && IntersectRect(FromRECT(box), r) == r;
 }
 
 } // namespace
@@ -146,7 +158,11 @@ void DrawToDC(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& s
     if (!dc || src.Empty() || srcRect.IsEmpty())
         return;
     if (TspBitmap* target = FindLiveBitmap(dc)) {
-        src.Draw(*target, MinusWindowOrigin(dc, dstRect), srcRect);
+        // Straight into the pixels where the clip allows it, otherwise through a copy GDI clips.
+        if (ClipHolds(dc, dstRect))
+            src.Draw(*target, LogicalToDevice(dc, dstRect), srcRect);
+        else
+            DrawThroughCopy(src, dc, dstRect, srcRect);
         return;
     }
     if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > src.FWidth || srcRect.Bottom > src.FHeight)
@@ -190,9 +206,11 @@ bool TileDirect(const TspBitmap& src, HDC dc, const TRect& dst, const TRect& src
         return false;
     if (ds.dsBm.bmBits == nullptr || ds.dsBmih.biBitCount != 32 || ds.dsBmih.biHeight <= 0)
         return false;
+    if (!ClipHolds(dc, dst))
+        return false;
     GdiFlush();
     DrawPixels(src.FBits, src.FWidth, src.FHeight, src.Mode(), static_cast<TspColor*>(ds.dsBm.bmBits),
-               ds.dsBm.bmWidth, ds.dsBm.bmHeight, true, MinusWindowOrigin(dc, dst), srcRect, true);
+               ds.dsBm.bmWidth, ds.dsBm.bmHeight, true, LogicalToDevice(dc, dst), srcRect, true);
     return true;
 }
 } // namespace
@@ -203,18 +221,13 @@ void TileClip(const TspBitmap& src, HDC dc, const TRect& dstRect, const TRect& d
         return;
     TspBitmap* target = FindLiveBitmap(dc);
     RECT box{};
-    TRect visible = target ? target->BoundsRect() : TRect{};
-    if (target) {
-        POINT org{0, 0};
-        GetWindowOrgEx(dc, &org);
-        visible = visible.Offset(org.x, org.y);  // the bitmap's area in the DC's logical coordinates
-    } else if (GetClipBox(dc, &box) != ERROR) {
-        visible = FromRECT(box);
-    }
+    TRect visible = target ? DeviceToLogical(dc, target->BoundsRect()) : TRect{};
+    if (GetClipBox(dc, &box) != ERROR)
+        visible = target ? IntersectRect(visible, FromRECT(box)) : FromRECT(box);
     for (const TTilePiece& p : TilePieces(dstRect, dstClip, srcRect, visible)) {
-        if (target)
-            src.Draw(*target, MinusWindowOrigin(dc, p.Dst), p.Src);
-        else if (!TileDirect(src, dc, p.Dst, p.Src))
+        if (target && ClipHolds(dc, p.Dst))
+            src.Draw(*target, LogicalToDevice(dc, p.Dst), p.Src);
+        else if (target || !TileDirect(src, dc, p.Dst, p.Src))
             DrawToDC(src, dc, p.Dst, p.Src);
     }
 }
@@ -263,9 +276,8 @@ void CaptureScreenArea(int x, int y, TspBitmap& bmp)
 {
     if (bmp.Empty())
         return;
-    HDC screen = GetDC(nullptr);
-    BitBlt(BitmapDC(bmp), 0, 0, bmp.FWidth, bmp.FHeight, screen, x, y, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    TWindowDC screen(nullptr);
+    BitBlt(BitmapDC(bmp), 0, 0, bmp.FWidth, bmp.FHeight, screen.get(), x, y, SRCCOPY);
     GdiFlush();
 }
 

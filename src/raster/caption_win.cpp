@@ -12,14 +12,11 @@ TGdiTextRenderer::TGdiTextRenderer(TFont& font) { font_.Assign(font); }
 
 TRect TGdiTextRenderer::Measure(const std::wstring& text, const TRect& r, uint32_t format)
 {
-    HDC dc = CreateCompatibleDC(nullptr);
+    TDCHandle dc(CreateCompatibleDC(nullptr));
     TRect out = r;
-    {
-        TCanvas c(dc);
-        c.Font().Assign(font_);
-        c.DrawText(text, out, format | dt::CalcRect);
-    }
-    DeleteDC(dc);
+    TCanvas c(dc.get());
+    c.Font().Assign(font_);
+    c.DrawText(text, out, format | dt::CalcRect);
     return out;
 }
 
@@ -334,22 +331,41 @@ void DrawBitmapGlyphAndText(TCanvas& canvas, const TRect& r, int margin, int spa
 
 namespace vt {
 
+namespace {
+
+// The parent's own background, without its children, into dc (parent client coordinates).
+void PaintParentSurface(TWinControl& parent, HDC dc)
+{
+    auto* form = dynamic_cast<TCustomForm*>(&parent);
+    if (form && form->ClientHandle()) {
+        SendMessageW(form->ClientHandle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        return;
+    }
+    if (auto* tab = dynamic_cast<ISkinTabBackground*>(&parent)) {
+        tab->PaintTabBackground(dc);
+        return;
+    }
+    parent.PaintBackgroundCopy(dc, !form);
+}
+
+} // namespace
+
 void PaintParentBackground(TControl& control, TCanvas& canvas)
 {
     TWinControl* parent = control.Parent();
     HDC dc = canvas.Handle();
     if (!parent || !dc)
         return;
-    int saved = SaveDC(dc);
+    TWinControl::TPaintingCopy mark(*parent);
     POINT org{0, 0};
     GetViewportOrgEx(dc, &org);
-    SetViewportOrgEx(dc, org.x - control.Left(), org.y - control.Top(), nullptr);
-    TRect client = parent->ClientRect();
-    IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
-    parent->Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    if (control.IsWindowed() && !dynamic_cast<TCustomForm*>(parent))
-        parent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
-    RestoreDC(dc, saved);
+    {
+        TSavedDC saved(dc);
+        SetViewportOrgEx(dc, org.x - control.Left(), org.y - control.Top(), nullptr);
+        TRect client = parent->ClientRect();
+        IntersectClipRect(dc, client.Left, client.Top, client.Right, client.Bottom);
+        PaintParentSurface(*parent, dc);
+    }
 
     const TRect bounds = control.BoundsRect();
     for (int i = 0; i < parent->ControlCount(); ++i) {
@@ -359,11 +375,10 @@ void PaintParentBackground(TControl& control, TCanvas& canvas)
         auto* graphic = dynamic_cast<TGraphicControl*>(sibling);
         if (!graphic || !sibling->Visible() || IntersectRect(sibling->BoundsRect(), bounds).IsEmpty())
             continue;
-        int s = SaveDC(dc);
+        TSavedDC saved(dc);
         SetViewportOrgEx(dc, org.x + sibling->Left() - control.Left(), org.y + sibling->Top() - control.Top(), nullptr);
         IntersectClipRect(dc, 0, 0, sibling->Width(), sibling->Height());
         graphic->PaintTo(dc);
-        RestoreDC(dc, s);
     }
 }
 

@@ -78,10 +78,21 @@ namespace vt {
 
 class TControl;
 
-// Paints what the parent shows under control into canvas (in control's coordinates): the
-// parent's background, then the visible window-less siblings that precede control and overlap it.
-// A windowed control also gets the parent's own painting; a window-less one does not, since the
-// parent's painting would draw the control itself again.
+// Implemented by the skinned tab control: behind its children it paints its skin background with
+// its own routine, not through its erase and paint messages.
+class ISkinTabBackground {
+public:
+    virtual void PaintTabBackground(HDC dc) = 0;
+
+protected:
+    ~ISkinTabBackground() = default;
+};
+
+// Paints what the parent shows under control into canvas (in control's coordinates), with the
+// parent marked as painting a copy: the parent's background without its children (an MDI
+// frame's client window background, a skinned tab control's skin background, otherwise the
+// parent's erase and, unless it is a form, its own painting), then the visible window-less
+// siblings that precede control and overlap it.
 void PaintParentBackground(TControl& control, TCanvas& canvas);
 
 } // namespace vt

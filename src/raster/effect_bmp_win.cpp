@@ -27,9 +27,8 @@ TspEffectBmp EffectBmpFromHandle(HBITMAP bmp)
     if (result.Size == 0)
         return result;
     BITMAPINFO bi = HeaderFor(result);
-    HDC display = CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr);
-    GetDIBits(display, bmp, 0, static_cast<UINT>(result.Height), result.Bits, &bi, DIB_RGB_COLORS);
-    DeleteDC(display);
+    TDCHandle display(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr));
+    GetDIBits(display.get(), bmp, 0, static_cast<UINT>(result.Height), result.Bits, &bi, DIB_RGB_COLORS);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/win/timer.h"
+#include "framework/win/window_class.h"
 #include "raster/compose_win.h"
 
 namespace vt {
@@ -66,17 +67,12 @@ const TEntryPoints& Api()
 
 void RegisterLayerClass()
 {
-    static bool done = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_SAVEBITS;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.lpszClassName = kLayerClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)done;
+    WNDCLASSEXW wc{};
+    wc.style = CS_SAVEBITS;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = kLayerClass;
+    EnsureWindowClass(wc);
 }
 
 } // namespace

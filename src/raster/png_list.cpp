@@ -50,7 +50,6 @@ TspPngImageItems::TspPngImageItems(TspPngImageList* owner)
 
 TspPngImageList::TspPngImageList(TComponent* owner) : TCustomImageList(owner) {}
 
-void RegisterPngImageListClass() { RegisterComponentClass<TspPngImageList>(); }
 
 bool TspPngImageList::SetProperty(const String& name, const TPropValue& value)
 {

@@ -71,9 +71,6 @@ private:
     TspPngImageItems FPngImages{this};
 };
 
-// Makes TspPngImageList known to the form loader.
-void RegisterPngImageListClass();
-
 // Draws image Index of List onto surface at (X, Y) so that the surface ends with the composed
 // colours and the right alpha (opaque under the picture, the surface's own alpha elsewhere). A
 // PNG list blends with the pictures' alpha; any other list takes the keyed path below.

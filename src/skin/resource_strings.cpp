@@ -208,10 +208,4 @@ String SkinResStr(const TspSkinData* skinData, std::wstring_view resName)
     return DefaultResStr(resName);
 }
 
-void RegisterSkinDataComponentClasses()
-{
-    RegisterComponentClass<TspSkinData>();
-    RegisterComponentClass<TspResourceStrData>();
-}
-
 } // namespace vt

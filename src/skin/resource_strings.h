@@ -50,7 +50,4 @@ private:
 // strings component when it has one (empty when that lacks the name), else the built-in text.
 String SkinResStr(const TspSkinData* skinData, std::wstring_view resName);
 
-// Lets resource descriptions name TspSkinData and TspResourceStrData.
-void RegisterSkinDataComponentClasses();
-
 } // namespace vt

@@ -6,6 +6,7 @@
 
 // types.h first: its GetRValue/GetGValue/GetBValue would otherwise meet the windows.h macros.
 #include "framework/base/types.h"
+#include "framework/win/dc_scope.h"
 
 #include <windows.h>
 
@@ -55,36 +56,6 @@ public:
 private:
     H h_ = nullptr;
 };
-
-// Owner of a memory DC created by CreateCompatibleDC.
-class TDCHandle {
-public:
-    TDCHandle() = default;
-    explicit TDCHandle(HDC dc) : dc_(dc) {}
-    TDCHandle(const TDCHandle&) = delete;
-    TDCHandle& operator=(const TDCHandle&) = delete;
-    TDCHandle(TDCHandle&& o) noexcept : dc_(o.dc_) { o.dc_ = nullptr; }
-    TDCHandle& operator=(TDCHandle&& o) noexcept
-    {
-        if (this != &o) {
-            reset(o.dc_);
-            o.dc_ = nullptr;
-        }
-        return *this;
-    }
-    ~TDCHandle() { reset(); }
-    HDC get() const { return dc_; }
-    void reset(HDC dc = nullptr)
-    {
-        if (dc_)
-            DeleteDC(dc_);
-        dc_ = dc;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
-
 
 class TFont {
 public:

@@ -1,6 +1,6 @@
 #include "framework/win/comctrls.h"
 
-#include "framework/base/form_reader.h"
+#include "framework/base/property_table.h"
 
 #include <commctrl.h>
 
@@ -216,20 +216,20 @@ void TPageControl::Notification(TComponent* component, TOperation operation)
 
 bool TPageControl::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"ActivePageIndex")
-        SetActivePageIndex(v.AsInteger());
-    else if (name == L"OnChange")
-        OnChange = v.AsMethod<TNotifyEvent>();
-    else if (name == L"OnChanging")
-        OnChanging = v.AsMethod<TTabChangingEvent>();
-    else
-        return TWinControl::SetProperty(name, v);
-    return true;
+    using Row = TPropertyRow<TPageControl>;
+    static const Row rows[] = {
+        {L"ActivePageIndex",
+         [](TPageControl& c, const TPropValue& v) { c.SetActivePageIndex(v.AsInteger()); }},
+        {L"OnChange", [](TPageControl& c, const TPropValue& v) { c.OnChange = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnChanging",
+         [](TPageControl& c, const TPropValue& v) { c.OnChanging = v.AsMethod<TTabChangingEvent>(); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TWinControl::SetProperty(name, v);
 }
 
 bool TPageControl::SetReference(const String& name, TComponent* value)
 {
-    if (name != L"ActivePage")
+    if (!SameDescriptionName(name, L"ActivePage"))
         return TWinControl::SetReference(name, value);
     auto* page = dynamic_cast<TTabSheet*>(value);
     if (!page || page->PageControl() != this)

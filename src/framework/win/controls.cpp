@@ -1,7 +1,9 @@
 #include "framework/win/controls.h"
 
 #include "framework/base/form_reader.h"
-#include "framework/win/forms.h"
+#include "framework/base/property_table.h"
+#include "framework/win/exception_funnel.h"
+#include "framework/win/window_class.h"
 
 #include <windowsx.h>
 
@@ -32,12 +34,9 @@ LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 TAlign AlignFromIdent(const String& ident)
 {
-    static const wchar_t* const names[] = {L"alNone", L"alTop", L"alBottom", L"alLeft", L"alRight",
-                                           L"alClient"};
-    for (int i = 0; i < 6; ++i)
-        if (ident == names[i])
-            return static_cast<TAlign>(i);
-    throw EReadError(L"Invalid property value");
+    static const wchar_t* const names[] = {L"alNone", L"alTop",   L"alBottom",
+                                           L"alLeft", L"alRight", L"alClient"};
+    return static_cast<TAlign>(IdentIndex(ident, names));
 }
 
 TColor ColorFromIdent(const String& ident)
@@ -63,42 +62,33 @@ TColor ColorFromIdent(const String& ident)
         {L"clAqua", clAqua}, {L"clWhite", clWhite}, {L"clNone", clNone},
         {L"clDefault", clDefault}};
     for (const Named& n : names)
-        if (ident == n.name)
+        if (SameDescriptionName(ident, n.name))
             return n.color;
     throw EReadError(L"Invalid property value");
 }
 
+TColor ColorFromValue(const TPropValue& v)
+{
+    return v.Kind == TValueKind::vkIdent ? ColorFromIdent(v.Str) : v.AsInteger();
+}
+
 int CharsetFromIdent(const String& ident)
 {
-    if (ident == L"DEFAULT_CHARSET")
-        return DEFAULT_CHARSET;
-    if (ident == L"ANSI_CHARSET")
-        return ANSI_CHARSET;
-    if (ident == L"SYMBOL_CHARSET")
-        return SYMBOL_CHARSET;
-    if (ident == L"RUSSIAN_CHARSET")
-        return RUSSIAN_CHARSET;
-    if (ident == L"EASTEUROPE_CHARSET")
-        return EASTEUROPE_CHARSET;
-    throw EReadError(L"Invalid property value");
+    static const wchar_t* const names[] = {L"DEFAULT_CHARSET", L"ANSI_CHARSET", L"SYMBOL_CHARSET",
+                                           L"RUSSIAN_CHARSET", L"EASTEUROPE_CHARSET"};
+    static const int values[] = {DEFAULT_CHARSET, ANSI_CHARSET, SYMBOL_CHARSET, RUSSIAN_CHARSET,
+                                 EASTEUROPE_CHARSET};
+    return values[IdentIndex(ident, names)];
 }
 
 TFontStyles FontStylesFromSet(const std::vector<String>& members)
 {
-    TFontStyles styles = 0;
-    for (const String& m : members) {
-        if (m == L"fsBold")
-            styles |= fsBold;
-        else if (m == L"fsItalic")
-            styles |= fsItalic;
-        else if (m == L"fsUnderline")
-            styles |= fsUnderline;
-        else if (m == L"fsStrikeOut")
-            styles |= fsStrikeOut;
-        else
-            throw EReadError(L"Invalid property value");
-    }
-    return styles;
+    static const wchar_t* const names[] = {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"};
+    static const TFontStyles styles[] = {fsBold, fsItalic, fsUnderline, fsStrikeOut};
+    TFontStyles result = 0;
+    for (const String& m : members)
+        result |= styles[IdentIndex(m, names)];
+    return result;
 }
 
 // --- TControl -------------------------------------------------------------------------------
@@ -267,11 +257,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
 
 void TControl::SafeDispatch(TControl* control, TMessage& msg)
 {
-    try {
-        control->WindowProc(msg);
-    } catch (...) {
-        HandleCallbackException(control);
-    }
+    GuardedCall(control, [&] { control->WindowProc(msg); });
 }
 
 void TControl::Invalidate()
@@ -361,56 +347,41 @@ void TControl::WndProc(TMessage& msg)
 
 bool TControl::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"Left")
-        SetLeft(v.AsInteger());
-    else if (name == L"Top")
-        SetTop(v.AsInteger());
-    else if (name == L"Width")
-        SetWidth(v.AsInteger());
-    else if (name == L"Height")
-        SetHeight(v.AsInteger());
-    else if (name == L"ClientWidth")
-        SetClientWidth(v.AsInteger());
-    else if (name == L"ClientHeight")
-        SetClientHeight(v.AsInteger());
-    else if (name == L"Align")
-        SetAlign(AlignFromIdent(v.AsIdent()));
-    else if (name == L"Visible")
-        SetVisible(v.AsBoolean());
-    else if (name == L"Enabled")
-        SetEnabled(v.AsBoolean());
-    else if (name == L"Color")
-        SetColor(v.Kind == TValueKind::vkIdent ? ColorFromIdent(v.Str) : v.AsInteger());
-    else if (name == L"Caption" || name == L"Text")
-        SetText(v.AsString());
-    else if (name == L"TabOrder")
-        SetTabOrder(v.AsInteger());
-    else if (name == L"TabStop")
-        SetTabStop(v.AsBoolean());
-    else if (name == L"Hint")
-        SetHint(v.AsString());
-    else if (name == L"ParentFont")
-        SetParentFont(v.AsBoolean());
-    else if (name == L"Font.Name")
-        font_->SetName(v.AsString());
-    else if (name == L"Font.Height")
-        font_->SetHeight(v.AsInteger());
-    else if (name == L"Font.Color")
-        font_->SetColor(v.Kind == TValueKind::vkIdent ? ColorFromIdent(v.Str) : v.AsInteger());
-    else if (name == L"Font.Charset")
-        font_->SetCharset(static_cast<uint8_t>(
-            v.Kind == TValueKind::vkIdent ? CharsetFromIdent(v.Str) : v.AsInteger()));
-    else if (name == L"Font.Style")
-        font_->SetStyle(FontStylesFromSet(v.AsSet()));
-    else if (name == L"OnClick")
-        OnClick = v.AsMethod<TNotifyEvent>();
-    else if (name == L"OnMouseEnter")
-        OnMouseEnter = v.AsMethod<TNotifyEvent>();
-    else if (name == L"OnMouseLeave")
-        OnMouseLeave = v.AsMethod<TNotifyEvent>();
-    else
-        return TComponent::SetProperty(name, v);
-    return true;
+    using Row = TPropertyRow<TControl>;
+    static const Row rows[] = {
+        {L"Left", [](TControl& c, const TPropValue& v) { c.SetLeft(v.AsInteger()); }},
+        {L"Top", [](TControl& c, const TPropValue& v) { c.SetTop(v.AsInteger()); }},
+        {L"Width", [](TControl& c, const TPropValue& v) { c.SetWidth(v.AsInteger()); }},
+        {L"Height", [](TControl& c, const TPropValue& v) { c.SetHeight(v.AsInteger()); }},
+        {L"ClientWidth", [](TControl& c, const TPropValue& v) { c.SetClientWidth(v.AsInteger()); }},
+        {L"ClientHeight", [](TControl& c, const TPropValue& v) { c.SetClientHeight(v.AsInteger()); }},
+        {L"Align", [](TControl& c, const TPropValue& v) { c.SetAlign(AlignFromIdent(v.AsIdent())); }},
+        {L"Visible", [](TControl& c, const TPropValue& v) { c.SetVisible(v.AsBoolean()); }},
+        {L"Enabled", [](TControl& c, const TPropValue& v) { c.SetEnabled(v.AsBoolean()); }},
+        {L"Color", [](TControl& c, const TPropValue& v) { c.SetColor(ColorFromValue(v)); }},
+        {L"Caption", [](TControl& c, const TPropValue& v) { c.SetText(v.AsString()); }},
+        {L"Text", [](TControl& c, const TPropValue& v) { c.SetText(v.AsString()); }},
+        {L"TabOrder", [](TControl& c, const TPropValue& v) { c.SetTabOrder(v.AsInteger()); }},
+        {L"TabStop", [](TControl& c, const TPropValue& v) { c.SetTabStop(v.AsBoolean()); }},
+        {L"Hint", [](TControl& c, const TPropValue& v) { c.SetHint(v.AsString()); }},
+        {L"ParentFont", [](TControl& c, const TPropValue& v) { c.SetParentFont(v.AsBoolean()); }},
+        {L"Font.Name", [](TControl& c, const TPropValue& v) { c.font_->SetName(v.AsString()); }},
+        {L"Font.Height", [](TControl& c, const TPropValue& v) { c.font_->SetHeight(v.AsInteger()); }},
+        {L"Font.Color", [](TControl& c, const TPropValue& v) { c.font_->SetColor(ColorFromValue(v)); }},
+        {L"Font.Charset",
+         [](TControl& c, const TPropValue& v) {
+             c.font_->SetCharset(static_cast<uint8_t>(
+                 v.Kind == TValueKind::vkIdent ? CharsetFromIdent(v.Str) : v.AsInteger()));
+         }},
+        {L"Font.Style",
+         [](TControl& c, const TPropValue& v) { c.font_->SetStyle(FontStylesFromSet(v.AsSet())); }},
+        {L"OnClick", [](TControl& c, const TPropValue& v) { c.OnClick = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnMouseEnter",
+         [](TControl& c, const TPropValue& v) { c.OnMouseEnter = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnMouseLeave",
+         [](TControl& c, const TPropValue& v) { c.OnMouseLeave = v.AsMethod<TNotifyEvent>(); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
 }
 
 // --- TWinControl ----------------------------------------------------------------------------
@@ -534,11 +505,8 @@ void TWinControl::CreateWnd()
     CreateParams(p);
     p.WndParent = parent_ ? parent_->handle_ : nullptr;
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExW(instance, p.WinClassName.c_str(), &existing)) {
+    if (!BaseProcs().count(p.WinClassName)) {
         WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
         WNDPROC baseProc = DefWindowProcW;
         if (!p.BaseClassName.empty()) {
             WNDCLASSEXW base{};
@@ -546,18 +514,15 @@ void TWinControl::CreateWnd()
             if (!GetClassInfoExW(nullptr, p.BaseClassName.c_str(), &base))
                 throw EOutOfResources(L"Window class " + p.BaseClassName + L" is not available");
             wc = base;
-            wc.cbSize = sizeof wc;
             baseProc = base.lpfnWndProc;
         } else {
             wc.style = p.ClassStyle;
             wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         }
-        wc.hInstance = instance;
         wc.lpfnWndProc = StdWndProc;
         wc.lpszClassName = p.WinClassName.c_str();
-        if (!RegisterClassExW(&wc))
-            throw EOutOfResources(L"Cannot register window class " + p.WinClassName);
-        BaseProcs()[p.WinClassName] = baseProc;
+        if (EnsureWindowClass(wc))
+            BaseProcs()[p.WinClassName] = baseProc;
     }
     defWndProc_ = BaseProcs().count(p.WinClassName) ? BaseProcs()[p.WinClassName] : DefWindowProcW;
 
@@ -812,9 +777,11 @@ void TWinControl::WndProc(TMessage& msg)
 {
     switch (msg.Msg) {
     case WM_PAINT:
-        if (CustomPaint() || std::any_of(controls_.begin(), controls_.end(), [](TControl* c) {
-                return !c->IsWindowed() && c->visible_;
-            })) {
+        // A given DC always goes to our handler: the class's procedure would paint the window
+        // itself (and validate it) instead.
+        if (msg.WParam || CustomPaint() ||
+            std::any_of(controls_.begin(), controls_.end(),
+                        [](TControl* c) { return !c->IsWindowed() && c->visible_; })) {
             PaintHandler(msg);
             return;
         }
@@ -825,8 +792,7 @@ void TWinControl::WndProc(TMessage& msg)
             return;
         }
         if (defWndProc_ == DefWindowProcW) {
-            RECT r;
-            GetClientRect(handle_, &r);
+            RECT r = ToRECT(ClientRect());
             TGdiHandle<HBRUSH> brush(CreateSolidBrush(static_cast<COLORREF>(ColorToRGB(Color()))));
             ::FillRect(reinterpret_cast<HDC>(msg.WParam), &r, brush.get());
             msg.Result = 1;
@@ -940,51 +906,62 @@ void TWinControl::PaintControls(HDC dc, const TRect& clip)
             continue;
         if (IntersectRect(c->BoundsRect(), clip).IsEmpty())
             continue;
-        int saved = SaveDC(dc);
-        POINT old;
-        OffsetViewportOrgEx(dc, c->left_, c->top_, &old);
+        TSavedDC saved(dc);
+        OffsetViewportOrgEx(dc, c->left_, c->top_, nullptr);
         IntersectClipRect(dc, 0, 0, c->width_, c->height_);
         static_cast<TGraphicControl*>(c)->PaintTo(dc);
-        RestoreDC(dc, saved);
     }
+}
+
+void TWinControl::PaintBackgroundCopy(HDC dc, bool ownPainting)
+{
+    TPaintingCopy mark(*this);
+    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    if (!ownPainting)
+        return;
+    bool omitted = std::exchange(omitControls_, true);
+    try {
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+    } catch (...) {
+        omitControls_ = omitted;
+        throw;
+    }
+    omitControls_ = omitted;
 }
 
 void TWinControl::PaintHandler(TMessage& msg)
 {
-    HDC given = reinterpret_cast<HDC>(msg.WParam);
-    if (given) {
+    if (HDC given = reinterpret_cast<HDC>(msg.WParam)) {
         // Painting a copy into someone else's DC.
         PaintWindow(given);
-        RECT r;
-        GetClientRect(handle_, &r);
-        PaintControls(given, FromRECT(r));
+        if (!omitControls_)
+            PaintControls(given, ClientRect());
         return;
     }
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(handle_, &ps);
-    TRect area = FromRECT(ps.rcPaint);
-    if (!area.IsEmpty()) {
-        // Compose in memory, then one blit.
-        TDCHandle mem(CreateCompatibleDC(dc));
-        TGdiHandle<HBITMAP> bmp(CreateCompatibleBitmap(dc, area.Width(), area.Height()));
-        if (mem.get() && bmp) {
-            HGDIOBJ old = SelectObject(mem.get(), bmp.get());
-            SetViewportOrgEx(mem.get(), -area.Left, -area.Top, nullptr);
-            if (!CustomPaint()) {
-                TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.get()), 0, 0};
-                WindowProc(erase);
-            }
-            PaintWindow(mem.get());
-            PaintControls(mem.get(), area);
-            SetViewportOrgEx(mem.get(), 0, 0, nullptr);
-            BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), mem.get(), 0, 0, SRCCOPY);
-            SelectObject(mem.get(), old);
-        } else {
-            PaintWindow(dc);
-            PaintControls(dc, area);
-        }
+    TPaintDC paint(handle_);
+    HDC dc = paint.get();
+    TRect area = FromRECT(paint.PaintRect());
+    if (area.IsEmpty())
+        return;
+    // Compose in memory, then one blit. The bitmap outlives the DC it is selected into.
+    TGdiHandle<HBITMAP> bmp(CreateCompatibleBitmap(dc, area.Width(), area.Height()));
+    TDCHandle mem(CreateCompatibleDC(dc));
+    if (!mem.get() || !bmp) {
+        PaintWindow(dc);
+        PaintControls(dc, area);
+        return;
     }
-    EndPaint(handle_, &ps);
+    HGDIOBJ old = SelectObject(mem.get(), bmp.get());
+    SetViewportOrgEx(mem.get(), -area.Left, -area.Top, nullptr);
+    if (!CustomPaint()) {
+        TMessage erase{WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem.get()), 0, 0};
+        WindowProc(erase);
+    }
+    PaintWindow(mem.get());
+    PaintControls(mem.get(), area);
+    SetViewportOrgEx(mem.get(), 0, 0, nullptr);
+    BitBlt(dc, area.Left, area.Top, area.Width(), area.Height(), mem.get(), 0, 0, SRCCOPY);
+    SelectObject(mem.get(), old);
 }
 
 LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -187,6 +187,25 @@ public:
     bool Focused() const;
     bool IsWindowed() const override { return true; }
 
+    // Paints a copy of this control's own background (WM_ERASEBKGND) and, with ownPainting, its
+    // window painting (WM_PAINT), both with dc and through WindowProc, into dc in client
+    // coordinates, leaving out its window-less children: what a child shows behind it.
+    void PaintBackgroundCopy(HDC dc, bool ownPainting);
+    // True while the control paints a copy of itself into another DC, so it can leave out what
+    // belongs only on the screen.
+    bool PaintingCopy() const { return paintingCopy_ > 0; }
+    // Marks a control as painting a copy for the scope's life.
+    class TPaintingCopy {
+    public:
+        explicit TPaintingCopy(TWinControl& control) : control_(control) { ++control_.paintingCopy_; }
+        TPaintingCopy(const TPaintingCopy&) = delete;
+        TPaintingCopy& operator=(const TPaintingCopy&) = delete;
+        ~TPaintingCopy() { --control_.paintingCopy_; }
+
+    private:
+        TWinControl& control_;
+    };
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     // Creates this window, then the children's.
@@ -221,6 +240,9 @@ private:
     TControl* captureControl_ = nullptr;
     bool aligning_ = false;
     bool realignPending_ = false;
+    int paintingCopy_ = 0;
+    // Set while a WM_PAINT with a DC paints the control without its window-less children.
+    bool omitControls_ = false;
     int loadedClientWidth_ = -1;
     int loadedClientHeight_ = -1;
 };
@@ -261,6 +283,8 @@ private:
 // Description values by name (raise EReadError for an unknown name).
 TAlign AlignFromIdent(const String& ident);
 TColor ColorFromIdent(const String& ident);
+// A colour given as a number or as a colour identifier.
+TColor ColorFromValue(const TPropValue& value);
 int CharsetFromIdent(const String& ident);
 TFontStyles FontStylesFromSet(const std::vector<String>& members);
 

@@ -2,6 +2,7 @@
 
 #include "framework/base/form_loader.h"
 #include "framework/base/form_reader.h"
+#include "framework/base/property_table.h"
 #include "framework/win/timer.h"
 
 #include <commctrl.h>
@@ -59,13 +60,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 TCustomForm::~TCustomForm()
 {
     Destroying();
-    if (!IsLoading()) {
-        try {
-            OnDestroy(this);
-        } catch (...) {
-            HandleCallbackException(this);
-        }
-    }
+    if (!IsLoading())
+        GuardedCall(this, [&] { OnDestroy(this); });
     // Freeing the main form ends the application, as closing it does.
     if (Application && Application->MainForm() == this)
         Application->Terminate();
@@ -181,11 +177,7 @@ void TCustomForm::ShowWindowNow()
     if (!shown_) {
         shown_ = true;
         ApplyWindowState();
-        try {
-            OnShow(this);
-        } catch (...) {
-            HandleCallbackException(this);
-        }
+        GuardedCall(this, [&] { OnShow(this); });
     } else {
         ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     }
@@ -286,11 +278,7 @@ void TCustomForm::Loaded()
 
 void TCustomForm::DoCreate()
 {
-    try {
-        OnCreate(this);
-    } catch (...) {
-        HandleCallbackException(this);
-    }
+    GuardedCall(this, [&] { OnCreate(this); });
 }
 
 std::any TCustomForm::MethodAddress(const String& name) const
@@ -308,62 +296,43 @@ void TCustomForm::ComponentCreated(TComponent* component)
 
 bool TCustomForm::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"WindowState") {
-        const String& s = v.AsIdent();
-        if (s == L"wsNormal")
-            SetWindowState(wsNormal);
-        else if (s == L"wsMinimized")
-            SetWindowState(wsMinimized);
-        else if (s == L"wsMaximized")
-            SetWindowState(wsMaximized);
-        else
-            throw EReadError(L"Invalid property value");
-    } else if (name == L"BorderIcons") {
-        TBorderIcons icons = 0;
-        for (const String& m : v.AsSet()) {
-            if (m == L"biSystemMenu")
-                icons |= biSystemMenu;
-            else if (m == L"biMinimize")
-                icons |= biMinimize;
-            else if (m == L"biMaximize")
-                icons |= biMaximize;
-            else if (m == L"biHelp")
-                icons |= biHelp;
-            else
-                throw EReadError(L"Invalid property value");
-        }
-        SetBorderIcons(icons);
-    } else if (name == L"BorderStyle") {
-        static const wchar_t* const names[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
-                                               L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
-        auto it = std::find_if(std::begin(names), std::end(names),
-                               [&](const wchar_t* n) { return v.AsIdent() == n; });
-        if (it == std::end(names))
-            throw EReadError(L"Invalid property value");
-        SetBorderStyle(static_cast<TBorderStyle>(it - std::begin(names)));
-    } else if (name == L"Scaled") {
-        scaled_ = v.AsBoolean();
-    } else if (name == L"TextHeight" || name == L"PixelsPerInch") {
-        v.AsInteger();  // design-time metrics; the form is not rescaled
-    } else if (name == L"OnCreate") {
-        OnCreate = v.AsMethod<TNotifyEvent>();
-    } else if (name == L"OnDestroy") {
-        OnDestroy = v.AsMethod<TNotifyEvent>();
-    } else if (name == L"OnShow") {
-        OnShow = v.AsMethod<TNotifyEvent>();
-    } else if (name == L"OnResize") {
-        OnResize = v.AsMethod<TNotifyEvent>();
-    } else if (name == L"OnClose") {
-        OnClose = v.AsMethod<TCloseEvent>();
-    } else if (name == L"OnCloseQuery") {
-        OnCloseQuery = v.AsMethod<TCloseQueryEvent>();
-    } else if (name == L"Visible") {
+    using Row = TPropertyRow<TCustomForm>;
+    static const Row rows[] = {
+        {L"WindowState",
+         [](TCustomForm& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"wsNormal", L"wsMinimized", L"wsMaximized"};
+             f.SetWindowState(static_cast<TWindowState>(IdentIndex(v.AsIdent(), names)));
+         }},
+        {L"BorderIcons",
+         [](TCustomForm& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"biSystemMenu", L"biMinimize", L"biMaximize",
+                                                    L"biHelp"};
+             TBorderIcons icons = 0;
+             for (const String& m : v.AsSet())
+                 icons |= static_cast<TBorderIcons>(1 << IdentIndex(m, names));
+             f.SetBorderIcons(icons);
+         }},
+        {L"BorderStyle",
+         [](TCustomForm& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"bsNone",   L"bsSingle",     L"bsSizeable",
+                                                    L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
+             f.SetBorderStyle(static_cast<TBorderStyle>(IdentIndex(v.AsIdent(), names)));
+         }},
+        {L"Scaled", [](TCustomForm& f, const TPropValue& v) { f.scaled_ = v.AsBoolean(); }},
+        // Design-time metrics; the form is not rescaled.
+        {L"TextHeight", [](TCustomForm&, const TPropValue& v) { v.AsInteger(); }},
+        {L"PixelsPerInch", [](TCustomForm&, const TPropValue& v) { v.AsInteger(); }},
+        {L"OnCreate", [](TCustomForm& f, const TPropValue& v) { f.OnCreate = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnDestroy", [](TCustomForm& f, const TPropValue& v) { f.OnDestroy = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnShow", [](TCustomForm& f, const TPropValue& v) { f.OnShow = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnResize", [](TCustomForm& f, const TPropValue& v) { f.OnResize = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnClose", [](TCustomForm& f, const TPropValue& v) { f.OnClose = v.AsMethod<TCloseEvent>(); }},
+        {L"OnCloseQuery",
+         [](TCustomForm& f, const TPropValue& v) { f.OnCloseQuery = v.AsMethod<TCloseQueryEvent>(); }},
         // A form becomes visible when shown, not while it loads.
-        v.AsBoolean();
-    } else {
-        return TWinControl::SetProperty(name, v);
-    }
-    return true;
+        {L"Visible", [](TCustomForm&, const TPropValue& v) { v.AsBoolean(); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TWinControl::SetProperty(name, v);
 }
 
 // --- TApplication ---------------------------------------------------------------------------
@@ -394,15 +363,10 @@ void TApplication::Initialize()
 void TApplication::Run()
 {
     terminated_ = false;
-    if (TCustomForm* main = MainForm()) {
-        try {
-            main->Show();
-        } catch (...) {
-            HandleException(this);
-        }
-    } else {
+    TCustomForm* main = MainForm();
+    if (!main)
         return;
-    }
+    GuardedCall(this, [&] { main->Show(); });
     while (!terminated_)
         HandleMessage();
 }
@@ -421,11 +385,7 @@ bool TApplication::ProcessMessage(MSG& msg)
         return true;
     }
     bool handled = false;
-    try {
-        OnMessage(msg, handled);
-    } catch (...) {
-        HandleException(this);
-    }
+    GuardedCall(this, [&] { OnMessage(msg, handled); });
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -477,12 +437,6 @@ void TApplication::ShowException(const Exception& e)
         text += L'.';
     HWND owner = MainForm() && MainForm()->HandleAllocated() ? MainForm()->Handle() : nullptr;
     MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
-}
-
-void HandleCallbackException(TObject* sender)
-{
-    if (Application)
-        Application->HandleException(sender);
 }
 
 // --- TScreen --------------------------------------------------------------------------------

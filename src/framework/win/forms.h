@@ -4,6 +4,7 @@
 #pragma once
 
 #include "framework/win/controls.h"
+#include "framework/win/exception_funnel.h"
 
 #include <any>
 #include <map>
@@ -34,6 +35,9 @@ public:
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle v);
     bool Scaled() const { return scaled_; }
+    // The MDI client window of an MDI frame form, null for other forms. Forms become MDI frames
+    // with the MDI support, which overrides this.
+    virtual HWND ClientHandle() const { return nullptr; }
 
     // Shows the window (in its WindowState) and brings it to the front.
     void Show();
@@ -178,10 +182,6 @@ private:
 
 extern TApplication* Application;
 extern TScreen* Screen;
-
-// For catch blocks in callbacks from the system: hands the exception being handled to the
-// application (and drops it once the application object is gone, at exit).
-void HandleCallbackException(TObject* sender);
 
 // A modal box with one OK button and no icon; x, y place its top-left corner, -1 centres it on
 // the screen.

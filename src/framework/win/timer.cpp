@@ -1,7 +1,8 @@
 #include "framework/win/timer.h"
 
-#include "framework/base/form_reader.h"
-#include "framework/win/forms.h"
+#include "framework/base/property_table.h"
+#include "framework/win/exception_funnel.h"
+#include "framework/win/window_class.h"
 
 #include <windows.h>
 
@@ -24,11 +25,8 @@ LRESULT CALLBACK TimerWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         auto it = Timers().find(static_cast<uintptr_t>(wParam));
         if (it != Timers().end()) {
             // The handler may free the timer: nothing of it is touched afterwards.
-            try {
-                it->second->Timer();
-            } catch (...) {
-                HandleCallbackException(nullptr);
-            }
+            TTimer* timer = it->second;
+            GuardedCall(nullptr, [timer] { timer->Timer(); });
         }
         return 0;
     }
@@ -41,13 +39,11 @@ HWND TimerWindow()
     static HWND wnd = nullptr;
     if (!wnd) {
         WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
         wc.lpfnWndProc = TimerWndProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
         wc.lpszClassName = L"VtTimerWindow";
-        RegisterClassExW(&wc);
+        EnsureWindowClass(wc);
         wnd = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              wc.hInstance, nullptr);
+                              GetModuleHandleW(nullptr), nullptr);
         if (!wnd)
             throw EOutOfResources(L"Not enough timers available");
     }
@@ -118,15 +114,16 @@ void TTimer::Loaded()
 
 bool TTimer::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"Enabled")
-        SetEnabled(v.AsBoolean());
-    else if (name == L"Interval")
-        SetInterval(static_cast<unsigned>(NonNegative(v.AsInteger())));
-    else if (name == L"OnTimer")
-        SetOnTimer(v.AsMethod<TNotifyEvent>());
-    else
-        return TComponent::SetProperty(name, v);
-    return true;
+    using Row = TPropertyRow<TTimer>;
+    static const Row rows[] = {
+        {L"Enabled", [](TTimer& t, const TPropValue& v) { t.SetEnabled(v.AsBoolean()); }},
+        {L"Interval",
+         [](TTimer& t, const TPropValue& v) {
+             t.SetInterval(static_cast<unsigned>(NonNegative(v.AsInteger())));
+         }},
+        {L"OnTimer", [](TTimer& t, const TPropValue& v) { t.SetOnTimer(v.AsMethod<TNotifyEvent>()); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
 }
 
 } // namespace vt

@@ -1,7 +1,7 @@
 #include "framework/win/webbrowser.h"
 
-#include "framework/base/form_reader.h"
-#include "framework/win/forms.h"
+#include "framework/base/property_table.h"
+#include "framework/win/exception_funnel.h"
 
 #include <exdisp.h>
 #include <exdispid.h>
@@ -169,17 +169,15 @@ public:
     {
         if (!owner_)
             return S_OK;
-        try {
+        GuardedCall(owner_, [&] {
             // Only the page itself counts, not the frames inside it.
             if (!FromTopLevel(params))
-                return S_OK;
+                return;
             if (id == DISPID_NAVIGATEERROR)
                 owner_->NavigationFailed();
             else if (id == DISPID_NAVIGATECOMPLETE2 || id == DISPID_DOCUMENTCOMPLETE)
                 owner_->NavigationSucceeded();
-        } catch (...) {
-            HandleCallbackException(owner_);
-        }
+        });
         return S_OK;
     }
 
@@ -319,6 +317,7 @@ void TWebBrowser::DestroyEngine()
 
 void TWebBrowser::StartNavigation(const String& url)
 {
+    started_.push_back({url, std::chrono::steady_clock::now()});
     navigationFailed_ = false;
     if (engineState_ == TEngineState::esActive && site_ && site_->browser) {
         ShowEngineWindow(true);
@@ -408,22 +407,16 @@ void TWebBrowser::Paint()
 
 bool TWebBrowser::SetProperty(const String& name, const TPropValue& v)
 {
-    if (name == L"SelectedEngine") {
-        const String& s = v.AsIdent();
-        if (s == L"IEOnly")
-            selectedEngine_ = TWebBrowserEngine::IEOnly;
-        else if (s == L"EdgeIfAvailable")
-            selectedEngine_ = TWebBrowserEngine::EdgeIfAvailable;
-        else if (s == L"EdgeOnly")
-            selectedEngine_ = TWebBrowserEngine::EdgeOnly;
-        else
-            throw EReadError(L"Invalid property value");
-    } else if (name == L"ControlData") {
-        controlData_ = v.AsBinary();
-    } else {
-        return TCustomControl::SetProperty(name, v);
-    }
-    return true;
+    using Row = TPropertyRow<TWebBrowser>;
+    static const Row rows[] = {
+        {L"SelectedEngine",
+         [](TWebBrowser& w, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"IEOnly", L"EdgeIfAvailable", L"EdgeOnly"};
+             w.selectedEngine_ = static_cast<TWebBrowserEngine>(IdentIndex(v.AsIdent(), names));
+         }},
+        {L"ControlData", [](TWebBrowser& w, const TPropValue& v) { w.controlData_ = v.AsBinary(); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TCustomControl::SetProperty(name, v);
 }
 
 } // namespace vt

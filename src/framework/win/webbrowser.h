@@ -31,6 +31,10 @@ public:
     // The address of the last Navigate call, and every call with the time it was made.
     const String& LastURL() const { return lastURL_; }
     const std::vector<TNavigation>& Navigations() const { return navigations_; }
+    // Every navigation the control has started (handed to the engine, or to the plain view where
+    // there is none) with the time it started. A call made before the window exists starts once
+    // the window does; one replaced while it waited never starts.
+    const std::vector<TNavigation>& StartedNavigations() const { return started_; }
 
     // Stored only: the browser control of this system is the one engine available.
     TWebBrowserEngine SelectedEngine() const { return selectedEngine_; }
@@ -68,6 +72,7 @@ private:
     String lastURL_;
     String pendingURL_;
     std::vector<TNavigation> navigations_;
+    std::vector<TNavigation> started_;
     TWebBrowserEngine selectedEngine_ = TWebBrowserEngine::EdgeIfAvailable;
     std::vector<uint8_t> controlData_;
     TEngineState engineState_ = TEngineState::esNotCreated;

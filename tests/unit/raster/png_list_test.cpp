@@ -8,6 +8,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/form_loader.h"
 #include "raster/png_list.h"
+#include "raster/raster_classes.h"
 #include "support.h"
 
 namespace vt {
@@ -146,7 +147,7 @@ std::string Hex(const std::string& name)
 // keeping them; a corrupt picture in the description is a load error naming the property.
 TEST(TspPngImageListTest, LoadsFromADescription)
 {
-    RegisterPngImageListClass();
+    RegisterRasterClasses();
     std::string text = "object Root: TComponent\n"
                        "  object Glyphs: TspPngImageList\n"
                        "    PngImages = <\n"

@@ -1,6 +1,7 @@
 // Skin colours, resource strings and the switching rules of the system colour redirection.
 #include "framework/base/form_loader.h"
 #include "skin/resource_strings.h"
+#include "skin/skin_classes.h"
 #include "skin/skin_data.h"
 #include "skin/system_colors.h"
 #include "support.h"
@@ -165,7 +166,7 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
 // resource strings component with the described lines, and ties them together.
 TEST(ResourceStrings, ComponentsFromADescription)
 {
-    RegisterSkinDataComponentClasses();
+    RegisterSkinClasses();
     TComponent root(nullptr);
     LoadComponentTree(root, ParseFormDescription(R"(object Form1: TForm
   object spResourceStrData1: TspResourceStrData

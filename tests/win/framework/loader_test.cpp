@@ -141,5 +141,36 @@ TEST_F(Loader, BadDescriptionRaisesAndCleansUp)
     EXPECT_THROW(TForm(nullptr).LoadFromResource(L"NO_SUCH_FORM"), EReadError);
 }
 
+// Tests that property names and identifier values match whatever their letter case (a form's,
+// a control's, a font's, a timer's), and that an unknown name is still reported as unknown.
+TEST_F(Loader, NamesIgnoreLetterCaseUnknownNamesStillFail)
+{
+    auto* form = new TPhaseForm(Application);
+    form->LoadFromText("object F: TPhaseForm\n  caption = 'lower'\n  WINDOWSTATE = WSMAXIMIZED\n"
+                       "  object First: TPhaseControl\n    Caption = 'upper'\n    align = ALCLIENT\n"
+                       "    font.height = -20\n    color = CLRED\n  end\n"
+                       "  object Ticker: TTimer\n    interval = 75\n  end\nend");
+    EXPECT_EQ(form->Caption(), L"lower");
+    EXPECT_EQ(form->WindowState(), wsMaximized);
+    EXPECT_EQ(form->First->Caption(), L"upper");
+    EXPECT_EQ(form->First->Align(), alClient);
+    EXPECT_EQ(form->First->Font().Height(), -20);
+    EXPECT_EQ(form->First->Color(), clRed);
+    auto* ticker = dynamic_cast<TTimer*>(form->FindComponent(L"Ticker"));
+    ASSERT_NE(ticker, nullptr);
+    EXPECT_EQ(ticker->Interval(), 75u);
+    delete form;
+
+    form = new TPhaseForm(Application);
+    try {
+        form->LoadFromText("object F: TPhaseForm\n  object First: TPhaseControl\n"
+                           "    Captions = 'x'\n  end\nend");
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), L"Error reading First.Captions: Property Captions does not exist");
+    }
+    delete form;
+}
+
 } // namespace
 } // namespace vt

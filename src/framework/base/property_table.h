@@ -1,0 +1,47 @@
+// Property tables for SetProperty: a class lists its description properties once, each row a
+// name and a setter, and SetFromTable finds the row. Names and identifier values follow the one
+// rule of the description format: letter case is ignored.
+#pragma once
+
+#include "framework/base/exceptions.h"
+#include "framework/base/form_reader.h"
+#include "framework/base/strings.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace vt {
+
+// The description format's rule for property names and identifier values.
+inline bool SameDescriptionName(std::wstring_view a, std::wstring_view b) { return SameText(a, b); }
+
+template <class T> struct TPropertyRow {
+    const wchar_t* Name;
+    void (*Set)(T& target, const TPropValue& value);
+};
+
+// Sets the property name from its row; false when the table has no such row.
+template <class T, size_t N>
+bool SetFromTable(T& target, const TPropertyRow<T> (&rows)[N], std::wstring_view name,
+                  const TPropValue& value)
+{
+    for (const TPropertyRow<T>& row : rows) {
+        if (SameDescriptionName(name, row.Name)) {
+            row.Set(target, value);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The index of ident among names (an enumeration's identifiers in value order); raises
+// EReadError for an identifier that is not there.
+template <size_t N> int IdentIndex(std::wstring_view ident, const wchar_t* const (&names)[N])
+{
+    for (size_t i = 0; i < N; ++i)
+        if (SameDescriptionName(ident, names[i]))
+            return static_cast<int>(i);
+    throw EReadError(L"Invalid property value");
+}
+
+} // namespace vt
