@@ -525,7 +525,6 @@ VT_RECORD_IO(TspDataSkinSlider)
 VT_RECORD_IO(TspDataSkinBevel)
 VT_RECORD_IO(TspDataSkinTabControl)
 VT_RECORD_IO(TspDataSkinGridControl)
-VT_RECORD_IO(TspDataSkinFrameRegulator)
 VT_RECORD_IO(TspDataSkinSpinEditControl)
 VT_RECORD_IO(TspDataSkinEditControl)
 VT_RECORD_IO(TspDataSkinMemoControl)
@@ -544,6 +543,7 @@ VT_RECORD_IO(TspDataSkinButtonControl)
 VT_RECORD_IO(TspDataSkinMenuButtonControl)
 VT_RECORD_SAVE(TspDataSkinUpDownControl)
 VT_RECORD_SAVE(TspDataSkinFrameControl)
+VT_RECORD_SAVE(TspDataSkinFrameRegulator)
 
 void TspDataSkinUpDownControl::LoadFromFile(TMemIniFile& f)
 {
@@ -553,11 +553,27 @@ void TspDataSkinUpDownControl::LoadFromFile(TMemIniFile& f)
     ClRect = TRect{};
 }
 
+namespace {
+
+// Every frame control, regulators included, has at least one frame.
+void FloorFramesCount(int32_t& count)
+{
+    if (count < 1)
+        count = 1;
+}
+
+} // namespace
+
 void TspDataSkinFrameControl::LoadFromFile(TMemIniFile& f)
 {
     LoadRecordKeys(*this, f, IDName);
-    if (FramesCount < 1)
-        FramesCount = 1;
+    FloorFramesCount(FramesCount);
+}
+
+void TspDataSkinFrameRegulator::LoadFromFile(TMemIniFile& f)
+{
+    LoadRecordKeys(*this, f, IDName);
+    FloorFramesCount(FramesCount);
 }
 
 // --- fonts -----------------------------------------------------------------------------------
