@@ -56,11 +56,6 @@ bool IsSafeRelativeName(const String& name)
 void SetDefaultSkinFormRegistry(ISkinFormRegistry* registry) { gDefaultRegistry = registry; }
 ISkinFormRegistry* DefaultSkinFormRegistry() { return gDefaultRegistry; }
 
-bool IsJpegPictureName(std::wstring_view name)
-{
-    return name.find(L".jpg") != std::wstring_view::npos || name.find(L".jpeg") != std::wstring_view::npos;
-}
-
 TspSkinData::TspSkinData(TComponent* owner)
     : TComponent(owner), PopupWindow(std::make_unique<TspDataSkinPopupWindow>()),
       LayerFrame(std::make_unique<TspDataSkinLayerFrame>()),
@@ -306,7 +301,8 @@ template <class Body> void TspSkinData::RunLoad(Body&& body)
 
 void TspSkinData::LoadPictureFile(const std::wstring& path, TPixelImage& image) const
 {
-    if (IsJpegPictureName(path)) {
+    // The rule looks at the picture's name only: a folder called "x.jpg" holds BMPs too.
+    if (IsJpegPictureName(ExtractFileName(path))) {
         std::vector<uint8_t> bytes = ReadFileBytes(path);
         // A picture stored back under its JPEG name holds BMP data; take it as such.
         if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {

@@ -197,7 +197,4 @@ private:
     ISkinCursorTable* FCursorTable = nullptr;
 };
 
-// True when a picture name is decoded as JPEG (".jpg" or ".jpeg" anywhere, letter case kept).
-bool IsJpegPictureName(std::wstring_view name);
-
 } // namespace vt

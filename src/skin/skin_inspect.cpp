@@ -3,6 +3,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/ini_file.h"
 #include "skin/bmp_codec.h"
+#include "skin/jpeg_codec.h"
 #include "skin/skin_data.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
