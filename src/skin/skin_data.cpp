@@ -3,6 +3,7 @@
 #include "framework/base/form_reader.h"
 #include "skin/bmp_codec.h"
 #include "skin/jpeg_codec.h"
+#include "skin/skin_package.h"
 #include "skin/skin_values.h"
 #include "skin/system_colors.h"
 
@@ -22,16 +23,6 @@ bool HasRequiredSections(const TMemIniFile& f)
         if (!f.SectionExists(s))
             return false;
     return true;
-}
-
-// Reads one picture slot of a package body: a flag byte, then a BMP record when it is 0.
-void ReadSlot(TStream& s, TPixelImage& image)
-{
-    uint8_t flag = s.ReadValue<uint8_t>();
-    if (flag != 0)
-        image = TPixelImage{};
-    else
-        ReadBitmapRecord(s, image);
 }
 
 // A name that StoreToDisk may write under the target folder: relative, without ".." parts.
@@ -382,31 +373,16 @@ void TspSkinData::LoadCompressedStoredSkin(const TspCompressedStoredSkin* stored
         TMemoryStream body;
         storedSkin->DeCompressToStream(body);
         body.SetPosition(0);
-        int32_t version = body.ReadValue<int32_t>();
-        if (version > 3)
+        TspPackageBody package;
+        if (!ReadPackageBody(body, package))
             return false;
-        ReadSlot(body, FPicture);
-        if (version == 2 || version == 3)
-            ReadSlot(body, FInActivePicture);
-        ReadSlot(body, FMask);
-        if (version == 1 || version == 2) {
-            ReadSlot(body, FRollUpPicture);
-            ReadSlot(body, FRollUpMask);
-        }
-        int32_t count = body.ReadValue<int32_t>();
-        if (count < 0)
-            throw EReadError(L"Stream read error: negative active picture count " + IntToStr(count));
-        for (int32_t i = 0; i < count; ++i) {
-            // Every record is at least a file header; a count the body cannot hold fails here
-            // rather than after a long run of allocations.
-            if (body.Size() - body.Position() < 14)
-                throw EReadError(L"Stream read error: the body ends inside active picture " + IntToStr(i));
-            auto image = std::make_unique<TPixelImage>();
-            ReadBitmapRecord(body, *image);
-            FActivePictures.push_back(std::move(image));
-        }
+        TPixelImage* slots[kPackageSlotCount] = {&FPicture, &FInActivePicture, &FMask, &FRollUpPicture, &FRollUpMask};
+        for (int i = 0; i < kPackageSlotCount; ++i)
+            *slots[i] = std::move(package.Slots[i].Image);
+        for (TPixelImage& p : package.ActivePictures)
+            FActivePictures.push_back(std::make_unique<TPixelImage>(std::move(p)));
         TStringList lines;
-        lines.LoadFromStream(body);
+        lines.LoadFromBytes(package.DefinitionBytes.data(), package.DefinitionBytes.size());
         TMemIniFile f;
         f.SetStrings(lines);
         SkinName = f.ReadString(L"VERSION", L"skinname", L"");

@@ -68,26 +68,32 @@ struct Loaded {
     TMemIniFile ini;
 };
 
+// The zlib stream of a package file; EReadError for a file version the loader ignores.
+std::vector<uint8_t> ReadPackageFileAt(const std::wstring& path, int32_t& version)
+{
+    TFileStream f(path, TFileMode::fmOpenRead);
+    std::vector<uint8_t> zlib;
+    if (!ReadPackageFile(f, zlib, &version))
+        throw EReadError(L"Package file version " + IntToStr(version) + L" is above 3: the loader ignores this package");
+    return zlib;
+}
+
 // Reads a skin without the container: the package body (or the definition and its pictures).
 Loaded ReadRaw(const std::wstring& argument)
 {
     Loaded l;
     l.source = ResolveSkinSource(argument);
     if (l.source.Kind == TSkinSourceKind::skPackage) {
-        std::vector<uint8_t> file = ReadFileBytes(l.source.Path);
-        if (file.size() >= 4)
-            l.fileVersion = file[0] | file[1] << 8 | file[2] << 16 | file[3] << 24;
         TspCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressFile(l.source.Path);
-        if (stored.Empty())
-            throw EReadError(L"Package file version " + IntToStr(l.fileVersion) +
-                             L" is above 3: the loader ignores this package");
+        stored.SetCompressedData(ReadPackageFileAt(l.source.Path, l.fileVersion));
         l.compressedSize = static_cast<int64_t>(stored.CompressedData().size());
         TMemoryStream body;
         stored.DeCompressToStream(body);
         l.bodySize = body.Size();
         body.SetPosition(0);
-        l.body = ParsePackageBody(body);
+        if (!ReadPackageBody(body, l.body))
+            throw EReadError(L"Body version " + IntToStr(l.body.Version) +
+                             L" is above 3: the loader ignores this package");
         l.ini = IniFromBytes(l.body.DefinitionBytes);
     } else {
         l.body.DefinitionBytes = ReadFileBytes(l.source.Path);
@@ -143,37 +149,6 @@ void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kin
 }
 
 } // namespace
-
-TspPackageBody ParsePackageBody(TMemoryStream& s)
-{
-    TspPackageBody b;
-    b.Version = s.ReadValue<int32_t>();
-    if (b.Version > 3)
-        throw EReadError(L"Body version " + IntToStr(b.Version) + L" is above 3: the loader ignores this package");
-    const bool present[5] = {true, b.Version == 2 || b.Version == 3, true, b.Version == 1 || b.Version == 2,
-                             b.Version == 1 || b.Version == 2};
-    for (int i = 0; i < 5; ++i) {
-        b.Slots[i].Present = present[i];
-        if (!present[i])
-            continue;
-        if (s.ReadValue<uint8_t>() == 0)
-            ReadBitmapRecord(s, b.Slots[i].Image);
-    }
-    int32_t count = s.ReadValue<int32_t>();
-    if (count < 0)
-        throw EReadError(L"Stream read error: negative active picture count " + IntToStr(count));
-    for (int32_t i = 0; i < count; ++i) {
-        if (s.Size() - s.Position() < 14)
-            throw EReadError(L"Stream read error: the body ends inside active picture " + IntToStr(i));
-        b.ActivePictures.emplace_back();
-        ReadBitmapRecord(s, b.ActivePictures.back());
-    }
-    int64_t rest = s.Size() - s.Position();
-    b.DefinitionBytes.resize(static_cast<size_t>(rest));
-    if (rest > 0)
-        s.ReadBuffer(b.DefinitionBytes.data(), rest);
-    return b;
-}
 
 TSkinSource ResolveSkinSource(const std::wstring& argument)
 {
@@ -394,6 +369,42 @@ int SkinpackDump(const std::wstring& input, std::string& out)
     f.GetStrings(lines);
     for (const String& l : lines)
         out += U8(l) + "\n";
+    return 0;
+}
+
+int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const std::wstring& placeholder,
+                  const std::wstring& output, std::string& out)
+{
+    int32_t version = 0;
+    const std::vector<uint8_t> zlib = ReadPackageFileAt(package, version);
+    const std::vector<uint8_t> formBytes = ReadFileBytes(form);
+    std::string text(formBytes.begin(), formBytes.end());
+    const std::string token = U8(placeholder);
+    size_t at = token.empty() ? std::string::npos : text.find(token);
+    if (at == std::string::npos)
+        throw EReadError(L"\"" + form + L"\" has no " + placeholder + L" line");
+    size_t start = at;
+    while (start > 0 && text[start - 1] == ' ')
+        --start;
+    const std::string indent = text.substr(start, at - start);
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string hex;
+    for (size_t i = 0; i < zlib.size(); ++i) {
+        if (i % 32 == 0)
+            hex += (i ? "\n" : "") + indent;
+        hex += kHex[zlib[i] >> 4];
+        hex += kHex[zlib[i] & 15];
+    }
+    text.replace(start, at + token.size() - start, hex);
+    // Written beside the target and renamed, so a failed run leaves no half-written description.
+    const std::wstring part = output + L".part";
+    WriteFileBytes(part, text.data(), text.size());
+    std::error_code ec;
+    fs::rename(ToPath(part), ToPath(output), ec);
+    if (ec)
+        throw EFCreateError(L"Cannot create file \"" + output + L"\". " + Utf8ToWide(ec.message()));
+    out += "stored " + std::to_string(zlib.size()) + " bytes of compressed data from " + U8(package) + " in " +
+           U8(output) + "\n";
     return 0;
 }
 
