@@ -67,6 +67,7 @@ public:
     void Align(const wchar_t* key, TAlignment& v) { v = ReadAlignment(f_, s_, key); }
     void Stretch(const wchar_t* key, TspStretchType& v) { v = ReadStretchType(f_, s_, key); }
     void Morph(const wchar_t* key, TMorphKind& v) { v = ReadMorphKind(f_, s_, key); }
+    void Effect(const wchar_t* key, TspInActiveEffect& v) { v = ReadInActiveEffect(f_, s_, key); }
     template <class E> void Word(const wchar_t* key, E& v, const TKeyWords& words)
     {
         v = static_cast<E>(ReadKeyWord(f_, s_, key, words));
@@ -101,6 +102,7 @@ public:
     void Align(const wchar_t* key, TAlignment v) { WriteAlignment(f_, s_, key, v); }
     void Stretch(const wchar_t* key, TspStretchType v) { WriteStretchType(f_, s_, key, v); }
     void Morph(const wchar_t* key, TMorphKind v) { WriteMorphKind(f_, s_, key, v); }
+    void Effect(const wchar_t* key, TspInActiveEffect v) { WriteInActiveEffect(f_, s_, key, v); }
     template <class E> void Word(const wchar_t* key, E v, const TKeyWords& words)
     {
         WriteKeyWord(f_, s_, key, words, static_cast<uint8_t>(v));

@@ -3,6 +3,7 @@
 #include "framework/base/form_reader.h"
 #include "skin/bmp_codec.h"
 #include "skin/jpeg_codec.h"
+#include "skin/record_keys.h"
 #include "skin/skin_package.h"
 #include "skin/skin_values.h"
 #include "skin/system_colors.h"
@@ -413,35 +414,55 @@ void TspSkinData::LoadDefinition(TMemIniFile& f)
     LoadRecords(f, L"SKINCONTROLS", TspRecordList::rlControls, CtrlList, false);
 }
 
+template <class Self, class V> void TspSkinData::FormInfoKeys(Self& d, V& v)
+{
+    v.Point(L"lefttoppoint", d.LTPoint);
+    v.Point(L"righttoppoint", d.RTPoint);
+    v.Point(L"leftbottompoint", d.LBPoint);
+    v.Point(L"rightbottompoint", d.RBPoint);
+    v.Rect(L"clientrect", d.ClRect);
+    v.Int(L"bgpictureindex", d.BGPictureIndex, -1);
+    v.Int(L"mdibgpictureindex", d.MDIBGPictureIndex, -1);
+    v.Rect(L"maskrectarea", d.MaskRectArea);
+    v.Bool(L"leftstretch", d.LeftStretch);
+    v.Bool(L"rightstretch", d.RightStretch);
+    v.Bool(L"topstretch", d.TopStretch);
+    v.Bool(L"bottomstretch", d.BottomStretch);
+    v.Bool(L"stretcheffect", d.StretchEffect);
+    v.Stretch(L"stretchtype", d.StretchType);
+    v.Bool(L"mdibgstretcheffect", d.MDIBGStretchEffect);
+    v.Stretch(L"mdibgstretchtype", d.MDIBGStretchType);
+    v.Rect(L"buttonsrect", d.ButtonsRect);
+    v.Rect(L"captionrect", d.CaptionRect);
+    v.Int(L"buttonsoffset", d.ButtonsOffset);
+    v.Bool(L"buttonsinleft", d.CapButtonsInLeft);
+    v.Point(L"hittestlefttoppoint", d.HitTestLTPoint);
+    v.Point(L"hittestrighttoppoint", d.HitTestRTPoint);
+    v.Point(L"hittestleftbottompoint", d.HitTestLBPoint);
+    v.Point(L"hittestrightbottompoint", d.HitTestRBPoint);
+    v.Point(L"rollupleftpoint", d.RollUpLeftPoint);
+    v.Point(L"rolluprightpoint", d.RollUpRightPoint);
+    v.Rect(L"mainmenurect", d.MainMenuRect);
+    v.Rect(L"iconrect", d.IconRect);
+    v.Bool(L"mainmenupopupup", d.MainMenuPopupUp);
+    v.Int(L"borderwidth", d.BorderW);
+    v.Int(L"cursorindex", d.CursorIndex, -1);
+    v.Bool(L"autorenderinginactiveimage", d.AutoRenderingInActiveImage);
+    v.Effect(L"inactiveeffect", d.InActiveEffect);
+    v.Int(L"formminwidth", d.FormMinWidth);
+    v.Int(L"formminheight", d.FormMinHeight);
+    v.Rect(L"sizegriparea", d.SizeGripArea);
+    v.Str(L"statusbarname", d.StatusBarName);
+    v.Bool(L"mditabstransparent", d.MDITabsTransparent);
+    v.Bool(L"mainmenubartransparent", d.MainMenuBarTransparent);
+}
+
 void TspSkinData::LoadFormInfo(const TMemIniFile& f)
 {
-    const wchar_t* s = L"FORMINFO";
-    LTPoint = ReadPoint(f, s, L"lefttoppoint");
-    RTPoint = ReadPoint(f, s, L"righttoppoint");
-    LBPoint = ReadPoint(f, s, L"leftbottompoint");
-    RBPoint = ReadPoint(f, s, L"rightbottompoint");
-    ClRect = ReadRect(f, s, L"clientrect");
-    BGPictureIndex = f.ReadInteger(s, L"bgpictureindex", -1);
-    MDIBGPictureIndex = f.ReadInteger(s, L"mdibgpictureindex", -1);
-    LeftStretch = ReadBoolean(f, s, L"leftstretch");
-    RightStretch = ReadBoolean(f, s, L"rightstretch");
-    TopStretch = ReadBoolean(f, s, L"topstretch");
-    BottomStretch = ReadBoolean(f, s, L"bottomstretch");
-    StretchEffect = ReadBoolean(f, s, L"stretcheffect");
-    StretchType = ReadStretchType(f, s, L"stretchtype");
-    MDIBGStretchEffect = ReadBoolean(f, s, L"mdibgstretcheffect");
-    MDIBGStretchType = ReadStretchType(f, s, L"mdibgstretchtype");
-    ButtonsRect = ReadRect(f, s, L"buttonsrect");
-    CaptionRect = ReadRect(f, s, L"captionrect");
-    ButtonsOffset = f.ReadInteger(s, L"buttonsoffset", 0);
-    CapButtonsInLeft = ReadBoolean(f, s, L"buttonsinleft");
-    MaskRectArea = ReadRect(f, s, L"maskrectarea");
-    HitTestLTPoint = ReadPoint(f, s, L"hittestlefttoppoint");
-    HitTestRTPoint = ReadPoint(f, s, L"hittestrighttoppoint");
-    HitTestLBPoint = ReadPoint(f, s, L"hittestleftbottompoint");
-    HitTestRBPoint = ReadPoint(f, s, L"hittestrightbottompoint");
-    RollUpLeftPoint = ReadPoint(f, s, L"rollupleftpoint");
-    RollUpRightPoint = ReadPoint(f, s, L"rolluprightpoint");
+    TKeyReader reader(f, L"FORMINFO");
+    FormInfoKeys(*this, reader);
+    // With a mask, the mask area takes in the client area and unset hit-test corners take the
+    // frame corners.
     if (!FMaskName.empty()) {
         if (MaskRectArea.Width() <= 0 || MaskRectArea.Height() <= 0) {
             MaskRectArea = ClRect;
@@ -460,17 +481,6 @@ void TspSkinData::LoadFormInfo(const TMemIniFile& f)
         fill(HitTestLBPoint, LBPoint);
         fill(HitTestRBPoint, RBPoint);
     }
-    MainMenuRect = ReadRect(f, s, L"mainmenurect");
-    IconRect = ReadRect(f, s, L"iconrect");
-    MainMenuPopupUp = ReadBoolean(f, s, L"mainmenupopupup");
-    BorderW = f.ReadInteger(s, L"borderwidth", 0);
-    FormMinWidth = f.ReadInteger(s, L"formminwidth", 0);
-    FormMinHeight = f.ReadInteger(s, L"formminheight", 0);
-    MDITabsTransparent = ReadBoolean(f, s, L"mditabstransparent");
-    MainMenuBarTransparent = ReadBoolean(f, s, L"mainmenubartransparent");
-    CursorIndex = f.ReadInteger(s, L"cursorindex", -1);
-    AutoRenderingInActiveImage = ReadBoolean(f, s, L"autorenderinginactiveimage");
-    InActiveEffect = ReadInActiveEffect(f, s, L"inactiveeffect");
     if (RBPoint.X != LTPoint.X && RBPoint.Y != LTPoint.Y) {
         LTPoint.X = std::max(LTPoint.X, ClRect.Left);
         LTPoint.Y = std::max(LTPoint.Y, ClRect.Top);
@@ -481,8 +491,6 @@ void TspSkinData::LoadFormInfo(const TMemIniFile& f)
         RBPoint.X = std::min(RBPoint.X, ClRect.Right);
         RBPoint.Y = std::min(RBPoint.Y, ClRect.Bottom);
     }
-    SizeGripArea = ReadRect(f, s, L"sizegriparea");
-    StatusBarName = f.ReadString(s, L"statusbarname", L"");
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& f)
@@ -588,47 +596,9 @@ void TspSkinData::SaveToCustomIniFile(TMemIniFile& f) const
 
 void TspSkinData::SaveFormInfo(TMemIniFile& f) const
 {
-    const wchar_t* s = L"FORMINFO";
-    f.EraseSection(s);
-    WritePoint(f, s, L"lefttoppoint", LTPoint);
-    WritePoint(f, s, L"righttoppoint", RTPoint);
-    WritePoint(f, s, L"leftbottompoint", LBPoint);
-    WritePoint(f, s, L"rightbottompoint", RBPoint);
-    WriteRect(f, s, L"clientrect", ClRect);
-    f.WriteInteger(s, L"bgpictureindex", BGPictureIndex);
-    f.WriteInteger(s, L"mdibgpictureindex", MDIBGPictureIndex);
-    WriteRect(f, s, L"maskrectarea", MaskRectArea);
-    WriteBoolean(f, s, L"leftstretch", LeftStretch);
-    WriteBoolean(f, s, L"rightstretch", RightStretch);
-    WriteBoolean(f, s, L"topstretch", TopStretch);
-    WriteBoolean(f, s, L"bottomstretch", BottomStretch);
-    WriteBoolean(f, s, L"stretcheffect", StretchEffect);
-    WriteStretchType(f, s, L"stretchtype", StretchType);
-    WriteBoolean(f, s, L"mdibgstretcheffect", MDIBGStretchEffect);
-    WriteStretchType(f, s, L"mdibgstretchtype", MDIBGStretchType);
-    WriteRect(f, s, L"buttonsrect", ButtonsRect);
-    WriteRect(f, s, L"captionrect", CaptionRect);
-    f.WriteInteger(s, L"buttonsoffset", ButtonsOffset);
-    WriteBoolean(f, s, L"buttonsinleft", CapButtonsInLeft);
-    WritePoint(f, s, L"hittestlefttoppoint", HitTestLTPoint);
-    WritePoint(f, s, L"hittestrighttoppoint", HitTestRTPoint);
-    WritePoint(f, s, L"hittestleftbottompoint", HitTestLBPoint);
-    WritePoint(f, s, L"hittestrightbottompoint", HitTestRBPoint);
-    WritePoint(f, s, L"rollupleftpoint", RollUpLeftPoint);
-    WritePoint(f, s, L"rolluprightpoint", RollUpRightPoint);
-    WriteRect(f, s, L"mainmenurect", MainMenuRect);
-    WriteRect(f, s, L"iconrect", IconRect);
-    WriteBoolean(f, s, L"mainmenupopupup", MainMenuPopupUp);
-    f.WriteInteger(s, L"borderwidth", BorderW);
-    f.WriteInteger(s, L"cursorindex", CursorIndex);
-    WriteBoolean(f, s, L"autorenderinginactiveimage", AutoRenderingInActiveImage);
-    WriteInActiveEffect(f, s, L"inactiveeffect", InActiveEffect);
-    f.WriteInteger(s, L"formminwidth", FormMinWidth);
-    f.WriteInteger(s, L"formminheight", FormMinHeight);
-    WriteRect(f, s, L"sizegriparea", SizeGripArea);
-    f.WriteString(s, L"statusbarname", StatusBarName);
-    WriteBoolean(f, s, L"mditabstransparent", MDITabsTransparent);
-    WriteBoolean(f, s, L"mainmenubartransparent", MainMenuBarTransparent);
+    f.EraseSection(L"FORMINFO");
+    TKeyWriter writer(f, L"FORMINFO");
+    FormInfoKeys(*this, writer);
 }
 
 void TspSkinData::SaveToFile(const std::wstring& fileName)

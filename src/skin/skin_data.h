@@ -172,6 +172,8 @@ private:
 
     template <class Body> void RunLoad(Body&& body);
     void LoadDefinition(TMemIniFile& f);
+    // The [FORMINFO] keys in writing order, for the record key visitors (d is const to write).
+    template <class Self, class V> static void FormInfoKeys(Self& d, V& v);
     void LoadFormInfo(const TMemIniFile& f);
     void LoadAreas(const TMemIniFile& f);
     void LoadRecords(TMemIniFile& f, std::wstring_view section, TspRecordList kind,
