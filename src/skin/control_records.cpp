@@ -616,44 +616,4 @@ void TspDataSkinListBox::ChangeFont(const String& fontName, int32_t heightCorrec
     CaptionFontHeight += heightCorrection;
 }
 
-// --- factory ---------------------------------------------------------------------------------
-
-void RegisterControlRecords()
-{
-    constexpr TspRecordList kList = TspRecordList::rlControls;
-    RegisterRecordType(kList, RecordType<TspDataSkinSlider>(L"slider"));
-    RegisterRecordType(kList, RecordType<TspDataSkinAnimateControl>(L"animate"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBevel>(L"bevel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinUpDownControl>(L"updown"));
-    RegisterRecordType(kList, RecordType<TspDataSkinPanelControl>(L"panel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSwitchControl>(L"switch"));
-    RegisterRecordType(kList, RecordType<TspDataSkinExPanelControl>(L"expanel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGridControl>(L"grid"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMenuButtonControl>(L"menubutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTabControl>(L"tab"));
-    RegisterRecordType(kList, RecordType<TspDataSkinButtonControl>(L"button"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBar>(L"mainmenubar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCheckRadioControl>(L"checkradio"));
-    RegisterRecordType(kList, RecordType<TspDataSkinControlBar>(L"controlbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGaugeControl>(L"gauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMemoControl>(L"memo"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSplitterControl>(L"splitter"));
-    RegisterRecordType(kList, RecordType<TspDataSkinEditControl>(L"edit"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTrackBarControl>(L"trackbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCheckListBox>(L"checklistbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinLabelControl>(L"label"));
-    RegisterRecordType(kList, RecordType<TspDataSkinListBox>(L"listbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinStdLabelControl>(L"stdlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinComboBox>(L"combobox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBitLabelControl>(L"bitlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinScrollBarControl>(L"scrollbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameRegulator>(L"frameregulator"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSpinEditControl>(L"spinedit"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameGauge>(L"framegauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinScrollBoxControl>(L"scrollbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTreeView>(L"treeview"));
-    RegisterRecordType(kList, RecordType<TspDataSkinListView>(L"listview"));
-    RegisterRecordType(kList, RecordType<TspDataSkinRichEdit>(L"richedit"));
-}
-
 } // namespace vt

@@ -443,7 +443,4 @@ class TspDataSkinMenuButtonControl : public TspDataSkinButtonControl {
 #undef VT_CONTROL_RECORD
 #undef VT_CONTROL_FONT
 
-// Gives every [SKINCONTROLS] type word its record class in the container's factory.
-void RegisterControlRecords();
-
 } // namespace vt

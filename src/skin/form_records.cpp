@@ -652,29 +652,4 @@ void TspDataSkinLayerFrame::InitAlphaImages(TspSkinData& d)
     FSourceInActiveBitMap = BuildMaskedPicture(d, InActivePictureIndex, InActiveMaskPictureIndex);
 }
 
-// --- factory ---------------------------------------------------------------------------------
-
-void RegisterFormObjectRecords()
-{
-    constexpr TspRecordList kList = TspRecordList::rlObjects;
-    RegisterRecordType(kList, RecordType<TspDataSkinMenuItem>(L"menuitem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBarItem>(L"mainmenubaritem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuItem>(L"mainmenuitem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaptionMenuButton>(L"captionmenubutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaptionTab>(L"captiontab"));
-    RegisterRecordType(kList, RecordType<TspDataSkinStdButton>(L"stdbutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBarButton>(L"mainmenubarbutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinButton>(L"button"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaption>(L"caption"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTrackBar>(L"trackbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGauge>(L"gauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameGaugeObject>(L"framegauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameRegulatorObject>(L"frameregulator"));
-    RegisterRecordType(kList, RecordType<TspDataSkinLabel>(L"label"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBitLabel>(L"bitlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSwitch>(L"switch"));
-    RegisterRecordType(kList, RecordType<TspDataSkinAnimate>(L"animate"));
-    RegisterRecordType(kList, RecordType<TspDataUserObject>(L"userobject"));
-}
-
 } // namespace vt

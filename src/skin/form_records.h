@@ -332,7 +332,4 @@ public:
     using TspDataSkinObject::TspDataSkinObject;
 };
 
-// Gives every [SKINOBJECTS] type word its record class in the container's factory.
-void RegisterFormObjectRecords();
-
 } // namespace vt
