@@ -114,6 +114,20 @@ private:
     std::wstring_view s_;
 };
 
+// A record class whose reading and writing are its Keys list: class X : public
+// TspKeyedRecord<X, Base> lists its keys in Keys(v) and gets LoadFromFile and SaveToFile over its
+// IDName section. Reading ends with the nearest AfterLoad() in X's class line, for the rules that
+// follow the keys. With ChangesFont, ChangeFont gives X's FontName the new name and adds the
+// correction to its FontHeight. The members are defined in record_io.h, which the file holding
+// X's Keys includes, instantiating TspKeyedRecord<X, Base> there.
+template <class Self, class Base, bool ChangesFont = false> class TspKeyedRecord : public Base {
+public:
+    using Base::Base;
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
+    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+};
+
 // Reads a record's keys from its section (named by section, or by the record's IDName).
 template <class R> void LoadRecordKeys(R& record, const TMemIniFile& f, std::wstring_view section)
 {

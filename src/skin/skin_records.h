@@ -34,6 +34,8 @@ public:
     // Erases the record's section and writes every key.
     virtual void SaveToFile(TMemIniFile& f) {}
     virtual void InitAlphaImages(TspSkinData& skinData) {}
+    // Rules applied after the keys are read; a record class with rules hides it with its own.
+    void AfterLoad() {}
     // Font-carrying records take the new font name and add the correction to their height.
     virtual void ChangeFont(const String& fontName, int32_t heightCorrection) {}
 
