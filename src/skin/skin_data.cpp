@@ -16,8 +16,6 @@ namespace {
 
 ISkinFormRegistry* gDefaultRegistry = nullptr;
 
-constexpr const wchar_t* kRequiredSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
-
 bool HasRequiredSections(const TMemIniFile& f)
 {
     for (const wchar_t* s : kRequiredSections)

@@ -39,8 +39,6 @@ std::wstring FromPath(const fs::path& p)
 
 std::string U8(std::wstring_view s) { return WideToUtf8(s); }
 
-const wchar_t* const kSlotKeys[5] = {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"};
-const wchar_t* const kRequired[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
 
 std::string Describe(const TPixelImage& p)
 {
@@ -100,9 +98,9 @@ Loaded ReadRaw(const std::wstring& argument)
         l.ini = IniFromBytes(l.body.DefinitionBytes);
         l.body.Version = 2;
         const std::wstring folder = ExtractFilePath(l.source.Path);
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < kPackageSlotCount; ++i) {
             l.body.Slots[i].Present = true;
-            String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+            String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
             if (!name.empty() && !IsJpegPictureName(name))
                 LoadBitmapFromFile(folder + name, l.body.Slots[i].Image);
         }
@@ -188,7 +186,7 @@ void LoadSkinSource(TspSkinData& sd, const TSkinSource& source)
         return;
     }
     TMemIniFile f(source.Path);
-    for (const wchar_t* s : kRequired)
+    for (const wchar_t* s : kRequiredSections)
         if (!f.SectionExists(s))
             throw EReadError(L"The definition has no [" + String(s) + L"] section; the loader ignores it");
     sd.LoadFromFile(source.Path);
@@ -200,7 +198,7 @@ int SkinpackPack(const std::wstring& input, const std::wstring& output, std::str
     if (src.Kind == TSkinSourceKind::skPackage)
         throw EReadError(L"\"" + input + L"\" is a package already; pack takes a folder or a definition");
     TMemIniFile f(src.Path);
-    for (const wchar_t* s : kRequired)
+    for (const wchar_t* s : kRequiredSections)
         if (!f.SectionExists(s))
             throw EReadError(L"The definition has no [" + String(s) + L"] section; nothing packed");
     TspCompressedStoredSkin stored(nullptr);
@@ -227,14 +225,14 @@ int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::s
                n.find(L':') == String::npos;
     };
     std::vector<uint8_t> definition = l.body.DefinitionBytes;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kPackageSlotCount; ++i) {
         const TPixelImage& img = l.body.Slots[i].Image;
         if (img.Empty())
             continue;
-        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+        String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
         if (name.empty()) {
-            name = String(kSlotKeys[i]) + L".bmp";
-            out += "note: the " + U8(kSlotKeys[i]) + " has no name in the definition; written as " + U8(name) +
+            name = String(kPackageSlotKeys[i]) + L".bmp";
+            out += "note: the " + U8(kPackageSlotKeys[i]) + " has no name in the definition; written as " + U8(name) +
                    " (add it to [PICTURES])\n";
         }
         if (!safe(name))
@@ -275,11 +273,11 @@ int SkinpackInfo(const std::wstring& input, std::string& out)
     out += "skin name: " + U8(l.ini.ReadString(L"VERSION", L"skinname", L"")) + "\n";
     out += "definition version (ver): " + U8(l.ini.ReadString(L"VERSION", L"ver", L"")) + ", " +
            std::to_string(l.body.DefinitionBytes.size()) + " bytes\n";
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kPackageSlotCount; ++i) {
         if (!l.body.Slots[i].Present)
             continue;
-        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
-        out += U8(kSlotKeys[i]) + ": " + Describe(l.body.Slots[i].Image) +
+        String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
+        out += U8(kPackageSlotKeys[i]) + ": " + Describe(l.body.Slots[i].Image) +
                (name.empty() ? "" : " (" + U8(name) + ")") + "\n";
     }
     TStringList names;
@@ -324,7 +322,7 @@ int SkinpackCheck(const std::wstring& input, std::string& out)
     // The definition and pictures read on their own, for the checks the loader does not make.
     try {
         Loaded l = ReadRaw(input);
-        for (const wchar_t* s : kRequired)
+        for (const wchar_t* s : kRequiredSections)
             if (!l.ini.SectionExists(s))
                 problems.push_back("missing section [" + U8(s) + "]");
         std::string ignore;

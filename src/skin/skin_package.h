@@ -20,6 +20,12 @@ namespace vt {
 inline constexpr int64_t kMaxPackageBodySize = int64_t(64) << 20;
 
 inline constexpr int kPackageSlotCount = 5;
+// The [PICTURES] key naming each slot's picture, in slot order.
+inline constexpr const wchar_t* kPackageSlotKeys[kPackageSlotCount] = {L"picture", L"inactivepicture", L"mask",
+                                                                       L"rolluppicture", L"rollupmask"};
+// The definition sections without which a skin is not loaded (nor packed).
+inline constexpr const wchar_t* kRequiredSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS",
+                                                       L"SKINCONTROLS"};
 
 // Reads the file header and the zlib bytes after it, every size checked before anything is
 // allocated. Returns false (nothing read) for a file version above 3; raises EReadError for a

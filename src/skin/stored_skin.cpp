@@ -111,19 +111,17 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::wstring& fileName)
     lines.LoadFromFile(fileName);
     TMemIniFile ini;
     ini.SetStrings(lines);
-    for (const wchar_t* s : {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"})
+    for (const wchar_t* s : kRequiredSections)
         if (!ini.SectionExists(s))
             return;
     const std::wstring folder = ExtractFilePath(fileName);
     TPixelImage slots[kPackageSlotCount];
     TspPackageBodyView view;
-    int i = 0;
-    for (const wchar_t* key : {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"}) {
-        String name = ini.ReadString(L"PICTURES", key, L"");
+    for (int i = 0; i < kPackageSlotCount; ++i) {
+        String name = ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
         if (!name.empty())
             LoadBitmapFromFile(folder + name, slots[i]);
         view.Slots[i] = &slots[i];
-        ++i;
     }
     TStringList names;
     ReadStrings(ini, L"PICTURES", L"activepictures", names);
