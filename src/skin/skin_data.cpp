@@ -24,6 +24,20 @@ bool HasRequiredSections(const TMemIniFile& f)
     return true;
 }
 
+// The [VERSION] texts and the picture names both loads read (the inactive picture's name aside).
+void ReadNames(const TMemIniFile& f, TspSkinData& d)
+{
+    d.SkinName = f.ReadString(L"VERSION", L"skinname", L"");
+    d.SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
+    d.AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
+    d.AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
+    d.SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
+    d.FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
+    d.FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
+    d.FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
+    d.FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
+}
+
 // A name that StoreToDisk may write under the target folder: relative, without ".." parts.
 bool IsSafeRelativeName(const String& name)
 {
@@ -318,16 +332,8 @@ void TspSkinData::LoadFromFile(const std::wstring& fileName)
         return;
     RunLoad([&] {
         const std::wstring folder = ExtractFilePath(fileName);
-        SkinName = f.ReadString(L"VERSION", L"skinname", L"");
-        SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
-        AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
-        AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
-        SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
-        FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
+        ReadNames(f, *this);
         FInActivePictureName = f.ReadString(L"PICTURES", L"inactivepicture", L"");
-        FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
-        FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
-        FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
         const std::pair<const String*, TPixelImage*> fixed[] = {
             {&FPictureName, &FPicture}, {&FInActivePictureName, &FInActivePicture}, {&FMaskName, &FMask},
             {&FRollUpPictureName, &FRollUpPicture}, {&FRollUpMaskName, &FRollUpMask}};
@@ -384,15 +390,8 @@ void TspSkinData::LoadCompressedStoredSkin(const TspCompressedStoredSkin* stored
         lines.LoadFromBytes(package.DefinitionBytes.data(), package.DefinitionBytes.size());
         TMemIniFile f;
         f.SetStrings(lines);
-        SkinName = f.ReadString(L"VERSION", L"skinname", L"");
-        SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
-        AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
-        AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
-        SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
-        FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
-        FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
-        FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
-        FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
+        // A package carries no name for its inactive picture.
+        ReadNames(f, *this);
         ReadStrings(f, L"PICTURES", L"activepictures", FActivePicturesNames);
         LoadDefinition(f);
         return true;

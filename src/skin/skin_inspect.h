@@ -1,5 +1,6 @@
-// What the skinpack tool does, kept here so it can be tested: finding the definition of a skin given as a package, folder or definition file, and the
-// pack, unpack, info, check dump and embed operations.
+// What the skinpack tool does, kept here so it can be tested: finding the definition of a skin
+// given as a package, folder or definition file, and the pack, unpack, info, check, dump and
+// embed operations. The package format itself is skin_package.h's.
 #pragma once
 
 #include <cstddef>  // before pixel_image.h, which uses size_t
