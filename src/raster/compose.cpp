@@ -419,11 +419,4 @@ bool IsVistaOrLater(TWinVersion v) { return v.Major > 5; }
 bool IsXPOrLater(TWinVersion v) { return v.Major > 5 || (v.Major == 5 && v.Minor >= 1); }
 bool IsWin2000OrLater(TWinVersion v) { return v.Major > 5 || (v.Major == 5 && v.Minor <= 2); }
 
-bool IsJpegFileName(const std::wstring& name)
-{
-    std::wstring l = LowerCase(name);
-    auto ends = [&](const std::wstring& e) { return l.size() >= e.size() && l.compare(l.size() - e.size(), e.size(), e) == 0; };
-    return ends(L".jpg") || ends(L".jpeg");
-}
-
 } // namespace vt

@@ -92,6 +92,5 @@ bool IsVistaOrLater(TWinVersion v);
 bool IsXPOrLater(TWinVersion v);
 bool IsWin2000OrLater(TWinVersion v);
 
-bool IsJpegFileName(const std::wstring& name);
 
 } // namespace vt

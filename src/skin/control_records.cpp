@@ -1,5 +1,7 @@
 #include "skin/control_records.h"
 
+#include "skin/record_io.h"
+
 namespace vt {
 
 // --- key lists -------------------------------------------------------------------------------
@@ -505,84 +507,55 @@ template <class V> void TspDataSkinFrameRegulator::Keys(V& v)
 
 // --- loading and saving ----------------------------------------------------------------------
 
-#define VT_RECORD_SAVE(Class) \
-    void Class::SaveToFile(TMemIniFile& f) { SaveRecordKeys(*this, f, IDName); }
-#define VT_RECORD_IO(Class)                                                                       \
-    void Class::LoadFromFile(TMemIniFile& f) { LoadRecordKeys(*this, f, IDName); }                 \
-    VT_RECORD_SAVE(Class)
+template class TspKeyedRecord<TspDataSkinControl, TspSkinRecord>;
+template class TspKeyedRecord<TspDataSkinCustomControl, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinMainMenuBar, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinUpDownControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinListBox, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinCheckListBox, TspDataSkinListBox>;
+template class TspKeyedRecord<TspDataSkinComboBox, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinControlBar, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinTreeView, TspDataSkinControl, true>;
+template class TspKeyedRecord<TspDataSkinListView, TspDataSkinControl, true>;
+template class TspKeyedRecord<TspDataSkinRichEdit, TspDataSkinControl, true>;
+template class TspKeyedRecord<TspDataSkinSlider, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinBevel, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinTabControl, TspDataSkinControl, true>;
+template class TspKeyedRecord<TspDataSkinGridControl, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinFrameControl, TspDataSkinControl>;
+template class TspKeyedRecord<TspDataSkinFrameRegulator, TspDataSkinFrameControl>;
+template class TspKeyedRecord<TspDataSkinSpinEditControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinEditControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinMemoControl, TspDataSkinEditControl>;
+template class TspKeyedRecord<TspDataSkinStdLabelControl, TspDataSkinControl, true>;
+template class TspKeyedRecord<TspDataSkinBitLabelControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinLabelControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinScrollBarControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinTrackBarControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinSplitterControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinGaugeControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinScrollBoxControl, TspDataSkinCustomControl>;
+template class TspKeyedRecord<TspDataSkinPanelControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinExPanelControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinCheckRadioControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinButtonControl, TspDataSkinCustomControl, true>;
+template class TspKeyedRecord<TspDataSkinMenuButtonControl, TspDataSkinButtonControl>;
 
-VT_RECORD_IO(TspDataSkinControl)
-VT_RECORD_IO(TspDataSkinCustomControl)
-VT_RECORD_IO(TspDataSkinMainMenuBar)
-VT_RECORD_IO(TspDataSkinListBox)
-VT_RECORD_IO(TspDataSkinCheckListBox)
-VT_RECORD_IO(TspDataSkinComboBox)
-VT_RECORD_IO(TspDataSkinControlBar)
-VT_RECORD_IO(TspDataSkinTreeView)
-VT_RECORD_IO(TspDataSkinListView)
-VT_RECORD_IO(TspDataSkinRichEdit)
-VT_RECORD_IO(TspDataSkinSlider)
-VT_RECORD_IO(TspDataSkinBevel)
-VT_RECORD_IO(TspDataSkinTabControl)
-VT_RECORD_IO(TspDataSkinGridControl)
-VT_RECORD_IO(TspDataSkinFrameRegulator)
-VT_RECORD_IO(TspDataSkinSpinEditControl)
-VT_RECORD_IO(TspDataSkinEditControl)
-VT_RECORD_IO(TspDataSkinMemoControl)
-VT_RECORD_IO(TspDataSkinStdLabelControl)
-VT_RECORD_IO(TspDataSkinBitLabelControl)
-VT_RECORD_IO(TspDataSkinLabelControl)
-VT_RECORD_IO(TspDataSkinScrollBarControl)
-VT_RECORD_IO(TspDataSkinTrackBarControl)
-VT_RECORD_IO(TspDataSkinSplitterControl)
-VT_RECORD_IO(TspDataSkinGaugeControl)
-VT_RECORD_IO(TspDataSkinScrollBoxControl)
-VT_RECORD_IO(TspDataSkinPanelControl)
-VT_RECORD_IO(TspDataSkinExPanelControl)
-VT_RECORD_IO(TspDataSkinCheckRadioControl)
-VT_RECORD_IO(TspDataSkinButtonControl)
-VT_RECORD_IO(TspDataSkinMenuButtonControl)
-VT_RECORD_SAVE(TspDataSkinUpDownControl)
-VT_RECORD_SAVE(TspDataSkinFrameControl)
-
-void TspDataSkinUpDownControl::LoadFromFile(TMemIniFile& f)
+void TspDataSkinUpDownControl::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     // An up-down is drawn from its button rectangles alone; frame geometry would only mislead.
     LTPoint = RTPoint = LBPoint = RBPoint = TPoint{};
     ClRect = TRect{};
 }
 
-void TspDataSkinFrameControl::LoadFromFile(TMemIniFile& f)
+// Every frame control, regulators included, has at least one frame.
+void TspDataSkinFrameControl::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     if (FramesCount < 1)
         FramesCount = 1;
 }
 
 // --- fonts -----------------------------------------------------------------------------------
-
-#define VT_RECORD_FONT(Class)                                                                     \
-    void Class::ChangeFont(const String& fontName, int32_t heightCorrection)                      \
-    {                                                                                             \
-        FontName = fontName;                                                                      \
-        FontHeight += heightCorrection;                                                           \
-    }
-
-VT_RECORD_FONT(TspDataSkinTreeView)
-VT_RECORD_FONT(TspDataSkinListView)
-VT_RECORD_FONT(TspDataSkinRichEdit)
-VT_RECORD_FONT(TspDataSkinTabControl)
-VT_RECORD_FONT(TspDataSkinComboBox)
-VT_RECORD_FONT(TspDataSkinSpinEditControl)
-VT_RECORD_FONT(TspDataSkinEditControl)
-VT_RECORD_FONT(TspDataSkinStdLabelControl)
-VT_RECORD_FONT(TspDataSkinLabelControl)
-VT_RECORD_FONT(TspDataSkinGaugeControl)
-VT_RECORD_FONT(TspDataSkinButtonControl)
-VT_RECORD_FONT(TspDataSkinCheckRadioControl)
-VT_RECORD_FONT(TspDataSkinPanelControl)
-VT_RECORD_FONT(TspDataSkinExPanelControl)
 
 void TspDataSkinGridControl::ChangeFont(const String& fontName, int32_t heightCorrection)
 {
@@ -598,46 +571,6 @@ void TspDataSkinListBox::ChangeFont(const String& fontName, int32_t heightCorrec
     FontHeight += heightCorrection;
     CaptionFontName = fontName;
     CaptionFontHeight += heightCorrection;
-}
-
-// --- factory ---------------------------------------------------------------------------------
-
-void RegisterControlRecords()
-{
-    constexpr TspRecordList kList = TspRecordList::rlControls;
-    RegisterRecordType(kList, RecordType<TspDataSkinSlider>(L"slider"));
-    RegisterRecordType(kList, RecordType<TspDataSkinAnimateControl>(L"animate"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBevel>(L"bevel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinUpDownControl>(L"updown"));
-    RegisterRecordType(kList, RecordType<TspDataSkinPanelControl>(L"panel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSwitchControl>(L"switch"));
-    RegisterRecordType(kList, RecordType<TspDataSkinExPanelControl>(L"expanel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGridControl>(L"grid"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMenuButtonControl>(L"menubutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTabControl>(L"tab"));
-    RegisterRecordType(kList, RecordType<TspDataSkinButtonControl>(L"button"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBar>(L"mainmenubar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCheckRadioControl>(L"checkradio"));
-    RegisterRecordType(kList, RecordType<TspDataSkinControlBar>(L"controlbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGaugeControl>(L"gauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMemoControl>(L"memo"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSplitterControl>(L"splitter"));
-    RegisterRecordType(kList, RecordType<TspDataSkinEditControl>(L"edit"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTrackBarControl>(L"trackbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCheckListBox>(L"checklistbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinLabelControl>(L"label"));
-    RegisterRecordType(kList, RecordType<TspDataSkinListBox>(L"listbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinStdLabelControl>(L"stdlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinComboBox>(L"combobox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBitLabelControl>(L"bitlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinScrollBarControl>(L"scrollbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameRegulator>(L"frameregulator"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSpinEditControl>(L"spinedit"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameGauge>(L"framegauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinScrollBoxControl>(L"scrollbox"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTreeView>(L"treeview"));
-    RegisterRecordType(kList, RecordType<TspDataSkinListView>(L"listview"));
-    RegisterRecordType(kList, RecordType<TspDataSkinRichEdit>(L"richedit"));
 }
 
 } // namespace vt

@@ -13,21 +13,9 @@
 
 namespace vt {
 
-#define VT_CONTROL_RECORD(Class, Base)                                                            \
-public:                                                                                           \
-    using Base::Base;                                                                             \
-    void LoadFromFile(TMemIniFile& f) override;                                                   \
-    void SaveToFile(TMemIniFile& f) override;                                                     \
-    template <class V> void Keys(V& v);
-
-#define VT_CONTROL_FONT                                                                           \
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
-
-class TspDataSkinControl : public TspSkinRecord {
+class TspDataSkinControl : public TspKeyedRecord<TspDataSkinControl, TspSkinRecord> {
 public:
-    explicit TspDataSkinControl(const String& idName) : TspSkinRecord(idName) {}
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     int32_t PictureIndex = -1;
@@ -36,8 +24,11 @@ public:
     int32_t CursorIndex = -1;
 };
 
-class TspDataSkinCustomControl : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinCustomControl, TspDataSkinControl)
+class TspDataSkinCustomControl
+    : public TspKeyedRecord<TspDataSkinCustomControl, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TPoint LTPoint, RTPoint, LBPoint, RBPoint;
     TRect ClRect;
@@ -46,8 +37,10 @@ class TspDataSkinCustomControl : public TspDataSkinControl {
     TspStretchType StretchType = spstFull;
 };
 
-class TspDataSkinMainMenuBar : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinMainMenuBar, TspDataSkinControl)
+class TspDataSkinMainMenuBar : public TspKeyedRecord<TspDataSkinMainMenuBar, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ItemsRect;
     String MenuBarItem, CloseButton, MaxButton, MinButton, SysMenuButton;
@@ -55,16 +48,22 @@ class TspDataSkinMainMenuBar : public TspDataSkinControl {
     bool StretchEffect = false, ItemTransparent = false;
 };
 
-class TspDataSkinUpDownControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinUpDownControl, TspDataSkinCustomControl)
+class TspDataSkinUpDownControl
+    : public TspKeyedRecord<TspDataSkinUpDownControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
+    void AfterLoad();
 
     TRect UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect, ActiveDownButtonRect,
         DownDownButtonRect;
 };
 
-class TspDataSkinListBox : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinListBox, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinListBox : public TspKeyedRecord<TspDataSkinListBox, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
+    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
 
     TRect SItemRect, ActiveItemRect, FocusItemRect;
     int32_t ItemLeftOffset = 0, ItemRightOffset = 0;
@@ -85,15 +84,19 @@ class TspDataSkinListBox : public TspDataSkinCustomControl {
     TRect DisabledButtonsRect, ButtonsArea;
 };
 
-class TspDataSkinCheckListBox : public TspDataSkinListBox {
-    VT_CONTROL_RECORD(TspDataSkinCheckListBox, TspDataSkinListBox)
+class TspDataSkinCheckListBox : public TspKeyedRecord<TspDataSkinCheckListBox, TspDataSkinListBox> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect UnCheckImageRect, CheckImageRect, ItemCheckRect;
 };
 
-class TspDataSkinComboBox : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinComboBox, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinComboBox
+    : public TspKeyedRecord<TspDataSkinComboBox, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect SItemRect, ActiveItemRect, FocusItemRect;
     int32_t ItemLeftOffset = 0, ItemRightOffset = 0;
@@ -109,8 +112,11 @@ class TspDataSkinComboBox : public TspDataSkinCustomControl {
     String ListBoxName;
 };
 
-class TspDataSkinControlBar : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinControlBar, TspDataSkinCustomControl)
+class TspDataSkinControlBar
+    : public TspKeyedRecord<TspDataSkinControlBar, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ItemRect;
     int32_t BGPictureIndex = -1;
@@ -124,9 +130,10 @@ class TspDataSkinControlBar : public TspDataSkinCustomControl {
     TColor GripTransparentColor = 0;
 };
 
-class TspDataSkinTreeView : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinTreeView, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinTreeView : public TspKeyedRecord<TspDataSkinTreeView, TspDataSkinControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -135,9 +142,10 @@ class TspDataSkinTreeView : public TspDataSkinControl {
     TRect ExpandImageRect, NoExpandImageRect;
 };
 
-class TspDataSkinListView : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinListView, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinListView : public TspKeyedRecord<TspDataSkinListView, TspDataSkinControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -145,9 +153,10 @@ class TspDataSkinListView : public TspDataSkinControl {
     TColor FontColor = 0, BGColor = 0;
 };
 
-class TspDataSkinRichEdit : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinRichEdit, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinRichEdit : public TspKeyedRecord<TspDataSkinRichEdit, TspDataSkinControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -155,23 +164,29 @@ class TspDataSkinRichEdit : public TspDataSkinControl {
     TColor FontColor = 0, BGColor = 0;
 };
 
-class TspDataSkinSlider : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinSlider, TspDataSkinControl)
+class TspDataSkinSlider : public TspKeyedRecord<TspDataSkinSlider, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect HRulerRect, HThumbRect, VRulerRect, VThumbRect;
     int32_t EdgeSize = 0;
     TColor BGColor = 0, PointsColor = 0;
 };
 
-class TspDataSkinBevel : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinBevel, TspDataSkinControl)
+class TspDataSkinBevel : public TspKeyedRecord<TspDataSkinBevel, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TColor LightColor = 0, DarkColor = 0;
 };
 
-class TspDataSkinTabControl : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinTabControl, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinTabControl
+    : public TspKeyedRecord<TspDataSkinTabControl, TspDataSkinControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect TabRect, ActiveTabRect, FocusTabRect, MouseInTabRect, ClRect, TabsBGRect;
     TPoint LTPoint, RTPoint, LBPoint, RBPoint;
@@ -193,9 +208,11 @@ class TspDataSkinTabControl : public TspDataSkinControl {
     TRect TabLeftBottomActiveRect, TabLeftBottomFocusRect;
 };
 
-class TspDataSkinGridControl : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinGridControl, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinGridControl : public TspKeyedRecord<TspDataSkinGridControl, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
+    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
 
     TRect FixedCellRect, SelectCellRect, FocusCellRect;
     int32_t FixedCellLeftOffset = 0, FixedCellRightOffset = 0;
@@ -215,8 +232,11 @@ class TspDataSkinGridControl : public TspDataSkinControl {
     bool FixedCellStretchEffect = false, CellStretchEffect = false, ShowFocus = false;
 };
 
-class TspDataSkinFrameControl : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinFrameControl, TspDataSkinControl)
+class TspDataSkinFrameControl : public TspKeyedRecord<TspDataSkinFrameControl, TspDataSkinControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
+    void AfterLoad();
 
     int32_t FramesCount = 1;
     TFramesPlacement FramesPlacement = fpHorizontal;
@@ -237,15 +257,20 @@ public:
     using TspDataSkinFrameControl::TspDataSkinFrameControl;
 };
 
-class TspDataSkinFrameRegulator : public TspDataSkinFrameControl {
-    VT_CONTROL_RECORD(TspDataSkinFrameRegulator, TspDataSkinFrameControl)
+class TspDataSkinFrameRegulator
+    : public TspKeyedRecord<TspDataSkinFrameRegulator, TspDataSkinFrameControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRegulatorKind Kind = rkRound;
 };
 
-class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinSpinEditControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinSpinEditControl
+    : public TspKeyedRecord<TspDataSkinSpinEditControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ActiveSkinRect;
     String FontName = L"Tahoma";
@@ -256,9 +281,11 @@ class TspDataSkinSpinEditControl : public TspDataSkinCustomControl {
         DownDownButtonRect;
 };
 
-class TspDataSkinEditControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinEditControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinEditControl
+    : public TspKeyedRecord<TspDataSkinEditControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ActiveSkinRect;
     String FontName = L"Tahoma";
@@ -268,15 +295,20 @@ class TspDataSkinEditControl : public TspDataSkinCustomControl {
     TRect ButtonRect, ActiveButtonRect, DownButtonRect, UnEnabledButtonRect;
 };
 
-class TspDataSkinMemoControl : public TspDataSkinEditControl {
-    VT_CONTROL_RECORD(TspDataSkinMemoControl, TspDataSkinEditControl)
+class TspDataSkinMemoControl
+    : public TspKeyedRecord<TspDataSkinMemoControl, TspDataSkinEditControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TColor BGColor = 0, ActiveBGColor = 0;
 };
 
-class TspDataSkinStdLabelControl : public TspDataSkinControl {
-    VT_CONTROL_RECORD(TspDataSkinStdLabelControl, TspDataSkinControl)
-    VT_CONTROL_FONT
+class TspDataSkinStdLabelControl
+    : public TspKeyedRecord<TspDataSkinStdLabelControl, TspDataSkinControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -284,17 +316,22 @@ class TspDataSkinStdLabelControl : public TspDataSkinControl {
     TColor FontColor = 0, ActiveFontColor = 0;
 };
 
-class TspDataSkinBitLabelControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinBitLabelControl, TspDataSkinCustomControl)
+class TspDataSkinBitLabelControl
+    : public TspKeyedRecord<TspDataSkinBitLabelControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect SkinTextRect;
     int32_t SymbolWidth = 0, SymbolHeight = 0;
     TStringList Symbols;
 };
 
-class TspDataSkinLabelControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinLabelControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinLabelControl
+    : public TspKeyedRecord<TspDataSkinLabelControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -302,8 +339,11 @@ class TspDataSkinLabelControl : public TspDataSkinCustomControl {
     TColor FontColor = 0;
 };
 
-class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinScrollBarControl, TspDataSkinCustomControl)
+class TspDataSkinScrollBarControl
+    : public TspKeyedRecord<TspDataSkinScrollBarControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect TrackArea, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect, DownButtonRect,
         ActiveDownButtonRect, DownDownButtonRect, ThumbRect, ActiveThumbRect, DownThumbRect;
@@ -317,25 +357,33 @@ class TspDataSkinScrollBarControl : public TspDataSkinCustomControl {
     int32_t ThumbMinSize = 0, ThumbMinPageSize = 0;
 };
 
-class TspDataSkinTrackBarControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinTrackBarControl, TspDataSkinCustomControl)
+class TspDataSkinTrackBarControl
+    : public TspKeyedRecord<TspDataSkinTrackBarControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ActiveSkinRect, TrackArea, ButtonRect, ActiveButtonRect;
     bool Vertical = false, ButtonTransparent = false;
     TColor ButtonTransparentColor = 0;
 };
 
-class TspDataSkinSplitterControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinSplitterControl, TspDataSkinCustomControl)
+class TspDataSkinSplitterControl
+    : public TspKeyedRecord<TspDataSkinSplitterControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect GripperRect;
     bool GripperTransparent = false;
     TColor GripperTransparentColor = 0;
 };
 
-class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinGaugeControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinGaugeControl
+    : public TspKeyedRecord<TspDataSkinGaugeControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect ProgressArea, ProgressRect;
     bool ProgressTransparent = false;
@@ -353,15 +401,20 @@ class TspDataSkinGaugeControl : public TspDataSkinCustomControl {
     int32_t AnimationBeginOffset = 0, AnimationEndOffset = 0;
 };
 
-class TspDataSkinScrollBoxControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinScrollBoxControl, TspDataSkinCustomControl)
+class TspDataSkinScrollBoxControl
+    : public TspKeyedRecord<TspDataSkinScrollBoxControl, TspDataSkinCustomControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     int32_t BGPictureIndex = -1;
 };
 
-class TspDataSkinPanelControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinPanelControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinPanelControl
+    : public TspKeyedRecord<TspDataSkinPanelControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect CaptionRect;
     TAlignment Alignment = taLeftJustify;
@@ -377,9 +430,11 @@ class TspDataSkinPanelControl : public TspDataSkinCustomControl {
     TColor GripperTransparentColor = 0;
 };
 
-class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinExPanelControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinExPanelControl
+    : public TspKeyedRecord<TspDataSkinExPanelControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect RollHSkinRect, RollVSkinRect;
     int32_t RollLeftOffset = 0, RollRightOffset = 0, RollTopOffset = 0, RollBottomOffset = 0;
@@ -396,9 +451,11 @@ class TspDataSkinExPanelControl : public TspDataSkinCustomControl {
     TColor ButtonsTransparentColor = 0;
 };
 
-class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinCheckRadioControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinCheckRadioControl
+    : public TspKeyedRecord<TspDataSkinCheckRadioControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -412,9 +469,11 @@ class TspDataSkinCheckRadioControl : public TspDataSkinCustomControl {
     TColor FrameFontColor = 0;
 };
 
-class TspDataSkinButtonControl : public TspDataSkinCustomControl {
-    VT_CONTROL_RECORD(TspDataSkinButtonControl, TspDataSkinCustomControl)
-    VT_CONTROL_FONT
+class TspDataSkinButtonControl
+    : public TspKeyedRecord<TspDataSkinButtonControl, TspDataSkinCustomControl, true> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     String FontName = L"Tahoma";
     TFontStyles FontStyle = 0;
@@ -434,16 +493,13 @@ class TspDataSkinButtonControl : public TspDataSkinCustomControl {
     int32_t GlowLayerAlphaBlendValue = 255;
 };
 
-class TspDataSkinMenuButtonControl : public TspDataSkinButtonControl {
-    VT_CONTROL_RECORD(TspDataSkinMenuButtonControl, TspDataSkinButtonControl)
+class TspDataSkinMenuButtonControl
+    : public TspKeyedRecord<TspDataSkinMenuButtonControl, TspDataSkinButtonControl> {
+public:
+    using TspKeyedRecord::TspKeyedRecord;
+    template <class V> void Keys(V& v);
 
     TRect TrackButtonRect;
 };
-
-#undef VT_CONTROL_RECORD
-#undef VT_CONTROL_FONT
-
-// Gives every [SKINCONTROLS] type word its record class in the container's factory.
-void RegisterControlRecords();
 
 } // namespace vt

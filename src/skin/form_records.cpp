@@ -1,5 +1,6 @@
 #include "skin/form_records.h"
 
+#include "skin/record_io.h"
 #include "skin/skin_data.h"
 
 namespace vt {
@@ -371,28 +372,23 @@ template <class V> void TspDataSkinFrameRegulatorObject::Keys(V& v)
 
 // --- loading and saving ----------------------------------------------------------------------
 
-#define VT_RECORD_SAVE(Class) \
-    void Class::SaveToFile(TMemIniFile& f) { SaveRecordKeys(*this, f, IDName); }
-#define VT_RECORD_IO(Class)                                                                       \
-    void Class::LoadFromFile(TMemIniFile& f) { LoadRecordKeys(*this, f, IDName); }                 \
-    VT_RECORD_SAVE(Class)
-
-VT_RECORD_IO(TspDataSkinObject)
-VT_RECORD_IO(TspDataUserObject)
-VT_RECORD_IO(TspDataSkinButton)
-VT_RECORD_IO(TspDataSkinCaptionMenuButton)
-VT_RECORD_IO(TspDataSkinCaptionTab)
-VT_RECORD_IO(TspDataSkinCaption)
-VT_RECORD_IO(TspDataSkinMainMenuItem)
-VT_RECORD_IO(TspDataSkinLabel)
-VT_RECORD_IO(TspDataSkinGauge)
-VT_RECORD_IO(TspDataSkinTrackBar)
-VT_RECORD_IO(TspDataSkinFrameGaugeObject)
-VT_RECORD_IO(TspDataSkinFrameRegulatorObject)
-VT_RECORD_SAVE(TspDataSkinStdButton)
-VT_RECORD_SAVE(TspDataSkinMenuItem)
-VT_RECORD_SAVE(TspDataSkinBitLabel)
-VT_RECORD_SAVE(TspDataSkinAnimate)
+template class TspKeyedRecord<TspDataSkinObject, TspSkinRecord>;
+template class TspKeyedRecord<TspDataUserObject, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinButton, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinStdButton, TspDataSkinButton>;
+template class TspKeyedRecord<TspDataSkinCaptionMenuButton, TspDataSkinButton, true>;
+template class TspKeyedRecord<TspDataSkinCaptionTab, TspDataSkinButton, true>;
+template class TspKeyedRecord<TspDataSkinCaption, TspDataSkinObject, true>;
+template class TspKeyedRecord<TspDataSkinMenuItem, TspDataSkinObject, true>;
+template class TspKeyedRecord<TspDataSkinMainMenuItem, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinMainMenuBarItem, TspDataSkinMainMenuItem, true>;
+template class TspKeyedRecord<TspDataSkinLabel, TspDataSkinObject, true>;
+template class TspKeyedRecord<TspDataSkinBitLabel, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinAnimate, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinGauge, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinTrackBar, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinFrameGaugeObject, TspDataSkinObject>;
+template class TspKeyedRecord<TspDataSkinFrameRegulatorObject, TspDataSkinObject>;
 
 namespace {
 
@@ -414,50 +410,30 @@ void DefaultActiveRect(TRect& active, const TRect& normal)
 
 } // namespace
 
-void TspDataSkinStdButton::LoadFromFile(TMemIniFile& f)
+void TspDataSkinStdButton::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     if (RestoreHint.empty())
         RestoreHint = DefaultRestoreHint(Hint, Command);
 }
 
-void TspDataSkinAnimate::LoadFromFile(TMemIniFile& f)
+void TspDataSkinAnimate::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     Morphing = false;
     if (RestoreHint.empty())
         RestoreHint = DefaultRestoreHint(Hint, Command);
 }
 
-void TspDataSkinMenuItem::LoadFromFile(TMemIniFile& f)
+void TspDataSkinMenuItem::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     DefaultActiveRect(ActiveCheckImageRect, CheckImageRect);
     DefaultActiveRect(ActiveRadioImageRect, RadioImageRect);
     DefaultActiveRect(ActiveArrowImageRect, ArrowImageRect);
 }
 
-void TspDataSkinBitLabel::LoadFromFile(TMemIniFile& f)
+void TspDataSkinBitLabel::AfterLoad()
 {
-    LoadRecordKeys(*this, f, IDName);
     Morphing = false;
 }
-
-// --- fonts -----------------------------------------------------------------------------------
-
-#define VT_RECORD_FONT(Class)                                                                     \
-    void Class::ChangeFont(const String& fontName, int32_t heightCorrection)                      \
-    {                                                                                             \
-        FontName = fontName;                                                                      \
-        FontHeight += heightCorrection;                                                           \
-    }
-
-VT_RECORD_FONT(TspDataSkinCaptionMenuButton)
-VT_RECORD_FONT(TspDataSkinCaptionTab)
-VT_RECORD_FONT(TspDataSkinCaption)
-VT_RECORD_FONT(TspDataSkinMenuItem)
-VT_RECORD_FONT(TspDataSkinMainMenuBarItem)
-VT_RECORD_FONT(TspDataSkinLabel)
 
 // --- alpha images ----------------------------------------------------------------------------
 
@@ -650,31 +626,6 @@ void TspDataSkinLayerFrame::InitAlphaImages(TspSkinData& d)
 {
     FSourceBitmap = BuildMaskedPicture(d, PictureIndex, MaskPictureIndex);
     FSourceInActiveBitMap = BuildMaskedPicture(d, InActivePictureIndex, InActiveMaskPictureIndex);
-}
-
-// --- factory ---------------------------------------------------------------------------------
-
-void RegisterFormObjectRecords()
-{
-    constexpr TspRecordList kList = TspRecordList::rlObjects;
-    RegisterRecordType(kList, RecordType<TspDataSkinMenuItem>(L"menuitem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBarItem>(L"mainmenubaritem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuItem>(L"mainmenuitem"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaptionMenuButton>(L"captionmenubutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaptionTab>(L"captiontab"));
-    RegisterRecordType(kList, RecordType<TspDataSkinStdButton>(L"stdbutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinMainMenuBarButton>(L"mainmenubarbutton"));
-    RegisterRecordType(kList, RecordType<TspDataSkinButton>(L"button"));
-    RegisterRecordType(kList, RecordType<TspDataSkinCaption>(L"caption"));
-    RegisterRecordType(kList, RecordType<TspDataSkinTrackBar>(L"trackbar"));
-    RegisterRecordType(kList, RecordType<TspDataSkinGauge>(L"gauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameGaugeObject>(L"framegauge"));
-    RegisterRecordType(kList, RecordType<TspDataSkinFrameRegulatorObject>(L"frameregulator"));
-    RegisterRecordType(kList, RecordType<TspDataSkinLabel>(L"label"));
-    RegisterRecordType(kList, RecordType<TspDataSkinBitLabel>(L"bitlabel"));
-    RegisterRecordType(kList, RecordType<TspDataSkinSwitch>(L"switch"));
-    RegisterRecordType(kList, RecordType<TspDataSkinAnimate>(L"animate"));
-    RegisterRecordType(kList, RecordType<TspDataUserObject>(L"userobject"));
 }
 
 } // namespace vt

@@ -32,11 +32,9 @@ std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& skinData, int32_t 
 std::unique_ptr<TspBitmap> BuildMaskedPicture(const TspSkinData& skinData, int32_t pictureIndex,
                                               int32_t maskIndex);
 
-class TspDataSkinObject : public TspSkinRecord {
+class TspDataSkinObject : public TspKeyedRecord<TspDataSkinObject, TspSkinRecord> {
 public:
-    explicit TspDataSkinObject(const String& idName) : TspSkinRecord(idName) {}
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     String Hint;
@@ -56,19 +54,15 @@ public:
 };
 
 // Reads only its own three keys, not the base ones.
-class TspDataUserObject : public TspDataSkinObject {
+class TspDataUserObject : public TspKeyedRecord<TspDataUserObject, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 };
 
-class TspDataSkinButton : public TspDataSkinObject {
+class TspDataSkinButton : public TspKeyedRecord<TspDataSkinButton, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     void InitAlphaImages(TspSkinData& skinData) override;
     template <class V> void Keys(V& v);
 
@@ -87,13 +81,12 @@ protected:
     void FreeButtonImages();
 };
 
-class TspDataSkinStdButton : public TspDataSkinButton {
+class TspDataSkinStdButton : public TspKeyedRecord<TspDataSkinStdButton, TspDataSkinButton> {
 public:
-    using TspDataSkinButton::TspDataSkinButton;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     void InitAlphaImages(TspSkinData& skinData) override;
     template <class V> void Keys(V& v);
+    void AfterLoad();
 
     TStdCommand Command = cmClose;
     TRect RestoreRect, RestoreActiveRect, RestoreDownRect, RestoreInActiveRect;
@@ -107,13 +100,11 @@ public:
     using TspDataSkinStdButton::TspDataSkinStdButton;
 };
 
-class TspDataSkinCaptionMenuButton : public TspDataSkinButton {
+class TspDataSkinCaptionMenuButton
+    : public TspKeyedRecord<TspDataSkinCaptionMenuButton, TspDataSkinButton, true> {
 public:
-    using TspDataSkinButton::TspDataSkinButton;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     void InitAlphaImages(TspSkinData& skinData) override;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
     template <class V> void Keys(V& v);
 
     String FontName;
@@ -124,13 +115,11 @@ public:
     TRect ClRect;
 };
 
-class TspDataSkinCaptionTab : public TspDataSkinButton {
+class TspDataSkinCaptionTab
+    : public TspKeyedRecord<TspDataSkinCaptionTab, TspDataSkinButton, true> {
 public:
-    using TspDataSkinButton::TspDataSkinButton;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     void InitAlphaImages(TspSkinData& skinData) override;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
     template <class V> void Keys(V& v);
 
     String FontName;
@@ -141,12 +130,9 @@ public:
     TRect ClRect;
 };
 
-class TspDataSkinCaption : public TspDataSkinObject {
+class TspDataSkinCaption : public TspKeyedRecord<TspDataSkinCaption, TspDataSkinObject, true> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     String FontName;
@@ -180,13 +166,11 @@ public:
     int32_t QuickButtonAlphaMaskPictureIndex = -1;
 };
 
-class TspDataSkinMenuItem : public TspDataSkinObject {
+class TspDataSkinMenuItem : public TspKeyedRecord<TspDataSkinMenuItem, TspDataSkinObject, true> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
+    void AfterLoad();
 
     TRect DividerRect;
     int32_t DividerLO = 0, DividerRO = 0, ItemLO = 0, ItemRO = 0;
@@ -207,11 +191,9 @@ public:
         ArrowImageRect, ActiveArrowImageRect;
 };
 
-class TspDataSkinMainMenuItem : public TspDataSkinObject {
+class TspDataSkinMainMenuItem : public TspKeyedRecord<TspDataSkinMainMenuItem, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     TRect DownRect;
@@ -228,18 +210,15 @@ public:
 };
 
 // Only the bar's items take a global font change; plain main menu items keep theirs.
-class TspDataSkinMainMenuBarItem : public TspDataSkinMainMenuItem {
+class TspDataSkinMainMenuBarItem
+    : public TspKeyedRecord<TspDataSkinMainMenuBarItem, TspDataSkinMainMenuItem, true> {
 public:
-    using TspDataSkinMainMenuItem::TspDataSkinMainMenuItem;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+    using TspKeyedRecord::TspKeyedRecord;
 };
 
-class TspDataSkinLabel : public TspDataSkinObject {
+class TspDataSkinLabel : public TspKeyedRecord<TspDataSkinLabel, TspDataSkinObject, true> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
-    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     String FontName;
@@ -250,12 +229,11 @@ public:
     String TextValue;
 };
 
-class TspDataSkinBitLabel : public TspDataSkinObject {
+class TspDataSkinBitLabel : public TspKeyedRecord<TspDataSkinBitLabel, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
+    void AfterLoad();
 
     TStringList Symbols;
     String TextValue;
@@ -264,12 +242,11 @@ public:
     TColor TransparentColor = 16711935;
 };
 
-class TspDataSkinAnimate : public TspDataSkinObject {
+class TspDataSkinAnimate : public TspKeyedRecord<TspDataSkinAnimate, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
+    void AfterLoad();
 
     int32_t CountFrames = 0;
     bool Cycle = false, ButtonStyle = false;
@@ -279,22 +256,18 @@ public:
     String RestoreHint;
 };
 
-class TspDataSkinGauge : public TspDataSkinObject {
+class TspDataSkinGauge : public TspKeyedRecord<TspDataSkinGauge, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     int32_t MinValue = 0, MaxValue = 0;
     TGaugeKind Kind = gkHorizontal;
 };
 
-class TspDataSkinTrackBar : public TspDataSkinObject {
+class TspDataSkinTrackBar : public TspKeyedRecord<TspDataSkinTrackBar, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     TRect ButtonRect, ActiveButtonRect;
@@ -304,22 +277,20 @@ public:
     TColor ButtonTransparentColor = 0;
 };
 
-class TspDataSkinFrameGaugeObject : public TspDataSkinObject {
+class TspDataSkinFrameGaugeObject
+    : public TspKeyedRecord<TspDataSkinFrameGaugeObject, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     int32_t MinValue = 0, MaxValue = 0, CountFrames = 0;
     TFramesPlacement FramesPlacement = fpHorizontal;
 };
 
-class TspDataSkinFrameRegulatorObject : public TspDataSkinObject {
+class TspDataSkinFrameRegulatorObject
+    : public TspKeyedRecord<TspDataSkinFrameRegulatorObject, TspDataSkinObject> {
 public:
-    using TspDataSkinObject::TspDataSkinObject;
-    void LoadFromFile(TMemIniFile& f) override;
-    void SaveToFile(TMemIniFile& f) override;
+    using TspKeyedRecord::TspKeyedRecord;
     template <class V> void Keys(V& v);
 
     int32_t MinValue = 0, MaxValue = 0, CountFrames = 0;
@@ -331,8 +302,5 @@ class TspDataSkinSwitch : public TspDataSkinObject {
 public:
     using TspDataSkinObject::TspDataSkinObject;
 };
-
-// Gives every [SKINOBJECTS] type word its record class in the container's factory.
-void RegisterFormObjectRecords();
 
 } // namespace vt

@@ -14,6 +14,11 @@
 
 namespace vt {
 
+bool IsJpegPictureName(std::wstring_view name)
+{
+    return name.find(L".jpg") != std::wstring_view::npos || name.find(L".jpeg") != std::wstring_view::npos;
+}
+
 namespace {
 
 struct ErrorManager {

@@ -8,8 +8,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vt {
+
+// True when a folder skin's picture name (not its path) is decoded as JPEG: ".jpg" or ".jpeg"
+// anywhere in it, letter case kept.
+bool IsJpegPictureName(std::wstring_view name);
 
 // Raises EInvalidGraphic with libjpeg's message for data that does not decode.
 void DecodeJpeg(const uint8_t* data, size_t size, TPixelImage& image);

@@ -67,6 +67,7 @@ public:
     void Align(const wchar_t* key, TAlignment& v) { v = ReadAlignment(f_, s_, key); }
     void Stretch(const wchar_t* key, TspStretchType& v) { v = ReadStretchType(f_, s_, key); }
     void Morph(const wchar_t* key, TMorphKind& v) { v = ReadMorphKind(f_, s_, key); }
+    void Effect(const wchar_t* key, TspInActiveEffect& v) { v = ReadInActiveEffect(f_, s_, key); }
     template <class E> void Word(const wchar_t* key, E& v, const TKeyWords& words)
     {
         v = static_cast<E>(ReadKeyWord(f_, s_, key, words));
@@ -101,6 +102,7 @@ public:
     void Align(const wchar_t* key, TAlignment v) { WriteAlignment(f_, s_, key, v); }
     void Stretch(const wchar_t* key, TspStretchType v) { WriteStretchType(f_, s_, key, v); }
     void Morph(const wchar_t* key, TMorphKind v) { WriteMorphKind(f_, s_, key, v); }
+    void Effect(const wchar_t* key, TspInActiveEffect v) { WriteInActiveEffect(f_, s_, key, v); }
     template <class E> void Word(const wchar_t* key, E v, const TKeyWords& words)
     {
         WriteKeyWord(f_, s_, key, words, static_cast<uint8_t>(v));
@@ -110,6 +112,20 @@ public:
 private:
     TMemIniFile& f_;
     std::wstring_view s_;
+};
+
+// A record class whose reading and writing are its Keys list: class X : public
+// TspKeyedRecord<X, Base> lists its keys in Keys(v) and gets LoadFromFile and SaveToFile over its
+// IDName section. Reading ends with the nearest AfterLoad() in X's class line, for the rules that
+// follow the keys. With ChangesFont, ChangeFont gives X's FontName the new name and adds the
+// correction to its FontHeight. The members are defined in record_io.h, which the file holding
+// X's Keys includes, instantiating TspKeyedRecord<X, Base> there.
+template <class Self, class Base, bool ChangesFont = false> class TspKeyedRecord : public Base {
+public:
+    using Base::Base;
+    void LoadFromFile(TMemIniFile& f) override;
+    void SaveToFile(TMemIniFile& f) override;
+    void ChangeFont(const String& fontName, int32_t heightCorrection) override;
 };
 
 // Reads a record's keys from its section (named by section, or by the record's IDName).

@@ -3,6 +3,8 @@
 #include "framework/base/form_reader.h"
 #include "skin/bmp_codec.h"
 #include "skin/jpeg_codec.h"
+#include "skin/record_keys.h"
+#include "skin/skin_package.h"
 #include "skin/skin_values.h"
 #include "skin/system_colors.h"
 
@@ -14,8 +16,6 @@ namespace {
 
 ISkinFormRegistry* gDefaultRegistry = nullptr;
 
-constexpr const wchar_t* kRequiredSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
-
 bool HasRequiredSections(const TMemIniFile& f)
 {
     for (const wchar_t* s : kRequiredSections)
@@ -24,14 +24,18 @@ bool HasRequiredSections(const TMemIniFile& f)
     return true;
 }
 
-// Reads one picture slot of a package body: a flag byte, then a BMP record when it is 0.
-void ReadSlot(TStream& s, TPixelImage& image)
+// The [VERSION] texts and the picture names both loads read (the inactive picture's name aside).
+void ReadNames(const TMemIniFile& f, TspSkinData& d)
 {
-    uint8_t flag = s.ReadValue<uint8_t>();
-    if (flag != 0)
-        image = TPixelImage{};
-    else
-        ReadBitmapRecord(s, image);
+    d.SkinName = f.ReadString(L"VERSION", L"skinname", L"");
+    d.SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
+    d.AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
+    d.AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
+    d.SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
+    d.FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
+    d.FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
+    d.FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
+    d.FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
 }
 
 // A name that StoreToDisk may write under the target folder: relative, without ".." parts.
@@ -55,11 +59,6 @@ bool IsSafeRelativeName(const String& name)
 
 void SetDefaultSkinFormRegistry(ISkinFormRegistry* registry) { gDefaultRegistry = registry; }
 ISkinFormRegistry* DefaultSkinFormRegistry() { return gDefaultRegistry; }
-
-bool IsJpegPictureName(std::wstring_view name)
-{
-    return name.find(L".jpg") != std::wstring_view::npos || name.find(L".jpeg") != std::wstring_view::npos;
-}
 
 TspSkinData::TspSkinData(TComponent* owner)
     : TComponent(owner), PopupWindow(std::make_unique<TspDataSkinPopupWindow>()),
@@ -306,7 +305,8 @@ template <class Body> void TspSkinData::RunLoad(Body&& body)
 
 void TspSkinData::LoadPictureFile(const std::wstring& path, TPixelImage& image) const
 {
-    if (IsJpegPictureName(path)) {
+    // The rule looks at the picture's name only: a folder called "x.jpg" holds BMPs too.
+    if (IsJpegPictureName(ExtractFileName(path))) {
         std::vector<uint8_t> bytes = ReadFileBytes(path);
         // A picture stored back under its JPEG name holds BMP data; take it as such.
         if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
@@ -332,16 +332,8 @@ void TspSkinData::LoadFromFile(const std::wstring& fileName)
         return;
     RunLoad([&] {
         const std::wstring folder = ExtractFilePath(fileName);
-        SkinName = f.ReadString(L"VERSION", L"skinname", L"");
-        SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
-        AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
-        AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
-        SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
-        FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
+        ReadNames(f, *this);
         FInActivePictureName = f.ReadString(L"PICTURES", L"inactivepicture", L"");
-        FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
-        FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
-        FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
         const std::pair<const String*, TPixelImage*> fixed[] = {
             {&FPictureName, &FPicture}, {&FInActivePictureName, &FInActivePicture}, {&FMaskName, &FMask},
             {&FRollUpPictureName, &FRollUpPicture}, {&FRollUpMaskName, &FRollUpMask}};
@@ -386,42 +378,20 @@ void TspSkinData::LoadCompressedStoredSkin(const TspCompressedStoredSkin* stored
         TMemoryStream body;
         storedSkin->DeCompressToStream(body);
         body.SetPosition(0);
-        int32_t version = body.ReadValue<int32_t>();
-        if (version > 3)
+        TspPackageBody package;
+        if (!ReadPackageBody(body, package))
             return false;
-        ReadSlot(body, FPicture);
-        if (version == 2 || version == 3)
-            ReadSlot(body, FInActivePicture);
-        ReadSlot(body, FMask);
-        if (version == 1 || version == 2) {
-            ReadSlot(body, FRollUpPicture);
-            ReadSlot(body, FRollUpMask);
-        }
-        int32_t count = body.ReadValue<int32_t>();
-        if (count < 0)
-            throw EReadError(L"Stream read error: negative active picture count " + IntToStr(count));
-        for (int32_t i = 0; i < count; ++i) {
-            // Every record is at least a file header; a count the body cannot hold fails here
-            // rather than after a long run of allocations.
-            if (body.Size() - body.Position() < 14)
-                throw EReadError(L"Stream read error: the body ends inside active picture " + IntToStr(i));
-            auto image = std::make_unique<TPixelImage>();
-            ReadBitmapRecord(body, *image);
-            FActivePictures.push_back(std::move(image));
-        }
+        TPixelImage* slots[kPackageSlotCount] = {&FPicture, &FInActivePicture, &FMask, &FRollUpPicture, &FRollUpMask};
+        for (int i = 0; i < kPackageSlotCount; ++i)
+            *slots[i] = std::move(package.Slots[i].Image);
+        for (TPixelImage& p : package.ActivePictures)
+            FActivePictures.push_back(std::make_unique<TPixelImage>(std::move(p)));
         TStringList lines;
-        lines.LoadFromStream(body);
+        lines.LoadFromBytes(package.DefinitionBytes.data(), package.DefinitionBytes.size());
         TMemIniFile f;
         f.SetStrings(lines);
-        SkinName = f.ReadString(L"VERSION", L"skinname", L"");
-        SkinAuthor = f.ReadString(L"VERSION", L"skinauthor", L"");
-        AuthorEmail = f.ReadString(L"VERSION", L"authoremail", L"");
-        AuthorURL = f.ReadString(L"VERSION", L"authorurl", L"");
-        SkinComments = f.ReadString(L"VERSION", L"skincomments", L"");
-        FPictureName = f.ReadString(L"PICTURES", L"picture", L"");
-        FMaskName = f.ReadString(L"PICTURES", L"mask", L"");
-        FRollUpPictureName = f.ReadString(L"PICTURES", L"rolluppicture", L"");
-        FRollUpMaskName = f.ReadString(L"PICTURES", L"rollupmask", L"");
+        // A package carries no name for its inactive picture.
+        ReadNames(f, *this);
         ReadStrings(f, L"PICTURES", L"activepictures", FActivePicturesNames);
         LoadDefinition(f);
         return true;
@@ -441,35 +411,55 @@ void TspSkinData::LoadDefinition(TMemIniFile& f)
     LoadRecords(f, L"SKINCONTROLS", TspRecordList::rlControls, CtrlList, false);
 }
 
+template <class Self, class V> void TspSkinData::FormInfoKeys(Self& d, V& v)
+{
+    v.Point(L"lefttoppoint", d.LTPoint);
+    v.Point(L"righttoppoint", d.RTPoint);
+    v.Point(L"leftbottompoint", d.LBPoint);
+    v.Point(L"rightbottompoint", d.RBPoint);
+    v.Rect(L"clientrect", d.ClRect);
+    v.Int(L"bgpictureindex", d.BGPictureIndex, -1);
+    v.Int(L"mdibgpictureindex", d.MDIBGPictureIndex, -1);
+    v.Rect(L"maskrectarea", d.MaskRectArea);
+    v.Bool(L"leftstretch", d.LeftStretch);
+    v.Bool(L"rightstretch", d.RightStretch);
+    v.Bool(L"topstretch", d.TopStretch);
+    v.Bool(L"bottomstretch", d.BottomStretch);
+    v.Bool(L"stretcheffect", d.StretchEffect);
+    v.Stretch(L"stretchtype", d.StretchType);
+    v.Bool(L"mdibgstretcheffect", d.MDIBGStretchEffect);
+    v.Stretch(L"mdibgstretchtype", d.MDIBGStretchType);
+    v.Rect(L"buttonsrect", d.ButtonsRect);
+    v.Rect(L"captionrect", d.CaptionRect);
+    v.Int(L"buttonsoffset", d.ButtonsOffset);
+    v.Bool(L"buttonsinleft", d.CapButtonsInLeft);
+    v.Point(L"hittestlefttoppoint", d.HitTestLTPoint);
+    v.Point(L"hittestrighttoppoint", d.HitTestRTPoint);
+    v.Point(L"hittestleftbottompoint", d.HitTestLBPoint);
+    v.Point(L"hittestrightbottompoint", d.HitTestRBPoint);
+    v.Point(L"rollupleftpoint", d.RollUpLeftPoint);
+    v.Point(L"rolluprightpoint", d.RollUpRightPoint);
+    v.Rect(L"mainmenurect", d.MainMenuRect);
+    v.Rect(L"iconrect", d.IconRect);
+    v.Bool(L"mainmenupopupup", d.MainMenuPopupUp);
+    v.Int(L"borderwidth", d.BorderW);
+    v.Int(L"cursorindex", d.CursorIndex, -1);
+    v.Bool(L"autorenderinginactiveimage", d.AutoRenderingInActiveImage);
+    v.Effect(L"inactiveeffect", d.InActiveEffect);
+    v.Int(L"formminwidth", d.FormMinWidth);
+    v.Int(L"formminheight", d.FormMinHeight);
+    v.Rect(L"sizegriparea", d.SizeGripArea);
+    v.Str(L"statusbarname", d.StatusBarName);
+    v.Bool(L"mditabstransparent", d.MDITabsTransparent);
+    v.Bool(L"mainmenubartransparent", d.MainMenuBarTransparent);
+}
+
 void TspSkinData::LoadFormInfo(const TMemIniFile& f)
 {
-    const wchar_t* s = L"FORMINFO";
-    LTPoint = ReadPoint(f, s, L"lefttoppoint");
-    RTPoint = ReadPoint(f, s, L"righttoppoint");
-    LBPoint = ReadPoint(f, s, L"leftbottompoint");
-    RBPoint = ReadPoint(f, s, L"rightbottompoint");
-    ClRect = ReadRect(f, s, L"clientrect");
-    BGPictureIndex = f.ReadInteger(s, L"bgpictureindex", -1);
-    MDIBGPictureIndex = f.ReadInteger(s, L"mdibgpictureindex", -1);
-    LeftStretch = ReadBoolean(f, s, L"leftstretch");
-    RightStretch = ReadBoolean(f, s, L"rightstretch");
-    TopStretch = ReadBoolean(f, s, L"topstretch");
-    BottomStretch = ReadBoolean(f, s, L"bottomstretch");
-    StretchEffect = ReadBoolean(f, s, L"stretcheffect");
-    StretchType = ReadStretchType(f, s, L"stretchtype");
-    MDIBGStretchEffect = ReadBoolean(f, s, L"mdibgstretcheffect");
-    MDIBGStretchType = ReadStretchType(f, s, L"mdibgstretchtype");
-    ButtonsRect = ReadRect(f, s, L"buttonsrect");
-    CaptionRect = ReadRect(f, s, L"captionrect");
-    ButtonsOffset = f.ReadInteger(s, L"buttonsoffset", 0);
-    CapButtonsInLeft = ReadBoolean(f, s, L"buttonsinleft");
-    MaskRectArea = ReadRect(f, s, L"maskrectarea");
-    HitTestLTPoint = ReadPoint(f, s, L"hittestlefttoppoint");
-    HitTestRTPoint = ReadPoint(f, s, L"hittestrighttoppoint");
-    HitTestLBPoint = ReadPoint(f, s, L"hittestleftbottompoint");
-    HitTestRBPoint = ReadPoint(f, s, L"hittestrightbottompoint");
-    RollUpLeftPoint = ReadPoint(f, s, L"rollupleftpoint");
-    RollUpRightPoint = ReadPoint(f, s, L"rolluprightpoint");
+    TKeyReader reader(f, L"FORMINFO");
+    FormInfoKeys(*this, reader);
+    // With a mask, the mask area takes in the client area and unset hit-test corners take the
+    // frame corners.
     if (!FMaskName.empty()) {
         if (MaskRectArea.Width() <= 0 || MaskRectArea.Height() <= 0) {
             MaskRectArea = ClRect;
@@ -488,17 +478,6 @@ void TspSkinData::LoadFormInfo(const TMemIniFile& f)
         fill(HitTestLBPoint, LBPoint);
         fill(HitTestRBPoint, RBPoint);
     }
-    MainMenuRect = ReadRect(f, s, L"mainmenurect");
-    IconRect = ReadRect(f, s, L"iconrect");
-    MainMenuPopupUp = ReadBoolean(f, s, L"mainmenupopupup");
-    BorderW = f.ReadInteger(s, L"borderwidth", 0);
-    FormMinWidth = f.ReadInteger(s, L"formminwidth", 0);
-    FormMinHeight = f.ReadInteger(s, L"formminheight", 0);
-    MDITabsTransparent = ReadBoolean(f, s, L"mditabstransparent");
-    MainMenuBarTransparent = ReadBoolean(f, s, L"mainmenubartransparent");
-    CursorIndex = f.ReadInteger(s, L"cursorindex", -1);
-    AutoRenderingInActiveImage = ReadBoolean(f, s, L"autorenderinginactiveimage");
-    InActiveEffect = ReadInActiveEffect(f, s, L"inactiveeffect");
     if (RBPoint.X != LTPoint.X && RBPoint.Y != LTPoint.Y) {
         LTPoint.X = std::max(LTPoint.X, ClRect.Left);
         LTPoint.Y = std::max(LTPoint.Y, ClRect.Top);
@@ -509,8 +488,6 @@ void TspSkinData::LoadFormInfo(const TMemIniFile& f)
         RBPoint.X = std::min(RBPoint.X, ClRect.Right);
         RBPoint.Y = std::min(RBPoint.Y, ClRect.Bottom);
     }
-    SizeGripArea = ReadRect(f, s, L"sizegriparea");
-    StatusBarName = f.ReadString(s, L"statusbarname", L"");
 }
 
 void TspSkinData::LoadAreas(const TMemIniFile& f)
@@ -616,47 +593,9 @@ void TspSkinData::SaveToCustomIniFile(TMemIniFile& f) const
 
 void TspSkinData::SaveFormInfo(TMemIniFile& f) const
 {
-    const wchar_t* s = L"FORMINFO";
-    f.EraseSection(s);
-    WritePoint(f, s, L"lefttoppoint", LTPoint);
-    WritePoint(f, s, L"righttoppoint", RTPoint);
-    WritePoint(f, s, L"leftbottompoint", LBPoint);
-    WritePoint(f, s, L"rightbottompoint", RBPoint);
-    WriteRect(f, s, L"clientrect", ClRect);
-    f.WriteInteger(s, L"bgpictureindex", BGPictureIndex);
-    f.WriteInteger(s, L"mdibgpictureindex", MDIBGPictureIndex);
-    WriteRect(f, s, L"maskrectarea", MaskRectArea);
-    WriteBoolean(f, s, L"leftstretch", LeftStretch);
-    WriteBoolean(f, s, L"rightstretch", RightStretch);
-    WriteBoolean(f, s, L"topstretch", TopStretch);
-    WriteBoolean(f, s, L"bottomstretch", BottomStretch);
-    WriteBoolean(f, s, L"stretcheffect", StretchEffect);
-    WriteStretchType(f, s, L"stretchtype", StretchType);
-    WriteBoolean(f, s, L"mdibgstretcheffect", MDIBGStretchEffect);
-    WriteStretchType(f, s, L"mdibgstretchtype", MDIBGStretchType);
-    WriteRect(f, s, L"buttonsrect", ButtonsRect);
-    WriteRect(f, s, L"captionrect", CaptionRect);
-    f.WriteInteger(s, L"buttonsoffset", ButtonsOffset);
-    WriteBoolean(f, s, L"buttonsinleft", CapButtonsInLeft);
-    WritePoint(f, s, L"hittestlefttoppoint", HitTestLTPoint);
-    WritePoint(f, s, L"hittestrighttoppoint", HitTestRTPoint);
-    WritePoint(f, s, L"hittestleftbottompoint", HitTestLBPoint);
-    WritePoint(f, s, L"hittestrightbottompoint", HitTestRBPoint);
-    WritePoint(f, s, L"rollupleftpoint", RollUpLeftPoint);
-    WritePoint(f, s, L"rolluprightpoint", RollUpRightPoint);
-    WriteRect(f, s, L"mainmenurect", MainMenuRect);
-    WriteRect(f, s, L"iconrect", IconRect);
-    WriteBoolean(f, s, L"mainmenupopupup", MainMenuPopupUp);
-    f.WriteInteger(s, L"borderwidth", BorderW);
-    f.WriteInteger(s, L"cursorindex", CursorIndex);
-    WriteBoolean(f, s, L"autorenderinginactiveimage", AutoRenderingInActiveImage);
-    WriteInActiveEffect(f, s, L"inactiveeffect", InActiveEffect);
-    f.WriteInteger(s, L"formminwidth", FormMinWidth);
-    f.WriteInteger(s, L"formminheight", FormMinHeight);
-    WriteRect(f, s, L"sizegriparea", SizeGripArea);
-    f.WriteString(s, L"statusbarname", StatusBarName);
-    WriteBoolean(f, s, L"mditabstransparent", MDITabsTransparent);
-    WriteBoolean(f, s, L"mainmenubartransparent", MainMenuBarTransparent);
+    f.EraseSection(L"FORMINFO");
+    TKeyWriter writer(f, L"FORMINFO");
+    FormInfoKeys(*this, writer);
 }
 
 void TspSkinData::SaveToFile(const std::wstring& fileName)

@@ -97,6 +97,10 @@ public:
     void StoreToDisk(const std::wstring& fileName);
     void SaveToFile(const std::wstring& fileName);
     void SaveToCustomIniFile(TMemIniFile& f) const;
+    // Reads everything of a definition but its version, pictures and cursors: form info, window
+    // records, colours, areas and record lists. Loads call it; a skin generator fills a container
+    // with it.
+    void LoadDefinition(TMemIniFile& f);
 
     int GetIndex(std::wstring_view idName) const;
     int GetControlIndex(std::wstring_view idName) const;
@@ -171,7 +175,8 @@ private:
     friend void SwitchSystemColors(TspSkinData& skinData, bool value);
 
     template <class Body> void RunLoad(Body&& body);
-    void LoadDefinition(TMemIniFile& f);
+    // The [FORMINFO] keys in writing order, for the record key visitors (d is const to write).
+    template <class Self, class V> static void FormInfoKeys(Self& d, V& v);
     void LoadFormInfo(const TMemIniFile& f);
     void LoadAreas(const TMemIniFile& f);
     void LoadRecords(TMemIniFile& f, std::wstring_view section, TspRecordList kind,
@@ -196,8 +201,5 @@ private:
     ISkinFormRegistry* FFormRegistry = nullptr;
     ISkinCursorTable* FCursorTable = nullptr;
 };
-
-// True when a picture name is decoded as JPEG (".jpg" or ".jpeg" anywhere, letter case kept).
-bool IsJpegPictureName(std::wstring_view name);
 
 } // namespace vt

@@ -3,6 +3,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/ini_file.h"
 #include "skin/bmp_codec.h"
+#include "skin/jpeg_codec.h"
 #include "skin/skin_data.h"
 #include "skin/skin_records.h"
 #include "skin/stored_skin.h"
@@ -38,8 +39,6 @@ std::wstring FromPath(const fs::path& p)
 
 std::string U8(std::wstring_view s) { return WideToUtf8(s); }
 
-const wchar_t* const kSlotKeys[5] = {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"};
-const wchar_t* const kRequired[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"};
 
 std::string Describe(const TPixelImage& p)
 {
@@ -67,35 +66,41 @@ struct Loaded {
     TMemIniFile ini;
 };
 
+// The zlib stream of a package file; EReadError for a file version the loader ignores.
+std::vector<uint8_t> ReadPackageFileAt(const std::wstring& path, int32_t& version)
+{
+    TFileStream f(path, TFileMode::fmOpenRead);
+    std::vector<uint8_t> zlib;
+    if (!ReadPackageFile(f, zlib, &version))
+        throw EReadError(L"Package file version " + IntToStr(version) + L" is above 3: the loader ignores this package");
+    return zlib;
+}
+
 // Reads a skin without the container: the package body (or the definition and its pictures).
 Loaded ReadRaw(const std::wstring& argument)
 {
     Loaded l;
     l.source = ResolveSkinSource(argument);
     if (l.source.Kind == TSkinSourceKind::skPackage) {
-        std::vector<uint8_t> file = ReadFileBytes(l.source.Path);
-        if (file.size() >= 4)
-            l.fileVersion = file[0] | file[1] << 8 | file[2] << 16 | file[3] << 24;
         TspCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressFile(l.source.Path);
-        if (stored.Empty())
-            throw EReadError(L"Package file version " + IntToStr(l.fileVersion) +
-                             L" is above 3: the loader ignores this package");
+        stored.SetCompressedData(ReadPackageFileAt(l.source.Path, l.fileVersion));
         l.compressedSize = static_cast<int64_t>(stored.CompressedData().size());
         TMemoryStream body;
         stored.DeCompressToStream(body);
         l.bodySize = body.Size();
         body.SetPosition(0);
-        l.body = ParsePackageBody(body);
+        if (!ReadPackageBody(body, l.body))
+            throw EReadError(L"Body version " + IntToStr(l.body.Version) +
+                             L" is above 3: the loader ignores this package");
         l.ini = IniFromBytes(l.body.DefinitionBytes);
     } else {
         l.body.DefinitionBytes = ReadFileBytes(l.source.Path);
         l.ini = IniFromBytes(l.body.DefinitionBytes);
         l.body.Version = 2;
         const std::wstring folder = ExtractFilePath(l.source.Path);
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < kPackageSlotCount; ++i) {
             l.body.Slots[i].Present = true;
-            String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+            String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
             if (!name.empty() && !IsJpegPictureName(name))
                 LoadBitmapFromFile(folder + name, l.body.Slots[i].Image);
         }
@@ -143,37 +148,6 @@ void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kin
 
 } // namespace
 
-TspPackageBody ParsePackageBody(TMemoryStream& s)
-{
-    TspPackageBody b;
-    b.Version = s.ReadValue<int32_t>();
-    if (b.Version > 3)
-        throw EReadError(L"Body version " + IntToStr(b.Version) + L" is above 3: the loader ignores this package");
-    const bool present[5] = {true, b.Version == 2 || b.Version == 3, true, b.Version == 1 || b.Version == 2,
-                             b.Version == 1 || b.Version == 2};
-    for (int i = 0; i < 5; ++i) {
-        b.Slots[i].Present = present[i];
-        if (!present[i])
-            continue;
-        if (s.ReadValue<uint8_t>() == 0)
-            ReadBitmapRecord(s, b.Slots[i].Image);
-    }
-    int32_t count = s.ReadValue<int32_t>();
-    if (count < 0)
-        throw EReadError(L"Stream read error: negative active picture count " + IntToStr(count));
-    for (int32_t i = 0; i < count; ++i) {
-        if (s.Size() - s.Position() < 14)
-            throw EReadError(L"Stream read error: the body ends inside active picture " + IntToStr(i));
-        b.ActivePictures.emplace_back();
-        ReadBitmapRecord(s, b.ActivePictures.back());
-    }
-    int64_t rest = s.Size() - s.Position();
-    b.DefinitionBytes.resize(static_cast<size_t>(rest));
-    if (rest > 0)
-        s.ReadBuffer(b.DefinitionBytes.data(), rest);
-    return b;
-}
-
 TSkinSource ResolveSkinSource(const std::wstring& argument)
 {
     std::error_code ec;
@@ -212,7 +186,7 @@ void LoadSkinSource(TspSkinData& sd, const TSkinSource& source)
         return;
     }
     TMemIniFile f(source.Path);
-    for (const wchar_t* s : kRequired)
+    for (const wchar_t* s : kRequiredSections)
         if (!f.SectionExists(s))
             throw EReadError(L"The definition has no [" + String(s) + L"] section; the loader ignores it");
     sd.LoadFromFile(source.Path);
@@ -224,7 +198,7 @@ int SkinpackPack(const std::wstring& input, const std::wstring& output, std::str
     if (src.Kind == TSkinSourceKind::skPackage)
         throw EReadError(L"\"" + input + L"\" is a package already; pack takes a folder or a definition");
     TMemIniFile f(src.Path);
-    for (const wchar_t* s : kRequired)
+    for (const wchar_t* s : kRequiredSections)
         if (!f.SectionExists(s))
             throw EReadError(L"The definition has no [" + String(s) + L"] section; nothing packed");
     TspCompressedStoredSkin stored(nullptr);
@@ -251,14 +225,14 @@ int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::s
                n.find(L':') == String::npos;
     };
     std::vector<uint8_t> definition = l.body.DefinitionBytes;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kPackageSlotCount; ++i) {
         const TPixelImage& img = l.body.Slots[i].Image;
         if (img.Empty())
             continue;
-        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
+        String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
         if (name.empty()) {
-            name = String(kSlotKeys[i]) + L".bmp";
-            out += "note: the " + U8(kSlotKeys[i]) + " has no name in the definition; written as " + U8(name) +
+            name = String(kPackageSlotKeys[i]) + L".bmp";
+            out += "note: the " + U8(kPackageSlotKeys[i]) + " has no name in the definition; written as " + U8(name) +
                    " (add it to [PICTURES])\n";
         }
         if (!safe(name))
@@ -299,11 +273,11 @@ int SkinpackInfo(const std::wstring& input, std::string& out)
     out += "skin name: " + U8(l.ini.ReadString(L"VERSION", L"skinname", L"")) + "\n";
     out += "definition version (ver): " + U8(l.ini.ReadString(L"VERSION", L"ver", L"")) + ", " +
            std::to_string(l.body.DefinitionBytes.size()) + " bytes\n";
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kPackageSlotCount; ++i) {
         if (!l.body.Slots[i].Present)
             continue;
-        String name = l.ini.ReadString(L"PICTURES", kSlotKeys[i], L"");
-        out += U8(kSlotKeys[i]) + ": " + Describe(l.body.Slots[i].Image) +
+        String name = l.ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
+        out += U8(kPackageSlotKeys[i]) + ": " + Describe(l.body.Slots[i].Image) +
                (name.empty() ? "" : " (" + U8(name) + ")") + "\n";
     }
     TStringList names;
@@ -348,7 +322,7 @@ int SkinpackCheck(const std::wstring& input, std::string& out)
     // The definition and pictures read on their own, for the checks the loader does not make.
     try {
         Loaded l = ReadRaw(input);
-        for (const wchar_t* s : kRequired)
+        for (const wchar_t* s : kRequiredSections)
             if (!l.ini.SectionExists(s))
                 problems.push_back("missing section [" + U8(s) + "]");
         std::string ignore;
@@ -393,6 +367,42 @@ int SkinpackDump(const std::wstring& input, std::string& out)
     f.GetStrings(lines);
     for (const String& l : lines)
         out += U8(l) + "\n";
+    return 0;
+}
+
+int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const std::wstring& placeholder,
+                  const std::wstring& output, std::string& out)
+{
+    int32_t version = 0;
+    const std::vector<uint8_t> zlib = ReadPackageFileAt(package, version);
+    const std::vector<uint8_t> formBytes = ReadFileBytes(form);
+    std::string text(formBytes.begin(), formBytes.end());
+    const std::string token = U8(placeholder);
+    size_t at = token.empty() ? std::string::npos : text.find(token);
+    if (at == std::string::npos)
+        throw EReadError(L"\"" + form + L"\" has no " + placeholder + L" line");
+    size_t start = at;
+    while (start > 0 && text[start - 1] == ' ')
+        --start;
+    const std::string indent = text.substr(start, at - start);
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string hex;
+    for (size_t i = 0; i < zlib.size(); ++i) {
+        if (i % 32 == 0)
+            hex += (i ? "\n" : "") + indent;
+        hex += kHex[zlib[i] >> 4];
+        hex += kHex[zlib[i] & 15];
+    }
+    text.replace(start, at + token.size() - start, hex);
+    // Written beside the target and renamed, so a failed run leaves no half-written description.
+    const std::wstring part = output + L".part";
+    WriteFileBytes(part, text.data(), text.size());
+    std::error_code ec;
+    fs::rename(ToPath(part), ToPath(output), ec);
+    if (ec)
+        throw EFCreateError(L"Cannot create file \"" + output + L"\". " + Utf8ToWide(ec.message()));
+    out += "stored " + std::to_string(zlib.size()) + " bytes of compressed data from " + U8(package) + " in " +
+           U8(output) + "\n";
     return 0;
 }
 

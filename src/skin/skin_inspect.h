@@ -1,6 +1,6 @@
-// What the skinpack tool does, kept here so it can be tested: reading a package body into its
-// parts, finding the definition of a skin given as a package, folder or definition file, and the
-// pack, unpack, info, check and dump operations.
+// What the skinpack tool does, kept here so it can be tested: finding the definition of a skin
+// given as a package, folder or definition file, and the pack, unpack, info, check, dump and
+// embed operations. The package format itself is skin_package.h's.
 #pragma once
 
 #include <cstddef>  // before pixel_image.h, which uses size_t
@@ -8,6 +8,7 @@
 #include "framework/base/pixel_image.h"
 #include "framework/base/streams.h"
 #include "framework/base/string_list.h"
+#include "skin/skin_package.h"
 
 #include <memory>
 #include <string>
@@ -16,23 +17,6 @@
 namespace vt {
 
 class TspSkinData;
-
-// A package body split into its items, without interpreting the definition.
-struct TspPackageBody {
-    int32_t Version = 0;
-    // Main, inactive, mask, roll-up, roll-up mask; Present is false for slots the version lacks.
-    struct Slot {
-        bool Present = false;
-        TPixelImage Image;
-    };
-    Slot Slots[5];
-    std::vector<TPixelImage> ActivePictures;
-    std::vector<uint8_t> DefinitionBytes;
-};
-
-// Parses an inflated body; raises the loader's errors (EReadError, EInvalidGraphic) and
-// EReadError for a body version above 3.
-TspPackageBody ParsePackageBody(TMemoryStream& body);
 
 enum class TSkinSourceKind { skPackage, skDefinition };
 struct TSkinSource {
@@ -54,5 +38,9 @@ int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::s
 int SkinpackInfo(const std::wstring& input, std::string& out);
 int SkinpackCheck(const std::wstring& input, std::string& out);
 int SkinpackDump(const std::wstring& input, std::string& out);
+// Writes form to output with the line holding placeholder replaced by the package's zlib stream
+// as upper-case hex, 32 bytes a line, each line indented as the placeholder was.
+int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const std::wstring& placeholder,
+                  const std::wstring& output, std::string& out);
 
 } // namespace vt

@@ -4,49 +4,72 @@
 #include "skin/form_records.h"
 #include "skin/record_keys.h"
 
-#include <iterator>
 #include <vector>
 
 namespace vt {
 
 namespace {
 
-// [SKINOBJECTS] type words. Record classes are added to these rows as they are built
-// (RecordType<TspDataSkinMenuItem>(L"menuitem")).
-const TspRecordType kObjectTypes[] = {
-    {L"menuitem", {}},       {L"mainmenubaritem", {}}, {L"mainmenuitem", {}},
-    {L"captionmenubutton", {}}, {L"captiontab", {}},   {L"stdbutton", {}},
-    {L"mainmenubarbutton", {}}, {L"button", {}},       {L"caption", {}},
-    {L"trackbar", {}},       {L"gauge", {}},           {L"framegauge", {}},
-    {L"frameregulator", {}}, {L"label", {}},           {L"bitlabel", {}},
-    {L"switch", {}},         {L"animate", {}},         {L"userobject", {}},
-};
-
-// [SKINCONTROLS] type words.
-const TspRecordType kControlTypes[] = {
-    {L"slider", {}},       {L"animate", {}},      {L"bevel", {}},        {L"updown", {}},
-    {L"panel", {}},        {L"switch", {}},       {L"expanel", {}},      {L"grid", {}},
-    {L"menubutton", {}},   {L"tab", {}},          {L"button", {}},       {L"mainmenubar", {}},
-    {L"checkradio", {}},   {L"controlbar", {}},   {L"gauge", {}},        {L"memo", {}},
-    {L"splitter", {}},     {L"edit", {}},         {L"trackbar", {}},     {L"checklistbox", {}},
-    {L"label", {}},        {L"listbox", {}},      {L"stdlabel", {}},     {L"combobox", {}},
-    {L"bitlabel", {}},     {L"scrollbar", {}},    {L"frameregulator", {}}, {L"spinedit", {}},
-    {L"framegauge", {}},   {L"scrollbox", {}},    {L"treeview", {}},     {L"listview", {}},
-    {L"richedit", {}},
-};
-
 std::vector<TspRecordType>& Table(TspRecordList list)
 {
-    static std::vector<TspRecordType> objects(std::begin(kObjectTypes), std::end(kObjectTypes));
-    static std::vector<TspRecordType> controls(std::begin(kControlTypes), std::end(kControlTypes));
-    // The built-in classes go in before anything else reads or replaces a row. The flag is set
-    // first because registering comes back here.
-    static bool builtIn = false;
-    if (!builtIn) {
-        builtIn = true;
-        RegisterFormObjectRecords();
-        RegisterControlRecords();
-    }
+    // [SKINOBJECTS] type words and their record classes, in the definition's documented order.
+    // Built on first use, so a lookup from another file's start-up code finds them in place.
+    static std::vector<TspRecordType> objects = {
+        RecordType<TspDataSkinMenuItem>(L"menuitem"),
+        RecordType<TspDataSkinMainMenuBarItem>(L"mainmenubaritem"),
+        RecordType<TspDataSkinMainMenuItem>(L"mainmenuitem"),
+        RecordType<TspDataSkinCaptionMenuButton>(L"captionmenubutton"),
+        RecordType<TspDataSkinCaptionTab>(L"captiontab"),
+        RecordType<TspDataSkinStdButton>(L"stdbutton"),
+        RecordType<TspDataSkinMainMenuBarButton>(L"mainmenubarbutton"),
+        RecordType<TspDataSkinButton>(L"button"),
+        RecordType<TspDataSkinCaption>(L"caption"),
+        RecordType<TspDataSkinTrackBar>(L"trackbar"),
+        RecordType<TspDataSkinGauge>(L"gauge"),
+        RecordType<TspDataSkinFrameGaugeObject>(L"framegauge"),
+        RecordType<TspDataSkinFrameRegulatorObject>(L"frameregulator"),
+        RecordType<TspDataSkinLabel>(L"label"),
+        RecordType<TspDataSkinBitLabel>(L"bitlabel"),
+        RecordType<TspDataSkinSwitch>(L"switch"),
+        RecordType<TspDataSkinAnimate>(L"animate"),
+        RecordType<TspDataUserObject>(L"userobject"),
+    };
+    // [SKINCONTROLS] type words and their record classes.
+    static std::vector<TspRecordType> controls = {
+        RecordType<TspDataSkinSlider>(L"slider"),
+        RecordType<TspDataSkinAnimateControl>(L"animate"),
+        RecordType<TspDataSkinBevel>(L"bevel"),
+        RecordType<TspDataSkinUpDownControl>(L"updown"),
+        RecordType<TspDataSkinPanelControl>(L"panel"),
+        RecordType<TspDataSkinSwitchControl>(L"switch"),
+        RecordType<TspDataSkinExPanelControl>(L"expanel"),
+        RecordType<TspDataSkinGridControl>(L"grid"),
+        RecordType<TspDataSkinMenuButtonControl>(L"menubutton"),
+        RecordType<TspDataSkinTabControl>(L"tab"),
+        RecordType<TspDataSkinButtonControl>(L"button"),
+        RecordType<TspDataSkinMainMenuBar>(L"mainmenubar"),
+        RecordType<TspDataSkinCheckRadioControl>(L"checkradio"),
+        RecordType<TspDataSkinControlBar>(L"controlbar"),
+        RecordType<TspDataSkinGaugeControl>(L"gauge"),
+        RecordType<TspDataSkinMemoControl>(L"memo"),
+        RecordType<TspDataSkinSplitterControl>(L"splitter"),
+        RecordType<TspDataSkinEditControl>(L"edit"),
+        RecordType<TspDataSkinTrackBarControl>(L"trackbar"),
+        RecordType<TspDataSkinCheckListBox>(L"checklistbox"),
+        RecordType<TspDataSkinLabelControl>(L"label"),
+        RecordType<TspDataSkinListBox>(L"listbox"),
+        RecordType<TspDataSkinStdLabelControl>(L"stdlabel"),
+        RecordType<TspDataSkinComboBox>(L"combobox"),
+        RecordType<TspDataSkinBitLabelControl>(L"bitlabel"),
+        RecordType<TspDataSkinScrollBarControl>(L"scrollbar"),
+        RecordType<TspDataSkinFrameRegulator>(L"frameregulator"),
+        RecordType<TspDataSkinSpinEditControl>(L"spinedit"),
+        RecordType<TspDataSkinFrameGauge>(L"framegauge"),
+        RecordType<TspDataSkinScrollBoxControl>(L"scrollbox"),
+        RecordType<TspDataSkinTreeView>(L"treeview"),
+        RecordType<TspDataSkinListView>(L"listview"),
+        RecordType<TspDataSkinRichEdit>(L"richedit"),
+    };
     return list == TspRecordList::rlObjects ? objects : controls;
 }
 

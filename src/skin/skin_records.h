@@ -1,10 +1,10 @@
 // The base of every skin record, the record factory (type word -> record class) and the records
 // the container owns once: popup window, layer frame and hint window, plus the skin colours.
 //
-// The tables of skin_records.cpp hold one row per type word of the definition. The built-in record
-// classes fill their rows when a table is first used, so any later RegisterRecordType (a test's
-// stand-in) replaces a built-in row and can put it back. A row without a creator names a type
-// whose class is not built in; entries of such a type are skipped like unknown types.
+// The tables of skin_records.cpp hold one row per type word of the definition with its record
+// class; RegisterRecordType (a test's stand-in) replaces a row and can put it back. A row without
+// a creator names a type whose class is not built in; entries of such a type are skipped like
+// unknown types.
 #pragma once
 
 #include "framework/base/ini_file.h"
@@ -34,6 +34,8 @@ public:
     // Erases the record's section and writes every key.
     virtual void SaveToFile(TMemIniFile& f) {}
     virtual void InitAlphaImages(TspSkinData& skinData) {}
+    // Rules applied after the keys are read; a record class with rules hides it with its own.
+    void AfterLoad() {}
     // Font-carrying records take the new font name and add the correction to their height.
     virtual void ChangeFont(const String& fontName, int32_t heightCorrection) {}
 

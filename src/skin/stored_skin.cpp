@@ -4,46 +4,12 @@
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "skin/bmp_codec.h"
+#include "skin/skin_package.h"
 #include "skin/skin_data.h"
 #include "skin/skin_values.h"
 #include "skin/zlib_streams.h"
 
 namespace vt {
-
-namespace {
-
-constexpr int32_t kWrittenVersion = 2;
-
-// Reads the 8-byte package header and the zlib bytes after it. Returns false (nothing read) for
-// a file version above 3.
-bool ReadPackage(TStream& s, std::vector<uint8_t>& out)
-{
-    int64_t size = s.Size() - s.Position();
-    if (size < 8)
-        throw EReadError(L"Not a skin package: the file is shorter than its 8-byte header");
-    int32_t version = s.ReadValue<int32_t>();
-    if (version > 3)
-        return false;
-    int32_t n = s.ReadValue<int32_t>();
-    if (n <= 0)
-        throw EReadError(L"Not a skin package: the length of its compressed data is " + IntToStr(n));
-    if (n > size - 8)
-        throw EReadError(L"Stream read error: the package promises " + IntToStr(n) +
-                         L" bytes of compressed data but holds " + IntToStr(size - 8));
-    out.resize(static_cast<size_t>(n));
-    s.ReadBuffer(out.data(), n);
-    return true;
-}
-
-void WritePicture(TMemoryStream& body, const TPixelImage& image)
-{
-    uint8_t flag = image.Empty() ? 1 : 0;
-    body.WriteValue(flag);
-    if (!flag)
-        WriteBitmap(body, image);
-}
-
-} // namespace
 
 TspCompressedStoredSkin::TspCompressedStoredSkin(TComponent* owner) : TComponent(owner) {}
 
@@ -52,7 +18,7 @@ void TspCompressedStoredSkin::LoadFromCompressFile(const std::wstring& fileName)
     FCompressedStream.Clear();
     TFileStream f(fileName, TFileMode::fmOpenRead);
     std::vector<uint8_t> bytes;
-    if (ReadPackage(f, bytes))
+    if (ReadPackageFile(f, bytes))
         FCompressedStream = TMemoryStream(std::move(bytes));
 }
 
@@ -69,15 +35,13 @@ void TspCompressedStoredSkin::LoadFromCompressStream(TStream& stream)
     FCompressedStream.Clear();
     stream.Seek(0, TSeekOrigin::soBeginning);
     std::vector<uint8_t> bytes;
-    if (ReadPackage(stream, bytes))
+    if (ReadPackageFile(stream, bytes))
         FCompressedStream = TMemoryStream(std::move(bytes));
 }
 
 void TspCompressedStoredSkin::SaveToCompressStream(TStream& stream) const
 {
-    stream.WriteValue(kWrittenVersion);
-    stream.WriteValue(static_cast<int32_t>(FCompressedStream.Size()));
-    FCompressedStream.SaveToStream(stream);
+    WritePackageFile(stream, FCompressedStream.Bytes());
 }
 
 void TspCompressedStoredSkin::DeCompressToStream(TMemoryStream& s) const
@@ -122,21 +86,22 @@ void TspCompressedStoredSkin::CompressBody(const TMemoryStream& body)
 
 void TspCompressedStoredSkin::LoadFromSkinData(const TspSkinData& sd)
 {
-    TMemoryStream body;
-    body.WriteValue(kWrittenVersion);
-    WritePicture(body, sd.FPicture);
-    WritePicture(body, sd.FInActivePicture);
-    WritePicture(body, sd.FMask);
-    WritePicture(body, sd.FRollUpPicture);
-    WritePicture(body, sd.FRollUpMask);
-    body.WriteValue(static_cast<int32_t>(sd.FActivePictures.size()));
-    for (const auto& p : sd.FActivePictures)
-        WriteBitmap(body, *p);
     TMemIniFile ini;
     sd.SaveToCustomIniFile(ini);
     TStringList lines;
     ini.GetStrings(lines);
-    lines.SaveToStream(body);
+    const std::vector<uint8_t> definition = lines.SaveToBytes();
+    TspPackageBodyView view;
+    view.Slots[0] = &sd.FPicture;
+    view.Slots[1] = &sd.FInActivePicture;
+    view.Slots[2] = &sd.FMask;
+    view.Slots[3] = &sd.FRollUpPicture;
+    view.Slots[4] = &sd.FRollUpMask;
+    for (const auto& p : sd.FActivePictures)
+        view.ActivePictures.push_back(p.get());
+    view.Definition = definition;
+    TMemoryStream body;
+    WritePackageBody(body, view);
     CompressBody(body);
 }
 
@@ -146,28 +111,29 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::wstring& fileName)
     lines.LoadFromFile(fileName);
     TMemIniFile ini;
     ini.SetStrings(lines);
-    for (const wchar_t* s : {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS", L"SKINCONTROLS"})
+    for (const wchar_t* s : kRequiredSections)
         if (!ini.SectionExists(s))
             return;
     const std::wstring folder = ExtractFilePath(fileName);
-    TMemoryStream body;
-    body.WriteValue(kWrittenVersion);
-    for (const wchar_t* key : {L"picture", L"inactivepicture", L"mask", L"rolluppicture", L"rollupmask"}) {
-        String name = ini.ReadString(L"PICTURES", key, L"");
-        TPixelImage image;
+    TPixelImage slots[kPackageSlotCount];
+    TspPackageBodyView view;
+    for (int i = 0; i < kPackageSlotCount; ++i) {
+        String name = ini.ReadString(L"PICTURES", kPackageSlotKeys[i], L"");
         if (!name.empty())
-            LoadBitmapFromFile(folder + name, image);
-        WritePicture(body, image);
+            LoadBitmapFromFile(folder + name, slots[i]);
+        view.Slots[i] = &slots[i];
     }
     TStringList names;
     ReadStrings(ini, L"PICTURES", L"activepictures", names);
-    body.WriteValue(static_cast<int32_t>(names.Count()));
-    for (const String& name : names) {
-        TPixelImage image;
-        LoadBitmapFromFile(folder + name, image);
-        WriteBitmap(body, image);
+    std::vector<TPixelImage> active(static_cast<size_t>(names.Count()));
+    for (int n = 0; n < names.Count(); ++n) {
+        LoadBitmapFromFile(folder + names[n], active[static_cast<size_t>(n)]);
+        view.ActivePictures.push_back(&active[static_cast<size_t>(n)]);
     }
-    lines.SaveToStream(body);
+    const std::vector<uint8_t> definition = lines.SaveToBytes();
+    view.Definition = definition;
+    TMemoryStream body;
+    WritePackageBody(body, view);
     CompressBody(body);
 }
 

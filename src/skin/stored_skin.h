@@ -1,11 +1,12 @@
 // TspCompressedStoredSkin holds one skin package in its compressed form (the zlib stream without
-// the file header); TspCompressedSkinList is a collection of them. Package file layout: 32-bit
-// file version (2 written, up to 3 read), 32-bit length N, N bytes of zlib stream.
+// the file header); TspCompressedSkinList is a collection of them. The package layout is
+// skin_package.h's.
 #pragma once
 
 #include "framework/base/collections.h"
 #include "framework/base/component.h"
 #include "framework/base/streams.h"
+#include "skin/skin_package.h"
 
 #include <memory>
 #include <vector>
@@ -14,9 +15,6 @@ namespace vt {
 
 class TspSkinData;
 struct TPropValue;
-
-// The largest package body a load inflates; the default skin's body is about 1.1 MB.
-inline constexpr int64_t kMaxPackageBodySize = int64_t(64) << 20;
 
 class TspCompressedStoredSkin : public TComponent {
     VT_CLASS_NAME(TspCompressedStoredSkin)

@@ -1,23 +1,22 @@
-// The skin definition as the container's writer produces it: every key of every record, in
-// writer form, CR LF line ends, plain ASCII. Records state only the values that differ from the
-// defaults; a key unknown to the record's class is a generator error.
+// The skin definition, written by the container itself: skingen states each section's values,
+// the container (TspSkinData and its record classes) reads them as a skin load would and writes
+// the whole definition with SaveToCustomIniFile, every key of every record in writer form, CR LF
+// line ends, plain ASCII. Sections state only the values that differ from the defaults; a value
+// that does not come back unchanged (a key unknown to the record's class, a value its reader
+// changes) is a generator error.
 #pragma once
 
+#include "framework/base/ini_file.h"
 #include "framework/base/types.h"
+#include "skin/skin_data.h"
 
 #include <map>
+#include <set>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 namespace skingen {
-
-struct KeyDef {
-    const char* key;
-    char kind;
-    const char* def;
-};
-using KeyList = std::vector<KeyDef>;
 
 std::string RectValue(vt::TRect r);
 std::string PointValue(int x, int y);
@@ -45,26 +44,25 @@ struct Record {
 
 class Definition {
 public:
-    // Lines of a section in the order added.
-    void Add(const std::string& section, const std::string& key, const std::string& value);
-    void AddValues(const std::string& section, const KeyList& keys, const Values& v,
-                   const std::vector<std::string>& omit = {});
-    // A [SKINOBJECTS] or [SKINCONTROLS] list, each entry followed by its record's section.
-    void AddRecordList(const std::string& listSection, const std::vector<Record>& records,
-                       bool controls);
+    Definition();
+
+    // The container: the version, picture and cursor fields are set on it directly.
+    vt::TspSkinData& Skin() { return skin_; }
+    // Values of a section the container reads ([FORMINFO], [POPUPWINDOW], ...).
+    void SetSection(const std::string& section, const Values& values, const std::vector<std::string>& omit = {});
+    // A [SKINOBJECTS] or [SKINCONTROLS] list and its records' sections.
+    void AddRecordList(const std::string& listSection, vt::TspRecordList list, const std::vector<Record>& records);
+    // Reads every section into the container; fields set on Skin() afterwards stay as set.
+    void Load();
+    // The definition as the container writes it, checked against the stated values.
     std::string Text() const;
 
 private:
-    std::vector<std::pair<std::string, std::vector<std::pair<std::string, std::string>>>> sections_;
+    vt::TspSkinData skin_;
+    vt::TMemIniFile stated_;
+    std::set<std::string> sections_;
+    std::vector<std::tuple<std::string, std::string, std::string>> values_;
+    std::vector<std::pair<std::string, std::string>> omitted_;
 };
-
-const KeyList& FormInfoKeys();
-const KeyList& PopupWindowKeys();
-const KeyList& LayerFrameKeys();
-const KeyList& HintWindowKeys();
-const KeyList& SkinColorKeys();
-// Every key a record of this type writes, base classes first; throws for an unknown type.
-KeyList ObjectKeys(const std::string& type);
-KeyList ControlKeys(const std::string& type);
 
 } // namespace skingen

@@ -3,6 +3,9 @@
 #include "layout.h"
 #include "skin_builder.h"
 
+#include "framework/base/strings.h"
+
+#include <iterator>
 #include <map>
 #include <stdexcept>
 
@@ -633,24 +636,15 @@ std::vector<Record> ControlRecords(const Theme& t)
 std::string DefinitionText(const Theme& t)
 {
     Definition d;
-    d.Add("VERSION", "ver", "2");
-    d.Add("VERSION", "skinname", t.name);
-    d.Add("VERSION", "skinauthor", "Vantrel");
-    d.Add("VERSION", "authoremail", "");
-    d.Add("VERSION", "authorurl", "");
-    d.Add("VERSION", "skincomments", t.comments);
-
-    d.Add("PICTURES", "picture", "frame.bmp");
-    d.Add("PICTURES", "inactivepicture", "");
-    d.Add("PICTURES", "mask", "framemask.bmp");
-    d.Add("PICTURES", "rolluppicture", "");
-    d.Add("PICTURES", "rollupmask", "");
-    d.Add("PICTURES", "activepicturescount", std::to_string(kActiveCount));
+    vt::TspSkinData& skin = d.Skin();
+    skin.SkinName = vt::Utf8ToWide(t.name);
+    skin.SkinAuthor = L"Vantrel";
+    skin.SkinComments = vt::Utf8ToWide(t.comments);
+    skin.FPictureName = L"frame.bmp";
+    skin.FMaskName = L"framemask.bmp";
     for (int i = 0; i < kActiveCount; ++i)
-        d.Add("PICTURES", std::to_string(i), kActiveNames[i]);
-
-    d.Add("CURSORS", "startcursorindex", "1");
-    d.Add("CURSORS", "cursorscount", "0");
+        skin.FActivePicturesNames.Add(vt::Utf8ToWide(kActiveNames[i]));
+    skin.StartCursorIndex = 1;
 
     Values form;
     form.Point("lefttoppoint", 12, 40)
@@ -672,7 +666,7 @@ std::string DefinitionText(const Theme& t)
         .Set("borderwidth", 2)
         .Set("autorenderinginactiveimage", true)
         .Set("inactiveeffect", "iegrayscale");
-    d.AddValues("FORMINFO", FormInfoKeys(), form);
+    d.SetSection("FORMINFO", form);
 
     Values popup;
     popup.Set("windowpictureindex", kPicPopup)
@@ -687,7 +681,7 @@ std::string DefinitionText(const Theme& t)
         .Set("rightstretch", true)
         .Set("topstretch", true)
         .Set("bottomstretch", true);
-    d.AddValues("POPUPWINDOW", PopupWindowKeys(), popup);
+    d.SetSection("POPUPWINDOW", popup);
 
     Values layer;
     layer.Set("pictureindex", kPicShadow)
@@ -698,7 +692,7 @@ std::string DefinitionText(const Theme& t)
         .Point("rightbottompoint", 141, 114)
         .Set("clientrect", kShadowClient)
         .Set("fullstretch", true);
-    d.AddValues("LAYERFRAME", LayerFrameKeys(), layer);
+    d.SetSection("LAYERFRAME", layer);
 
     Values hint;
     hint.Set("windowpictureindex", kPicHint)
@@ -713,18 +707,17 @@ std::string DefinitionText(const Theme& t)
         .Set("topstretch", true)
         .Set("bottomstretch", true)
         .Set("stretcheffect", true);
-    d.AddValues("HINTWINDOW", HintWindowKeys(), hint);
+    d.SetSection("HINTWINDOW", hint);
 
-    d.Add("SKINAREAS", "count", "0");
+    d.AddRecordList("SKINOBJECTS", vt::TspRecordList::rlObjects, ObjectRecords(t));
+    d.AddRecordList("SKINCONTROLS", vt::TspRecordList::rlControls, ControlRecords(t));
+    d.Load();
 
-    Values colours;
-    const KeyList& colourKeys = SkinColorKeys();
-    for (size_t i = 0; i < colourKeys.size(); ++i)
-        colours.Set(colourKeys[i].key, int(t.skinColors[i]));
-    d.AddValues("SKINCOLORS", colourKeys, colours);
-
-    d.AddRecordList("SKINOBJECTS", ObjectRecords(t), false);
-    d.AddRecordList("SKINCONTROLS", ControlRecords(t), true);
+    vt::TspSkinColors& c = *skin.FSkinColors;
+    vt::TColor* colours[] = {&c.cBtnFace,      &c.cBtnText,   &c.cWindow,     &c.cWindowText, &c.cHighLight,
+                             &c.cHighLightText, &c.cBtnHighLight, &c.cBtnShadow, &c.c3DLight,    &c.c3DDkShadow};
+    for (size_t i = 0; i < std::size(colours); ++i)
+        *colours[i] = t.skinColors[i];
     return d.Text();
 }
 

@@ -17,7 +17,10 @@ const char kUsage[] =
     "  unpack <in.skn> <folder>                write the package's definition and pictures\n"
     "  info <skin>                             versions, picture sizes, counts, records\n"
     "  check <skin>                            load the skin and report every problem (exit 1)\n"
-    "  dump <skin>                             print the definition as the container saves it\n";
+    "  dump <skin>                             print the definition as the container saves it\n"
+    "  embed <in.skn> <form> <placeholder> <out>\n"
+    "                                          write form with the placeholder line replaced by\n"
+    "                                          the package's zlib stream in hex lines\n";
 
 int Run(const std::vector<std::wstring>& args)
 {
@@ -41,6 +44,8 @@ int Run(const std::vector<std::wstring>& args)
             status = vt::SkinpackCheck(args[1], out);
         else if (cmd == L"dump" && args.size() == 2)
             status = vt::SkinpackDump(args[1], out);
+        else if (cmd == L"embed" && args.size() == 5)
+            status = vt::SkinpackEmbed(args[1], args[2], args[3], args[4], out);
         else
             return usage();
     } catch (const std::exception& e) {

@@ -410,9 +410,6 @@ TEST(ComposeTest, RectAndVersionQueries)
         EXPECT_EQ(IsXPOrLater(w), v.xp) << std::hex << v.word;
         EXPECT_EQ(IsWin2000OrLater(w), v.w2k) << std::hex << v.word;
     }
-    EXPECT_TRUE(IsJpegFileName(L"a.JPEG"));
-    EXPECT_TRUE(IsJpegFileName(L"c:\\x\\b.jpg"));
-    EXPECT_FALSE(IsJpegFileName(L"b.jpg.bmp"));
 }
 
 } // namespace

@@ -76,6 +76,30 @@ TEST(Jpeg, FolderSkinPicturesDecode)
     EXPECT_EQ(*sd.FActivePictures[0], test::MakePicture(9, 5, TPixelFormat::pf32bit, 3));
 }
 
+// Tests that the JPEG rule reads the picture's name, never its folder: a BMP name in a folder
+// called "*.jpg" is loaded (and fails) as a BMP.
+TEST(Jpeg, RuleLooksAtTheNameOnly)
+{
+    const std::pair<const wchar_t*, bool> names[] = {
+        {L"a.jpg", true}, {L"a.jpeg", true}, {L"a.jpg.bmp", true}, {L"A.JPG", false}, {L"a.bmp", false}};
+    for (const auto& [name, jpeg] : names)
+        EXPECT_EQ(IsJpegPictureName(name), jpeg) << WideToUtf8(name);
+
+    test::ScratchDir dir("in.jpg");
+    std::wstring path = test::WriteTestSkinFolder(dir);
+    const uint8_t junk[] = {'X', 'X', 'X', 'X', 'X', 'X', 'X', 'X'};
+    WriteFileBytes(dir.File("main.bmp"), junk, sizeof junk);
+    TspSkinData sd(nullptr);
+    TSkinCursorNames cursors;
+    sd.SetCursorTable(&cursors);
+    try {
+        sd.LoadFromFile(path);
+        ADD_FAILURE() << "a junk picture loaded";
+    } catch (const EInvalidGraphic& e) {
+        EXPECT_NE(std::string(e.what()).find("Bitmap image is not valid"), std::string::npos) << e.what();
+    }
+}
+
 // Tests that corrupt or cut JPEG data raises EInvalidGraphic with libjpeg's reason.
 TEST(Jpeg, CorruptDataRaises)
 {

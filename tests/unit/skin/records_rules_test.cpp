@@ -98,18 +98,18 @@ TEST(RecordRules, RestoreHintFollowsHintAndCommand)
 }
 
 // Tests the values records derive or overrule after reading: the menu item's active state images,
-// the user object's three keys, the frame count floor, signed integers.
+// the user object's three keys, the frame count floor (regulators too), signed integers.
 TEST(RecordRules, DerivedValuesAfterReading)
 {
     TSkinFolder f;
     f.Load(Skin(L"count=3\r\n0=m:menuitem\r\n1=u:userobject\r\n2=t:captiontab\r\n",
-                L"count=3\r\n0=a:animate\r\n1=b:switch\r\n2=h:updown\r\n",
+                L"count=4\r\n0=a:animate\r\n1=b:switch\r\n2=h:updown\r\n3=r:frameregulator\r\n",
                 L"[m]\r\ncheckimagerect=1,2,3,4\r\nactivecheckimagerect=0,0,0,0\r\n"
                 L"radioimagerect=5,6,7,8\r\n"
                 L"activeradioimagerect=9,9,20,20\r\narrowimagerect=1,1,2,2\r\n"
                 L"[u]\r\nactiveskinrect=1,2,3,4\r\nhint=x\r\nskinrect=5,6,7,8\r\nrollup=1\r\n"
                 L"[t]\r\ntopposition=-1\r\n"
-                L"[a]\r\nframescount=0\r\n[b]\r\nframescount=-4\r\n"
+                L"[a]\r\nframescount=0\r\n[b]\r\nframescount=-4\r\n[r]\r\nframescount=-5\r\n"
                 L"[h]\r\nclientrect=1,2,30,40\r\nlefttoppoint=3,4\r\nskinrect=1,1,9,9\r\n"));
     auto& m = f.Object<TspDataSkinMenuItem>(0);
     EXPECT_EQ(m.ActiveCheckImageRect, Rect(1, 2, 3, 4));
@@ -123,6 +123,7 @@ TEST(RecordRules, DerivedValuesAfterReading)
     EXPECT_EQ(f.Object<TspDataSkinCaptionTab>(2).TopPosition, -1);
     EXPECT_EQ(f.Control<TspDataSkinFrameControl>(0).FramesCount, 1);
     EXPECT_EQ(f.Control<TspDataSkinFrameControl>(1).FramesCount, 1);
+    EXPECT_EQ(f.Control<TspDataSkinFrameRegulator>(3).FramesCount, 1);
     auto& h = f.Control<TspDataSkinUpDownControl>(2);
     EXPECT_EQ(h.ClRect, TRect{});
     EXPECT_EQ(h.LTPoint, TPoint{});

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+
 namespace vt {
 namespace {
 
@@ -23,6 +26,40 @@ TEST(Skinpack, UnpackThenPackKeepsTheBody)
     EXPECT_EQ(ReadFileBytes(out.File("skin.ini")), ReadFileBytes(src.File("skin.ini")));
     ASSERT_EQ(SkinpackPack(out.Path().wstring(), out.File("b.skn"), report), 0);
     EXPECT_EQ(ReadFileBytes(out.File("b.skn")), ReadFileBytes(src.File("a.skn")));
+}
+
+// Tests embed: the placeholder line becomes the package's zlib stream in upper-case hex, 32 bytes
+// a line at the placeholder's indentation, the rest of the form untouched; a form without the
+// placeholder and a package the loader ignores are refused without writing anything.
+TEST(Skinpack, EmbedWritesTheZlibStreamInPlaceOfThePlaceholder)
+{
+    ScratchDir dir("skp-embed");
+    std::vector<uint8_t> zlib(40);
+    for (size_t i = 0; i < zlib.size(); ++i)
+        zlib[i] = static_cast<uint8_t>(0xA0 + i);
+    std::vector<uint8_t> package = test::PackageFile(zlib);
+    WriteFileBytes(dir.File("a.skn"), package.data(), package.size());
+    const std::string form = "object X\n  Data = {\n    @DATA@\n  }\nend\n";
+    WriteFileBytes(dir.File("form.vfd"), form.data(), form.size());
+    std::string report;
+    ASSERT_EQ(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@DATA@", dir.File("out.vfd"), report), 0);
+    std::string line1, line2;
+    for (size_t i = 0; i < zlib.size(); ++i) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", zlib[i]);
+        (i < 32 ? line1 : line2) += hex;
+    }
+    std::vector<uint8_t> out = ReadFileBytes(dir.File("out.vfd"));
+    EXPECT_EQ(std::string(out.begin(), out.end()),
+              "object X\n  Data = {\n    " + line1 + "\n    " + line2 + "\n  }\nend\n");
+
+    EXPECT_THROW(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@NONE@", dir.File("x.vfd"), report),
+                 EReadError);
+    std::vector<uint8_t> future = test::PackageFile(zlib, 4);
+    WriteFileBytes(dir.File("b.skn"), future.data(), future.size());
+    EXPECT_THROW(SkinpackEmbed(dir.File("b.skn"), dir.File("form.vfd"), L"@DATA@", dir.File("x.vfd"), report),
+                 EReadError);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.vfd"));
 }
 
 // Tests info and dump on each kind of argument: package, folder, definition file.
