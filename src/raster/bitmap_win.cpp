@@ -191,8 +191,8 @@ bool TileDirect(const TspBitmap& src, HDC dc, const TRect& dst, const TRect& src
     if (ds.dsBm.bmBits == nullptr || ds.dsBmih.biBitCount != 32 || ds.dsBmih.biHeight <= 0)
         return false;
     GdiFlush();
-    DrawPixels(src.FBits, src.FWidth, src.FHeight, src.Mode(), static_cast<TspColor*>(ds.dsBm.bmBits),
-               ds.dsBm.bmWidth, ds.dsBm.bmHeight, true, MinusWindowOrigin(dc, dst), srcRect, true);
+    TPixelTarget section{static_cast<TspColor*>(ds.dsBm.bmBits), ds.dsBm.bmWidth, ds.dsBm.bmHeight, true};
+    DrawPixels(src, src.Mode(), section, MinusWindowOrigin(dc, dst), srcRect, true);
     return true;
 }
 } // namespace
