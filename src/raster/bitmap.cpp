@@ -356,43 +356,50 @@ inline void FillRun(TspColor* d, int32_t n, TspColor v)
         d[i] = v;
 }
 
-// The w pixels at s copied to count rows from d, stride pixels apart (negative for bottom-up).
-// Frame borders are a few pixels wide and thousands of rows high: for those the row is held in
-// registers and stored without a call per row.
-template <int N> void RepeatFixed(const TspColor* s, TspColor* d, ptrdiff_t stride, int32_t count)
+// count rows of w pixels, from s on (sStride pixels apart; 0 repeats one row) to d on (dStride
+// apart, negative for bottom-up). Frame borders are a few pixels wide and thousands of rows high:
+// for those the width is a constant, so each row is a move or two instead of a call.
+template <int N>
+void CopyRowsOf(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t count)
 {
-    TspColor v[N];
-    std::memcpy(v, s, sizeof v);
-    for (; count > 0; --count, d += stride)
+    if (sStride == 0) {
+        TspColor v[N];
+        std::memcpy(v, s, sizeof v);
+        for (; count > 0; --count, d += dStride)
+            std::memcpy(d, v, sizeof v);
+        return;
+    }
+    for (; count > 0; --count, s += sStride, d += dStride) {
+        TspColor v[N];
+        std::memcpy(v, s, sizeof v);
         std::memcpy(d, v, sizeof v);
+    }
 }
 
-void RepeatRow(const TspColor* s, int32_t w, TspColor* d, ptrdiff_t stride, int32_t count)
+void CopyRows(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t w, int32_t count)
 {
     switch (w) {
-    case 1: RepeatFixed<1>(s, d, stride, count); return;
-    case 2: RepeatFixed<2>(s, d, stride, count); return;
-    case 3: RepeatFixed<3>(s, d, stride, count); return;
-    case 4: RepeatFixed<4>(s, d, stride, count); return;
-    case 5: RepeatFixed<5>(s, d, stride, count); return;
-    case 6: RepeatFixed<6>(s, d, stride, count); return;
-    case 7: RepeatFixed<7>(s, d, stride, count); return;
-    case 8: RepeatFixed<8>(s, d, stride, count); return;
+    case 1: CopyRowsOf<1>(s, sStride, d, dStride, count); return;
+    case 2: CopyRowsOf<2>(s, sStride, d, dStride, count); return;
+    case 3: CopyRowsOf<3>(s, sStride, d, dStride, count); return;
+    case 4: CopyRowsOf<4>(s, sStride, d, dStride, count); return;
+    case 5: CopyRowsOf<5>(s, sStride, d, dStride, count); return;
+    case 6: CopyRowsOf<6>(s, sStride, d, dStride, count); return;
+    case 7: CopyRowsOf<7>(s, sStride, d, dStride, count); return;
+    case 8: CopyRowsOf<8>(s, sStride, d, dStride, count); return;
     default:
-        for (; count > 0; --count, d += stride)
+        for (; count > 0; --count, s += sStride, d += dStride)
             std::memmove(d, s, static_cast<size_t>(w) * sizeof(TspColor));
     }
 }
 
-// A block of w x h pixels, row by row (one copy when both sides are contiguous).
+// A block of w x h pixels (one copy when both sides are contiguous).
 void CopyBlock(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t w, int32_t h)
 {
-    if (sStride == w && dStride == w) {
+    if (sStride == w && dStride == w)
         std::memmove(d, s, static_cast<size_t>(w) * static_cast<size_t>(h) * sizeof(TspColor));
-        return;
-    }
-    for (int32_t y = 0; y < h; ++y, s += sStride, d += dStride)
-        RepeatRow(s, w, d, dStride, 1);
+    else
+        CopyRows(s, sStride, d, dStride, w, h);
 }
 
 // One axis of a stretch: the source index of each destination position (from the clip's start)
@@ -498,8 +505,8 @@ void DrawPixels(TPixelView src, TDrawMode mode, const TPixelTarget& dst, const T
         if (dstRect.Width() == srcRect.Width()) {
             const int32_t sx = cols.front();
             for (const TStretchAxis::TRun& r : rowAxis->Runs)
-                RepeatRow(src.Row(r.Src) + sx, w, dstRow(clip.Top + r.From) + clip.Left, dstStride,
-                          r.Count);
+                CopyRows(src.Row(r.Src) + sx, 0, dstRow(clip.Top + r.From) + clip.Left, dstStride, w,
+                         r.Count);
             return;
         }
         // Each source row is stretched once, into the first row of its run; the others copy it.
@@ -515,7 +522,7 @@ void DrawPixels(TPixelView src, TDrawMode mode, const TPixelTarget& dst, const T
                 for (size_t k = 0; k < cols.size(); ++k)
                     d[k] = s[cols[k]];
             }
-            RepeatRow(d, w, d + dstStride, dstStride, r.Count - 1);
+            CopyRows(d, 0, d + dstStride, dstStride, w, r.Count - 1);
         }
         return;
     }
