@@ -1,7 +1,8 @@
 // The console reporter our benchmarks share: it keeps each benchmark's CPU time per iteration so
 // main can print "ratio <what> <x.xx>" against a baseline measured in the same run. CPU time,
 // because the machine is shared and wall time swings with the other load; no colour codes, so
-// the ratio line starts its line for whoever reads the output.
+// the ratio line starts its line for whoever reads the output. With --benchmark_repetitions the
+// median of the repetitions is used.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -17,9 +18,13 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                times[r.benchmark_name()] = r.GetAdjustedCPUTime();
+        // The repetitions come first, their aggregates after them.
+        for (const Run& r : runs) {
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                times[r.run_name.str()] = r.GetAdjustedCPUTime();
+            else if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                times.emplace(r.run_name.str(), r.GetAdjustedCPUTime());
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 

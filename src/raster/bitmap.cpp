@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "framework/base/exceptions.h"
@@ -66,9 +67,11 @@ void BlendRow(const TspColor* src, TspColor* dst, int32_t count)
 
 void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count)
 {
-    for (int32_t i = 0; i < count; ++i)
-        if ((src[i] & 0xFFFFFF) != (TransparentKey & 0xFFFFFF))
-            dst[i] = src[i] | 0xFF000000u;
+    // Without a branch per pixel, so the compiler turns the loop into vector selects.
+    for (int32_t i = 0; i < count; ++i) {
+        const TspColor s = src[i], d = dst[i];
+        dst[i] = (s & 0xFFFFFF) != (TransparentKey & 0xFFFFFF) ? s | 0xFF000000u : d;
+    }
 }
 
 void CopyRow(const TspColor* src, TspColor* dst, int32_t count)
@@ -80,6 +83,26 @@ void CopyRow(const TspColor* src, TspColor* dst, int32_t count)
         return;
     }
     std::memmove(dst, src, static_cast<size_t>(count) * sizeof(TspColor));
+}
+
+void TileRow(const TspColor* tile, int32_t period, int32_t phase, TspColor* dst, int32_t count)
+{
+    if (count <= 0)
+        return;
+    const int32_t first = std::min(period - phase, count);
+    std::memmove(dst, tile + phase, static_cast<size_t>(first) * sizeof(TspColor));
+    if (first == count)
+        return;
+    // One whole period at dst + first, then that period doubled until the row is full.
+    TspColor* whole = dst + first;
+    const int32_t rest = count - first;
+    int32_t done = std::min(period, rest);
+    std::memmove(whole, tile, static_cast<size_t>(done) * sizeof(TspColor));
+    while (done < rest) {
+        const int32_t n = std::min(done, rest - done);
+        std::memcpy(whole + done, whole, static_cast<size_t>(n) * sizeof(TspColor));
+        done += n;
+    }
 }
 
 static void RunRow(TDrawMode mode, const TspColor* src, TspColor* dst, int32_t count)
@@ -332,101 +355,181 @@ inline void FillRun(TspColor* d, int32_t n, TspColor v)
     for (int32_t i = 0; i < n; ++i)
         d[i] = v;
 }
+
+// count rows of w pixels, from s on (sStride pixels apart; 0 repeats one row) to d on (dStride
+// apart, negative for bottom-up). Frame borders are a few pixels wide and thousands of rows high:
+// for those the width is a constant, so each row is a move or two instead of a call.
+template <int N>
+void CopyRowsOf(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t count)
+{
+    if (sStride == 0) {
+        TspColor v[N];
+        std::memcpy(v, s, sizeof v);
+        for (; count > 0; --count, d += dStride)
+            std::memcpy(d, v, sizeof v);
+        return;
+    }
+    for (; count > 0; --count, s += sStride, d += dStride) {
+        TspColor v[N];
+        std::memcpy(v, s, sizeof v);
+        std::memcpy(d, v, sizeof v);
+    }
+}
+
+void CopyRows(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t w, int32_t count)
+{
+    switch (w) {
+    case 1: CopyRowsOf<1>(s, sStride, d, dStride, count); return;
+    case 2: CopyRowsOf<2>(s, sStride, d, dStride, count); return;
+    case 3: CopyRowsOf<3>(s, sStride, d, dStride, count); return;
+    case 4: CopyRowsOf<4>(s, sStride, d, dStride, count); return;
+    case 5: CopyRowsOf<5>(s, sStride, d, dStride, count); return;
+    case 6: CopyRowsOf<6>(s, sStride, d, dStride, count); return;
+    case 7: CopyRowsOf<7>(s, sStride, d, dStride, count); return;
+    case 8: CopyRowsOf<8>(s, sStride, d, dStride, count); return;
+    default:
+        for (; count > 0; --count, s += sStride, d += dStride)
+            std::memmove(d, s, static_cast<size_t>(w) * sizeof(TspColor));
+    }
+}
+
+// A block of w x h pixels (one copy when both sides are contiguous).
+void CopyBlock(const TspColor* s, ptrdiff_t sStride, TspColor* d, ptrdiff_t dStride, int32_t w, int32_t h)
+{
+    if (sStride == w && dStride == w)
+        std::memmove(d, s, static_cast<size_t>(w) * static_cast<size_t>(h) * sizeof(TspColor));
+    else
+        CopyRows(s, sStride, d, dStride, w, h);
+}
+
+// One axis of a stretch: the source index of each destination position (from the clip's start)
+// and the same as runs of positions sharing one source index.
+struct TStretchAxis {
+    struct TRun {
+        int32_t From, Count, Src;
+    };
+    std::vector<int32_t> Table;
+    std::vector<TRun> Runs;
+};
+
+// The stretch axes of the last few draws. A frame is repainted at one size many times over and
+// asks for the same axes every time; painting happens on one thread, the cache is per thread
+// all the same.
+class TStretchCache {
+public:
+    using TAxis = std::shared_ptr<const TStretchAxis>;
+
+    TAxis Get(int32_t srcLo, int32_t srcHi, int32_t dstLo, int32_t dstHi, int32_t clipLo, int32_t clipHi,
+              bool roundHalfEven)
+    {
+        const TKey key{srcLo, srcHi, dstLo, dstHi, clipLo, clipHi, roundHalfEven};
+        for (const TEntry& e : entries_)
+            if (e.axis && e.key == key)
+                return e.axis;
+        auto axis = std::make_shared<TStretchAxis>();
+        axis->Table = StretchTable(srcLo, srcHi, dstLo, dstHi, clipLo, clipHi, roundHalfEven);
+        const std::vector<int32_t>& t = axis->Table;
+        for (size_t i = 0; i < t.size();) {
+            size_t j = i + 1;
+            while (j < t.size() && t[j] == t[i])
+                ++j;
+            axis->Runs.push_back({static_cast<int32_t>(i), static_cast<int32_t>(j - i), t[i]});
+            i = j;
+        }
+        TEntry& e = entries_[next_];
+        next_ = (next_ + 1) % kSize;
+        e.key = key;
+        e.axis = std::move(axis);
+        return e.axis;
+    }
+
+private:
+    struct TKey {
+        int32_t srcLo, srcHi, dstLo, dstHi, clipLo, clipHi;
+        bool round;
+        friend bool operator==(const TKey&, const TKey&) = default;
+    };
+    struct TEntry {
+        TKey key{};
+        TAxis axis;
+    };
+    static constexpr size_t kSize = 16;
+    TEntry entries_[kSize];
+    size_t next_ = 0;
+};
+
+TStretchCache& StretchAxes()
+{
+    thread_local TStretchCache cache;
+    return cache;
+}
 } // namespace
 
-void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode mode,
-                TspColor* dstBits, int32_t dstW, int32_t dstH, bool bottomUp, const TRect& dstRect,
+void DrawPixels(TPixelView src, TDrawMode mode, const TPixelTarget& dst, const TRect& dstRect,
                 const TRect& srcRect, bool roundHalfEven)
 {
-    if (!srcBits || !dstBits || srcRect.IsEmpty())
+    if (src.Empty() || !dst.Bits || srcRect.IsEmpty())
         return;
-    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > srcW || srcRect.Bottom > srcH)
+    if (srcRect.Left < 0 || srcRect.Top < 0 || srcRect.Right > src.Width || srcRect.Bottom > src.Height)
         return;
-    TRect clip = IntersectRect(dstRect, TRect{0, 0, dstW, dstH});
+    TRect clip = IntersectRect(dstRect, TRect{0, 0, dst.Width, dst.Height});
     if (clip.IsEmpty())
         return;
+    const ptrdiff_t dstStride = dst.BottomUp ? -ptrdiff_t(dst.Width) : ptrdiff_t(dst.Width);
     auto dstRow = [&](int32_t y) {
-        return dstBits + static_cast<size_t>(bottomUp ? dstH - 1 - y : y) * dstW;
+        return dst.Bits + static_cast<ptrdiff_t>(dst.BottomUp ? dst.Height - 1 - y : y) * dst.Width;
     };
-    auto srcRow = [&](int32_t y) { return srcBits + static_cast<size_t>(y) * srcW; };
+    const int32_t w = clip.Width();
     if (dstRect.Width() == srcRect.Width() && dstRect.Height() == srcRect.Height()) {
-        int32_t sx = srcRect.Left + clip.Left - dstRect.Left;
+        const int32_t sx = srcRect.Left + clip.Left - dstRect.Left;
         int32_t sy = srcRect.Top + clip.Top - dstRect.Top;
-        if (mode == TDrawMode::Copy && clip.Width() <= 8) {
-            // Narrow frame borders: many short rows, so no call per row.
-            const int32_t w = clip.Width();
-            for (int32_t y = clip.Top; y < clip.Bottom; ++y, ++sy) {
-                const TspColor* s = srcRow(sy) + sx;
-                TspColor* d = dstRow(y) + clip.Left;
-                for (int32_t i = 0; i < w; ++i)
-                    d[i] = s[i];
-            }
+        if (mode == TDrawMode::Copy) {
+            CopyBlock(src.Row(sy) + sx, src.Stride, dstRow(clip.Top) + clip.Left, dstStride, w,
+                      clip.Height());
             return;
         }
         for (int32_t y = clip.Top; y < clip.Bottom; ++y, ++sy)
-            RunRow(mode, srcRow(sy) + sx, dstRow(y) + clip.Left, clip.Width());
+            RunRow(mode, src.Row(sy) + sx, dstRow(y) + clip.Left, w);
         return;
     }
     if (dstRect.IsEmpty())
         return;
-    std::vector<int32_t> cols = StretchTable(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right,
-                                             clip.Left, clip.Right, roundHalfEven);
-    std::vector<int32_t> rows = StretchTable(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom,
-                                             clip.Top, clip.Bottom, roundHalfEven);
-    const int32_t w = clip.Width();
+    TStretchCache& cache = StretchAxes();
+    const auto colAxis = cache.Get(srcRect.Left, srcRect.Right, dstRect.Left, dstRect.Right, clip.Left,
+                                   clip.Right, roundHalfEven);
+    const auto rowAxis = cache.Get(srcRect.Top, srcRect.Bottom, dstRect.Top, dstRect.Bottom, clip.Top,
+                                   clip.Bottom, roundHalfEven);
+    const std::vector<int32_t>& cols = colAxis->Table;
     if (mode == TDrawMode::Copy) {
-        // Columns one to one (a vertical stretch): each row is a straight copy of its source row.
+        // Columns one to one (a vertical stretch): a run of rows is its source row repeated.
         if (dstRect.Width() == srcRect.Width()) {
             const int32_t sx = cols.front();
-            for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
-                const TspColor* s = srcRow(rows[static_cast<size_t>(y - clip.Top)]) + sx;
-                TspColor* d = dstRow(y) + clip.Left;
-                if (w <= 8)
-                    for (int32_t i = 0; i < w; ++i)
-                        d[i] = s[i];
-                else
-                    std::memmove(d, s, static_cast<size_t>(w) * sizeof(TspColor));
-            }
+            for (const TStretchAxis::TRun& r : rowAxis->Runs)
+                CopyRows(src.Row(r.Src) + sx, 0, dstRow(clip.Top + r.From) + clip.Left, dstStride, w,
+                         r.Count);
             return;
         }
+        // Each source row is stretched once, into the first row of its run; the others copy it.
         // Enlarging repeats each source pixel over a run of columns: fill runs, not pixels.
-        struct TRun {
-            int32_t from, to, src;
-        };
-        std::vector<TRun> runs;
-        if (dstRect.Width() >= 2 * srcRect.Width()) {
-            for (size_t i = 0; i < cols.size();) {
-                size_t j = i + 1;
-                while (j < cols.size() && cols[j] == cols[i])
-                    ++j;
-                runs.push_back({static_cast<int32_t>(i), static_cast<int32_t>(j), cols[i]});
-                i = j;
-            }
-        }
-        int32_t prevSrc = -1;
-        TspColor* prevDst = nullptr;
-        for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
-            int32_t sy = rows[static_cast<size_t>(y - clip.Top)];
-            TspColor* d = dstRow(y) + clip.Left;
-            if (sy == prevSrc && prevDst) {
-                CopyRow(prevDst, d, w);
-            } else if (!runs.empty()) {
-                const TspColor* s = srcRow(sy);
-                for (const TRun& r : runs)
-                    FillRun(d + r.from, r.to - r.from, s[r.src]);
+        const bool fill = dstRect.Width() >= 2 * srcRect.Width();
+        for (const TStretchAxis::TRun& r : rowAxis->Runs) {
+            TspColor* d = dstRow(clip.Top + r.From) + clip.Left;
+            const TspColor* s = src.Row(r.Src);
+            if (fill) {
+                for (const TStretchAxis::TRun& c : colAxis->Runs)
+                    FillRun(d + c.From, c.Count, s[c.Src]);
             } else {
-                const TspColor* s = srcRow(sy);
-                for (size_t i = 0; i < cols.size(); ++i)
-                    d[i] = s[cols[i]];
+                for (size_t k = 0; k < cols.size(); ++k)
+                    d[k] = s[cols[k]];
             }
-            prevSrc = sy;
-            prevDst = d;
+            CopyRows(d, 0, d + dstStride, dstStride, w, r.Count - 1);
         }
         return;
     }
+    const std::vector<int32_t>& rows = rowAxis->Table;
     std::vector<TspColor> line(static_cast<size_t>(w));
     for (int32_t y = clip.Top; y < clip.Bottom; ++y) {
-        const TspColor* s = srcRow(rows[static_cast<size_t>(y - clip.Top)]);
+        const TspColor* s = src.Row(rows[static_cast<size_t>(y - clip.Top)]);
         for (size_t i = 0; i < cols.size(); ++i)
             line[i] = s[cols[i]];
         RunRow(mode, line.data(), dstRow(y) + clip.Left, w);
@@ -447,8 +550,7 @@ void TspBitmap::Draw(TspBitmap& dst, const TRect& dstRect) const { Draw(dst, dst
 
 void TspBitmap::Draw(TspBitmap& dst, const TRect& dstRect, const TRect& srcRect) const
 {
-    DrawPixels(FBits, FWidth, FHeight, Mode(), dst.FBits, dst.FWidth, dst.FHeight, false, dstRect,
-               srcRect, false);
+    DrawPixels(View(), Mode(), TPixelTarget{dst.FBits, dst.FWidth, dst.FHeight}, dstRect, srcRect, false);
 }
 
 std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, const TRect& srcRect,
@@ -845,15 +947,15 @@ void StackBlur(TspBitmap& bitmap, int32_t radius)
         BlurLine(bitmap.FBits + x, bitmap.FHeight, static_cast<size_t>(bitmap.FWidth), radius, box, out);
 }
 
-void AlphaFromMask(TspBitmap& bitmap, const TspBitmap& mask)
+void AlphaFromMask(TspBitmap& bitmap, TPixelView mask)
 {
     if (bitmap.Empty() || mask.Empty())
         return;
     // A smaller mask would be read out of bounds; only the covered part is changed.
-    int32_t w = std::min(bitmap.FWidth, mask.FWidth), h = std::min(bitmap.FHeight, mask.FHeight);
+    int32_t w = std::min(bitmap.FWidth, mask.Width), h = std::min(bitmap.FHeight, mask.Height);
     for (int32_t y = 0; y < h; ++y) {
         TspColor* p = bitmap.GetScanLine(y);
-        const TspColor* m = mask.GetScanLine(y);
+        const TspColor* m = mask.Row(y);
         for (int32_t x = 0; x < w; ++x) {
             uint32_t a = (PixelR(m[x]) + PixelG(m[x]) + PixelB(m[x])) / 3;
             p[x] = (p[x] & 0x00FFFFFF) | (a << 24);
@@ -861,7 +963,7 @@ void AlphaFromMask(TspBitmap& bitmap, const TspBitmap& mask)
     }
 }
 
-void AlphaFromMaskPremultiplied(TspBitmap& bitmap, const TspBitmap& mask)
+void AlphaFromMaskPremultiplied(TspBitmap& bitmap, TPixelView mask)
 {
     AlphaFromMask(bitmap, mask);
     bitmap.CheckRGBA2();

@@ -55,6 +55,9 @@ TspColor BlendPixel(TspColor src, TspColor dst);
 void BlendRow(const TspColor* src, TspColor* dst, int32_t count);
 void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count);
 void CopyRow(const TspColor* src, TspColor* dst, int32_t count);
+// count pixels of the endless repetition of tile[0..period), starting at tile[phase]; period > 0,
+// 0 <= phase < period. Whole periods are doubled inside dst, so a long row costs a few copies.
+void TileRow(const TspColor* tile, int32_t period, int32_t phase, TspColor* dst, int32_t count);
 
 enum class TDrawMode : uint8_t { Copy, KeyedCopy, Blend };
 
@@ -80,6 +83,10 @@ public:
 
     void SetSize(int32_t width, int32_t height);
     void Clear(TspColor color);
+
+    // The pixels in place, for routines that read any picture (this one or the container's).
+    TPixelView View() const { return {FBits, FWidth, FHeight, FWidth}; }
+    operator TPixelView() const { return View(); }
 
     TspColor* GetScanLine(int32_t y) const { return FBits + static_cast<size_t>(y) * FWidth; }
     TspColor* GetPixelPtr(int32_t x, int32_t y) const { return GetScanLine(y) + x; }
@@ -140,9 +147,16 @@ std::vector<TTilePiece> TilePieces(const TRect& dstRect, const TRect& dstClip, c
 std::vector<int32_t> StretchTable(int32_t srcLo, int32_t srcHi, int32_t dstLo, int32_t dstHi,
                                   int32_t clipLo, int32_t clipHi, bool roundHalfEven = false);
 
-// Draws src's srcRect onto raw top-down (or, with bottomUp, bottom-up) 32-bit pixels.
-void DrawPixels(const TspColor* srcBits, int32_t srcW, int32_t srcH, TDrawMode mode,
-                TspColor* dstBits, int32_t dstW, int32_t dstH, bool bottomUp, const TRect& dstRect,
+// Raw 32-bit pixels written by DrawPixels: a bitmap's or a DIB section's.
+struct TPixelTarget {
+    TspColor* Bits = nullptr;
+    int32_t Width = 0;
+    int32_t Height = 0;
+    bool BottomUp = false;  // row 0 is the last in memory, as in a bottom-up DIB section
+};
+
+// Draws src's srcRect into dstRect of dst (nearest-neighbour stretched when the sizes differ).
+void DrawPixels(TPixelView src, TDrawMode mode, const TPixelTarget& dst, const TRect& dstRect,
                 const TRect& srcRect, bool roundHalfEven);
 
 class TspBitmapLink {
@@ -175,8 +189,8 @@ TColor ResolveColor(TColor color);
 TspColor ColorToPixel(TColor color, uint8_t alpha);
 TspColor ColorToOpaquePixel(TColor color);
 void StackBlur(TspBitmap& bitmap, int32_t radius);
-void AlphaFromMask(TspBitmap& bitmap, const TspBitmap& mask);
-void AlphaFromMaskPremultiplied(TspBitmap& bitmap, const TspBitmap& mask);
+void AlphaFromMask(TspBitmap& bitmap, TPixelView mask);
+void AlphaFromMaskPremultiplied(TspBitmap& bitmap, TPixelView mask);
 
 // Standard RGB <-> HSL on 0..1 values (hue in turns).
 void RGBToHSL(double r, double g, double b, double& h, double& s, double& l);

@@ -209,8 +209,8 @@ bool TileDirect(const TspBitmap& src, HDC dc, const TRect& dst, const TRect& src
     if (!ClipHolds(dc, dst))
         return false;
     GdiFlush();
-    DrawPixels(src.FBits, src.FWidth, src.FHeight, src.Mode(), static_cast<TspColor*>(ds.dsBm.bmBits),
-               ds.dsBm.bmWidth, ds.dsBm.bmHeight, true, LogicalToDevice(dc, dst), srcRect, true);
+    TPixelTarget section{static_cast<TspColor*>(ds.dsBm.bmBits), ds.dsBm.bmWidth, ds.dsBm.bmHeight, true};
+    DrawPixels(src, src.Mode(), section, LogicalToDevice(dc, dst), srcRect, true);
     return true;
 }
 } // namespace

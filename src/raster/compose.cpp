@@ -19,7 +19,19 @@ TFrameGeometry ResizeFrameGeometry(const TFrameGeometry& g, int32_t w0, int32_t 
     return n;
 }
 
-void CopyRect(TspBitmap& dst, const TRect& dstRect, const TspBitmap& src, const TRect& srcRect)
+namespace {
+TPixelTarget Target(TspBitmap& b) { return TPixelTarget{b.FBits, b.FWidth, b.FHeight}; }
+
+// Whether rows sy..sy+h of columns sx..sx+w all lie in src: then a tiled piece is the same
+// source pixels at every repeat and can be laid out row by row.
+bool InsidePicture(TPixelView src, int32_t sx, int32_t sy, int32_t w, int32_t h)
+{
+    return !src.Empty() && w > 0 && h > 0 && sx >= 0 && sy >= 0 && int64_t(sx) + w <= src.Width &&
+           int64_t(sy) + h <= src.Height;
+}
+} // namespace
+
+void CopyRect(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect)
 {
     if (dstRect.IsEmpty() || srcRect.IsEmpty())
         return;
@@ -28,18 +40,16 @@ void CopyRect(TspBitmap& dst, const TRect& dstRect, const TspBitmap& src, const 
         if (s.IsEmpty())
             return;
         TRect d = s.Offset(dstRect.Left - srcRect.Left, dstRect.Top - srcRect.Top);
-        DrawPixels(src.FBits, src.FWidth, src.FHeight, TDrawMode::Copy, dst.FBits, dst.FWidth, dst.FHeight,
-                   false, d, s, false);
+        DrawPixels(src, TDrawMode::Copy, Target(dst), d, s, false);
         return;
     }
-    DrawPixels(src.FBits, src.FWidth, src.FHeight, TDrawMode::Copy, dst.FBits, dst.FWidth, dst.FHeight,
-               false, dstRect, srcRect, false);
+    DrawPixels(src, TDrawMode::Copy, Target(dst), dstRect, srcRect, false);
 }
 
 namespace {
 
 // A copy limited to clip (1:1 pieces only).
-void CopyClipped(TspBitmap& dst, const TRect& dstRect, const TspBitmap& src, const TRect& srcRect,
+void CopyClipped(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect,
                  const TRect& clip)
 {
     TRect d = IntersectRect(dstRect, clip);
@@ -60,11 +70,23 @@ void TileRange(int64_t start, int64_t d, int64_t n, int64_t lo, int64_t hi, int6
 
 // A tiled middle piece along x: source columns [sx0, sx0 + d) at rows sy..sy+h, repeated from
 // x0 with i = 0..n, each tile cut at limit.
-void TileAlongX(TspBitmap& dst, const TspBitmap& src, int32_t sx0, int32_t d, int32_t sy, int32_t dy,
+void TileAlongX(TspBitmap& dst, TPixelView src, int32_t sx0, int32_t d, int32_t sy, int32_t dy,
                 int32_t h, int32_t x0, int32_t n, int32_t limit)
 {
     if (d <= 0)
         return;  // a zero-length piece is treated as absent
+    if (InsidePicture(src, sx0, sy, d, h)) {
+        // Tiles 0..n from x0, the last cut at limit, cover x0..end without a gap: each row is
+        // the source row repeated.
+        const int64_t end = std::min<int64_t>(x0 + (int64_t(n) + 1) * d, limit);
+        const int32_t xa = std::max(x0, 0);
+        const int32_t xb = static_cast<int32_t>(std::min<int64_t>(end, dst.FWidth));
+        const int32_t ya = std::max(dy, 0), yb = std::min(dy + h, dst.FHeight);
+        const int32_t phase = static_cast<int32_t>((int64_t(xa) - x0) % d);
+        for (int32_t y = ya; y < yb && xa < xb; ++y)
+            TileRow(src.Row(sy + y - dy) + sx0, d, phase, dst.GetScanLine(y) + xa, xb - xa);
+        return;
+    }
     int64_t i0, i1;
     TileRange(x0, d, n, 0, dst.FWidth, i0, i1);
     for (int64_t i = i0; i <= i1; ++i) {
@@ -76,11 +98,36 @@ void TileAlongX(TspBitmap& dst, const TspBitmap& src, int32_t sx0, int32_t d, in
     }
 }
 
-void TileAlongY(TspBitmap& dst, const TspBitmap& src, int32_t sy0, int32_t d, int32_t sx, int32_t dx,
+void TileAlongY(TspBitmap& dst, TPixelView src, int32_t sy0, int32_t d, int32_t sx, int32_t dx,
                 int32_t w, int32_t y0, int32_t n, int32_t limit)
 {
     if (d <= 0)
         return;
+    if (InsidePicture(src, sx, sy0, w, d) && dst.FBits) {
+        // Rows y0..end repeat the piece's d rows: the first period is copied, the rest repeats
+        // it (as one run of memory when the piece spans the whole width).
+        const int64_t end = std::min<int64_t>(y0 + (int64_t(n) + 1) * d, limit);
+        const int32_t ya = std::max(y0, 0);
+        const int32_t yb = static_cast<int32_t>(std::min<int64_t>(end, dst.FHeight));
+        const int32_t xa = std::max(dx, 0);
+        const int32_t xb = static_cast<int32_t>(std::min<int64_t>(int64_t(dx) + w, dst.FWidth));
+        if (ya >= yb || xa >= xb)
+            return;
+        const int32_t cw = xb - xa, sxa = sx + xa - dx;
+        const int32_t first = std::min(d, yb - ya);
+        const int32_t phase = static_cast<int32_t>((int64_t(ya) - y0) % d), n1 = std::min(d - phase, first);
+        CopyRect(dst, Rect(xa, ya, xb, ya + n1), src, Bounds(sxa, sy0 + phase, cw, n1));
+        if (first > n1)
+            CopyRect(dst, Rect(xa, ya + n1, xb, ya + first), src, Bounds(sxa, sy0, cw, first - n1));
+        if (cw == dst.FWidth) {
+            TspColor* top = dst.GetScanLine(ya);
+            TileRow(top, first * cw, 0, top + first * cw, (yb - ya - first) * cw);
+            return;
+        }
+        for (int32_t y = ya + first; y < yb; ++y)
+            CopyRow(dst.GetScanLine(y - d) + xa, dst.GetScanLine(y) + xa, cw);
+        return;
+    }
     int64_t i0, i1;
     TileRange(y0, d, n, 0, dst.FHeight, i0, i1);
     for (int64_t i = i0; i <= i1; ++i) {
@@ -93,7 +140,7 @@ void TileAlongY(TspBitmap& dst, const TspBitmap& src, int32_t sy0, int32_t d, in
 }
 
 // Client piece stretched into NewClRect (spstFull) or as a strip repeated across it.
-void StretchClient(TspBitmap& Dest, const TspBitmap& Source, const TRect& piece, const TRect& nc,
+void StretchClient(TspBitmap& Dest, TPixelView Source, const TRect& piece, const TRect& nc,
                    TspStretchType type, bool clip)
 {
     if (nc.IsEmpty() || piece.IsEmpty())
@@ -133,7 +180,7 @@ void PrepareDest(TspBitmap& Dest, int32_t W, int32_t H, bool clear = true)
 } // namespace
 
 void ComposeFramedPicture(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitmap& Dest,
-                          const TspBitmap& Source, const TRect& R, int32_t W, int32_t H, bool DrawClient,
+                          TPixelView Source, const TRect& R, int32_t W, int32_t H, bool DrawClient,
                           const TFrameStretch& s)
 {
     PrepareDest(Dest, W, H);
@@ -211,7 +258,7 @@ void ComposeFramedPicture(const TFrameGeometry& g, const TFrameGeometry& ng, Tsp
         }
 }
 
-void ComposeFramedPictureFromClient(TspBitmap& Dest, const TspBitmap& Source, const TRect& R,
+void ComposeFramedPictureFromClient(TspBitmap& Dest, TPixelView Source, const TRect& R,
                                     const TRect& ClRect, bool DrawClient)
 {
     TFrameGeometry g;
@@ -232,7 +279,7 @@ void ComposeFramedPictureFromClient(TspBitmap& Dest, const TspBitmap& Source, co
     ComposeFramedPicture(g, ng, Dest, Source, R, Dest.FWidth, Dest.FHeight, DrawClient, s);
 }
 
-void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& R, int32_t W, bool Stretch)
 {
     int32_t h = R.Height();
@@ -253,7 +300,7 @@ void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, con
     TileAlongX(Dest, Source, mid.Left, d, R.Top, 0, h, LeftFixed, span / d, end);
 }
 
-void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& R, int32_t H, bool Stretch)
 {
     int32_t w = R.Width();
@@ -274,7 +321,7 @@ void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, con
     TileAlongY(Dest, Source, mid.Top, c, R.Left, 0, w, TopFixed, span / c, end);
 }
 
-void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& Dest, TPixelView Source,
                        const TRect& R, int32_t W, int32_t H, bool Stretch, TspStretchType StretchType)
 {
     PrepareDest(Dest, W, H);
@@ -302,7 +349,7 @@ void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& D
 
 void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitmap& LeftImage,
                       TspBitmap& TopImage, TspBitmap& RightImage, TspBitmap& BottomImage,
-                      const TspBitmap& Source, const TRect& R, int32_t W, int32_t H, const TFrameStretch& s)
+                      TPixelView Source, const TRect& R, int32_t W, int32_t H, const TFrameStretch& s)
 {
     const int32_t w0 = R.Width(), h0 = R.Height(), ox = R.Left, oy = R.Top;
     const TRect& cl = g.ClRect;
@@ -356,13 +403,13 @@ void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitm
         side(RightImage, cl.Right, w0, g.RTPoint.Y, g.RBPoint.Y, s.RightStretch);
 }
 
-void BuildMaskStrips(const TFrameGeometry& g, const TFrameGeometry& ng, const TspBitmap& Mask,
+void BuildMaskStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TPixelView Mask,
                      TspBitmap& TopImage, TspBitmap& LeftImage, TspBitmap& RightImage,
                      TspBitmap& BottomImage, int32_t W)
 {
     const TRect& cl = g.ClRect;
     const TRect& ncl = ng.ClRect;
-    const int32_t mw = Mask.FWidth, mh = Mask.FHeight;
+    const int32_t mw = Mask.Width, mh = Mask.Height;
     auto side = [&](TspBitmap& img, int32_t sx0, int32_t sx1, int32_t lo, int32_t hi) {
         int32_t w = sx1 - sx0, h = ncl.Height();
         PrepareDest(img, w, h);
@@ -392,16 +439,16 @@ void BuildMaskStrips(const TFrameGeometry& g, const TFrameGeometry& ng, const Ts
 }
 
 void DrawGlyphFrame(TspBitmap& dst, int32_t X, int32_t Y, int32_t FrameIndex, int32_t FrameCount,
-                    const TspBitmap& Strip)
+                    TPixelView Strip)
 {
     if (Strip.Empty() || FrameCount <= 0)
         return;
-    int32_t fw = Strip.FWidth / FrameCount;
-    TRect src = Rect(fw * (FrameIndex - 1), 0, fw * FrameIndex, Strip.FHeight);
-    if (fw <= 0 || src.Left < 0 || src.Right > Strip.FWidth)
+    int32_t fw = Strip.Width / FrameCount;
+    TRect src = Rect(fw * (FrameIndex - 1), 0, fw * FrameIndex, Strip.Height);
+    if (fw <= 0 || src.Left < 0 || src.Right > Strip.Width)
         return;
     TspBitmap frame;
-    frame.SetSize(fw, Strip.FHeight);
+    frame.SetSize(fw, Strip.Height);
     CopyRect(frame, frame.BoundsRect(), Strip, src);
     TspColor key = frame.GetPixel(0, frame.FHeight - 1) & 0x00FFFFFF;
     for (int32_t y = 0; y < frame.FHeight; ++y) {

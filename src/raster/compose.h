@@ -1,7 +1,8 @@
 // Skin image composition: turns an element's rectangle of a skin picture into a picture of any
 // size (fixed corners, tiled or stretched edges, a tiled or stretched client), the border strips
 // of a frame and of its mask, and the rectangle and version queries the drawing code shares.
-// Every picture here is a TspBitmap; pieces are copied raw (alpha included), and "stretch" is a
+// Pictures are read through a TPixelView (a TspBitmap or a container picture, in place) and
+// composed into TspBitmaps; pieces are copied raw (alpha included), and "stretch" is a
 // nearest-neighbour stretch.
 #pragma once
 
@@ -33,35 +34,35 @@ TFrameGeometry ResizeFrameGeometry(const TFrameGeometry& g, int32_t w0, int32_t 
 
 // Raw copy of src's srcRect into dstRect (stretched when the sizes differ); parts of srcRect
 // outside the source are left out when the sizes match, and the copy is skipped otherwise.
-void CopyRect(TspBitmap& dst, const TRect& dstRect, const TspBitmap& src, const TRect& srcRect);
+void CopyRect(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect);
 
 void ComposeFramedPicture(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitmap& Dest,
-                          const TspBitmap& Source, const TRect& SourceRect, int32_t W, int32_t H,
+                          TPixelView Source, const TRect& SourceRect, int32_t W, int32_t H,
                           bool DrawClient, const TFrameStretch& s);
-void ComposeFramedPictureFromClient(TspBitmap& Dest, const TspBitmap& Source, const TRect& SourceRect,
+void ComposeFramedPictureFromClient(TspBitmap& Dest, TPixelView Source, const TRect& SourceRect,
                                     const TRect& ClRect, bool DrawClient);
-void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& SourceRect, int32_t W, bool Stretch);
-void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& SourceRect, int32_t H, bool Stretch);
-void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& Dest, const TspBitmap& Source,
+void ComposeClientFill(const TRect& ClRect, const TRect& NewClRect, TspBitmap& Dest, TPixelView Source,
                        const TRect& SourceRect, int32_t W, int32_t H, bool Stretch, TspStretchType StretchType);
 
 // The four border pictures of a frame at W x H; a picture whose conditions do not hold is left
 // as it was.
 void BuildFrameStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TspBitmap& LeftImage,
                       TspBitmap& TopImage, TspBitmap& RightImage, TspBitmap& BottomImage,
-                      const TspBitmap& Source, const TRect& SourceRect, int32_t W, int32_t H,
+                      TPixelView Source, const TRect& SourceRect, int32_t W, int32_t H,
                       const TFrameStretch& s);
 // The mask's border pieces at width W (always tiled, in the mask's own coordinates).
-void BuildMaskStrips(const TFrameGeometry& g, const TFrameGeometry& ng, const TspBitmap& Mask,
+void BuildMaskStrips(const TFrameGeometry& g, const TFrameGeometry& ng, TPixelView Mask,
                      TspBitmap& TopImage, TspBitmap& LeftImage, TspBitmap& RightImage,
                      TspBitmap& BottomImage, int32_t W);
 
 // Draws frame FrameIndex (1-based) of a horizontal strip of FrameCount frames at (X, Y), the
 // colour of the frame's bottom-left pixel being transparent.
 void DrawGlyphFrame(TspBitmap& dst, int32_t X, int32_t Y, int32_t FrameIndex, int32_t FrameCount,
-                    const TspBitmap& Strip);
+                    TPixelView Strip);
 
 // Rectangle and point helpers.
 inline int32_t WidthOfRect(const TRect& r) { return r.Right - r.Left; }

@@ -45,11 +45,12 @@ TspEffectBmp::TspEffectBmp(int32_t cx, int32_t cy)
     Bits = storage_.empty() ? nullptr : storage_.data();
 }
 
-TspEffectBmp::TspEffectBmp(const TspBitmap& source) : TspEffectBmp(source.FWidth, source.FHeight)
+TspEffectBmp::TspEffectBmp(TPixelView source)
+    : TspEffectBmp(source.Empty() ? 0 : source.Width, source.Empty() ? 0 : source.Height)
 {
     for (int32_t y = 0; y < Height; ++y)
         for (int32_t x = 0; x < Width; ++x)
-            SetPixel(x, y, *source.GetPixelPtr(x, y) & 0x00FFFFFF);
+            SetPixel(x, y, source.Row(y)[x] & 0x00FFFFFF);
 }
 
 TspEffectBmp::TspEffectBmp(const TspEffectBmp& o) : Width(o.Width), Height(o.Height), Size(o.Size), storage_(o.storage_)

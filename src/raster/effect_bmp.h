@@ -16,7 +16,7 @@ class TspEffectBmp {
 public:
     TspEffectBmp(int32_t cx, int32_t cy);
     // Opaque colour of a 32-bit picture (alpha dropped).
-    explicit TspEffectBmp(const TspBitmap& source);
+    explicit TspEffectBmp(TPixelView source);
     static TspEffectBmp CreateCopy(const TspEffectBmp& other) { return other; }
 
     int32_t Width = 0;

@@ -1,13 +1,16 @@
 #include "raster/layer.h"
 
+#include "raster/compose.h"
+
 namespace vt {
 
-void ImageAndMaskToPixels(const TspBitmap& Image, const TspBitmap& Mask, TspBitmap& Dest)
+void ImageAndMaskToPixels(TPixelView Image, TPixelView Mask, TspBitmap& Dest)
 {
-    Dest.Assign(Image);
-    TspBitmap mask;
-    mask.Assign(Mask);
-    AlphaFromMask(Dest, mask);
+    if (Image.Empty())
+        return;
+    Dest.SetSize(Image.Width, Image.Height);
+    CopyRect(Dest, Dest.BoundsRect(), Image, Image.BoundsRect());
+    AlphaFromMask(Dest, Mask);
     Dest.CheckRGBA();
 }
 

@@ -7,7 +7,7 @@ namespace vt {
 
 // Dest <- Image with alpha from Mask (Trunc((r + g + b) / 3): white opaque, black transparent),
 // then colour bytes clamped to alpha so that Dest is a valid premultiplied picture.
-void ImageAndMaskToPixels(const TspBitmap& Image, const TspBitmap& Mask, TspBitmap& Dest);
+void ImageAndMaskToPixels(TPixelView Image, TPixelView Mask, TspBitmap& Dest);
 
 // The layer's fade: each tick adds value div 10, capped at the target, then it stops. A target
 // that is not a multiple of ten takes an eleventh tick for the remainder (255: 250, then 255).

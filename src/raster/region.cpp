@@ -7,10 +7,12 @@
 
 namespace vt {
 
-TFBitmap::TFBitmap(const TspBitmap& source)
+TFBitmap::TFBitmap(TPixelView source)
 {
-    Width = source.FWidth;
-    Height = source.FHeight;
+    if (source.Empty())
+        source = {};
+    Width = source.Width;
+    Height = source.Height;
     Gap = Width % 4;
     RowInc = 3 * Width + Gap;
     Size = RowInc * Height;
@@ -20,7 +22,7 @@ TFBitmap::TFBitmap(const TspBitmap& source)
     for (int32_t y = 0; y < Height; ++y) {
         uint8_t* row = Bits + static_cast<size_t>(y) * RowInc;
         Pixels[static_cast<size_t>(y)] = row;
-        const TspColor* s = source.GetScanLine(y);
+        const TspColor* s = source.Row(y);
         for (int32_t x = 0; x < Width; ++x) {
             row[3 * x] = PixelB(s[x]);
             row[3 * x + 1] = PixelG(s[x]);
@@ -129,23 +131,23 @@ TRegion RegionOffset(const TRegion& r, int32_t dx, int32_t dy)
     return out;
 }
 
-TRegion MaskToRegionRects(const TspBitmap& mask, int32_t dx, int32_t dy)
+TRegion MaskToRegionRects(TPixelView mask, int32_t dx, int32_t dy)
 {
     TRegion out;
     if (mask.Empty())
         return out;
-    TFBitmap scan(mask);
-    for (int32_t y = 0; y < scan.Height; ++y) {
-        const uint8_t* row = scan.Pixels[static_cast<size_t>(y)];
+    // Scanned in place: black is red, green and blue all zero, whatever the alpha.
+    for (int32_t y = 0; y < mask.Height; ++y) {
+        const TspColor* row = mask.Row(y);
         int32_t x = 0;
-        while (x < scan.Width) {
-            auto black = [row](int32_t i) { return row[3 * i] == 0 && row[3 * i + 1] == 0 && row[3 * i + 2] == 0; };
+        while (x < mask.Width) {
+            auto black = [row](int32_t i) { return (row[i] & 0x00FFFFFFu) == 0; };
             if (!black(x)) {
                 ++x;
                 continue;
             }
             int32_t x0 = x;
-            while (x < scan.Width && black(x))
+            while (x < mask.Width && black(x))
                 ++x;
             // The working table grows as needed, so large masks keep their whole shape.
             out.Rects.push_back(TRect{x0 + dx, y + dy, x + dx, y + dy + 1});
@@ -154,7 +156,7 @@ TRegion MaskToRegionRects(const TspBitmap& mask, int32_t dx, int32_t dy)
     return out;
 }
 
-std::vector<uint8_t> MaskToRegionData(const TspBitmap& mask, int32_t dx, int32_t dy)
+std::vector<uint8_t> MaskToRegionData(TPixelView mask, int32_t dx, int32_t dy)
 {
     std::vector<uint8_t> block;
     if (mask.Empty())
@@ -167,8 +169,8 @@ std::vector<uint8_t> MaskToRegionData(const TspBitmap& mask, int32_t dx, int32_t
     Put32(block, 12, 0);
     Put32(block, 16, dx);
     Put32(block, 20, dy);
-    Put32(block, 24, dx + mask.FWidth);
-    Put32(block, 28, dy + mask.FHeight);
+    Put32(block, 24, dx + mask.Width);
+    Put32(block, 28, dy + mask.Height);
     size_t at = 32;
     for (const TRect& x : r.Rects) {
         Put32(block, at, x.Left);
@@ -196,7 +198,7 @@ std::optional<TRegion> RegionFromData(const std::vector<uint8_t>& block)
 }
 
 std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGeometry& ng,
-                                         const TspBitmap& mask, int32_t W, int32_t H)
+                                         TPixelView mask, int32_t W, int32_t H)
 {
     if (ng.RTPoint.X < ng.LTPoint.X || ng.LBPoint.Y < ng.LTPoint.Y)
         return std::nullopt;

@@ -16,7 +16,7 @@ namespace vt {
 // row starts, through which masks are scanned.
 class TFBitmap {
 public:
-    explicit TFBitmap(const TspBitmap& source);
+    explicit TFBitmap(TPixelView source);
     TFBitmap(const TFBitmap&) = delete;
     TFBitmap& operator=(const TFBitmap&) = delete;
 
@@ -49,12 +49,12 @@ std::optional<TRegion> RegionFromData(const std::vector<uint8_t>& block);
 
 // RGNDATA bytes of the black pixels of mask, one rectangle per run of each row, moved by (dx, dy);
 // an empty mask gives an empty block.
-std::vector<uint8_t> MaskToRegionData(const TspBitmap& mask, int32_t dx, int32_t dy);
-TRegion MaskToRegionRects(const TspBitmap& mask, int32_t dx, int32_t dy);
+std::vector<uint8_t> MaskToRegionData(TPixelView mask, int32_t dx, int32_t dy);
+TRegion MaskToRegionRects(TPixelView mask, int32_t dx, int32_t dy);
 
 // The region of a W x H element from its mask; nothing when the corners cross or the client
 // rectangle is empty.
 std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGeometry& ng,
-                                         const TspBitmap& mask, int32_t W, int32_t H);
+                                         TPixelView mask, int32_t W, int32_t H);
 
 } // namespace vt

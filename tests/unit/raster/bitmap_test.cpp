@@ -244,6 +244,14 @@ TEST(TspBitmapTest, StretchShortcutsMatchTheRule)
         {Rect(1, 1, 9, 4), Rect(0, 0, 13, 11)},     // shrink both ways
         {Rect(0, 0, 1, 1), Rect(3, 3, 9, 9)},       // a single pixel
         {Rect(2, 3, 33, 4), Rect(5, 5, 6, 8)},      // one source column over many
+        // Narrow borders stretched down: every width the row-repeating copy handles, and past it.
+        {Rect(0, 0, 1, 24), Rect(3, 1, 4, 5)},
+        {Rect(0, -3, 3, 23), Rect(3, 1, 6, 5)},
+        {Rect(2, 0, 6, 20), Rect(0, 2, 4, 9)},
+        {Rect(0, 1, 8, 24), Rect(5, 0, 13, 11)},
+        {Rect(20, 0, 29, 31), Rect(1, 3, 10, 6)},
+        {Rect(0, 0, 31, 22), Rect(0, 0, 13, 11)},   // enlarged both ways, wider than twice
+        {Rect(0, 0, 20, 22), Rect(0, 0, 13, 3)},    // a little wider, many repeated rows
     };
     for (const Case& c : cases) {
         TspBitmap dst;
@@ -259,6 +267,24 @@ TEST(TspBitmapTest, StretchShortcutsMatchTheRule)
                                     : 0u;
                 ASSERT_EQ(dst.GetPixel(x, y), want) << x << "," << y;
             }
+    }
+}
+
+// Tests that a tiled row is the tile repeated from its phase, for rows shorter than, equal to and
+// many times the period.
+TEST(TspBitmapTest, TileRowRepeatsTheTileFromItsPhase)
+{
+    const TspColor tile[7] = {10, 11, 12, 13, 14, 15, 16};
+    struct Case {
+        int period, phase, count;
+    } cases[] = {{7, 0, 3}, {7, 5, 2}, {7, 5, 9}, {7, 0, 7}, {7, 3, 100}, {1, 0, 33}, {2, 1, 64}, {5, 4, 6}};
+    for (const Case& c : cases) {
+        std::vector<TspColor> row(static_cast<size_t>(c.count) + 1, 0xDEAD);
+        TileRow(tile, c.period, c.phase, row.data(), c.count);
+        for (int i = 0; i < c.count; ++i)
+            ASSERT_EQ(row[static_cast<size_t>(i)], tile[(c.phase + i) % c.period])
+                << c.period << "/" << c.phase << " at " << i;
+        EXPECT_EQ(row.back(), 0xDEADu) << "written past the row";
     }
 }
 

@@ -226,6 +226,41 @@ TEST(ComposeTest, ClientFillTilesFromTheOrigin)
     ComposeClientFill(kGeometry.ClRect, Rect(6, 7, 6, 31), dest, skin, kSkinRect, 56, 37, false, spstFull);
 }
 
+// Tests that the container's pictures are composed in place (the view reads the picture's own
+// pixels) with the same result as from a pixel bitmap, and that a picture with fewer pixels than
+// its size claims gives an empty view that composes nothing.
+TEST(ComposeTest, ComposesFromAContainerPictureInPlace)
+{
+    TspBitmap skin;
+    MakeSkin(skin);
+    TPixelImage picture = skin.ToPixelImage();
+    const TPixelView view = picture;
+    EXPECT_EQ(static_cast<const void*>(view.Bits), static_cast<const void*>(picture.Pixels.data()));
+
+    const int W = 83, H = 57;
+    const TFrameGeometry ng = ResizeFrameGeometry(kGeometry, 32, 24, W, H);
+    for (const TFrameStretch& s : {TFrameStretch{}, TFrameStretch{true, true, true, true, true, spstFull}}) {
+        TspBitmap fromBitmap, fromPicture;
+        ComposeFramedPicture(kGeometry, ng, fromBitmap, skin, kSkinRect, W, H, true, s);
+        ComposeFramedPicture(kGeometry, ng, fromPicture, picture, kSkinRect, W, H, true, s);
+        EXPECT_EQ(fromPicture.ToPixelImage(), fromBitmap.ToPixelImage());
+        TspBitmap b[4], p[4];
+        BuildFrameStrips(kGeometry, ng, b[0], b[1], b[2], b[3], skin, kSkinRect, W, H, s);
+        BuildFrameStrips(kGeometry, ng, p[0], p[1], p[2], p[3], picture, kSkinRect, W, H, s);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(p[i].ToPixelImage(), b[i].ToPixelImage()) << "strip " << i;
+    }
+
+    TPixelImage truncated = picture;
+    truncated.Pixels.resize(truncated.Pixels.size() / 2);
+    EXPECT_TRUE(truncated.View().Empty());
+    TspBitmap dest;
+    ComposeFramedPicture(kGeometry, ng, dest, truncated, kSkinRect, W, H, true, {});
+    ASSERT_EQ(dest.FWidth, W);
+    EXPECT_EQ(dest.GetPixel(0, 0), 0u);
+    EXPECT_EQ(MaskToRegionRects(truncated, 0, 0), TRegion{});
+}
+
 TEST(ComposeTest, FrameStrips)
 {
     TspBitmap skin, left, top, right, bottom;
