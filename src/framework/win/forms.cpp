@@ -427,8 +427,9 @@ bool TApplication::ProcessMessage(MSG& msg)
         msg.hwnd = GetFocus();
     bool handled = false;
     GuardedCall(this, [&] { OnMessage(msg, handled); });
-    if (!handled)
-        GuardedCall(this, [&] { handled = IsKeyMsg(msg); });
+    // A key whose handling failed counts as taken: it goes no further.
+    if (!handled && !GuardedCall(this, [&] { handled = IsKeyMsg(msg); }))
+        handled = true;
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);

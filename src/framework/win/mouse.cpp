@@ -208,8 +208,12 @@ void TControl::MouseMessage(TMessage& msg)
         SetMouseCapture(false);
     if (click)
         Click();
-    if (self)
-        MouseUp(b.Button, shift, x, y);
+    if (!self)
+        return;
+    MouseUp(b.Button, shift, x, y);
+    // Released off the control after a captured drag: the leave that waited for the capture.
+    if (self && gHoverControl.get() == this && !gCaptureControl && !ClientRect().Contains({x, y}))
+        SetHover(nullptr);
 }
 
 void TControl::WheelMessage(TMessage& msg)
