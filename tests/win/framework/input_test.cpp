@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -361,21 +362,24 @@ TEST_F(Input, WheelReachesTheFocusedControl)
     EXPECT_EQ(log, (std::vector<std::wstring>{L"focused 120", L"form"}));
 }
 
-// A window-less control that counts its clicks and notices.
-class TGraphicProbe : public TGraphicControl {
-    VT_CLASS_NAME(TGraphicProbe)
+// A control that records the messages it receives of one kind.
+template <class Base> class TProbe : public Base {
 public:
-    using TGraphicControl::TGraphicControl;
-    std::vector<UINT> Notices;
+    TProbe(TComponent* owner, UINT watched) : Base(owner), watched_(watched) {}
+    std::vector<TMessage> Seen;
 
 protected:
     void WndProc(TMessage& m) override
     {
-        if (m.Msg == CM_CAPTURELOST)
-            Notices.push_back(m.Msg);
-        TGraphicControl::WndProc(m);
+        if (m.Msg == watched_)
+            Seen.push_back(m);
+        Base::WndProc(m);
     }
+
+private:
+    UINT watched_;
 };
+using TGraphicProbe = TProbe<TGraphicControl>;
 
 // Tests, for a windowed and a window-less control, that a press dragged off the control and
 // released outside is no click while a press released inside is one; that a press on another
@@ -386,7 +390,7 @@ TEST_F(Input, PressDraggedOffAndReleasedOutsideIsNoClick)
     TForm form(nullptr);
     TKeyButton* focused = AddButton(&form, L"Focused", 10);
     TKeyButton* windowed = AddButton(&form, L"Windowed", 100);
-    auto* graphic = new TGraphicProbe(&form);
+    auto* graphic = new TGraphicProbe(&form, CM_CAPTURELOST);
     graphic->SetBounds(200, 10, 60, 30);
     graphic->SetParent(&form);
     ShowForm(form);
@@ -431,7 +435,7 @@ TEST_F(Input, CaptureTakenByAnotherWindowEndsAHeldPress)
 {
     TForm form(nullptr);
     TKeyButton* windowed = AddButton(&form, L"Windowed", 100);
-    auto* graphic = new TGraphicProbe(&form);
+    auto* graphic = new TGraphicProbe(&form, CM_CAPTURELOST);
     graphic->SetBounds(200, 10, 60, 30);
     graphic->SetParent(&form);
     TForm thief(nullptr);
@@ -440,9 +444,14 @@ TEST_F(Input, CaptureTakenByAnotherWindowEndsAHeldPress)
     thief.HandleNeeded();
     struct Case {
         TControl* control;
-        std::vector<UINT>* notices;
+        std::function<size_t()> capturesLost;
     };
-    for (Case c : {Case{windowed, &windowed->Notices}, Case{graphic, &graphic->Notices}}) {
+    const Case cases[] = {
+        {windowed,
+         [&] { return size_t(std::count(windowed->Notices.begin(), windowed->Notices.end(), CM_CAPTURELOST)); }},
+        {graphic, [&] { return graphic->Seen.size(); }},
+    };
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.control->ClassName());
         int clicks = 0;
         c.control->OnClick = [&](TObject*) { ++clicks; };
@@ -451,7 +460,7 @@ TEST_F(Input, CaptureTakenByAnotherWindowEndsAHeldPress)
         ASSERT_TRUE(c.control->MouseCapture());
         SetCapture(thief.Handle());
         EXPECT_FALSE(c.control->MouseCapture());
-        EXPECT_EQ(std::count(c.notices->begin(), c.notices->end(), CM_CAPTURELOST), 1);
+        EXPECT_EQ(c.capturesLost(), 1u);
         ReleaseCapture();
         Mouse(MOUSEEVENTF_LEFTUP);
         EXPECT_EQ(clicks, 0);
@@ -478,7 +487,7 @@ TEST_F(Input, CursorComesFromTheScreenTable)
 {
     TForm form(nullptr);
     TKeyButton* control = AddButton(&form, L"Control", 10);
-    auto* graphic = new TGraphicProbe(&form);
+    auto* graphic = new TGraphicProbe(&form, CM_CAPTURELOST);
     graphic->SetBounds(200, 10, 60, 30);
     graphic->SetParent(&form);
     HCURSOR mine = LoadCursorW(nullptr, IDC_CROSS);
@@ -503,42 +512,30 @@ TEST_F(Input, CursorComesFromTheScreenTable)
     EXPECT_EQ(Screen->Cursors(77), LoadCursorW(nullptr, IDC_ARROW));
 }
 
-// A control that counts the ticks of its window timers by id.
-class TTicker : public TCustomControl {
-    VT_CLASS_NAME(TTicker)
-public:
-    using TCustomControl::TCustomControl;
-    std::vector<WPARAM> Ticks;
-
-protected:
-    void WndProc(TMessage& m) override
-    {
-        if (m.Msg == WM_TIMER)
-            Ticks.push_back(m.WParam);
-        TCustomControl::WndProc(m);
-    }
-};
-
 // Tests that a control's window timer ticks by its id, keeps ticking after the window is
 // recreated, and stops when killed.
 TEST_F(Input, WindowTimersTickByIdAndSurviveRecreate)
 {
     TForm form(nullptr);
-    auto* ticker = new TTicker(&form);
+    auto* ticker = new TProbe<TCustomControl>(&form, WM_TIMER);
     ticker->SetParent(&form);
     ticker->SetWindowTimer(7, 10);  // before the window exists
     form.HandleNeeded();
     Pump(80);
-    EXPECT_GE(std::count(ticker->Ticks.begin(), ticker->Ticks.end(), 7u), 2);
+    auto ticksOf7 = [&] {
+        return std::count_if(ticker->Seen.begin(), ticker->Seen.end(),
+                             [](const TMessage& m) { return m.WParam == 7; });
+    };
+    EXPECT_GE(ticksOf7(), 2);
     ticker->RecreateWnd();
-    ticker->Ticks.clear();
+    ticker->Seen.clear();
     Pump(80);
-    EXPECT_GE(std::count(ticker->Ticks.begin(), ticker->Ticks.end(), 7u), 2);
+    EXPECT_GE(ticksOf7(), 2);
     ticker->KillWindowTimer(7);
     Pump(20);
-    ticker->Ticks.clear();
+    ticker->Seen.clear();
     Pump(60);
-    EXPECT_TRUE(ticker->Ticks.empty());
+    EXPECT_TRUE(ticker->Seen.empty());
 }
 
 // Tests that a control being loaded raises no events.
