@@ -1,4 +1,4 @@
-// The Win32 cursor table of skin cursors: cursor handles loaded from the skin's files, by number.
+// Skin cursors on Win32: loaded from the skin's files into the screen's cursor table, by number.
 #pragma once
 
 #include "skin/skin_data.h"

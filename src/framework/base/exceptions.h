@@ -33,5 +33,7 @@ VT_DECLARE_EXCEPTION(EFCreateError, EStreamError);
 VT_DECLARE_EXCEPTION(EInvalidGraphic, Exception);
 VT_DECLARE_EXCEPTION(EListError, Exception);
 VT_DECLARE_EXCEPTION(EOutOfResources, Exception);
+// An operation the object cannot do in its present state (focusing a hidden control, ...).
+VT_DECLARE_EXCEPTION(EInvalidOperation, Exception);
 
 } // namespace vt

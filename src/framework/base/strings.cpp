@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cwctype>
 #include <limits>
 #include <vector>
 
@@ -317,6 +318,19 @@ std::wstring IncludeTrailingPathDelimiter(std::wstring_view path)
     if (r.empty() || (r.back() != L'\\' && r.back() != L'/'))
         r += PathDelimiter();
     return r;
+}
+
+bool IsAccel(wchar_t ch, std::wstring_view caption)
+{
+    for (size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != L'&')
+            continue;
+        ++i;  // the character after the "&"; a second "&" is a literal one
+        if (caption[i] != L'&')
+            return std::towupper(static_cast<wint_t>(caption[i])) ==
+                   std::towupper(static_cast<wint_t>(ch));
+    }
+    return false;
 }
 
 } // namespace vt

@@ -44,4 +44,8 @@ std::wstring ExtractFileExt(std::wstring_view path);   // with the dot
 std::wstring ChangeFileExt(std::wstring_view path, std::wstring_view ext);
 std::wstring IncludeTrailingPathDelimiter(std::wstring_view path);
 
+// True when ch is the accelerator of caption: the character after a single "&" ("&&" is a
+// literal ampersand), compared ignoring letter case.
+bool IsAccel(wchar_t ch, std::wstring_view caption);
+
 } // namespace vt

@@ -3,6 +3,7 @@
 #include "framework/base/form_reader.h"
 #include "framework/base/property_table.h"
 #include "framework/win/exception_funnel.h"
+#include "framework/win/forms.h"
 #include "framework/win/window_class.h"
 
 #include <windowsx.h>
@@ -18,8 +19,6 @@ namespace {
 const wchar_t kControlProp[] = L"VtControl";
 // The control whose window is being created; its first message binds the window to it.
 TWinControl* gCreatingControl = nullptr;
-// The control under the mouse, for the enter and leave notices.
-TComponentRef<TControl> gHoverControl;
 
 // Never destroyed: windows may be created and freed while the program exits.
 std::map<String, WNDPROC>& BaseProcs()
@@ -104,6 +103,7 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 
 TControl::~TControl()
 {
+    DropMouseState();
     if (parent_)
         parent_->RemoveControl(this);
 }
@@ -280,65 +280,28 @@ void TControl::Repaint()
         }
 }
 
-void TControl::MouseMessage(TMessage& msg)
-{
-    int x = GET_X_LPARAM(msg.LParam), y = GET_Y_LPARAM(msg.LParam);
-    TShiftState shift = 0;
-    if (msg.WParam & MK_SHIFT)
-        shift |= ssShift;
-    if (msg.WParam & MK_CONTROL)
-        shift |= ssCtrl;
-    if (msg.WParam & MK_LBUTTON)
-        shift |= ssLeft;
-    if (msg.WParam & MK_RBUTTON)
-        shift |= ssRight;
-    if (GetKeyState(VK_MENU) < 0)
-        shift |= ssAlt;
-    switch (msg.Msg) {
-    case WM_MOUSEMOVE:
-        OnMouseMove(this, shift, x, y);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        clicking_ = true;
-        OnMouseDown(this, mbLeft, shift, x, y);
-        break;
-    case WM_RBUTTONDOWN:
-        OnMouseDown(this, mbRight, shift, x, y);
-        break;
-    case WM_LBUTTONUP: {
-        bool wasClicking = clicking_;
-        clicking_ = false;
-        OnMouseUp(this, mbLeft, shift, x, y);
-        if (wasClicking && ClientRect().Contains({x, y}))
-            Click();
-        break;
-    }
-    case WM_RBUTTONUP:
-        OnMouseUp(this, mbRight, shift, x, y);
-        break;
-    default:
-        break;
-    }
-}
-
 void TControl::WndProc(TMessage& msg)
 {
-    switch (msg.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
+    if (IsMouseMessage(msg.Msg)) {
+        TComponentRef<TControl> self(this);
         MouseMessage(msg);
-        break;
+        if (self)  // a click handler may free the control
+            DefaultHandler(msg);
+        return;
+    }
+    switch (msg.Msg) {
+    case WM_MOUSEWHEEL:
+        WheelMessage(msg);
+        return;
     case CM_MOUSEENTER:
-        OnMouseEnter(this);
+        Raise(OnMouseEnter, this);
         return;
     case CM_MOUSELEAVE:
-        OnMouseLeave(this);
+        Raise(OnMouseLeave, this);
         return;
+    case CM_CAPTURELOST:
+        clicking_ = false;
+        break;
     default:
         break;
     }
@@ -396,8 +359,7 @@ TWinControl::~TWinControl()
         RemoveControl(c);
         delete c;
     }
-    if (captureControl_)
-        ReleaseCapture();
+    DropMouseState();
     DestroyHandle();
 }
 
@@ -428,10 +390,8 @@ void TWinControl::RemoveControl(TControl* control)
     if (it == controls_.end())
         return;
     control->Invalidate();
-    if (captureControl_ == control) {
-        captureControl_ = nullptr;
-        ReleaseCapture();
-    }
+    if (control == CaptureControl())
+        control->SetMouseCapture(false);
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
         if (w->HandleAllocated())
@@ -493,10 +453,37 @@ void TWinControl::CreateHandle()
     if (handle_)
         return;
     CreateWnd();
+    RestartWindowTimers();
     for (TControl* c : controls_)
         if (c->IsWindowed())
             static_cast<TWinControl*>(c)->CreateHandle();
     Realign();
+}
+
+void TWinControl::SetWindowTimer(UINT_PTR id, unsigned ms)
+{
+    auto it = std::find_if(windowTimers_.begin(), windowTimers_.end(),
+                           [id](const auto& t) { return t.first == id; });
+    if (it != windowTimers_.end())
+        it->second = ms;
+    else
+        windowTimers_.emplace_back(id, ms);
+    if (handle_ && !::SetTimer(handle_, id, ms, nullptr))
+        throw EOutOfResources(L"Not enough timers available");
+}
+
+void TWinControl::KillWindowTimer(UINT_PTR id)
+{
+    std::erase_if(windowTimers_, [id](const auto& t) { return t.first == id; });
+    if (handle_)
+        ::KillTimer(handle_, id);
+}
+
+void TWinControl::RestartWindowTimers()
+{
+    for (const auto& [id, ms] : windowTimers_)
+        if (!::SetTimer(handle_, id, ms, nullptr))
+            throw EOutOfResources(L"Not enough timers available");
 }
 
 void TWinControl::CreateWnd()
@@ -714,16 +701,6 @@ void TWinControl::SetText(const String& v)
     TControl::SetText(v);
 }
 
-void TWinControl::SetFocus()
-{
-    ::SetFocus(Handle());
-}
-
-bool TWinControl::Focused() const
-{
-    return handle_ && GetFocus() == handle_;
-}
-
 TControl* TWinControl::GraphicControlAtPos(TPoint p) const
 {
     for (size_t i = controls_.size(); i-- > 0;) {
@@ -734,47 +711,15 @@ TControl* TWinControl::GraphicControlAtPos(TPoint p) const
     return nullptr;
 }
 
-void TWinControl::TrackHover(TControl* target)
-{
-    if (gHoverControl.get() == target)
-        return;
-    TControl* old = gHoverControl.get();
-    gHoverControl = target;
-    if (old)
-        old->Perform(CM_MOUSELEAVE);
-    if (target) {
-        TRACKMOUSEEVENT tme{sizeof tme, TME_LEAVE, handle_, 0};
-        TrackMouseEvent(&tme);
-        target->Perform(CM_MOUSEENTER);
-    }
-}
-
-void TWinControl::RouteMouseToGraphic(TMessage& msg, bool& handled)
-{
-    handled = false;
-    TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-    TControl* target = captureControl_ ? captureControl_ : GraphicControlAtPos(p);
-    if (msg.Msg == WM_MOUSEMOVE)
-        TrackHover(target ? target : this);
-    if (!target)
-        return;
-    if (msg.Msg == WM_LBUTTONDOWN || msg.Msg == WM_RBUTTONDOWN || msg.Msg == WM_LBUTTONDBLCLK) {
-        captureControl_ = target;
-        SetCapture(handle_);
-    }
-    TComponentRef<TControl> guard(target);
-    msg.Result = target->Perform(msg.Msg, msg.WParam,
-                                 MAKELPARAM(p.X - target->left_, p.Y - target->top_));
-    if ((msg.Msg == WM_LBUTTONUP || msg.Msg == WM_RBUTTONUP) &&
-        (!guard || captureControl_ == guard.get())) {
-        captureControl_ = nullptr;
-        ReleaseCapture();
-    }
-    handled = true;
-}
-
 void TWinControl::WndProc(TMessage& msg)
 {
+    if (IsMouseMessage(msg.Msg)) {
+        bool handled = false;
+        RouteMouseToGraphic(msg, handled);
+        if (!handled)
+            TControl::WndProc(msg);
+        return;
+    }
     switch (msg.Msg) {
     case WM_PAINT:
         // A given DC always goes to our handler: the class's procedure would paint the window
@@ -799,29 +744,41 @@ void TWinControl::WndProc(TMessage& msg)
             return;
         }
         break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP: {
-        bool handled = false;
-        RouteMouseToGraphic(msg, handled);
-        if (handled)
-            return;
-        break;
-    }
     case WM_MOUSELEAVE:
-        // Only for this window or its window-less children: a windowed child under the mouse
-        // has its own tracking (the parent is told of the leave when the mouse enters it).
-        if (gHoverControl && (gHoverControl.get() == this ||
-                              (gHoverControl->parent_ == this && !gHoverControl->IsWindowed())))
-            TrackHover(nullptr);
+        MouseLeft();
         break;
     case WM_CAPTURECHANGED:
-        if (reinterpret_cast<HWND>(msg.LParam) != handle_)
-            captureControl_ = nullptr;
+        CaptureChanged(reinterpret_cast<HWND>(msg.LParam));
         break;
+    case WM_SETCURSOR:
+        if (SetCursorMessage(msg))
+            return;
+        break;
+    case WM_SETFOCUS:
+        DefaultHandler(msg);
+        if (TCustomForm* form = GetParentForm(this))
+            form->FocusChanged(this);
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+        if (KeyMessage(msg))
+            return;
+        break;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        // Offered to the children in turn until one takes it.
+        for (size_t i = 0; i < controls_.size() && msg.Result == 0; ++i)
+            msg.Result = controls_[i]->Perform(msg.Msg, msg.WParam, msg.LParam);
+        return;
     case WM_WINDOWPOSCHANGED: {
         int w = width_, h = height_;
         UpdateBoundsFromWindow();

@@ -4,11 +4,17 @@
 // control's window and notices sent with Perform go through it, so a hook installed there works
 // before the window exists and stays in place when the window is recreated. Window handles are
 // created lazily; creating one creates the handles of every windowed child, visible or not.
+//
+// Input: mouse messages become mouse events (a press captures the mouse until the release, and a
+// release outside the control is no click); keys reach the focused control's key events after
+// the application's keyboard pipeline (TApplication, keyboard.cpp); focus, tab order and the
+// form's active control live in focus.cpp, mouse capture, hover and cursors in mouse.cpp.
 #pragma once
 
 #include "framework/base/component.h"
 #include "framework/base/types.h"
 #include "framework/win/canvas.h"
+#include "framework/win/cursors.h"
 #include "framework/win/messages.h"
 
 #include <functional>
@@ -18,6 +24,7 @@
 namespace vt {
 
 class TWinControl;
+class TCustomForm;
 
 enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
@@ -36,6 +43,18 @@ using TShiftState = uint8_t;
 using TWndMethod = std::function<void(TMessage&)>;
 using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
 using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+// Sender, shift state, wheel delta (positive: away from the user), cursor in screen
+// coordinates, handled.
+using TMouseWheelEvent = TEvent<TObject*, TShiftState, int, TPoint, bool&>;
+// A handler may change the key, or set it to 0 to keep the control from handling it.
+using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
+using TKeyPressEvent = TEvent<TObject*, wchar_t&>;
+
+// The shift state now (keyboard and mouse buttons), and from a key message's key data.
+TShiftState CurrentShiftState();
+TShiftState KeyDataToShiftState(LPARAM keyData);
+// WM_MOUSEMOVE and the button messages (down, up and double click of all three buttons).
+bool IsMouseMessage(UINT msg);
 
 class TControl : public TComponent {
     VT_CLASS_NAME(TControl)
@@ -85,11 +104,26 @@ public:
     const String& Text() const { return text_; }
     virtual void SetText(const String& v);
     int TabOrder() const { return tabOrder_; }
-    void SetTabOrder(int v) { tabOrder_ = v; }
+    // The place among the windowed siblings that Tab visits; setting it moves the control there
+    // and renumbers the siblings (while loading the value is only stored, and the siblings are
+    // ordered by the stored values).
+    void SetTabOrder(int v);
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool v) { tabStop_ = v; }
     const String& Hint() const { return hint_; }
     void SetHint(const String& v) { hint_ = v; }
+    // The mouse cursor over this control: a number of the screen's cursor table; crDefault
+    // leaves it to the parent and the window class.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor v);
+
+    // True while this control holds the mouse capture (a window-less control holds it through
+    // its parent's window). Presses take it and releases give it back; another window taking it
+    // sends CM_CAPTURELOST, which ends a held press without a click.
+    bool MouseCapture() const;
+    void SetMouseCapture(bool v);
+    // The control holding the capture, or null.
+    static TControl* CaptureControl();
 
     // The object-level window procedure; replace it to hook the control's messages.
     TWndMethod WindowProc;
@@ -103,11 +137,13 @@ public:
     virtual bool IsWindowed() const { return false; }
 
     TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TMouseEvent OnMouseDown;
     TMouseEvent OnMouseUp;
     TMouseMoveEvent OnMouseMove;
+    TMouseWheelEvent OnMouseWheel;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
     void SetParentComponent(TComponent* parent) override;
@@ -115,7 +151,24 @@ public:
 protected:
     virtual void WndProc(TMessage& msg);
     virtual void DefaultHandler(TMessage& msg) {}
-    virtual void Click() { OnClick(this); }
+    // Event raisers; none raises its event while the component is being loaded.
+    virtual void Click();
+    virtual void DblClick();
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    // True when the wheel turn was handled (otherwise it goes on to the parent).
+    virtual bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos);
+    // Sends CM_CANCELMODE to the active control of this control's form unless it is this one.
+    void SendCancelMode();
+    // Whether a press captures the mouse until the release.
+    virtual bool CapturesMouse() const { return true; }
+    // A raiser for an event of this component: skipped while loading.
+    template <class E, class... A> void Raise(const E& event, A&&... args)
+    {
+        if (!IsLoading())
+            event(std::forward<A>(args)...);
+    }
     virtual void VisibleChanging() {}
     virtual void FontChanged();
     // Asks the parent to lay its children out again after this control's size, alignment or
@@ -128,6 +181,9 @@ protected:
 private:
     friend class TWinControl;
     void MouseMessage(TMessage& msg);
+    void WheelMessage(TMessage& msg);
+    // Forgets this control as the capture or hover control (it is going).
+    void DropMouseState();
 
     bool visible_ = true;
     bool enabled_ = true;
@@ -140,6 +196,7 @@ private:
     int tabOrder_ = -1;
     bool tabStop_ = false;
     bool clicking_ = false;
+    TCursor cursor_ = crDefault;
 };
 
 struct TCreateParams {
@@ -183,9 +240,32 @@ public:
     void Realign();
     void Invalidate() override;
     void SetText(const String& v) override;
+    // Gives this control the keyboard focus; raises EInvalidOperation when it cannot take it.
+    // The form's ActiveControl follows through WM_SETFOCUS.
     void SetFocus();
     bool Focused() const;
+    // Visible and enabled, and so is every parent up to its form.
+    virtual bool CanFocus() const;
     bool IsWindowed() const override { return true; }
+
+    // The focusable windowed controls inside this one, in the order Tab visits them.
+    std::vector<TWinControl*> TabOrderList() const;
+    // The next (or previous) control after current in the tab order of this control's children,
+    // wrapping around; with checkTabStop only TabStop controls count. Null when there is none.
+    TWinControl* FindNextControl(TWinControl* current, bool forward, bool checkTabStop) const;
+    // Focuses FindNextControl(current, forward, checkTabStop) if there is one.
+    void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
+
+    // A window timer of this control: WM_TIMER with wParam id reaches its WndProc every ms
+    // milliseconds. The timers are started again when the window is recreated.
+    void SetWindowTimer(UINT_PTR id, unsigned ms);
+    void KillWindowTimer(UINT_PTR id);
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
 
     // Paints a copy of this control's own background (WM_ERASEBKGND) and, with ownPainting, its
     // window painting (WM_PAINT), both with dc and through WindowProc, into dc in client
@@ -207,6 +287,12 @@ public:
     };
 
 protected:
+    // Key handlers (the events' raisers); a key set to 0 is not handled further.
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    virtual void KeyUp(WORD& key, TShiftState shift);
+    virtual void KeyPress(wchar_t& key);
+    virtual void DoEnter();
+    virtual void DoExit();
     virtual void CreateParams(TCreateParams& params);
     // Creates this window, then the children's.
     virtual void CreateHandle();
@@ -223,6 +309,7 @@ protected:
     // Paints the visible window-less children onto dc (client coordinates of this control).
     void PaintControls(HDC dc, const TRect& clip);
     void FontChanged() override;
+    bool CapturesMouse() const override;
 
 private:
     friend class TControl;
@@ -232,12 +319,17 @@ private:
     void PaintHandler(TMessage& msg);
     void UpdateBoundsFromWindow();
     void RouteMouseToGraphic(TMessage& msg, bool& handled);
-    void TrackHover(TControl* target);
+    void MouseLeft();
+    void CaptureChanged(HWND newCapture);
+    // Returns true when the key message was taken by a key event (the key set to 0).
+    bool KeyMessage(TMessage& msg);
+    bool SetCursorMessage(TMessage& msg);
+    void AppendTabOrder(std::vector<TWinControl*>& list) const;
+    void RestartWindowTimers();
 
     HWND handle_ = nullptr;
     WNDPROC defWndProc_ = nullptr;
     std::vector<TControl*> controls_;
-    TControl* captureControl_ = nullptr;
     bool aligning_ = false;
     bool realignPending_ = false;
     int paintingCopy_ = 0;
@@ -245,7 +337,26 @@ private:
     bool omitControls_ = false;
     int loadedClientWidth_ = -1;
     int loadedClientHeight_ = -1;
+    std::vector<std::pair<UINT_PTR, unsigned>> windowTimers_;
 };
+
+// Replaces a control's WindowProc for the scope's life and then puts back the one it replaced.
+// The handler receives the replaced procedure to pass on the messages it leaves alone.
+class TWindowProcHook {
+public:
+    using Handler = std::function<void(TMessage&, const TWndMethod& previous)>;
+    TWindowProcHook(TControl& control, Handler handler);
+    TWindowProcHook(const TWindowProcHook&) = delete;
+    TWindowProcHook& operator=(const TWindowProcHook&) = delete;
+    ~TWindowProcHook();
+
+private:
+    TComponentRef<TControl> control_;
+    TWndMethod previous_;
+};
+
+// The form a control sits on (the control itself when it is a form), or null.
+TCustomForm* GetParentForm(const TControl* control);
 
 // A window-less control that paints on its parent's surface and gets mouse input through it.
 class TGraphicControl : public TControl {

@@ -177,7 +177,7 @@ void TCustomForm::ShowWindowNow()
     if (!shown_) {
         shown_ = true;
         ApplyWindowState();
-        GuardedCall(this, [&] { OnShow(this); });
+        GuardedCall(this, [&] { Raise(OnShow, this); });
     } else {
         ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     }
@@ -186,12 +186,16 @@ void TCustomForm::ShowWindowNow()
 
 void TCustomForm::Close()
 {
+    if (modal_) {
+        modalResult_ = mrCancel;
+        return;
+    }
     bool canClose = true;
-    OnCloseQuery(this, canClose);
+    Raise(OnCloseQuery, this, canClose);
     if (!canClose)
         return;
     TCloseAction action = Application->MainForm() == this ? caFree : caHide;
-    OnClose(this, action);
+    Raise(OnClose, this, action);
     if (action == caNone)
         return;
     if (Application->MainForm() == this) {
@@ -230,8 +234,22 @@ void TCustomForm::WndProc(TMessage& msg)
         else if (msg.WParam == SIZE_RESTORED)
             windowState_ = wsNormal;
         TWinControl::WndProc(msg);
-        OnResize(this);
+        Raise(OnResize, this);
         return;
+    case WM_ACTIVATE:
+        // The focus goes to the active control, not to the form's own window.
+        if (LOWORD(msg.WParam) != WA_INACTIVE && !HIWORD(msg.WParam)) {
+            Activated();
+            return;
+        }
+        break;
+    case CM_DIALOGKEY:
+        if (msg.WParam == VK_TAB && !(KeyDataToShiftState(msg.LParam) & (ssAlt | ssCtrl))) {
+            SelectNext(ActiveControl(), !(GetKeyState(VK_SHIFT) < 0), true);
+            msg.Result = 1;
+            return;
+        }
+        break;
     case CM_VISIBLECHANGED:
         // Showing goes through Show, which applies the window state the first time.
         if (msg.WParam) {
@@ -279,6 +297,24 @@ void TCustomForm::Loaded()
 void TCustomForm::DoCreate()
 {
     GuardedCall(this, [&] { OnCreate(this); });
+}
+
+bool TCustomForm::IsShortCut(TWMKey& key)
+{
+    bool handled = false;
+    Raise(OnShortCut, key, handled);
+    return handled;
+}
+
+bool TCustomForm::SetReference(const String& name, TComponent* value)
+{
+    if (!SameDescriptionName(name, L"ActiveControl"))
+        return TWinControl::SetReference(name, value);
+    auto* control = dynamic_cast<TWinControl*>(value);
+    if (value && !control)
+        throw EReadError(L"ActiveControl " + value->Name() + L" is not a windowed control");
+    SetActiveControl(control);
+    return true;
 }
 
 std::any TCustomForm::MethodAddress(const String& name) const
@@ -329,6 +365,8 @@ bool TCustomForm::SetProperty(const String& name, const TPropValue& v)
         {L"OnClose", [](TCustomForm& f, const TPropValue& v) { f.OnClose = v.AsMethod<TCloseEvent>(); }},
         {L"OnCloseQuery",
          [](TCustomForm& f, const TPropValue& v) { f.OnCloseQuery = v.AsMethod<TCloseQueryEvent>(); }},
+        {L"OnShortCut",
+         [](TCustomForm& f, const TPropValue& v) { f.OnShortCut = v.AsMethod<TShortCutEvent>(); }},
         // A form becomes visible when shown, not while it loads.
         {L"Visible", [](TCustomForm&, const TPropValue& v) { v.AsBoolean(); }},
     };
@@ -384,8 +422,14 @@ bool TApplication::ProcessMessage(MSG& msg)
         delete dynamic_cast<TCustomForm*>(TWinControl::FindControl(msg.hwnd));
         return true;
     }
+    // The wheel turns the focused control, wherever the mouse is.
+    if (msg.message == WM_MOUSEWHEEL && TWinControl::FindControl(GetFocus()))
+        msg.hwnd = GetFocus();
     bool handled = false;
     GuardedCall(this, [&] { OnMessage(msg, handled); });
+    // A key whose handling failed counts as taken: it goes no further.
+    if (!handled && !GuardedCall(this, [&] { handled = IsKeyMsg(msg); }))
+        handled = true;
     if (!handled) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
@@ -435,7 +479,10 @@ void TApplication::ShowException(const Exception& e)
     String text = e.Message();
     if (!text.empty() && text.back() > L'.')
         text += L'.';
-    HWND owner = MainForm() && MainForm()->HandleAllocated() ? MainForm()->Handle() : nullptr;
+    // Over the active window of ours (a modal form while one runs), else the main form.
+    HWND owner = GetActiveWindow();
+    if (!TWinControl::FindControl(owner))
+        owner = MainForm() && MainForm()->HandleAllocated() ? MainForm()->Handle() : nullptr;
     MessageBoxW(owner, text.c_str(), title_.c_str(), MB_OK | MB_ICONSTOP);
 }
 
@@ -448,6 +495,17 @@ TCustomForm* TScreen::ActiveForm() const
         if (f->HandleAllocated() && f->Handle() == active)
             return f;
     return nullptr;
+}
+
+void TScreen::SetCursor(TCursor v)
+{
+    if (v == cursor_)
+        return;
+    cursor_ = v;
+    // Shown at once where the mouse is, without waiting for it to move.
+    POINT p;
+    if (GetCursorPos(&p) && TWinControl::FindControl(WindowFromPoint(p)))
+        ::SetCursor(CursorHandle(v == crDefault ? crArrow : v));
 }
 
 TRect TScreen::WorkAreaRect() const
@@ -463,6 +521,20 @@ namespace {
 
 HHOOK gBoxHook = nullptr;
 POINT gBoxPos{-1, -1};
+
+// The placing hook for one box; a box shown while another is being placed saves and restores
+// the outer one's.
+class TBoxPlacement {
+public:
+    TBoxPlacement(int x, int y);
+    TBoxPlacement(const TBoxPlacement&) = delete;
+    TBoxPlacement& operator=(const TBoxPlacement&) = delete;
+    ~TBoxPlacement();
+
+private:
+    HHOOK previousHook_;
+    POINT previousPos_;
+};
 
 // Places the box once its dialog has initialised (the system centres it there itself).
 LRESULT CALLBACK PlaceBoxHook(int code, WPARAM wParam, LPARAM lParam)
@@ -487,16 +559,25 @@ LRESULT CALLBACK PlaceBoxHook(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-void ShowMessagePos(const String& text, int x, int y)
+TBoxPlacement::TBoxPlacement(int x, int y) : previousHook_(gBoxHook), previousPos_(gBoxPos)
 {
     gBoxPos = {x, y};
     gBoxHook = SetWindowsHookExW(WH_CALLWNDPROCRET, PlaceBoxHook, nullptr, GetCurrentThreadId());
+}
+
+TBoxPlacement::~TBoxPlacement()
+{
+    if (gBoxHook)
+        UnhookWindowsHookEx(gBoxHook);
+    gBoxHook = previousHook_;
+    gBoxPos = previousPos_;
+}
+
+void ShowMessagePos(const String& text, int x, int y)
+{
+    TBoxPlacement placement(x, y);
     HWND owner = GetActiveWindow();
     MessageBoxW(owner, text.c_str(), Application->Title().c_str(), MB_OK | MB_TASKMODAL);
-    if (gBoxHook) {
-        UnhookWindowsHookEx(gBoxHook);
-        gBoxHook = nullptr;
-    }
 }
 
 void ShowMessage(const String& text)

@@ -21,6 +21,19 @@ enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
+// The key and whether the handler took it.
+using TShortCutEvent = TEvent<TWMKey&, bool&>;
+
+// What ShowModal returns: 0 keeps the modal loop running, any other value ends it.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = IDOK;
+inline constexpr TModalResult mrCancel = IDCANCEL;
+inline constexpr TModalResult mrAbort = IDABORT;
+inline constexpr TModalResult mrRetry = IDRETRY;
+inline constexpr TModalResult mrIgnore = IDIGNORE;
+inline constexpr TModalResult mrYes = IDYES;
+inline constexpr TModalResult mrNo = IDNO;
 
 class TCustomForm : public TWinControl {
     VT_CLASS_NAME(TCustomForm)
@@ -41,8 +54,31 @@ public:
 
     // Shows the window (in its WindowState) and brings it to the front.
     void Show();
-    // Asks OnCloseQuery, then OnClose; closing the main form ends the application.
+    // Asks OnCloseQuery, then OnClose; closing the main form ends the application. On a modal
+    // form it means cancel: ModalResult becomes mrCancel and the modal loop closes the form.
     void Close();
+    // Shows the form modally: the application's other windows are disabled while a nested
+    // message loop runs until ModalResult is set (and OnCloseQuery allows it) or the application
+    // terminates; then the form is hidden, the windows are enabled again and the window that
+    // was active gets the focus back. Returns ModalResult (mrCancel when the application
+    // terminated). Raises EInvalidOperation for a form that is visible or modal already.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult v) { modalResult_ = v; }
+    bool Modal() const { return modal_; }
+
+    // The control that has the focus while the form is active, and gets it back when the form
+    // is activated again. Setting it on an active form focuses the control.
+    TWinControl* ActiveControl() const { return activeControl_.get(); }
+    void SetActiveControl(TWinControl* control);
+    // Called when a control of this form received the focus: updates ActiveControl, sends
+    // CM_EXIT to the previous one and CM_ENTER to the new one, then CM_FOCUSCHANGED to every
+    // control of the form.
+    void FocusChanged(TWinControl* control);
+
+    // The form's shortcut check in the keyboard pipeline: OnShortCut, then whatever a subclass
+    // adds. True when the key was taken (it is then neither translated nor dispatched).
+    virtual bool IsShortCut(TWMKey& key);
     // Frees the form once the messages being handled are done.
     void Release();
 
@@ -52,6 +88,8 @@ public:
     TNotifyEvent OnResize;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    // A replaceable slot: whoever takes it over keeps the previous handler and calls it first.
+    TShortCutEvent OnShortCut;
 
     // Builds the form from a description: the RCDATA resource named resourceName in the
     // program, or text. Loader order, then OnCreate (an exception there goes to the error box
@@ -74,6 +112,7 @@ public:
     std::any MethodAddress(const String& name) const override;
     void ComponentCreated(TComponent* component) override;
     bool SetProperty(const String& name, const TPropValue& value) override;
+    bool SetReference(const String& name, TComponent* value) override;
     void SetParentComponent(TComponent* parent) override {}
 
 protected:
@@ -87,6 +126,9 @@ private:
     void Load(std::string_view text);
     void ApplyWindowState();
     void ShowWindowNow();
+    // The modal loop's close step: OnCloseQuery and OnClose may keep the form open.
+    void CloseModal();
+    void Activated();
 
     TWindowState windowState_ = wsNormal;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -94,6 +136,9 @@ private:
     bool scaled_ = true;
     bool shown_ = false;
     bool inShow_ = false;
+    bool modal_ = false;
+    TModalResult modalResult_ = mrNone;
+    TComponentRef<TWinControl> activeControl_;
     std::map<String, std::any> methods_;
     std::map<String, std::function<void(TComponent*)>> fields_;
 };
@@ -131,6 +176,10 @@ public:
         return form;
     }
     // Shows the main form and runs the message loop until the application terminates.
+    // Each message goes through OnMessage, then (for keys) the keyboard pipeline: the form's
+    // IsShortCut, WM_GETDLGCODE and the form's dialog keys, then translation and dispatch; a
+    // character not wanted by the focused control is offered as a dialog character. The wheel
+    // goes to the focused control.
     void Run();
     void ProcessMessages();
     // Waits for one message and handles it.
@@ -154,6 +203,8 @@ public:
 
 private:
     bool ProcessMessage(MSG& msg);
+    // The keyboard pipeline's steps before translation (keyboard.cpp); true when taken.
+    bool IsKeyMsg(MSG& msg);
 
     TComponentRef<TCustomForm> mainForm_;
     String title_;
@@ -171,6 +222,15 @@ public:
     TCustomForm* Forms(int index) const { return forms_.at(static_cast<size_t>(index)); }
     // The form holding the active window of this thread, or null.
     TCustomForm* ActiveForm() const;
+    // The active form's active control, or null.
+    TWinControl* ActiveControl() const;
+    // A cursor for the whole application (crHourGlass while busy); crDefault lets each control
+    // show its own.
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor v);
+    // The cursor table (cursors.h): the handle for a number, and installing one.
+    HCURSOR Cursors(TCursor number) const { return CursorHandle(number); }
+    void SetCursors(TCursor number, HCURSOR cursor) { InstallCursor(number, cursor); }
     int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
     int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
     TRect WorkAreaRect() const;
@@ -178,6 +238,21 @@ public:
 private:
     friend class TCustomForm;
     std::vector<TCustomForm*> forms_;
+    TCursor cursor_ = crDefault;
+};
+
+// Installs a handler as the application's OnMessage for the scope's life and then restores the
+// one that was there. The handler receives the previous one to pass on what it leaves alone.
+class TMessageHookScope {
+public:
+    using Handler = std::function<void(MSG&, bool&, const TMessageEvent& previous)>;
+    explicit TMessageHookScope(Handler handler);
+    TMessageHookScope(const TMessageHookScope&) = delete;
+    TMessageHookScope& operator=(const TMessageHookScope&) = delete;
+    ~TMessageHookScope();
+
+private:
+    TMessageEvent previous_;
 };
 
 extern TApplication* Application;

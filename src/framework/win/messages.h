@@ -1,4 +1,5 @@
-// TMessage and the framework's own messages (control notices and reflected notifications).
+// TMessage, TWMKey and the framework's own messages (control notices and reflected
+// notifications).
 #pragma once
 
 #include <windows.h>
@@ -12,8 +13,32 @@ struct TMessage {
     LRESULT Result = 0;
 };
 
+// A key message as the shortcut handlers see it.
+struct TWMKey {
+    UINT Msg = 0;
+    WORD CharCode = 0;
+    LPARAM KeyData = 0;
+};
+
 // Control notices, sent through Perform; they never reach a native window procedure.
 inline constexpr UINT CM_BASE = 0xB000;
+// To the form's active control when a press lands on another of the form's controls (lParam:
+// the control pressed), so that it closes its drop-downs.
+inline constexpr UINT CM_CANCELMODE = CM_BASE + 4;
+// A dialog key (wParam: virtual key, lParam: key data) offered to the form, which uses Tab and
+// passes the rest to its controls until one answers non-zero (the default and cancel buttons).
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// A character offered to the form's controls for their "&" accelerators; non-zero: taken.
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;
+// To every control of a form when its focused control changed (lParam: the new one).
+inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
+// To the control that became the form's focused control, and to the one that stopped being it.
+inline constexpr UINT CM_ENTER = CM_BASE + 10;
+inline constexpr UINT CM_EXIT = CM_BASE + 11;
+// Asks the focused control whether it takes a dialog key itself (non-zero: it does).
+inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 14;
+// To a control whose mouse capture another window took (not sent when it released it itself).
+inline constexpr UINT CM_CAPTURELOST = CM_BASE + 0x60;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 1;

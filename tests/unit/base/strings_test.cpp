@@ -44,6 +44,24 @@ TEST(Strings, EncodingRoundTrips)
 }
 
 // Tests the file-name helpers with both separators.
+// Tests that the accelerator is the character after a single "&", in any letter case, and that
+// "&&" is a literal ampersand.
+TEST(Strings, AcceleratorIsTheCharacterAfterAmpersand)
+{
+    struct Case {
+        wchar_t ch;
+        const wchar_t* caption;
+        bool accel;
+    };
+    const Case cases[] = {
+        {L'm', L"E&mlor", true},    {L'M', L"E&mlor", true},   {L'e', L"E&mlor", false},
+        {L'&', L"A && B", false},   {L'b', L"A && &B", true},  {L'a', L"No accel", false},
+        {L'x', L"Trailing &", false}, {L'&', L"&&", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsAccel(c.ch, c.caption), c.accel) << c.caption << " " << char(c.ch);
+}
+
 TEST(Strings, FileNameParts)
 {
     EXPECT_EQ(ExtractFilePath(L"C:\\skins\\a.skn"), L"C:\\skins\\");

@@ -1,4 +1,5 @@
 #include "framework/win/comctrls.h"
+#include "win/framework/box_watcher.h"
 #include "framework/win/forms.h"
 #include "framework/win/timer.h"
 
@@ -221,69 +222,29 @@ TEST_F(Exceptions, MessageHandlerExceptionGoesToHandleException)
     EXPECT_EQ(SendMessageW(faulty->Handle(), WM_GETTEXTLENGTH, 0, 0), 0);
 }
 
-// Reads the text of the next message box and closes it, so a test does not block. The box is
-// read shortly after it activates, once its dialog has set its texts.
-struct BoxWatcher {
-    static inline std::wstring text, title;
-    static inline bool icon = false;
-    static inline RECT rect{};
-    static inline HHOOK hook = nullptr;
-    static inline HWND box = nullptr;
-    static void CALLBACK Read(HWND, UINT, UINT_PTR id, DWORD)
-    {
-        KillTimer(nullptr, id);
-        wchar_t buf[512] = {};
-        GetDlgItemTextW(box, 0xFFFF, buf, 512);
-        text = buf;
-        GetWindowTextW(box, buf, 512);
-        title = buf;
-        GetWindowRect(box, &rect);
-        icon = false;
-        for (int iconId : {0x14, 0x440})  // the icon control: Windows' id, Wine's id
-            if (HWND c = GetDlgItem(box, iconId))
-                icon = icon || (IsWindowVisible(c) && SendMessageW(c, STM_GETICON, 0, 0) != 0);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
-    static LRESULT CALLBACK Proc(int code, WPARAM wp, LPARAM lp)
-    {
-        if (code == HCBT_ACTIVATE) {
-            box = reinterpret_cast<HWND>(wp);
-            SetTimer(nullptr, 0, 30, Read);
-        }
-        return CallNextHookEx(hook, code, wp, lp);
-    }
-    BoxWatcher()
-    {
-        text.clear();
-        title.clear();
-        hook = SetWindowsHookExW(WH_CBT, Proc, nullptr, GetCurrentThreadId());
-    }
-    ~BoxWatcher() { UnhookWindowsHookEx(hook); }
-};
-
 // Tests that without OnException the standard error box shows the message with a closing
 // period under the application's title, and that the program goes on after it.
 TEST_F(Exceptions, DefaultShowsTheStandardErrorBox)
 {
-    BoxWatcher watcher;
+    test::BoxWatcher watcher;
     try {
         throw EConvertError(L"'abc' is not a valid integer value");
     } catch (...) {
         Application->HandleException(nullptr);
     }
-    EXPECT_EQ(BoxWatcher::text, L"'abc' is not a valid integer value.");
-    EXPECT_EQ(BoxWatcher::title, Application->Title());
-    EXPECT_TRUE(BoxWatcher::icon);
+    EXPECT_EQ(test::BoxWatcher::text, L"'abc' is not a valid integer value.");
+    EXPECT_EQ(test::BoxWatcher::title, Application->Title());
+    EXPECT_TRUE(test::BoxWatcher::icon);
     ShowMessagePos(L"Hello", -1, -1);
-    EXPECT_EQ(BoxWatcher::text, L"Hello");
-    EXPECT_FALSE(BoxWatcher::icon);
-    const RECT& r = BoxWatcher::rect;
+    EXPECT_EQ(test::BoxWatcher::text, L"Hello");
+    EXPECT_FALSE(test::BoxWatcher::icon);
+    const RECT& r = test::BoxWatcher::rect;
     EXPECT_LE(std::abs((r.left + r.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2), 1);
     EXPECT_LE(std::abs((r.top + r.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2), 1);
     ShowMessagePos(L"There", 10, 20);
-    EXPECT_EQ(BoxWatcher::text, L"There");
-    EXPECT_EQ(BoxWatcher::rect.left, 10);
-    EXPECT_EQ(BoxWatcher::rect.top, 20);
+    EXPECT_EQ(test::BoxWatcher::text, L"There");
+    EXPECT_EQ(test::BoxWatcher::rect.left, 10);
+    EXPECT_EQ(test::BoxWatcher::rect.top, 20);
 }
 
 using App = Fixture;
