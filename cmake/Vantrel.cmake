@@ -40,10 +40,11 @@ function(vantrel_layer target)
   target_link_libraries(${target} PUBLIC vantrel_options ${ARG_DEPS})
 endfunction()
 
-# vantrel_test(<target> [WIN32_ONLY] DEPS <targets...>)
+# vantrel_test(<target> [WIN32_ONLY] [SERIAL] DEPS <targets...>)
 # One GoogleTest executable of every .cpp in the calling folder (again _win.cpp only on Windows).
+# SERIAL tests run with no other test beside them.
 function(vantrel_test target)
-  cmake_parse_arguments(ARG "WIN32_ONLY" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "WIN32_ONLY;SERIAL" "" "DEPS" ${ARGN})
   if(ARG_WIN32_ONLY AND NOT WIN32)
     return()
   endif()
@@ -56,6 +57,10 @@ function(vantrel_test target)
   target_link_libraries(${target} PRIVATE vantrel_options ${ARG_DEPS} GTest::gmock GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE
     VANTREL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set(serial "")
+  if(ARG_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120)
+    PROPERTIES TIMEOUT 120 ${serial})
 endfunction()
