@@ -2,6 +2,7 @@
 
 #include "framework/base/exceptions.h"
 #include "framework/base/ini_file.h"
+#include "framework/base/platform_files.h"
 #include "skin/bmp_codec.h"
 #include "skin/jpeg_codec.h"
 #include "skin/skin_data.h"
@@ -19,26 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path ToPath(const std::wstring& s)
-{
-#ifdef _WIN32
-    return fs::path(s);
-#else
-    return fs::path(WideToUtf8(s));
-#endif
-}
-
-std::wstring FromPath(const fs::path& p)
-{
-#ifdef _WIN32
-    return p.wstring();
-#else
-    return Utf8ToWide(p.string());
-#endif
-}
-
 std::string U8(std::wstring_view s) { return WideToUtf8(s); }
-
 
 std::string Describe(const TPixelImage& p)
 {
@@ -151,19 +133,19 @@ void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kin
 TSkinSource ResolveSkinSource(const std::wstring& argument)
 {
     std::error_code ec;
-    fs::path p = ToPath(argument);
+    fs::path p = FileSystemPath(argument);
     if (fs::is_directory(p, ec)) {
         if (fs::is_regular_file(p / "skin.ini", ec))
-            return {TSkinSourceKind::skDefinition, FromPath(p / "skin.ini")};
+            return {TSkinSourceKind::skDefinition, FromFileSystemPath(p / "skin.ini")};
         std::vector<fs::path> inis;
         for (const auto& e : fs::directory_iterator(p, ec))
-            if (e.is_regular_file(ec) && SameText(FromPath(e.path().extension()), L".ini"))
+            if (e.is_regular_file(ec) && SameText(FromFileSystemPath(e.path().extension()), L".ini"))
                 inis.push_back(e.path());
         if (inis.size() != 1)
             throw EFOpenError(L"Cannot find the definition in folder \"" + argument + L"\": " +
                               (inis.empty() ? L"it holds no .ini file" : L"it holds several .ini files") +
                               L"; name the definition file instead");
-        return {TSkinSourceKind::skDefinition, FromPath(inis[0])};
+        return {TSkinSourceKind::skDefinition, FromFileSystemPath(inis[0])};
     }
     if (!fs::is_regular_file(p, ec))
         throw EFOpenError(L"Cannot open file \"" + argument + L"\". No such file or folder");
@@ -215,7 +197,7 @@ int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::s
     if (l.source.Kind != TSkinSourceKind::skPackage)
         throw EReadError(L"\"" + input + L"\" is not a package; unpack takes a .skn file");
     std::error_code ec;
-    fs::create_directories(ToPath(folder), ec);
+    fs::create_directories(FileSystemPath(folder), ec);
     if (ec)
         throw EFCreateError(L"Cannot create folder \"" + folder + L"\". " + Utf8ToWide(ec.message()));
     const std::wstring dir = IncludeTrailingPathDelimiter(folder);
@@ -398,7 +380,7 @@ int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const s
     const std::wstring part = output + L".part";
     WriteFileBytes(part, text.data(), text.size());
     std::error_code ec;
-    fs::rename(ToPath(part), ToPath(output), ec);
+    fs::rename(FileSystemPath(part), FileSystemPath(output), ec);
     if (ec)
         throw EFCreateError(L"Cannot create file \"" + output + L"\". " + Utf8ToWide(ec.message()));
     out += "stored " + std::to_string(zlib.size()) + " bytes of compressed data from " + U8(package) + " in " +

@@ -12,6 +12,8 @@ namespace vt {
 
 // A path for std::filesystem from a file name as the application spells it.
 std::filesystem::path FileSystemPath(const std::wstring& fileName);
+// The file name as the application spells it, from a std::filesystem path.
+std::wstring FromFileSystemPath(const std::filesystem::path& path);
 // Moves to offset from whence (SEEK_SET, SEEK_CUR, SEEK_END); returns the new position.
 int64_t SeekFile(std::FILE* file, int64_t offset, int whence);
 // The delimiter new path parts are joined with.

@@ -10,6 +10,11 @@ std::filesystem::path FileSystemPath(const std::wstring& fileName)
     return std::filesystem::path(WideToUtf8(fileName));
 }
 
+std::wstring FromFileSystemPath(const std::filesystem::path& path)
+{
+    return Utf8ToWide(path.string());
+}
+
 std::FILE* OpenFileW(const std::wstring& fileName, const char* mode)
 {
     return std::fopen(WideToUtf8(fileName).c_str(), mode);

@@ -10,6 +10,11 @@ std::filesystem::path FileSystemPath(const std::wstring& fileName)
     return std::filesystem::path(fileName);
 }
 
+std::wstring FromFileSystemPath(const std::filesystem::path& path)
+{
+    return path.wstring();
+}
+
 std::FILE* OpenFileW(const std::wstring& fileName, const char* mode)
 {
     std::wstring wmode(mode, mode + std::strlen(mode));

@@ -3,6 +3,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/strings.h"
 #include "skin/skin_inspect.h"
+#include "skinpack.h"
 
 #include <cstdio>
 #include <exception>
@@ -22,7 +23,9 @@ const char kUsage[] =
     "                                          write form with the placeholder line replaced by\n"
     "                                          the package's zlib stream in hex lines\n";
 
-int Run(const std::vector<std::wstring>& args)
+} // namespace
+
+int RunSkinpack(const std::vector<std::wstring>& args)
 {
     auto usage = [] {
         std::fputs(kUsage, stderr);
@@ -57,20 +60,3 @@ int Run(const std::vector<std::wstring>& args)
     return status;
 }
 
-} // namespace
-
-#ifdef _WIN32
-int wmain(int argc, wchar_t** argv)
-{
-    std::vector<std::wstring> args(argv + 1, argv + argc);
-    return Run(args);
-}
-#else
-int main(int argc, char** argv)
-{
-    std::vector<std::wstring> args;
-    for (int i = 1; i < argc; ++i)
-        args.push_back(vt::Utf8ToWide(argv[i]));
-    return Run(args);
-}
-#endif
