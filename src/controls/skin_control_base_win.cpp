@@ -113,7 +113,7 @@ template <class Base> void TSkinControlLayer<Base>::Refresh()
 
 template <class Base> void TSkinControlLayer<Base>::RenderDefaultLook(TspBitmap& bitmap)
 {
-    bitmap.Clear(ColorToOpaquePixel(clBtnFace));
+    bitmap.Clear(ColorToPixel(clBtnFace, 255));
 }
 
 template <class Base> void TSkinControlLayer<Base>::Paint()
@@ -156,7 +156,7 @@ template <class Base> void TSkinControlLayer<Base>::Paint()
     if (choice.BlendOverParent && !look.Empty()) {
         TspBitmap parent;
         parent.SetSize(look.Width(), look.Height());
-        parent.Clear(ColorToOpaquePixel(clBtnFace));
+        parent.Clear(ColorToPixel(clBtnFace, 255));
         PaintParentBackground(*this, GetCanvas(parent));
         TspEffectBmp mixed(look.View());
         mixed.Morph(TspEffectBmp(parent.View()), AlphaBlendFactor(FAlphaBlendValue));

@@ -18,7 +18,11 @@ namespace {
 using F = test::FixtureSkin;
 
 uint32_t Rgb(const TspBitmap& b, int x, int y) { return b.GetPixel(x, y) & 0xFFFFFF; }
-uint32_t FaceColour() { return ColorToOpaquePixel(clBtnFace) & 0xFFFFFF; }
+uint32_t FaceColour()
+{
+    COLORREF c = GetSysColor(COLOR_BTNFACE);
+    return uint32_t(GetRValue(c)) << 16 | uint32_t(GetGValue(c)) << 8 | GetBValue(c);
+}
 
 // A pixel of the control's image as it paints it.
 uint32_t Painted(TControl& c, int x, int y)
