@@ -1,0 +1,161 @@
+#include "fixture_skin.h"
+
+#include "skin/control_records.h"
+#include "skin/skin_data.h"
+
+#include <memory>
+
+namespace vt::test {
+
+namespace {
+
+using F = FixtureSkin;
+
+TPixel Px(uint32_t rgb) { return {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0xFF}; }
+
+std::unique_ptr<TPixelImage> Image(int w, int h, uint32_t fill)
+{
+    auto image = std::make_unique<TPixelImage>();
+    image->Width = w;
+    image->Height = h;
+    image->Pixels.assign(static_cast<size_t>(w) * h, Px(fill));
+    return image;
+}
+
+void Fill(TPixelImage& image, const TRect& r, uint32_t rgb)
+{
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x)
+            image.At(x, y) = Px(rgb);
+}
+
+template <class R> R& Add(TspSkinData& sd, const wchar_t* name, const wchar_t* type)
+{
+    auto record = std::make_unique<R>(name);
+    record->TypeWord = type;
+    R& r = *record;
+    sd.CtrlList.push_back(std::move(record));
+    return r;
+}
+
+void Button(TspDataSkinButtonControl& b, TMorphKind morph, bool masked)
+{
+    b.PictureIndex = 0;
+    b.MaskPictureIndex = masked ? 1 : -1;
+    b.SkinRect = F::kButtonRect;
+    b.LTPoint = {4, 0};
+    b.RTPoint = {36, 0};
+    b.ClRect = {4, 3, 36, 17};
+    b.ActiveSkinRect = {0, 20, 40, 40};
+    b.DownSkinRect = {40, 20, 80, 40};
+    b.FocusedSkinRect = {40, 0, 80, 20};
+    b.DisabledSkinRect = {80, 0, 120, 20};
+    b.AnimateSkinRect = {0, 40, 120, 60};
+    b.FrameCount = 3;
+    b.AnimateInterval = 40;
+    b.Morphing = true;
+    b.MorphKind = morph;
+    b.ShowFocus = true;
+    b.FontColor = 0x000000;
+    b.ActiveFontColor = 0xFFFFFF;
+    b.DownFontColor = 0xFFFFFF;
+    b.DisabledFontColor = 0x808080;
+    b.GlowLayerPictureIndex = masked ? 2 : -1;
+    b.GlowLayerMaskPictureIndex = masked ? 3 : -1;
+    b.GlowLayerOffsetLeft = b.GlowLayerOffsetRight = b.GlowLayerOffsetTop = b.GlowLayerOffsetBottom = 4;
+    b.GlowLayerAlphaBlendValue = 200;
+}
+
+void Panel(TspDataSkinPanelControl& p, const TRect& rect)
+{
+    p.PictureIndex = 0;
+    p.SkinRect = rect;
+}
+
+} // namespace
+
+void BuildFixtureSkin(TspSkinData& sd)
+{
+    sd.ClearAll();
+    sd.SkinName = L"Controls fixture";
+    sd.SkinAuthor = L"Vantrel tests";
+
+    // Picture 0: every record's looks.
+    auto picture = Image(160, 100, 0xFFFFFF);
+    Fill(*picture, F::kButtonRect, F::kButtonEdge);
+    Fill(*picture, {4, 0, 36, 20}, F::kButtonMiddle);
+    Fill(*picture, {40, 0, 80, 20}, 0x4040FF);   // focused
+    Fill(*picture, {80, 0, 120, 20}, 0xA0A0A0);  // disabled
+    Fill(*picture, {0, 20, 40, 40}, 0xFF8000);   // hot
+    Fill(*picture, {40, 20, 80, 40}, 0x804000);  // down
+    for (int i = 0; i < 3; ++i)                   // animation frames
+        Fill(*picture, {i * 40, 40, i * 40 + 40, 60}, 0x202020 + 0x303030 * static_cast<uint32_t>(i));
+    Fill(*picture, F::kPanelRect, F::kPanelFrame);
+    Fill(*picture, {4, 64, 36, 96}, F::kPanelClient);
+    Fill(*picture, F::kFixedRect, F::kFixedColour);
+    Fill(*picture, F::kVerticalRect, F::kVerticalEnd);
+    Fill(*picture, {70, 64, 90, 86}, F::kVerticalMiddle);
+
+    // Picture 1: the button's mask (its corners cut) and the fixed record's (a notch).
+    auto mask = Image(40, 20, 0x000000);
+    for (TRect corner : {TRect{0, 0, 2, 2}, TRect{38, 0, 40, 2}, TRect{0, 18, 2, 20}, TRect{38, 18, 40, 20}})
+        Fill(*mask, corner, 0xFFFFFF);
+    // Pictures 2 and 3: the glow around a button and its mask.
+    auto glow = Image(48, 28, 0x80C0FF);
+    auto glowMask = Image(48, 28, 0x000000);
+    Fill(*glowMask, {4, 4, 44, 24}, 0xFFFFFF);
+    auto fixedMask = Image(30, 25, 0x000000);
+    Fill(*fixedMask, {20, 0, 30, 10}, 0xFFFFFF);
+
+    for (const wchar_t* name : {L"controls.bmp", L"buttonmask.bmp", L"glow.bmp", L"glowmask.bmp", L"fixedmask.bmp"})
+        sd.FActivePicturesNames.Add(name);
+    sd.FActivePictures.push_back(std::move(picture));
+    sd.FActivePictures.push_back(std::move(mask));
+    sd.FActivePictures.push_back(std::move(glow));
+    sd.FActivePictures.push_back(std::move(glowMask));
+    sd.FActivePictures.push_back(std::move(fixedMask));
+
+    Button(Add<TspDataSkinButtonControl>(sd, F::kButton, L"button"), mkGradient, true);
+    Button(Add<TspDataSkinButtonControl>(sd, F::kPushButton, L"button"), mkPush, false);
+    Button(Add<TspDataSkinButtonControl>(sd, F::kSlideButton, L"button"), mkLeftSlide, false);
+
+    auto& panel = Add<TspDataSkinPanelControl>(sd, F::kPanel, L"panel");
+    Panel(panel, F::kPanelRect);
+    panel.LTPoint = {4, 4};
+    panel.RTPoint = {36, 4};
+    panel.LBPoint = {4, 36};
+    panel.RBPoint = {36, 36};
+    panel.ClRect = {4, 4, 36, 36};
+
+    auto& fixed = Add<TspDataSkinPanelControl>(sd, F::kFixed, L"panel");
+    Panel(fixed, F::kFixedRect);
+    fixed.MaskPictureIndex = 4;
+    fixed.ClRect = {2, 2, 28, 23};
+
+    auto& vertical = Add<TspDataSkinPanelControl>(sd, F::kVertical, L"panel");
+    Panel(vertical, F::kVerticalRect);
+    vertical.LTPoint = {0, 4};
+    vertical.LBPoint = {0, 26};
+    vertical.ClRect = {0, 4, 20, 26};
+
+    auto& bevel = Add<TspDataSkinBevel>(sd, F::kNotCustom, L"bevel");
+    bevel.PictureIndex = 0;
+    bevel.SkinRect = F::kPanelRect;
+    bevel.CursorIndex = 0;
+    sd.Empty = false;
+}
+
+std::wstring WriteFixtureSkin(const std::wstring& folder)
+{
+    TspSkinData sd(nullptr);
+    sd.BuildMode = true;
+    BuildFixtureSkin(sd);
+    std::wstring file = folder;
+    if (!file.empty() && file.back() != L'\\' && file.back() != L'/')
+        file += L'/';
+    file += L"skin.ini";
+    sd.StoreToDisk(file);
+    return file;
+}
+
+} // namespace vt::test

@@ -1,0 +1,40 @@
+// A small skin made in code for the control tests and the gallery: what the shipped skins lack
+// (resize modes 0, 1 and 3, a mask for a mode-2 record, glow pictures, animation frames, a
+// focused look, morph kinds other than the default, a record of a non-custom kind).
+#pragma once
+
+#include "framework/base/types.h"
+
+#include <string>
+
+namespace vt {
+class TspSkinData;
+}
+
+namespace vt::test {
+
+// Record names and the colours their pictures are painted in (0xRRGGBB).
+struct FixtureSkin {
+    static constexpr const wchar_t* kButton = L"button";         // mode 2, masked, glow, frames
+    static constexpr const wchar_t* kPushButton = L"pushbutton"; // mode 2, push morph
+    static constexpr const wchar_t* kSlideButton = L"slidebutton";
+    static constexpr const wchar_t* kPanel = L"panel";           // mode 1
+    static constexpr const wchar_t* kFixed = L"fixed";           // mode 0, masked
+    static constexpr const wchar_t* kVertical = L"vertical";     // mode 3
+    static constexpr const wchar_t* kNotCustom = L"notcustom";   // a bevel record
+    static constexpr TRect kButtonRect{0, 0, 40, 20};
+    static constexpr TRect kPanelRect{0, 60, 40, 100};
+    static constexpr TRect kFixedRect{40, 60, 70, 85};
+    static constexpr TRect kVerticalRect{70, 60, 90, 90};
+    static constexpr uint32_t kButtonEdge = 0xC00000, kButtonMiddle = 0x00A000;
+    static constexpr uint32_t kPanelFrame = 0x0000C0, kPanelClient = 0xE0E000;
+    static constexpr uint32_t kFixedColour = 0xC000C0;
+    static constexpr uint32_t kVerticalEnd = 0x00C0C0, kVerticalMiddle = 0x808080;
+};
+
+// Fills sd with the fixture (as a load would, but without messages); sd is left not Empty.
+void BuildFixtureSkin(TspSkinData& sd);
+// Writes the fixture as a folder skin; returns the path of its definition file.
+std::wstring WriteFixtureSkin(const std::wstring& folder);
+
+} // namespace vt::test
