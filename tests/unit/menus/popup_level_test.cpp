@@ -70,18 +70,18 @@ TEST_F(DefaultSkinLevel, SizesItemsAndSeparatorsFromTheSkin)
         AddItem(root, c);
     TspPopupLevel level(nullptr, MenuLevelLook(&sd));
     ASSERT_TRUE(level.Build(root, 0));
-    ASSERT_EQ(level.Count(), 13);
+    ASSERT_EQ(level.Count(), 12);
     level.CalcPopupSize(&text, Rect(0, 0, 1024, 768));
     level.LayoutItems();
     // 22 * 7 + 2, the 16 px glyph column and 16, the item text margins 2 + 55 - 53, the frame 2.
     EXPECT_EQ(level.Width, 154 + 2 + 16 + 16 + 4 + 2);
     EXPECT_EQ(level.Height, 10 * 20 + 2 * 3 + 2);
     EXPECT_FALSE(level.Scroll);
-    EXPECT_EQ(level.VisibleCount, 13);
+    EXPECT_EQ(level.VisibleCount, 12);
     EXPECT_EQ(level.Item(0).Kind, TMenuItemKind::mikHeader);
     EXPECT_EQ(level.Item(0).ObjectRect, Rect(1, 1, 193, 21));
     EXPECT_EQ(level.Item(4).ObjectRect, Rect(1, 81, 193, 84));
-    EXPECT_EQ(level.Item(12).ObjectRect, Rect(1, 187, 193, 207));
+    EXPECT_EQ(level.Item(11).ObjectRect, Rect(1, 187, 193, 207));
 }
 
 // Tests a level limited by MaxMenuItemsInWindow: three item heights, the frame and 20 for the
