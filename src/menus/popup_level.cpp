@@ -7,10 +7,12 @@
 
 #include <algorithm>
 
-namespace vt {
+namespace vt
+{
 
 // --- look -----------------------------------------------------------------------------------
-namespace {
+namespace
+{
 
 const TPixelImage* Picture(const TspSkinData& skin, int32_t index)
 {
@@ -33,14 +35,15 @@ TMenuLevelLook MenuLevelLook(const TspSkinData* skin)
             look.HasFrame = true;
             look.FrameWidth = picture->Width;
             look.FrameHeight = picture->Height;
-            look.Frame = {pw->LTPoint, pw->RTPoint, pw->LBPoint, pw->RBPoint, pw->ItemsRect};
+            look.Frame = { pw->LTPoint, pw->RTPoint, pw->LBPoint, pw->RBPoint, pw->ItemsRect };
         }
     }
     int index = skin->GetIndex(L"MENUITEM");
     if (index < 0)
         index = skin->GetIndex(L"menuitem");
     if (index >= 0) {
-        if (auto* mi = dynamic_cast<const TspDataSkinMenuItem*>(skin->ObjectList[static_cast<size_t>(index)].get())) {
+        if (auto* mi = dynamic_cast<const TspDataSkinMenuItem*>(
+                skin->ObjectList[static_cast<size_t>(index)].get())) {
             look.HasItemRecord = true;
             if (Picture(*skin, mi->ActivePictureIndex)) {
                 look.SkinRect = mi->SkinRect;
@@ -77,7 +80,7 @@ TPoint CalcShowPosition(const TShowPlacement& p)
         y = WA.Top;
     } else if (p.PopupByItem) {
         if (R.Top + H - p.ItemsTop <= WA.Bottom)
-            y = R.Top - p.ItemsTop;  // first item level with the parent item
+            y = R.Top - p.ItemsTop; // first item level with the parent item
         else if (upperHalf)
             y = WA.Bottom - H;
         else
@@ -116,11 +119,15 @@ TPoint CalcShowPosition(const TShowPlacement& p)
         x = R.Right + W + 1 <= WA.Right ? R.Right + 1 : R.Left - W - 1;
         x = std::max(x, WA.Left);
     }
-    return {x, y};
+    return { x, y };
 }
 
 // --- building -----------------------------------------------------------------------------------
-TspPopupLevel::TspPopupLevel(TspSkinMenu* menu, const TMenuLevelLook& look) : menu_(menu), look_(look) {}
+TspPopupLevel::TspPopupLevel(TspSkinMenu* menu, const TMenuLevelLook& look)
+    : menu_(menu)
+    , look_(look)
+{
+}
 
 TspPopupLevel::~TspPopupLevel() = default;
 
@@ -132,8 +139,8 @@ void TspPopupLevel::AddItems(const std::vector<TMenuItem*>& children)
             continue;
         TMenuItemKind kind = MenuItemKind(*child);
         // No separator first, none after another.
-        if (kind == TMenuItemKind::mikSeparator &&
-            (items_.empty() || items_.back().Kind == TMenuItemKind::mikSeparator))
+        if (kind == TMenuItemKind::mikSeparator
+            && (items_.empty() || items_.back().Kind == TMenuItemKind::mikSeparator))
             continue;
         TspSkinMenuItem item;
         item.MenuItem = child;
@@ -163,14 +170,15 @@ bool TspPopupLevel::Build2(TMenuItem* item, TMenuItem* item2, int startIndex)
     for (int i = 0; item && i < item->Count(); ++i) {
         TMenuItem* c = item->Items(i);
         bool taken = std::any_of(merged.begin(), merged.begin() + (item2 ? item2->Count() : 0),
-                                 [&](const TMenuItem* m) { return m->GroupIndex == c->GroupIndex; });
+            [&](const TMenuItem* m) { return m->GroupIndex == c->GroupIndex; });
         if (!taken)
             merged.push_back(c);
     }
     std::stable_sort(merged.begin(), merged.end(),
-                     [](const TMenuItem* a, const TMenuItem* b) { return a->GroupIndex < b->GroupIndex; });
+        [](const TMenuItem* a, const TMenuItem* b) { return a->GroupIndex < b->GroupIndex; });
     if (startIndex > 0)
-        merged.erase(merged.begin(), merged.begin() + std::min<size_t>(static_cast<size_t>(startIndex), merged.size()));
+        merged.erase(merged.begin(),
+            merged.begin() + std::min<size_t>(static_cast<size_t>(startIndex), merged.size()));
     AddItems(merged);
     return !items_.empty();
 }
@@ -194,7 +202,8 @@ void TspPopupLevel::CalcPopupSize(ITextRenderer* text, const TRect& workArea)
         String caption = item.MenuItem->Caption;
         if (item.MenuItem->ShortCut != scNone)
             caption += L"  " + ShortCutToText(item.MenuItem->ShortCut);
-        int32_t cw = text ? text->Measure(caption, TRect{}, dt::CalcRect | dt::SingleLine).Width() : 0;
+        int32_t cw
+            = text ? text->Measure(caption, TRect {}, dt::CalcRect | dt::SingleLine).Width() : 0;
         w = std::max(w, cw + 2);
     }
     GlyphWidth = look_.ImageWidth >= 0 ? look_.ImageWidth + 5 : 16;
@@ -225,8 +234,9 @@ void TspPopupLevel::CalcPopupSize(ITextRenderer* text, const TRect& workArea)
     Height = h;
     VisibleStartIndex = 0;
     newItemsRect_ = look_.HasFrame
-                        ? ResizeFrameGeometry(look_.Frame, look_.FrameWidth, look_.FrameHeight, Width, Height).ClRect
-                        : Rect(3, 3, Width - 3, Height - 3);
+        ? ResizeFrameGeometry(look_.Frame, look_.FrameWidth, look_.FrameHeight, Width, Height)
+              .ClRect
+        : Rect(3, 3, Width - 3, Height - 3);
 }
 
 void TspPopupLevel::LayoutItems()
@@ -253,11 +263,11 @@ void TspPopupLevel::LayoutItems()
     }
 }
 
-TPoint TspPopupLevel::CalcShowPosition(const TRect& anchor, const TRect& workArea, bool popupByItem,
-                                       bool popupUp) const
+TPoint TspPopupLevel::CalcShowPosition(
+    const TRect& anchor, const TRect& workArea, bool popupByItem, bool popupUp) const
 {
-    return vt::CalcShowPosition({anchor, workArea, Width, Height, newItemsRect_.Top, Scroll, Scroll2,
-                                 popupByItem, popupUp});
+    return vt::CalcShowPosition({ anchor, workArea, Width, Height, newItemsRect_.Top, Scroll,
+        Scroll2, popupByItem, popupUp });
 }
 
 TRect TspPopupLevel::UpMarkerRect() const
@@ -272,7 +282,8 @@ TRect TspPopupLevel::DownMarkerRect() const
     return Rect(r.Left, r.Bottom - kScrollMarkerHeight, r.Right, r.Bottom);
 }
 
-// --- selection and pointer ------------------------------------------------------------------------
+// --- selection and pointer
+// ------------------------------------------------------------------------
 void TspPopupLevel::Redraw()
 {
     if (view_)
@@ -329,7 +340,8 @@ void TspPopupLevel::ScrollTick()
         ++VisibleStartIndex;
     LayoutItems();
     Redraw();
-    if ((ScrollCode == 1 && !CanScrollUp()) || (ScrollCode == 2 && !CanScrollDown()) || ScrollCode == 0)
+    if ((ScrollCode == 1 && !CanScrollUp()) || (ScrollCode == 2 && !CanScrollDown())
+        || ScrollCode == 0)
         StopScroll();
 }
 
@@ -349,13 +361,13 @@ void TspPopupLevel::TrackMouse(TPoint p)
     }
     const int index = ItemAt(p);
     if (index < 0)
-        return;  // the active item keeps its value
+        return; // the active item keeps its value
     if (index == activeItem_) {
         TspSkinMenuItem& item = Item(index);
         if (item.WaitCommand) {
             item.WaitCommand = false;
             if (item.HasChildren())
-                ItemMouseEnter(index, false);  // the submenu wait starts on the first real move
+                ItemMouseEnter(index, false); // the submenu wait starts on the first real move
         }
         return;
     }

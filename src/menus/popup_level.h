@@ -17,7 +17,8 @@
 #include <memory>
 #include <vector>
 
-namespace vt {
+namespace vt
+{
 
 class TspSkinData;
 class TspSkinMenu;
@@ -31,7 +32,7 @@ struct TMenuLevelLook {
     // The popup frame: present when the skin has a popup window record with a picture.
     bool HasFrame = false;
     int32_t FrameWidth = 0, FrameHeight = 0;
-    TFrameGeometry Frame;  // ClRect is the record's ItemsRect
+    TFrameGeometry Frame; // ClRect is the record's ItemsRect
     // The menu item record's rectangles (cleared when its picture is missing).
     bool HasItemRecord = false;
     TRect SkinRect, ActiveSkinRect, DividerRect, TextRct;
@@ -50,10 +51,10 @@ enum class TMenuItemKind : uint8_t { mikNormal, mikSeparator, mikHeader };
 TMenuItemKind MenuItemKind(const TMenuItem& item);
 
 struct TShowPlacement {
-    TRect Anchor;    // screen coordinates
+    TRect Anchor; // screen coordinates
     TRect WorkArea;
     int32_t Width = 0, Height = 0;
-    int32_t ItemsTop = 0;  // NewItemsRect.Top
+    int32_t ItemsTop = 0; // NewItemsRect.Top
     bool Scroll = false, Scroll2 = false;
     bool PopupByItem = false, PopupUp = false;
 };
@@ -61,13 +62,13 @@ struct TShowPlacement {
 TPoint CalcShowPosition(const TShowPlacement& p);
 
 struct TspSkinMenuItem {
-    TComponentRef<TMenuItem> MenuItem;  // null once a handler freed it
+    TComponentRef<TMenuItem> MenuItem; // null once a handler freed it
     TMenuItemKind Kind = TMenuItemKind::mikNormal;
-    TRect ObjectRect;  // window coordinates
+    TRect ObjectRect; // window coordinates
     bool Active = false;
-    bool Down = false;         // its submenu is open
-    bool Visible = true;       // inside the visible range
-    bool WaitCommand = false;  // selected on opening; the first real pointer move is awaited
+    bool Down = false; // its submenu is open
+    bool Visible = true; // inside the visible range
+    bool WaitCommand = false; // selected on opening; the first real pointer move is awaited
     double MorphKf = 0;
     int32_t CurrentFrame = 0;
 
@@ -77,7 +78,8 @@ struct TspSkinMenuItem {
     bool Selectable() const { return Enabled() && Kind != TMenuItemKind::mikSeparator; }
 };
 
-class TspPopupLevel {
+class TspPopupLevel
+{
 public:
     // menu may be null for a level used on its own (layout only).
     TspPopupLevel(TspSkinMenu* menu, const TMenuLevelLook& look);
@@ -95,7 +97,8 @@ public:
     // the limits; sets Scroll and Scroll2.
     void CalcPopupSize(ITextRenderer* text, const TRect& workArea);
     void LayoutItems();
-    TPoint CalcShowPosition(const TRect& anchor, const TRect& workArea, bool popupByItem, bool popupUp) const;
+    TPoint CalcShowPosition(
+        const TRect& anchor, const TRect& workArea, bool popupByItem, bool popupUp) const;
 
     // Selects the first enabled item that is not a separator, as on opening.
     void SelectFirst();
@@ -127,7 +130,10 @@ public:
     int ActiveItem() const { return activeItem_; }
     void SetActiveItem(int index) { activeItem_ = index; }
     // The item's rectangle on the screen.
-    TRect ScreenRect(int index) const { return Item(index).ObjectRect.Offset(Position.X, Position.Y); }
+    TRect ScreenRect(int index) const
+    {
+        return Item(index).ObjectRect.Offset(Position.X, Position.Y);
+    }
 
     const TMenuLevelLook& Look() const { return look_; }
     TRect NewItemsRect() const { return newItemsRect_; }
@@ -140,13 +146,13 @@ public:
     void SetView(std::unique_ptr<IMenuLevelView> view) { view_ = std::move(view); }
 
     int32_t Width = 0, Height = 0;
-    int32_t GlyphWidth = 16;  // the glyph column before the captions
-    TPoint Position;  // screen
+    int32_t GlyphWidth = 16; // the glyph column before the captions
+    TPoint Position; // screen
     int VisibleCount = 0;
     int VisibleStartIndex = 0;
-    bool Scroll = false;   // items exceed the height; markers shown
-    bool Scroll2 = false;  // the height was limited by MaxMenuItemsInWindow
-    int ScrollCode = 0;    // 0 none, 1 up, 2 down
+    bool Scroll = false; // items exceed the height; markers shown
+    bool Scroll2 = false; // the height was limited by MaxMenuItemsInWindow
+    int ScrollCode = 0; // 0 none, 1 up, 2 down
     TComponentRef<TMenuItem> SourceItem;
 
 private:

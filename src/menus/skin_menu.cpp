@@ -4,12 +4,15 @@
 
 #include <algorithm>
 
-namespace vt {
+namespace vt
+{
 
-namespace {
+namespace
+{
 
 constexpr uint32_t kSubmenuDelayMs = 500;
-constexpr uint16_t kVkReturn = 13, kVkEscape = 27, kVkLeft = 37, kVkUp = 38, kVkRight = 39, kVkDown = 40;
+constexpr uint16_t kVkReturn = 13, kVkEscape = 27, kVkLeft = 37, kVkUp = 38, kVkRight = 39,
+                   kVkDown = 40;
 
 // The item's command through its menu's dispatch (so it is looked up again), or its own click
 // when it belongs to no menu.
@@ -23,7 +26,11 @@ void RunCommand(TMenuItem* item)
 
 } // namespace
 
-TspSkinMenu::TspSkinMenu(TComponent* owner, TComponent* form) : TComponent(owner), form_(form) {}
+TspSkinMenu::TspSkinMenu(TComponent* owner, TComponent* form)
+    : TComponent(owner)
+    , form_(form)
+{
+}
 
 TspSkinMenu::~TspSkinMenu()
 {
@@ -48,14 +55,14 @@ void TspSkinMenu::Send(TComponent* target, uint32_t message)
 }
 
 // --- opening --------------------------------------------------------------------------------
-bool TspSkinMenu::Popup(TComponent* popupCtrl, TspSkinData* skinData, int startIndex, const TRect& anchor,
-                        TMenuItem* item, bool popupUp)
+bool TspSkinMenu::Popup(TComponent* popupCtrl, TspSkinData* skinData, int startIndex,
+    const TRect& anchor, TMenuItem* item, bool popupUp)
 {
     return PopupCommon(popupCtrl, skinData, startIndex, anchor, item, nullptr, popupUp);
 }
 
-bool TspSkinMenu::Popup2(TComponent* popupCtrl, TspSkinData* skinData, int startIndex, const TRect& anchor,
-                         TMenuItem* item, TMenuItem* item2, bool popupUp)
+bool TspSkinMenu::Popup2(TComponent* popupCtrl, TspSkinData* skinData, int startIndex,
+    const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp)
 {
     if (!item2)
         return false;
@@ -63,7 +70,7 @@ bool TspSkinMenu::Popup2(TComponent* popupCtrl, TspSkinData* skinData, int start
 }
 
 bool TspSkinMenu::PopupCommon(TComponent* popupCtrl, TspSkinData* skinData, int startIndex,
-                              const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp)
+    const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp)
 {
     TBusy busy(this);
     FFirst = !FVisible;
@@ -81,7 +88,7 @@ bool TspSkinMenu::PopupCommon(TComponent* popupCtrl, TspSkinData* skinData, int 
         return false;
     ++generation_;
     popupCtrl_ = ctrl.get();
-    workArea_ = services_.WorkArea ? services_.WorkArea->WorkAreaOf({anchor.Left, anchor.Top})
+    workArea_ = services_.WorkArea ? services_.WorkArea->WorkAreaOf({ anchor.Left, anchor.Top })
                                    : Rect(-32768, -32768, 32767, 32767);
     skinData_ = skin.get();
     const int total = ref->Count() + (merged ? ref2->Count() : 0);
@@ -101,8 +108,8 @@ bool TspSkinMenu::PopupCommon(TComponent* popupCtrl, TspSkinData* skinData, int 
     return true;
 }
 
-TspPopupLevel* TspSkinMenu::OpenLevel(const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp,
-                                      bool popupByItem, int startIndex)
+TspPopupLevel* TspSkinMenu::OpenLevel(const TRect& anchor, TMenuItem* item, TMenuItem* item2,
+    bool popupUp, bool popupByItem, int startIndex)
 {
     TMenuLevelLook look = MenuLevelLook(skinData_.get());
     look.UseSkinSize = UseSkinSize;
@@ -142,7 +149,7 @@ void TspSkinMenu::CloseLevels(int from)
             CancelWait();
         if (level->View())
             level->View()->Hide();
-        closed_.push_back(std::move(level));  // freed when the outermost call returns
+        closed_.push_back(std::move(level)); // freed when the outermost call returns
     }
     if (ending)
         EndMenu();
@@ -175,7 +182,7 @@ void TspSkinMenu::Hide()
     const uint32_t generation = generation_;
     CloseLevels(0);
     if (generation != generation_)
-        return;  // OnMenuClose opened another menu; the form keeps its menu mode
+        return; // OnMenuClose opened another menu; the form keeps its menu mode
     CancelWait();
     Send(form_.get(), kMenuClosedMessage);
 }
@@ -229,7 +236,7 @@ void TspSkinMenu::ItemAction(TspPopupLevel& level, int index, bool kb, bool exec
     }
     if (!execute) {
         if (kb)
-            return;  // keyboard selection does not open submenus
+            return; // keyboard selection does not open submenus
         CancelWait();
         CloseLevelsAfter(level);
         waitLevel_ = &level;
@@ -242,7 +249,8 @@ void TspSkinMenu::ItemAction(TspPopupLevel& level, int index, bool kb, bool exec
     // menu or free the item.
     TComponentRef<TMenuItem> ref(mi);
     RunCommand(mi);
-    if (!ref || !IsOpen(level) || index >= level.Count() || level.Item(index).MenuItem.get() != ref.get())
+    if (!ref || !IsOpen(level) || index >= level.Count()
+        || level.Item(index).MenuItem.get() != ref.get())
         return;
     CancelWait();
     CloseLevelsAfter(level);

@@ -18,9 +18,11 @@
 #include <memory>
 #include <vector>
 
-namespace vt {
+namespace vt
+{
 
-class TspSkinMenu : public TComponent {
+class TspSkinMenu : public TComponent
+{
     VT_CLASS_NAME(TspSkinMenu)
 public:
     // form receives the closing message at Hide.
@@ -33,10 +35,10 @@ public:
     // Opens item's children from startIndex at anchor (screen coordinates). False when nothing
     // opened (no visible item): the menu is then closed, and the caller ends its menu mode.
     bool Popup(TComponent* popupCtrl, TspSkinData* skinData, int startIndex, const TRect& anchor,
-               TMenuItem* item, bool popupUp);
+        TMenuItem* item, bool popupUp);
     // The same over the merged children of two items.
     bool Popup2(TComponent* popupCtrl, TspSkinData* skinData, int startIndex, const TRect& anchor,
-                TMenuItem* item, TMenuItem* item2, bool popupUp);
+        TMenuItem* item, TMenuItem* item2, bool popupUp);
     // Closes the whole menu and tells the form.
     void Hide();
     // Closes the levels from index from on; from 0 ends the menu.
@@ -78,9 +80,11 @@ public:
 private:
     friend class TspPopupLevel;
     // Held across every entry point; closed levels are freed when the outermost one returns.
-    class TBusy {
+    class TBusy
+    {
     public:
-        explicit TBusy(TspSkinMenu* menu) : menu_(menu)
+        explicit TBusy(TspSkinMenu* menu)
+            : menu_(menu)
         {
             if (menu_)
                 ++menu_->busy_;
@@ -98,9 +102,9 @@ private:
     };
 
     TspPopupLevel* OpenLevel(const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp,
-                             bool popupByItem, int startIndex);
-    bool PopupCommon(TComponent* popupCtrl, TspSkinData* skinData, int startIndex, const TRect& anchor,
-                     TMenuItem* item, TMenuItem* item2, bool popupUp);
+        bool popupByItem, int startIndex);
+    bool PopupCommon(TComponent* popupCtrl, TspSkinData* skinData, int startIndex,
+        const TRect& anchor, TMenuItem* item, TMenuItem* item2, bool popupUp);
     void EndMenu();
     void CancelWait();
     void Send(TComponent* target, uint32_t message);
@@ -113,7 +117,7 @@ private:
     TRect workArea_;
     bool FVisible = false;
     bool FFirst = false;
-    uint32_t generation_ = 0;  // counts openings, so a caller sees a handler opened a new menu
+    uint32_t generation_ = 0; // counts openings, so a caller sees a handler opened a new menu
     std::vector<std::unique_ptr<TspPopupLevel>> levels_;
     std::vector<std::unique_ptr<TspPopupLevel>> closed_;
     int busy_ = 0;

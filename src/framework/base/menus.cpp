@@ -6,10 +6,12 @@
 #include <algorithm>
 #include <atomic>
 
-namespace vt {
+namespace vt
+{
 
 // --- shortcuts ------------------------------------------------------------------------------
-namespace {
+namespace
+{
 
 struct TKeyName {
     uint16_t Key;
@@ -18,12 +20,36 @@ struct TKeyName {
 
 // Named keys other than letters, digits and F1..F24; the one list both directions read.
 constexpr TKeyName kKeyNames[] = {
-    {0x08, L"BkSp"},   {0x09, L"Tab"},    {0x0D, L"Enter"},  {0x1B, L"Esc"},    {0x20, L"Space"},
-    {0x21, L"PgUp"},   {0x22, L"PgDn"},   {0x23, L"End"},    {0x24, L"Home"},   {0x25, L"Left"},
-    {0x26, L"Up"},     {0x27, L"Right"},  {0x28, L"Down"},   {0x2D, L"Ins"},    {0x2E, L"Del"},
-    {0x60, L"Num 0"},  {0x61, L"Num 1"},  {0x62, L"Num 2"},  {0x63, L"Num 3"},  {0x64, L"Num 4"},
-    {0x65, L"Num 5"},  {0x66, L"Num 6"},  {0x67, L"Num 7"},  {0x68, L"Num 8"},  {0x69, L"Num 9"},
-    {0x6A, L"Num *"},  {0x6B, L"Num +"},  {0x6D, L"Num -"},  {0x6E, L"Num ."},  {0x6F, L"Num /"},
+    { 0x08, L"BkSp" },
+    { 0x09, L"Tab" },
+    { 0x0D, L"Enter" },
+    { 0x1B, L"Esc" },
+    { 0x20, L"Space" },
+    { 0x21, L"PgUp" },
+    { 0x22, L"PgDn" },
+    { 0x23, L"End" },
+    { 0x24, L"Home" },
+    { 0x25, L"Left" },
+    { 0x26, L"Up" },
+    { 0x27, L"Right" },
+    { 0x28, L"Down" },
+    { 0x2D, L"Ins" },
+    { 0x2E, L"Del" },
+    { 0x60, L"Num 0" },
+    { 0x61, L"Num 1" },
+    { 0x62, L"Num 2" },
+    { 0x63, L"Num 3" },
+    { 0x64, L"Num 4" },
+    { 0x65, L"Num 5" },
+    { 0x66, L"Num 6" },
+    { 0x67, L"Num 7" },
+    { 0x68, L"Num 8" },
+    { 0x69, L"Num 9" },
+    { 0x6A, L"Num *" },
+    { 0x6B, L"Num +" },
+    { 0x6D, L"Num -" },
+    { 0x6E, L"Num ." },
+    { 0x6F, L"Num /" },
 };
 
 constexpr uint16_t kVkF1 = 0x70;
@@ -33,7 +59,8 @@ struct TModifier {
     TShortCut Bit;
     const wchar_t* Prefix;
 };
-constexpr TModifier kModifiers[] = {{scShift, L"Shift+"}, {scCtrl, L"Ctrl+"}, {scAlt, L"Alt+"}};
+constexpr TModifier kModifiers[]
+    = { { scShift, L"Shift+" }, { scCtrl, L"Ctrl+" }, { scAlt, L"Alt+" } };
 
 String KeyName(uint16_t key)
 {
@@ -57,8 +84,8 @@ uint16_t KeyOfName(std::wstring_view name)
     }
     if (name.size() >= 2 && ToUpperAscii(name[0]) == L'F') {
         int32_t n = 0;
-        if (name[1] != L'+' && name[1] != L'-' && TryStrToInt(name.substr(1), n) && n >= 1 &&
-            n <= kFunctionKeys)
+        if (name[1] != L'+' && name[1] != L'-' && TryStrToInt(name.substr(1), n) && n >= 1
+            && n <= kFunctionKeys)
             return static_cast<uint16_t>(kVkF1 + n - 1);
     }
     for (const TKeyName& k : kKeyNames)
@@ -104,15 +131,21 @@ wchar_t AccelCharOfKey(uint16_t key)
 {
     if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == ' ')
         return static_cast<wchar_t>(key);
-    if (key >= 0x60 && key <= 0x69)  // numpad digits
+    if (key >= 0x60 && key <= 0x69) // numpad digits
         return static_cast<wchar_t>(L'0' + key - 0x60);
     switch (key) {
-    case 0x6A: return L'*';
-    case 0x6B: return L'+';
-    case 0x6D: return L'-';
-    case 0x6E: return L'.';
-    case 0x6F: return L'/';
-    default: return 0;
+    case 0x6A:
+        return L'*';
+    case 0x6B:
+        return L'+';
+    case 0x6D:
+        return L'-';
+    case 0x6E:
+        return L'.';
+    case 0x6F:
+        return L'/';
+    default:
+        return 0;
     }
 }
 
@@ -138,11 +171,16 @@ String StripHotkey(std::wstring_view caption)
 }
 
 // --- items ----------------------------------------------------------------------------------
-namespace {
-std::atomic<uint32_t> gNextCommand{1};
+namespace
+{
+std::atomic<uint32_t> gNextCommand { 1 };
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), command_(gNextCommand++) {}
+TMenuItem::TMenuItem(TComponent* owner)
+    : TComponent(owner)
+    , command_(gNextCommand++)
+{
+}
 
 TMenuItem::~TMenuItem()
 {
@@ -173,7 +211,10 @@ int TMenuItem::IndexOf(const TMenuItem* item) const
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
+void TMenuItem::Add(TMenuItem* item)
+{
+    Insert(Count(), item);
+}
 
 void TMenuItem::Insert(int index, TMenuItem* item)
 {
@@ -189,7 +230,10 @@ void TMenuItem::Insert(int index, TMenuItem* item)
     item->parent_ = this;
 }
 
-void TMenuItem::Delete(int index) { Items(index)->Detach(); }
+void TMenuItem::Delete(int index)
+{
+    Items(index)->Detach();
+}
 
 void TMenuItem::Remove(TMenuItem* item)
 {
@@ -222,36 +266,37 @@ bool TMenuItem::SetProperty(const String& name, const TPropValue& value)
 {
     using Self = TMenuItem;
     static const TPropertyRow<Self> rows[] = {
-        {L"Caption", [](Self& m, const TPropValue& v) { m.Caption = v.AsString(); }},
-        {L"ShortCut",
-         [](Self& m, const TPropValue& v) {
-             if (v.Kind == TValueKind::vkString) {
-                 m.ShortCut = TextToShortCut(v.Str);
-                 if (m.ShortCut == scNone && !v.Str.empty())
-                     throw EReadError(L"Invalid property value '" + v.Str + L"'");
-                 return;
-             }
-             int32_t n = v.AsInteger();
-             if (n < 0 || n > 0xFFFF)
-                 throw EReadError(L"Invalid property value: ShortCut");
-             m.ShortCut = static_cast<TShortCut>(n);
-         }},
-        {L"Enabled", [](Self& m, const TPropValue& v) { m.Enabled = v.AsBoolean(); }},
-        {L"Visible", [](Self& m, const TPropValue& v) { m.Visible = v.AsBoolean(); }},
-        {L"Checked", [](Self& m, const TPropValue& v) { m.Checked = v.AsBoolean(); }},
-        {L"RadioItem", [](Self& m, const TPropValue& v) { m.RadioItem = v.AsBoolean(); }},
-        {L"GroupIndex",
-         [](Self& m, const TPropValue& v) {
-             int32_t n = v.AsInteger();
-             if (n < 0 || n > 255)
-                 throw EReadError(L"Invalid property value: GroupIndex");
-             m.GroupIndex = static_cast<uint8_t>(n);
-         }},
-        {L"ImageIndex", [](Self& m, const TPropValue& v) { m.ImageIndex = v.AsInteger(); }},
-        {L"Hint", [](Self& m, const TPropValue& v) { m.Hint = v.AsString(); }},
-        {L"OnClick", [](Self& m, const TPropValue& v) { m.OnClick = v.AsMethod<TNotifyEvent>(); }},
-        {L"OnDrawItem",
-         [](Self& m, const TPropValue& v) { m.OnDrawItem = v.AsMethod<TMenuDrawItemEvent>(); }},
+        { L"Caption", [](Self& m, const TPropValue& v) { m.Caption = v.AsString(); } },
+        { L"ShortCut",
+            [](Self& m, const TPropValue& v) {
+                if (v.Kind == TValueKind::vkString) {
+                    m.ShortCut = TextToShortCut(v.Str);
+                    if (m.ShortCut == scNone && !v.Str.empty())
+                        throw EReadError(L"Invalid property value '" + v.Str + L"'");
+                    return;
+                }
+                int32_t n = v.AsInteger();
+                if (n < 0 || n > 0xFFFF)
+                    throw EReadError(L"Invalid property value: ShortCut");
+                m.ShortCut = static_cast<TShortCut>(n);
+            } },
+        { L"Enabled", [](Self& m, const TPropValue& v) { m.Enabled = v.AsBoolean(); } },
+        { L"Visible", [](Self& m, const TPropValue& v) { m.Visible = v.AsBoolean(); } },
+        { L"Checked", [](Self& m, const TPropValue& v) { m.Checked = v.AsBoolean(); } },
+        { L"RadioItem", [](Self& m, const TPropValue& v) { m.RadioItem = v.AsBoolean(); } },
+        { L"GroupIndex",
+            [](Self& m, const TPropValue& v) {
+                int32_t n = v.AsInteger();
+                if (n < 0 || n > 255)
+                    throw EReadError(L"Invalid property value: GroupIndex");
+                m.GroupIndex = static_cast<uint8_t>(n);
+            } },
+        { L"ImageIndex", [](Self& m, const TPropValue& v) { m.ImageIndex = v.AsInteger(); } },
+        { L"Hint", [](Self& m, const TPropValue& v) { m.Hint = v.AsString(); } },
+        { L"OnClick",
+            [](Self& m, const TPropValue& v) { m.OnClick = v.AsMethod<TNotifyEvent>(); } },
+        { L"OnDrawItem",
+            [](Self& m, const TPropValue& v) { m.OnDrawItem = v.AsMethod<TMenuDrawItemEvent>(); } },
     };
     return SetFromTable(*this, rows, name, value) || TComponent::SetProperty(name, value);
 }
@@ -267,14 +312,17 @@ void TMenuItem::SetParentComponent(TComponent* parent)
 }
 
 // --- menus ----------------------------------------------------------------------------------
-TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(std::make_unique<TMenuItem>(nullptr))
+TMenu::TMenu(TComponent* owner)
+    : TComponent(owner)
+    , items_(std::make_unique<TMenuItem>(nullptr))
 {
     items_->menu_ = this;
 }
 
 TMenu::~TMenu() = default;
 
-namespace {
+namespace
+{
 
 template <class Pred> TMenuItem* FindItem(TMenuItem* item, const Pred& pred, bool enabledOnly)
 {
@@ -296,7 +344,8 @@ TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const
 {
     if (shortCut == scNone)
         return nullptr;
-    return FindItem(items_.get(), [&](const TMenuItem& m) { return m.ShortCut == shortCut; }, true);
+    return FindItem(
+        items_.get(), [&](const TMenuItem& m) { return m.ShortCut == shortCut; }, true);
 }
 
 bool TMenu::IsShortCut(TShortCut shortCut)
@@ -304,13 +353,14 @@ bool TMenu::IsShortCut(TShortCut shortCut)
     TMenuItem* item = FindItemByShortCut(shortCut);
     if (!item)
         return false;
-    item->Click();  // may free this menu: nothing is touched after it
+    item->Click(); // may free this menu: nothing is touched after it
     return true;
 }
 
 TMenuItem* TMenu::FindItemByCommand(uint32_t command) const
 {
-    return FindItem(items_.get(), [&](const TMenuItem& m) { return m.Command() == command; }, false);
+    return FindItem(
+        items_.get(), [&](const TMenuItem& m) { return m.Command() == command; }, false);
 }
 
 bool TMenu::DispatchCommand(uint32_t command)
@@ -333,7 +383,7 @@ bool TMenu::SetReference(const String& name, TComponent* value)
 
 void TPopupMenu::Popup(int32_t x, int32_t y)
 {
-    PopupPoint = {x, y};
+    PopupPoint = { x, y };
     OnPopup(this);
 }
 

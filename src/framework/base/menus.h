@@ -15,7 +15,8 @@
 #include <memory>
 #include <vector>
 
-namespace vt {
+namespace vt
+{
 
 class TCanvas;
 class TMenu;
@@ -44,7 +45,8 @@ String StripHotkey(std::wstring_view caption);
 // --- items ----------------------------------------------------------------------------------
 using TMenuDrawItemEvent = TEvent<TObject* /*sender*/, TCanvas&, const TRect&, bool /*selected*/>;
 
-class TMenuItem : public TComponent {
+class TMenuItem : public TComponent
+{
     VT_CLASS_NAME(TMenuItem)
 public:
     explicit TMenuItem(TComponent* owner);
@@ -57,7 +59,7 @@ public:
     bool Checked = false;
     bool RadioItem = false;
     uint8_t GroupIndex = 0;
-    TPixelImage Bitmap;  // empty: the menu's image list (ImageIndex) supplies the image
+    TPixelImage Bitmap; // empty: the menu's image list (ImageIndex) supplies the image
     int32_t ImageIndex = -1;
     String Hint;
     TNotifyEvent OnClick;
@@ -98,12 +100,13 @@ private:
 
     uint32_t command_;
     TMenuItem* parent_ = nullptr;
-    TMenu* menu_ = nullptr;  // set on a menu's root item only
+    TMenu* menu_ = nullptr; // set on a menu's root item only
     std::vector<TMenuItem*> items_;
 };
 
 // --- menus ----------------------------------------------------------------------------------
-class TMenu : public TComponent {
+class TMenu : public TComponent
+{
     VT_CLASS_NAME(TMenu)
 public:
     explicit TMenu(TComponent* owner);
@@ -134,13 +137,14 @@ private:
     TComponentRef<TComponent> images_;
 };
 
-class TPopupMenu : public TMenu {
+class TPopupMenu : public TMenu
+{
     VT_CLASS_NAME(TPopupMenu)
 public:
     using TMenu::TMenu;
 
     TNotifyEvent OnPopup;
-    TPoint PopupPoint{-1, -1};
+    TPoint PopupPoint { -1, -1 };
 
     // Raises OnPopup and remembers the point; skinned menus override it to show the items.
     virtual void Popup(int32_t x, int32_t y);
@@ -149,7 +153,8 @@ public:
 };
 
 // The model of a form's main menu; the bar that shows it belongs to the form engine.
-class TMainMenu : public TMenu {
+class TMainMenu : public TMenu
+{
     VT_CLASS_NAME(TMainMenu)
 public:
     using TMenu::TMenu;
