@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace vt
-{
+namespace vt {
 
 class ITextRenderer;
 class TComponent;
@@ -21,24 +20,21 @@ inline constexpr uint32_t kMenuClosedMessage = 1024 + 204;
 inline constexpr uint32_t kMenuCommandMessage = 1024 + 205;
 
 // The controller's submenu delay; the host calls TspSkinMenu::WaitTimerTick when it fires.
-class IMenuTimer
-{
+class IMenuTimer {
 public:
     virtual ~IMenuTimer() = default;
     virtual void Start(uint32_t intervalMs) = 0;
     virtual void Stop() = 0;
 };
 
-class IMenuMessageSink
-{
+class IMenuMessageSink {
 public:
     virtual ~IMenuMessageSink() = default;
     // SendMessage to a windowed control, the control's own dispatch for a graphic one.
     virtual void SendMenuMessage(TComponent* target, uint32_t message) = 0;
 };
 
-class IMenuWorkArea
-{
+class IMenuWorkArea {
 public:
     virtual ~IMenuWorkArea() = default;
     // The work area of the monitor nearest p, in screen coordinates.
@@ -47,8 +43,7 @@ public:
 
 // The window of one open level. Hide must take effect at once; the level itself is freed only
 // after the handler that closed it returns.
-class IMenuLevelView
-{
+class IMenuLevelView {
 public:
     virtual ~IMenuLevelView() = default;
     // First: the root level of a newly opened menu (the only one that fades in).
@@ -59,8 +54,7 @@ public:
     virtual void SetScrollTimer(bool on) = 0;
 };
 
-class IMenuLevelViews
-{
+class IMenuLevelViews {
 public:
     virtual ~IMenuLevelViews() = default;
     virtual std::unique_ptr<IMenuLevelView> CreateView(TspPopupLevel& level) = 0;

@@ -7,12 +7,10 @@
 
 #include <algorithm>
 
-namespace vt
-{
+namespace vt {
 
 // --- look -----------------------------------------------------------------------------------
-namespace
-{
+namespace {
 
 const TPixelImage* Picture(const TspSkinData& skin, int32_t index)
 {

@@ -17,8 +17,7 @@
 #include <memory>
 #include <vector>
 
-namespace vt
-{
+namespace vt {
 
 class TspSkinData;
 class TspSkinMenu;
@@ -78,8 +77,7 @@ struct TspSkinMenuItem {
     bool Selectable() const { return Enabled() && Kind != TMenuItemKind::mikSeparator; }
 };
 
-class TspPopupLevel
-{
+class TspPopupLevel {
 public:
     // menu may be null for a level used on its own (layout only).
     TspPopupLevel(TspSkinMenu* menu, const TMenuLevelLook& look);

@@ -4,11 +4,9 @@
 
 #include <algorithm>
 
-namespace vt
-{
+namespace vt {
 
-namespace
-{
+namespace {
 
 constexpr uint32_t kSubmenuDelayMs = 500;
 constexpr uint16_t kVkReturn = 13, kVkEscape = 27, kVkLeft = 37, kVkUp = 38, kVkRight = 39,

@@ -18,11 +18,9 @@
 #include <memory>
 #include <vector>
 
-namespace vt
-{
+namespace vt {
 
-class TspSkinMenu : public TComponent
-{
+class TspSkinMenu : public TComponent {
     VT_CLASS_NAME(TspSkinMenu)
 public:
     // form receives the closing message at Hide.
@@ -80,8 +78,7 @@ public:
 private:
     friend class TspPopupLevel;
     // Held across every entry point; closed levels are freed when the outermost one returns.
-    class TBusy
-    {
+    class TBusy {
     public:
         explicit TBusy(TspSkinMenu* menu)
             : menu_(menu)

@@ -6,12 +6,10 @@
 #include <algorithm>
 #include <atomic>
 
-namespace vt
-{
+namespace vt {
 
 // --- shortcuts ------------------------------------------------------------------------------
-namespace
-{
+namespace {
 
 struct TKeyName {
     uint16_t Key;
@@ -171,8 +169,7 @@ String StripHotkey(std::wstring_view caption)
 }
 
 // --- items ----------------------------------------------------------------------------------
-namespace
-{
+namespace {
 std::atomic<uint32_t> gNextCommand { 1 };
 }
 
@@ -321,8 +318,7 @@ TMenu::TMenu(TComponent* owner)
 
 TMenu::~TMenu() = default;
 
-namespace
-{
+namespace {
 
 template <class Pred> TMenuItem* FindItem(TMenuItem* item, const Pred& pred, bool enabledOnly)
 {

@@ -15,8 +15,7 @@
 #include <memory>
 #include <vector>
 
-namespace vt
-{
+namespace vt {
 
 class TCanvas;
 class TMenu;
@@ -45,8 +44,7 @@ String StripHotkey(std::wstring_view caption);
 // --- items ----------------------------------------------------------------------------------
 using TMenuDrawItemEvent = TEvent<TObject* /*sender*/, TCanvas&, const TRect&, bool /*selected*/>;
 
-class TMenuItem : public TComponent
-{
+class TMenuItem : public TComponent {
     VT_CLASS_NAME(TMenuItem)
 public:
     explicit TMenuItem(TComponent* owner);
@@ -105,8 +103,7 @@ private:
 };
 
 // --- menus ----------------------------------------------------------------------------------
-class TMenu : public TComponent
-{
+class TMenu : public TComponent {
     VT_CLASS_NAME(TMenu)
 public:
     explicit TMenu(TComponent* owner);
@@ -137,8 +134,7 @@ private:
     TComponentRef<TComponent> images_;
 };
 
-class TPopupMenu : public TMenu
-{
+class TPopupMenu : public TMenu {
     VT_CLASS_NAME(TPopupMenu)
 public:
     using TMenu::TMenu;
@@ -153,8 +149,7 @@ public:
 };
 
 // The model of a form's main menu; the bar that shows it belongs to the form engine.
-class TMainMenu : public TMenu
-{
+class TMainMenu : public TMenu {
     VT_CLASS_NAME(TMainMenu)
 public:
     using TMenu::TMenu;
