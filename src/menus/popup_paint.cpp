@@ -206,9 +206,9 @@ private:
             return;
         }
         const bool active = item.Active || item.Down;
-        Background(b, active, item.CurrentFrame, w, h);
         const double kf = item.MorphKf;
         const bool settled = active ? kf >= 1 : kf <= 0;
+        bool morphed = false;
         if (pw_ && mi_->Morphing && effects_ && !settled) {
             TspBitmap normal, hot;
             Background(normal, false, item.CurrentFrame, w, h);
@@ -218,8 +218,11 @@ private:
                 TspEffectBmp e(normal.View());
                 e.MorphByKind(static_cast<uint8_t>(mi_->MorphKind), TspEffectBmp(hot.View()), kf);
                 e.ToBitmap(b);
+                morphed = true;
             }
         }
+        if (!morphed)
+            Background(b, active, item.CurrentFrame, w, h);
         if (b.Empty())
             return;
 
