@@ -6,9 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <vector>
 
 #include "framework/base/menus.h"
 #include "menus/popup_level.h"
@@ -85,14 +83,7 @@ BENCHMARK(BM_MenuPaint);
 
 void BM_Memcpy(benchmark::State& state)
 {
-    TLevelFixture& f = Fixture();
-    std::vector<TspColor> src(f.Pixels(), 0x12345678), dst(f.Pixels());
-    for (auto _ : state) {
-        std::memcpy(dst.data(), src.data(), src.size() * sizeof(TspColor));
-        benchmark::DoNotOptimize(dst.data());
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(src.size()));
+    CopyPixelsBaseline(state, Fixture().Pixels());
 }
 BENCHMARK(BM_Memcpy);
 

@@ -26,7 +26,8 @@ const TspDataSkinMenuItem* MenuItemRecord(const TspSkinData& skin)
         index = skin.GetIndex(L"menuitem");
     if (index < 0)
         return nullptr;
-    return dynamic_cast<const TspDataSkinMenuItem*>(skin.ObjectList[static_cast<size_t>(index)].get());
+    return dynamic_cast<const TspDataSkinMenuItem*>(
+        skin.ObjectList[static_cast<size_t>(index)].get());
 }
 
 TMenuLevelLook MenuLevelLook(const TspSkinData* skin)

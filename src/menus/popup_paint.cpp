@@ -31,7 +31,10 @@ TPixelView SubView(TPixelView v, TRect r)
     return { v.Row(r.Top) + r.Left, r.Width(), r.Height(), v.Stride };
 }
 
-void Fill(TspBitmap& b, const TRect& r, TColor colour) { b.FillRect(r, ColorToPixel(colour, 255)); }
+void Fill(TspBitmap& b, const TRect& r, TColor colour)
+{
+    b.FillRect(r, ColorToPixel(colour, 255));
+}
 
 // Raw copy of a whole picture with its top-left at p (clipped to the target).
 void Blit(TspBitmap& dst, TPoint p, const TspBitmap& src)
@@ -334,7 +337,8 @@ private:
         const int centreY = tr.Top + tr.Height() / 2;
         if (ITextRenderer* text = src_.Text) {
             TRect cr = text->Measure(mi.Caption,
-                Rect(tr.Left + p.GlyphColumn, 0, tr.Right - p.RightMargin, 0), dt::CalcRect | dt::SingleLine);
+                Rect(tr.Left + p.GlyphColumn, 0, tr.Right - p.RightMargin, 0),
+                dt::CalcRect | dt::SingleLine);
             const int th = cr.Height();
             cr = Rect(cr.Left, centreY - th / 2, cr.Right + 2, centreY - th / 2 + th)
                      .Offset(0, -fontShift_);
@@ -348,13 +352,13 @@ private:
             }
         }
         if (item.HasChildren()) {
-            const TRect arrow = mi_ ? (active ? mi_->ActiveArrowImageRect : mi_->ArrowImageRect)
-                                    : TRect {};
+            const TRect arrow
+                = mi_ ? (active ? mi_->ActiveArrowImageRect : mi_->ArrowImageRect) : TRect {};
             if (arrow.IsEmpty())
                 DrawShapes(b, SubmenuArrow(tr.Right - 7, centreY - 4), colour);
             else
-                DrawPicturePart(b, arrow,
-                    Rect(tr.Right - arrow.Width() - 5, tr.Top, tr.Right, tr.Bottom));
+                DrawPicturePart(
+                    b, arrow, Rect(tr.Right - arrow.Width() - 5, tr.Top, tr.Right, tr.Bottom));
         }
 
         const TRect& ir = p.ImageRect;
@@ -372,7 +376,8 @@ private:
         }
         if (iw > 0 && ih > 0) {
             const int x = ir.IsEmpty() ? p.ImageX : ir.Left + (ir.Width() - iw) / 2;
-            const int y = ir.IsEmpty() ? tr.Top + (tr.Height() - ih) / 2 : ir.Top + (ir.Height() - ih) / 2;
+            const int y
+                = ir.IsEmpty() ? tr.Top + (tr.Height() - ih) / 2 : ir.Top + (ir.Height() - ih) / 2;
             if (ownImage) {
                 TspBitmap image;
                 image.Assign(mi.Bitmap);
@@ -396,13 +401,15 @@ private:
         if (!mi.Checked)
             return;
         if (mi.RadioItem) {
-            const TRect r = mi_ ? (active ? mi_->ActiveRadioImageRect : mi_->RadioImageRect) : TRect {};
+            const TRect r
+                = mi_ ? (active ? mi_->ActiveRadioImageRect : mi_->RadioImageRect) : TRect {};
             if (r.IsEmpty())
                 RadioDot(b, x, y + 1, glyphColour);
             else
                 DrawPicturePart(b, r, imageArea);
         } else {
-            const TRect r = mi_ ? (active ? mi_->ActiveCheckImageRect : mi_->CheckImageRect) : TRect {};
+            const TRect r
+                = mi_ ? (active ? mi_->ActiveCheckImageRect : mi_->CheckImageRect) : TRect {};
             if (r.IsEmpty())
                 DrawShapes(b, CheckMark(x, y), glyphColour);
             else
