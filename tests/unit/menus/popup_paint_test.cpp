@@ -81,6 +81,8 @@ protected:
         TMenuLevelLook look = MenuLevelLook(skin);
         look.MaxMenuItemsInWindow = maxItems;
         look.ImageWidth = images.Width();
+        look.UseSkinSize = useSkinSize;
+        look.DefaultMenuItemHeight = 30;
         level = std::make_unique<TspPopupLevel>(nullptr, look);
         ASSERT_TRUE(level->Build(menu.Items(), 0));
         ASSERT_EQ(level->Count(), rCount);
@@ -106,6 +108,7 @@ protected:
         return n;
     }
 
+    bool useSkinSize = true;
     TPopupMenu menu{nullptr};
     TRecordingText text;
     TSolidImages images;
@@ -244,6 +247,20 @@ TEST_F(PaintSkinnedLevel, DrawsScrollMarkersOnlyWhenScrolling)
     EXPECT_EQ(Count(level->DownMarkerRect(), idle), 0);
     EXPECT_GT(Count(level->DownMarkerRect(), hot), 0);
     EXPECT_EQ(Count(level->UpMarkerRect(), hot), 0);
+}
+
+// Tests items resized to the menu's own height: the picture's corners stay at the item's
+// corners and the caption is centred in the taller text rectangle.
+TEST_F(PaintSkinnedLevel, ResizesItemsWithoutTheSkinSize)
+{
+    useSkinSize = false;
+    Paint(&sd);
+    const TRect r = ItemRect(rPlain);
+    ASSERT_EQ(r.Height(), 30);
+    EXPECT_EQ(out.GetPixel(r.Left, r.Top), Picture(3, 0, 20));
+    EXPECT_EQ(out.GetPixel(r.Left, r.Bottom - 1), Picture(3, 0, 39));
+    EXPECT_EQ(out.GetPixel(r.Right - 1, r.Bottom - 1), Picture(3, 54, 39));
+    EXPECT_EQ(text.Find(L"Plain")->Rect.Top, 15 - 8 - 1);
 }
 
 // Tests the default look: the frame, the hover fill, the disabled colour, the separator line and
