@@ -149,6 +149,10 @@ private:
             // The items cover the client area unless scroll markers leave gaps.
             ComposeFramedPicture(g, ng, out, framePic_->View(), framePic_->View().BoundsRect(), W,
                 H, level_.Scroll, s);
+            // Items that show the frame through their normal look take it from a full picture.
+            if (mi_ && mi_->InActiveTransparent)
+                ComposeFramedPicture(g, ng, buffer_, framePic_->View(),
+                    framePic_->View().BoundsRect(), W, H, true, s);
             return;
         }
         out.SetSize(W, H);
@@ -177,15 +181,20 @@ private:
     }
 
     // The item background at width w (the source's height; the item's height when resized).
-    void Background(TspBitmap& b, bool active, int frame, int w, int h) const
+    // at: the item's top-left in the level.
+    void Background(TspBitmap& b, bool active, int frame, int w, int h, TPoint at) const
     {
         TRect r = active ? mi_->ActiveSkinRect : mi_->SkinRect;
         bool stretch = active ? mi_->StretchEffect : mi_->InActiveStretchEffect;
-        if (Animated() && frame > 0 && frame <= mi_->FrameCount) {
+        const bool animating = Animated() && frame > 0 && frame <= mi_->FrameCount;
+        if (animating) {
             r = AnimationFrame(frame);
             stretch = mi_->StretchEffect;
         }
-        if (!itemPic_ || r.IsEmpty()) {
+        if (!active && !animating && !buffer_.Empty()) {
+            b.SetSize(w, h);
+            CopyRect(b, Rect(0, 0, w, h), buffer_.View(), Rect(at.X, at.Y, at.X + w, at.Y + h));
+        } else if (!itemPic_ || r.IsEmpty()) {
             b.SetSize(w, h);
             b.Clear(0);
         } else if (!level_.Look().UseSkinSize) {
@@ -202,6 +211,7 @@ private:
     void DrawSkinItem(const TspSkinMenuItem& item, TspBitmap& b) const
     {
         const int w = item.ObjectRect.Width(), h = item.ObjectRect.Height();
+        const TPoint at { item.ObjectRect.Left, item.ObjectRect.Top };
         if (item.Kind == TMenuItemKind::mikSeparator) {
             if (itemPic_ && !mi_->DividerRect.IsEmpty())
                 ComposeHorzBand(mi_->DividerLO, mi_->DividerRO, b, itemPic_->View(),
@@ -214,8 +224,8 @@ private:
         bool morphed = false;
         if (pw_ && mi_->Morphing && effects_ && !settled) {
             TspBitmap normal, hot;
-            Background(normal, false, item.CurrentFrame, w, h);
-            Background(hot, true, item.CurrentFrame, w, h);
+            Background(normal, false, item.CurrentFrame, w, h, at);
+            Background(hot, true, item.CurrentFrame, w, h, at);
             if (!normal.Empty() && normal.Width() == hot.Width()
                 && normal.Height() == hot.Height()) {
                 TspEffectBmp e(normal.View());
@@ -225,7 +235,7 @@ private:
             }
         }
         if (!morphed)
-            Background(b, active, item.CurrentFrame, w, h);
+            Background(b, active, item.CurrentFrame, w, h, at);
         if (b.Empty())
             return;
 
@@ -424,6 +434,10 @@ private:
     {
         if (r.IsEmpty())
             return;
+        if (!buffer_.Empty()) {
+            CopyRect(out, r, buffer_.View(), r);
+            return;
+        }
         TspBitmap band;
         if (mi_ && itemPic_ && !mi_->SkinRect.IsEmpty())
             ComposeHorzBand(mi_->ItemLO, mi_->ItemRO, band, itemPic_->View(), mi_->SkinRect,
@@ -463,6 +477,7 @@ private:
     const TPixelImage* framePic_ = nullptr;
     const TspDataSkinMenuItem* mi_ = nullptr;
     const TPixelImage* itemPic_ = nullptr;
+    TspBitmap buffer_; // the frame with its client area, for InActiveTransparent items
     bool effects_ = false;
     int fontShift_ = 0; // odd font heights draw single lines one pixel higher
 };

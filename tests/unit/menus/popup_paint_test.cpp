@@ -4,7 +4,10 @@
 #include "menus/popup_level.h"
 #include "menus/popup_paint.h"
 #include "raster/image_list.h"
+#include "raster/compose.h"
+#include "skin/form_records.h"
 #include "skin/skin_data.h"
+#include "skin/skin_records.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -261,6 +264,50 @@ TEST_F(PaintSkinnedLevel, ResizesItemsWithoutTheSkinSize)
     EXPECT_EQ(out.GetPixel(r.Left, r.Bottom - 1), Picture(3, 0, 39));
     EXPECT_EQ(out.GetPixel(r.Right - 1, r.Bottom - 1), Picture(3, 54, 39));
     EXPECT_EQ(text.Find(L"Plain")->Rect.Top, 15 - 8 - 1);
+}
+
+// Tests items that show the frame through their normal look: the level's full frame picture at
+// the item's place, while the active item keeps its own picture.
+TEST_F(PaintSkinnedLevel, ShowsTheFrameThroughTransparentItems)
+{
+    // A frame whose client area differs from the item's white.
+    TPixelImage& frame = *sd.FActivePictures[2];
+    for (int y = 1; y < frame.Height - 1; ++y)
+        for (int x = 1; x < frame.Width - 1; ++x)
+            frame.Pixels[size_t(y * frame.Width + x)] = {uint8_t(0x90 + (x + y) % 7), 0x60, 0x30, 255};
+    Paint(&sd);
+    TspBitmap opaque;
+    opaque.Assign(out);
+    auto* record = const_cast<TspDataSkinMenuItem*>(MenuItemRecord(sd));
+    ASSERT_NE(record, nullptr);
+    record->InActiveTransparent = true;
+    level->Item(rSelect).Active = true;
+    level->Item(rSelect).MorphKf = 1;
+    Repaint(&sd);
+
+    const TspDataSkinPopupWindow& pw = *sd.PopupWindow;
+    const TMenuLevelLook& look = level->Look();
+    TspBitmap full;
+    ComposeFramedPicture(look.Frame, ResizeFrameGeometry(look.Frame, 100, 100, out.Width(), out.Height()), full,
+                         *sd.FActivePictures[2], sd.FActivePictures[2]->View().BoundsRect(), out.Width(),
+                         out.Height(), true,
+                         {pw.LeftStretch, pw.TopStretch, pw.RightStretch, pw.BottomStretch, pw.StretchEffect,
+                          pw.StretchType});
+    // The plain item outside its caption: the frame's pixels, which its own look does not have.
+    const TRect plain = ItemRect(rPlain);
+    const TRect caption = text.Find(L"Plain")->Rect.Offset(plain.Left, plain.Top);
+    int changed = 0, wrong = 0;
+    for (int y = plain.Top; y < plain.Bottom; ++y)
+        for (int x = plain.Left; x < plain.Right; ++x) {
+            if (caption.Contains(TPoint{x, y}))
+                continue;
+            changed += out.GetPixel(x, y) != opaque.GetPixel(x, y);
+            wrong += out.GetPixel(x, y) != full.GetPixel(x, y);
+        }
+    EXPECT_GT(changed, 0);
+    EXPECT_EQ(wrong, 0);
+    const TPoint p = LookProbe();
+    EXPECT_EQ(out.GetPixel(ItemRect(rSelect).Left + p.X, ItemRect(rSelect).Top + p.Y), Picture(3, p.X, p.Y));
 }
 
 // Tests the default look: the frame, the hover fill, the disabled colour, the separator line and
