@@ -7,7 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,3 +44,16 @@ public:
 
     std::map<std::string, double> times;
 };
+
+// The baseline of the pixel benchmarks: memcpy of as many 32-bit pixels as the measured work
+// writes, between two buffers of that size.
+inline void CopyPixelsBaseline(benchmark::State& state, size_t pixels)
+{
+    std::vector<uint32_t> src(pixels, 0x12345678), dst(pixels);
+    for (auto _ : state) {
+        std::memcpy(dst.data(), src.data(), src.size() * sizeof(uint32_t));
+        benchmark::DoNotOptimize(dst.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(pixels));
+}

@@ -10,9 +10,7 @@
 namespace vt {
 
 // --- look -----------------------------------------------------------------------------------
-namespace {
-
-const TPixelImage* Picture(const TspSkinData& skin, int32_t index)
+const TPixelImage* MenuPicture(const TspSkinData& skin, int32_t index)
 {
     if (index < 0 || static_cast<size_t>(index) >= skin.FActivePictures.size())
         return nullptr;
@@ -20,7 +18,16 @@ const TPixelImage* Picture(const TspSkinData& skin, int32_t index)
     return p && !p->Empty() ? p : nullptr;
 }
 
-} // namespace
+const TspDataSkinMenuItem* MenuItemRecord(const TspSkinData& skin)
+{
+    int index = skin.GetIndex(L"MENUITEM");
+    if (index < 0)
+        index = skin.GetIndex(L"menuitem");
+    if (index < 0)
+        return nullptr;
+    return dynamic_cast<const TspDataSkinMenuItem*>(
+        skin.ObjectList[static_cast<size_t>(index)].get());
+}
 
 TMenuLevelLook MenuLevelLook(const TspSkinData* skin)
 {
@@ -29,27 +36,21 @@ TMenuLevelLook MenuLevelLook(const TspSkinData* skin)
         return look;
     if (const TspDataSkinPopupWindow* pw = skin->PopupWindow.get()) {
         // A record whose picture is missing gives the default frame rather than a zero-sized one.
-        if (const TPixelImage* picture = Picture(*skin, pw->WindowPictureIndex)) {
+        if (const TPixelImage* picture = MenuPicture(*skin, pw->WindowPictureIndex)) {
             look.HasFrame = true;
             look.FrameWidth = picture->Width;
             look.FrameHeight = picture->Height;
             look.Frame = { pw->LTPoint, pw->RTPoint, pw->LBPoint, pw->RBPoint, pw->ItemsRect };
         }
     }
-    int index = skin->GetIndex(L"MENUITEM");
-    if (index < 0)
-        index = skin->GetIndex(L"menuitem");
-    if (index >= 0) {
-        if (auto* mi = dynamic_cast<const TspDataSkinMenuItem*>(
-                skin->ObjectList[static_cast<size_t>(index)].get())) {
-            look.HasItemRecord = true;
-            if (Picture(*skin, mi->ActivePictureIndex)) {
-                look.SkinRect = mi->SkinRect;
-                look.ActiveSkinRect = mi->ActiveSkinRect;
-            }
-            look.DividerRect = mi->DividerRect;
-            look.TextRct = mi->TextRct;
+    if (const TspDataSkinMenuItem* mi = MenuItemRecord(*skin)) {
+        look.HasItemRecord = true;
+        if (MenuPicture(*skin, mi->ActivePictureIndex)) {
+            look.SkinRect = mi->SkinRect;
+            look.ActiveSkinRect = mi->ActiveSkinRect;
         }
+        look.DividerRect = mi->DividerRect;
+        look.TextRct = mi->TextRct;
     }
     return look;
 }

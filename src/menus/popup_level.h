@@ -19,6 +19,7 @@
 
 namespace vt {
 
+class TspDataSkinMenuItem;
 class TspSkinData;
 class TspSkinMenu;
 
@@ -42,6 +43,11 @@ struct TMenuLevelLook {
     // Width of the menu's image-list images, -1 without an image list.
     int32_t ImageWidth = -1;
 };
+
+// The container's picture at index, null when out of range or empty.
+const TPixelImage* MenuPicture(const TspSkinData& skin, int32_t index);
+// The skin's menu item record ("MENUITEM", then "menuitem"), or null.
+const TspDataSkinMenuItem* MenuItemRecord(const TspSkinData& skin);
 
 // What a level copies from the skin; without a skin (or an empty one) the default look.
 TMenuLevelLook MenuLevelLook(const TspSkinData* skin);

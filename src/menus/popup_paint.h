@@ -1,0 +1,27 @@
+// Painting one popup menu level into pixels: the frame, every visible item in its current state
+// (morph factor and animation frame as the level holds them) and the scroll markers. The popup
+// window blits the result; the routine itself is portable.
+#pragma once
+
+#include "raster/bitmap.h"
+
+namespace vt {
+
+class ITextRenderer;
+class TCustomImageList;
+class TspPopupLevel;
+class TspSkinData;
+
+struct TMenuPaintSources {
+    // Null or empty: the default look. Its pictures are read in place during the call only.
+    const TspSkinData* Skin = nullptr;
+    // Null: nothing is written (the level still paints its pictures and glyphs).
+    ITextRenderer* Text = nullptr;
+    // The menu's image list, for items without a bitmap of their own.
+    const TCustomImageList* Images = nullptr;
+};
+
+// Paints the whole level into out, sized to the level's Width x Height.
+void PaintPopupLevel(const TspPopupLevel& level, const TMenuPaintSources& sources, TspBitmap& out);
+
+} // namespace vt
