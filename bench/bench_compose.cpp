@@ -54,12 +54,7 @@ struct TFrameFixture {
 void BM_FrameCompose(benchmark::State& state)
 {
     TFrameFixture f;
-    for (auto _ : state) {
-        f.Compose();
-        benchmark::DoNotOptimize(f.top.FBits);
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(f.Pixels()));
+    TimePixelWork(state, f.Pixels(), f.top.FBits, [&] { f.Compose(); });
 }
 BENCHMARK(BM_FrameCompose);
 

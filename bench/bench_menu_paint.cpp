@@ -72,12 +72,7 @@ void BM_MenuPaint(benchmark::State& state)
         state.SkipWithError("the default skin did not load");
         return;
     }
-    for (auto _ : state) {
-        f.Paint();
-        benchmark::DoNotOptimize(f.out.FBits);
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(f.Pixels()));
+    TimePixelWork(state, f.Pixels(), f.out.FBits, [&] { f.Paint(); });
 }
 BENCHMARK(BM_MenuPaint);
 
