@@ -356,7 +356,6 @@ void PaintParentBackground(TControl& control, TCanvas& canvas)
     HDC dc = canvas.Handle();
     if (!parent || !dc)
         return;
-    TWinControl::TPaintingCopy mark(*parent);
     POINT org{0, 0};
     GetViewportOrgEx(dc, &org);
     {

@@ -872,7 +872,6 @@ void TWinControl::PaintControls(HDC dc, const TRect& clip)
 
 void TWinControl::PaintBackgroundCopy(HDC dc, bool ownPainting)
 {
-    TPaintingCopy mark(*this);
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
     if (!ownPainting)
         return;

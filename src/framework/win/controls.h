@@ -51,7 +51,6 @@ using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, wchar_t&>;
 
 // The shift state now (keyboard and mouse buttons), and from a key message's key data.
-TShiftState CurrentShiftState();
 TShiftState KeyDataToShiftState(LPARAM keyData);
 // WM_MOUSEMOVE and the button messages (down, up and double click of all three buttons).
 bool IsMouseMessage(UINT msg);
@@ -271,20 +270,6 @@ public:
     // window painting (WM_PAINT), both with dc and through WindowProc, into dc in client
     // coordinates, leaving out its window-less children: what a child shows behind it.
     void PaintBackgroundCopy(HDC dc, bool ownPainting);
-    // True while the control paints a copy of itself into another DC, so it can leave out what
-    // belongs only on the screen.
-    bool PaintingCopy() const { return paintingCopy_ > 0; }
-    // Marks a control as painting a copy for the scope's life.
-    class TPaintingCopy {
-    public:
-        explicit TPaintingCopy(TWinControl& control) : control_(control) { ++control_.paintingCopy_; }
-        TPaintingCopy(const TPaintingCopy&) = delete;
-        TPaintingCopy& operator=(const TPaintingCopy&) = delete;
-        ~TPaintingCopy() { --control_.paintingCopy_; }
-
-    private:
-        TWinControl& control_;
-    };
 
 protected:
     // Key handlers (the events' raisers); a key set to 0 is not handled further.
@@ -332,7 +317,6 @@ private:
     std::vector<TControl*> controls_;
     bool aligning_ = false;
     bool realignPending_ = false;
-    int paintingCopy_ = 0;
     // Set while a WM_PAINT with a DC paints the control without its window-less children.
     bool omitControls_ = false;
     int loadedClientWidth_ = -1;

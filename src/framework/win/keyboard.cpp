@@ -17,20 +17,6 @@ TShiftState KeyDataToShiftState(LPARAM keyData)
     return shift;
 }
 
-TShiftState CurrentShiftState()
-{
-    TShiftState shift = 0;
-    const struct {
-        int key;
-        TShiftStateFlag flag;
-    } keys[] = {{VK_SHIFT, ssShift},   {VK_CONTROL, ssCtrl}, {VK_MENU, ssAlt},
-                {VK_LBUTTON, ssLeft}, {VK_RBUTTON, ssRight}, {VK_MBUTTON, ssMiddle}};
-    for (const auto& k : keys)
-        if (GetKeyState(k.key) < 0)
-            shift |= k.flag;
-    return shift;
-}
-
 // --- The pipeline ---------------------------------------------------------------------------
 
 namespace {

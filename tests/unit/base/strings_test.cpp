@@ -43,7 +43,6 @@ TEST(Strings, EncodingRoundTrips)
     EXPECT_EQ(Utf8ToWide("\xed\xa0\x80"), L"\ufffd\ufffd\ufffd");  // an encoded surrogate
 }
 
-// Tests the file-name helpers with both separators.
 // Tests that the accelerator is the character after a single "&", in any letter case, and that
 // "&&" is a literal ampersand.
 TEST(Strings, AcceleratorIsTheCharacterAfterAmpersand)
@@ -62,6 +61,7 @@ TEST(Strings, AcceleratorIsTheCharacterAfterAmpersand)
         EXPECT_EQ(IsAccel(c.ch, c.caption), c.accel) << c.caption << " " << char(c.ch);
 }
 
+// Tests the file-name helpers with both separators.
 TEST(Strings, FileNameParts)
 {
     EXPECT_EQ(ExtractFilePath(L"C:\\skins\\a.skn"), L"C:\\skins\\");
