@@ -184,19 +184,24 @@ void TCustomForm::ShowWindowNow()
     SetForegroundWindow(Handle());
 }
 
+bool TCustomForm::QueryClose(TCloseAction& action)
+{
+    bool canClose = true;
+    Raise(OnCloseQuery, this, canClose);
+    if (!canClose)
+        return false;
+    Raise(OnClose, this, action);
+    return action != caNone;
+}
+
 void TCustomForm::Close()
 {
     if (modal_) {
         modalResult_ = mrCancel;
         return;
     }
-    bool canClose = true;
-    Raise(OnCloseQuery, this, canClose);
-    if (!canClose)
-        return;
     TCloseAction action = Application->MainForm() == this ? caFree : caHide;
-    Raise(OnClose, this, action);
-    if (action == caNone)
+    if (!QueryClose(action))
         return;
     if (Application->MainForm() == this) {
         Application->Terminate();

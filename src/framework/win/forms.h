@@ -128,6 +128,8 @@ private:
     void ShowWindowNow();
     // The modal loop's close step: OnCloseQuery and OnClose may keep the form open.
     void CloseModal();
+    // Asks OnCloseQuery, then OnClose with action; false when either keeps the form open.
+    bool QueryClose(TCloseAction& action);
     void Activated();
 
     TWindowState windowState_ = wsNormal;

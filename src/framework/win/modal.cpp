@@ -83,12 +83,8 @@ TModalResult TCustomForm::ShowModal()
 
 void TCustomForm::CloseModal()
 {
-    bool canClose = true;
-    Raise(OnCloseQuery, this, canClose);
     TCloseAction action = caHide;
-    if (canClose)
-        Raise(OnClose, this, action);
-    if (!canClose || action == caNone)
+    if (!QueryClose(action))
         modalResult_ = mrNone;
 }
 
