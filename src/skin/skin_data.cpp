@@ -16,14 +16,6 @@ namespace {
 
 ISkinFormRegistry* gDefaultRegistry = nullptr;
 
-bool HasRequiredSections(const TMemIniFile& f)
-{
-    for (const wchar_t* s : kRequiredSections)
-        if (!f.SectionExists(s))
-            return false;
-    return true;
-}
-
 // The [VERSION] texts and the picture names both loads read (the inactive picture's name aside).
 void ReadNames(const TMemIniFile& f, TspSkinData& d)
 {
@@ -328,7 +320,7 @@ void TspSkinData::LoadFromFile(const std::wstring& fileName)
     TMemIniFile f(fileName);
     // The platform's profile reader returns at most 2,047 characters of a value.
     f.SetValueLimit(2047);
-    if (!HasRequiredSections(f))
+    if (FirstMissingRequiredSection(f))
         return;
     RunLoad([&] {
         const std::wstring folder = ExtractFilePath(fileName);

@@ -168,9 +168,8 @@ void LoadSkinSource(TspSkinData& sd, const TSkinSource& source)
         return;
     }
     TMemIniFile f(source.Path);
-    for (const wchar_t* s : kRequiredSections)
-        if (!f.SectionExists(s))
-            throw EReadError(L"The definition has no [" + String(s) + L"] section; the loader ignores it");
+    if (const wchar_t* s = FirstMissingRequiredSection(f))
+        throw EReadError(L"The definition has no [" + String(s) + L"] section; the loader ignores it");
     sd.LoadFromFile(source.Path);
 }
 
@@ -180,9 +179,8 @@ int SkinpackPack(const std::wstring& input, const std::wstring& output, std::str
     if (src.Kind == TSkinSourceKind::skPackage)
         throw EReadError(L"\"" + input + L"\" is a package already; pack takes a folder or a definition");
     TMemIniFile f(src.Path);
-    for (const wchar_t* s : kRequiredSections)
-        if (!f.SectionExists(s))
-            throw EReadError(L"The definition has no [" + String(s) + L"] section; nothing packed");
+    if (const wchar_t* s = FirstMissingRequiredSection(f))
+        throw EReadError(L"The definition has no [" + String(s) + L"] section; nothing packed");
     TspCompressedStoredSkin stored(nullptr);
     stored.LoadFromIniFile(src.Path);
     stored.SaveToCompressFile(output);

@@ -6,6 +6,14 @@
 
 namespace vt {
 
+const wchar_t* FirstMissingRequiredSection(const TMemIniFile& definition)
+{
+    for (const wchar_t* s : kRequiredSections)
+        if (!definition.SectionExists(s))
+            return s;
+    return nullptr;
+}
+
 namespace {
 
 constexpr int32_t kWrittenVersion = 2;

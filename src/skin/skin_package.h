@@ -7,6 +7,7 @@
 
 #include <cstddef>  // before pixel_image.h, which uses size_t
 
+#include "framework/base/ini_file.h"
 #include "framework/base/pixel_image.h"
 #include "framework/base/streams.h"
 
@@ -26,6 +27,8 @@ inline constexpr const wchar_t* kPackageSlotKeys[kPackageSlotCount] = {L"picture
 // The definition sections without which a skin is not loaded (nor packed).
 inline constexpr const wchar_t* kRequiredSections[] = {L"VERSION", L"PICTURES", L"FORMINFO", L"SKINOBJECTS",
                                                        L"SKINCONTROLS"};
+// The first required section the definition lacks, or null when it has them all.
+const wchar_t* FirstMissingRequiredSection(const TMemIniFile& definition);
 
 // Reads the file header and the zlib bytes after it, every size checked before anything is
 // allocated. Returns false (nothing read) for a file version above 3; raises EReadError for a

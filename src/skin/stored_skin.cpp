@@ -111,9 +111,8 @@ void TspCompressedStoredSkin::LoadFromIniFile(const std::wstring& fileName)
     lines.LoadFromFile(fileName);
     TMemIniFile ini;
     ini.SetStrings(lines);
-    for (const wchar_t* s : kRequiredSections)
-        if (!ini.SectionExists(s))
-            return;
+    if (FirstMissingRequiredSection(ini))
+        return;
     const std::wstring folder = ExtractFilePath(fileName);
     TPixelImage slots[kPackageSlotCount];
     TspPackageBodyView view;
