@@ -77,7 +77,14 @@ TspPngImage TspPngImageList::CellImage(int Index, bool Enabled) const
 
 void TspPngImageList::DoDraw(int Index, TspBitmap& surface, int X, int Y, bool Enabled) const
 {
-    CellImage(Index, Enabled).Draw(surface, X, Y);
+    if (!HasImage(Index))
+        return;
+    // The usual case, an enabled picture of the list's size, draws without a copy.
+    const TspPngImage& png = FPngImages.Items(Index)->PngImage();
+    if (Enabled && png.Width == Width() && png.Height == Height())
+        png.Draw(surface, X, Y);
+    else
+        CellImage(Index, Enabled).Draw(surface, X, Y);
 }
 
 void DrawPngListImage(const TCustomImageList* List, int Index, TspBitmap& surface, int X, int Y, bool Enabled)
