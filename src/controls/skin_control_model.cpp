@@ -178,9 +178,7 @@ TBoundsPlan PlanSetBounds(TControlGeometry& geometry, const TRect& current, cons
                                               requested.Height() != current.Height());
     if (plan.SizeChanged) {
         int32_t w = requested.Width(), h = requested.Height();
-        geometry.CalcSkinSize(w, h);
-        if (geometry.Mode == rmFixed)
-            geometry.NewClRect = geometry.Record.ClRect;
+        geometry.CalcSkinSize(w, h);  // a fixed record also puts the client rectangle back
         plan.Bounds = Bounds(requested.Left, requested.Top, w, h);
         plan.ApplyRegion = windowed;
         plan.Repaint = true;

@@ -153,12 +153,8 @@ private:
             return;
         }
         out.SetSize(W, H);
-        const int g = src_.Images ? level_.GlyphWidth + 3 : 22;
-        Fill(out, Rect(0, 0, g, H), clWindow);
-        Fill(out, Rect(g, 0, W, H), clWindow);
+        Fill(out, Rect(0, 0, W, H), clWindow);
         DrawShapes(out, { { TGlyphShape::Rectangle, { { 0, 0 }, { W, H } }, false } }, clBtnShadow);
-        DrawShapes(
-            out, { { TGlyphShape::Rectangle, { { 1, 1 }, { W - 1, H - 1 } }, false } }, clWindow);
     }
 
     // --- skinned items -------------------------------------------------------------------------
@@ -294,13 +290,7 @@ private:
         if (b.Empty())
             return;
         const bool active = (item.Active || item.Down) && item.Kind != TMenuItemKind::mikSeparator;
-        const int column = src_.Images ? level_.GlyphWidth : 19;
-        if (active) {
-            Fill(b, b.BoundsRect(), kDefaultActiveFill);
-        } else {
-            Fill(b, Rect(0, 0, column, h), clWindow);
-            Fill(b, Rect(column, 0, w, h), clWindow);
-        }
+        Fill(b, b.BoundsRect(), active ? kDefaultActiveFill : clWindow);
         if (item.Kind == TMenuItemKind::mikSeparator) {
             Fill(b, Rect(0, h / 2, w, h / 2 + 1), clBtnShadow);
             return;
@@ -316,7 +306,7 @@ private:
         }
         TContentPlace p;
         p.Text = inner;
-        p.GlyphColumn = column;
+        p.GlyphColumn = src_.Images ? level_.GlyphWidth : 19;
         p.RightMargin = 19;
         p.ImageX = inner.Left + 2;
         p.MarkX = inner.Left + 5;
