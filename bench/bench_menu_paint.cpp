@@ -34,6 +34,7 @@ struct TLevelFixture {
     TMeasureOnly text;
     std::unique_ptr<TspPopupLevel> level;
     TspBitmap out;
+    TMenuPaintSources sources;
 
     TLevelFixture()
     {
@@ -54,8 +55,10 @@ struct TLevelFixture {
         level->LayoutItems();
         level->Item(5).Active = true;
         level->Item(5).MorphKf = 0.6;
+        sources.Skin = &skin;
+        sources.Text = &text;
     }
-    void Paint() { PaintPopupLevel(*level, {&skin, &text, nullptr}, out); }
+    void Paint() { PaintPopupLevel(*level, sources, out); }
     size_t Pixels() const { return static_cast<size_t>(level->Width) * static_cast<size_t>(level->Height); }
 };
 

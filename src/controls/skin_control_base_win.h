@@ -12,7 +12,7 @@
 #pragma once
 
 #include "controls/skin_control_model.h"
-#include "controls/skinned_element.h"
+#include "skin/skinned_element.h"
 #include "framework/win/controls.h"
 #include "raster/image_list.h"
 

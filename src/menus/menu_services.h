@@ -3,6 +3,7 @@
 // use fakes.
 #pragma once
 
+#include "framework/base/strings.h"
 #include "framework/base/types.h"
 
 #include <cstdint>
@@ -18,6 +19,22 @@ class TspPopupLevel;
 inline constexpr uint32_t kMenuClosedMessage = 1024 + 204;
 // Sent to the remembered popup control after an item's command ran.
 inline constexpr uint32_t kMenuCommandMessage = 1024 + 205;
+
+// A font as the menus choose it; the platform makes a text renderer for it.
+struct TMenuFont {
+    String Name = L"Tahoma";
+    int32_t Height = 13; // the font's lfHeight
+    TFontStyles Style = 0;
+    uint8_t Charset = 1; // the platform's default charset
+    friend bool operator==(const TMenuFont&, const TMenuFont&) = default;
+};
+
+class IMenuFonts {
+public:
+    virtual ~IMenuFonts() = default;
+    // A renderer for font, alive as long as the provider.
+    virtual ITextRenderer* Renderer(const TMenuFont& font) = 0;
+};
 
 // The controller's submenu delay; the host calls TspSkinMenu::WaitTimerTick when it fires.
 class IMenuTimer {
@@ -52,6 +69,9 @@ public:
     virtual void Invalidate() = 0;
     // The 100 ms auto-scroll timer; the view calls TspPopupLevel::ScrollTick when it fires.
     virtual void SetScrollTimer(bool on) = 0;
+    // The morph and animation timer, (re)started at intervalMs; the view calls
+    // TspPopupLevel::EffectTick when it fires and stops it when that returns false.
+    virtual void StartEffectTimer(uint32_t intervalMs) = 0;
 };
 
 class IMenuLevelViews {
@@ -62,12 +82,14 @@ public:
 
 // Every pointer may be null: a missing timer means submenus open only on clicks and keys, a
 // missing work area means the whole coordinate space, missing views mean nothing is shown.
+// Fonts, when given, make the renderers; otherwise Text measures every level.
 struct TMenuServices {
     ITextRenderer* Text = nullptr;
     IMenuTimer* WaitTimer = nullptr;
     IMenuMessageSink* Messages = nullptr;
     IMenuWorkArea* WorkArea = nullptr;
     IMenuLevelViews* Views = nullptr;
+    IMenuFonts* Fonts = nullptr;
 };
 
 } // namespace vt

@@ -2,10 +2,12 @@
 
 #include "menus/skin_menu.h"
 #include "raster/caption.h"
+#include "skin/control_records.h"
 #include "skin/form_records.h"
 #include "skin/skin_data.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vt {
 
@@ -27,6 +29,17 @@ const TspDataSkinMenuItem* MenuItemRecord(const TspSkinData& skin)
         return nullptr;
     return dynamic_cast<const TspDataSkinMenuItem*>(
         skin.ObjectList[static_cast<size_t>(index)].get());
+}
+
+const TspDataSkinCustomControl* MenuHeaderRecord(const TspSkinData& skin)
+{
+    for (const wchar_t* name : { L"menuheader", L"label" }) {
+        const int index = skin.GetControlIndex(name);
+        if (index >= 0)
+            return dynamic_cast<const TspDataSkinCustomControl*>(
+                skin.CtrlList[static_cast<size_t>(index)].get());
+    }
+    return nullptr;
 }
 
 TMenuLevelLook MenuLevelLook(const TspSkinData* skin)
@@ -51,6 +64,13 @@ TMenuLevelLook MenuLevelLook(const TspSkinData* skin)
         }
         look.DividerRect = mi->DividerRect;
         look.TextRct = mi->TextRct;
+        if (skin->EnableSkinEffects()) {
+            look.Morphing = mi->Morphing && look.HasFrame;
+            look.Animated = !mi->AnimateSkinRect.IsEmpty() && mi->FrameCount > 0;
+            look.FrameCount = mi->FrameCount;
+            look.AnimateInterval = mi->AnimateInterval;
+            look.InActiveAnimation = mi->InActiveAnimation;
+        }
     }
     return look;
 }
@@ -289,6 +309,56 @@ void TspPopupLevel::Redraw()
         view_->Invalidate();
 }
 
+void TspPopupLevel::RedrawItem(int index)
+{
+    TspSkinMenuItem& item = Item(index);
+    if (look_.Animated) {
+        if (item.Active || look_.InActiveAnimation) {
+            if (view_)
+                view_->StartEffectTimer(static_cast<uint32_t>(std::max(look_.AnimateInterval, 10)));
+        } else {
+            item.CurrentFrame = 0;
+        }
+    } else if (look_.Morphing && view_) {
+        view_->StartEffectTimer(kMenuMorphIntervalMs);
+    }
+    Redraw();
+}
+
+bool TspPopupLevel::EffectTick()
+{
+    bool changed = false;
+    for (TspSkinMenuItem& item : items_) {
+        if (!item.Visible) {
+            // Scrolled out mid-morph: it comes back settled and inactive.
+            if (item.MorphKf != 0) {
+                item.Active = item.Down = false;
+                item.MorphKf = 0;
+            }
+            continue;
+        }
+        const bool on = item.Active || item.Down;
+        if (look_.Morphing && (on ? item.MorphKf < 1 : item.MorphKf > 0)) {
+            // Rounded so five steps land on 0 and 1 exactly.
+            const double kf = std::round((item.MorphKf + (on ? kMenuMorphStep : -kMenuMorphStep)) * 1000) / 1000;
+            item.MorphKf = std::clamp(kf, 0.0, 1.0);
+            changed = true;
+        }
+        if (look_.Animated) {
+            if (item.Active && item.CurrentFrame <= look_.FrameCount) {
+                ++item.CurrentFrame;
+                changed = true;
+            } else if (!item.Active && item.CurrentFrame > 0) {
+                --item.CurrentFrame;
+                changed = true;
+            }
+        }
+    }
+    if (changed)
+        Redraw();
+    return changed;
+}
+
 void TspPopupLevel::SelectFirst()
 {
     activeItem_ = -1;
@@ -399,11 +469,11 @@ void TspPopupLevel::ItemMouseEnter(int index, bool kb)
     for (int i = 0; i < Count(); ++i) {
         if (i != index && Item(i).Down) {
             Item(i).Down = false;
-            Redraw();
+            RedrawItem(i);
         }
     }
     if (item.WaitCommand && !kb) {
-        Redraw();
+        RedrawItem(index);
     } else if (item.Down) {
         // Its submenu is open: close what hangs below the submenu.
         if (menu_) {
@@ -412,12 +482,14 @@ void TspPopupLevel::ItemMouseEnter(int index, bool kb)
                 menu_->CloseLevels(sub + 1);
                 TspPopupLevel& subLevel = menu_->Level(sub);
                 for (int i = 0; i < subLevel.Count(); ++i)
-                    subLevel.Item(i).Down = false;
-                subLevel.Redraw();
+                    if (subLevel.Item(i).Down) {
+                        subLevel.Item(i).Down = false;
+                        subLevel.RedrawItem(i);
+                    }
             }
         }
     } else {
-        Redraw();
+        RedrawItem(index);
         if (menu_)
             menu_->ItemAction(*this, index, kb, false);
     }
@@ -428,8 +500,10 @@ void TspPopupLevel::ItemMouseLeave(int index)
     TspSkinMenuItem& item = Item(index);
     item.WaitCommand = false;
     item.Active = false;
+    if (look_.Animated)
+        item.CurrentFrame = look_.FrameCount + 1;
     if (!item.Down)
-        Redraw();
+        RedrawItem(index);
     if (menu_)
         menu_->CancelWaitFor(*this, index);
 }

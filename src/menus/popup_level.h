@@ -19,6 +19,7 @@
 
 namespace vt {
 
+class TspDataSkinCustomControl;
 class TspDataSkinMenuItem;
 class TspSkinData;
 class TspSkinMenu;
@@ -42,12 +43,25 @@ struct TMenuLevelLook {
     int32_t MaxMenuItemsInWindow = 0;
     // Width of the menu's image-list images, -1 without an image list.
     int32_t ImageWidth = -1;
+    // Effects of the item record with the skin's effects on: morphing (with a frame only) and
+    // animation frames.
+    bool Morphing = false;
+    bool Animated = false;
+    int32_t FrameCount = 0;
+    int32_t AnimateInterval = 0;
+    bool InActiveAnimation = false;
 };
+
+// The morph timer's interval, and each tick's step of an item's morph factor.
+inline constexpr uint32_t kMenuMorphIntervalMs = 20;
+inline constexpr double kMenuMorphStep = 0.2;
 
 // The container's picture at index, null when out of range or empty.
 const TPixelImage* MenuPicture(const TspSkinData& skin, int32_t index);
 // The skin's menu item record ("MENUITEM", then "menuitem"), or null.
 const TspDataSkinMenuItem* MenuItemRecord(const TspSkinData& skin);
+// The control record header items are drawn with ("menuheader", then "label"), or null.
+const TspDataSkinCustomControl* MenuHeaderRecord(const TspSkinData& skin);
 
 // What a level copies from the skin; without a skin (or an empty one) the default look.
 TMenuLevelLook MenuLevelLook(const TspSkinData* skin);
@@ -113,6 +127,10 @@ public:
     void MouseUp(TPoint p);
     void ScrollTick();
     void StopScroll();
+    // One step of the morph and animation effects; false when nothing changed (the timer stops).
+    bool EffectTick();
+    // Redraws after an item changed state, starting its morph or animation.
+    void RedrawItem(int index);
 
     // --- item events --------------------------------------------------------------------------
     void ItemMouseEnter(int index, bool kb);
@@ -158,6 +176,8 @@ public:
     bool Scroll2 = false; // the height was limited by MaxMenuItemsInWindow
     int ScrollCode = 0; // 0 none, 1 up, 2 down
     TComponentRef<TMenuItem> SourceItem;
+    // The fonts the controller chose for this level's items and headers.
+    TMenuFont ItemFont, HeaderFont;
 
 private:
     void AddItems(const std::vector<TMenuItem*>& children);

@@ -201,6 +201,25 @@ private:
         }
     }
 
+    // The record's text rectangle for an item of w x h.
+    TRect TextRect(int w, int h) const
+    {
+        TRect r = mi_->TextRct;
+        r.Right = w + mi_->TextRct.Right - mi_->SkinRect.Width();
+        if (!level_.Look().UseSkinSize)
+            r.Bottom = h + mi_->TextRct.Bottom - mi_->SkinRect.Height();
+        return r;
+    }
+
+    // An item whose menu item draws itself gets its background only.
+    bool OwnerDrawn(const TspSkinMenuItem& item, TspBitmap& b, const TRect& textRect, bool active) const
+    {
+        if (!src_.DrawItem || !item.MenuItem->OnDrawItem)
+            return false;
+        src_.DrawItem(*item.MenuItem, b, textRect, active);
+        return true;
+    }
+
     void DrawSkinItem(const TspSkinMenuItem& item, TspBitmap& b) const
     {
         const int w = item.ObjectRect.Width(), h = item.ObjectRect.Height();
@@ -231,16 +250,16 @@ private:
             Background(b, active, item.CurrentFrame, w, h, at);
         if (b.Empty())
             return;
+        const TRect textRect = TextRect(w, h);
+        if (OwnerDrawn(item, b, textRect, active))
+            return;
 
         if (item.Kind == TMenuItemKind::mikHeader) {
             DrawHeader(item, b);
             return;
         }
         TContentPlace p;
-        p.Text = mi_->TextRct;
-        p.Text.Right = w + mi_->TextRct.Right - mi_->SkinRect.Width();
-        if (!level_.Look().UseSkinSize)
-            p.Text.Bottom = h + mi_->TextRct.Bottom - mi_->SkinRect.Height();
+        p.Text = textRect;
         p.ImageRect = mi_->ImageRct;
         p.GlyphColumn = !p.ImageRect.IsEmpty() ? 0 : src_.Images ? level_.GlyphWidth : 16;
         p.ImageX = p.MarkX = p.Text.Left + 2;
@@ -256,15 +275,7 @@ private:
     // The header record's band, centred in the item, with the caption between the dashes.
     void DrawHeader(const TspSkinMenuItem& item, TspBitmap& b) const
     {
-        const TspDataSkinCustomControl* rec = nullptr;
-        for (const wchar_t* name : { L"menuheader", L"label" }) {
-            const int index = sd_->GetControlIndex(name);
-            if (index >= 0) {
-                rec = dynamic_cast<const TspDataSkinCustomControl*>(
-                    sd_->CtrlList[static_cast<size_t>(index)].get());
-                break;
-            }
-        }
+        const TspDataSkinCustomControl* rec = MenuHeaderRecord(*sd_);
         const TPixelImage* pic = rec ? MenuPicture(*sd_, rec->PictureIndex) : nullptr;
         if (!pic || rec->SkinRect.IsEmpty())
             return; // an empty item background
@@ -273,10 +284,11 @@ private:
         ComposeHorzBand(rec->LTPoint.X, rec->SkinRect.Width() - rec->RTPoint.X, band, pic->View(),
             rec->SkinRect, w, rec->StretchEffect);
         const String& c = item.MenuItem->Caption;
-        if (src_.Text && c.size() >= 2) {
+        ITextRenderer* text = src_.HeaderText ? src_.HeaderText : src_.Text;
+        if (text && c.size() >= 2) {
             const auto* label = dynamic_cast<const TspDataSkinLabelControl*>(rec);
-            TRect r = Rect(0, rec->ClRect.Top, w, band.Height()).Offset(0, -fontShift_);
-            src_.Text->DrawText(band, c.substr(1, c.size() - 2), r,
+            TRect r = Rect(0, rec->ClRect.Top, w, band.Height()).Offset(0, -(text->FontHeight() % 2 != 0));
+            text->DrawText(band, c.substr(1, c.size() - 2), r,
                 dt::Center | dt::VCenter | dt::SingleLine, label ? label->FontColor : clBtnText);
         }
         Blit(b, { 0, (b.Height() - band.Height()) / 2 }, band);
@@ -297,6 +309,8 @@ private:
         }
         const TColor colour = active || item.Enabled() ? clWindowText : clBtnShadow;
         const TRect inner = Rect(2, 2, w - 2, h - 2);
+        if (OwnerDrawn(item, b, inner, active))
+            return;
         if (item.Kind == TMenuItemKind::mikHeader) {
             const String& c = item.MenuItem->Caption;
             if (src_.Text && c.size() >= 2)

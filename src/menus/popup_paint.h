@@ -5,10 +5,13 @@
 
 #include "raster/bitmap.h"
 
+#include <functional>
+
 namespace vt {
 
 class ITextRenderer;
 class TCustomImageList;
+class TMenuItem;
 class TspPopupLevel;
 class TspSkinData;
 
@@ -17,6 +20,12 @@ struct TMenuPaintSources {
     const TspSkinData* Skin = nullptr;
     // Null: nothing is written (the level still paints its pictures and glyphs).
     ITextRenderer* Text = nullptr;
+    // The header items' font; null: Text.
+    ITextRenderer* HeaderText = nullptr;
+    // Draws an item whose menu item has an OnDrawItem handler, over its background, in place of
+    // everything else (the item's picture, the text rectangle in it, whether it is active).
+    // Null: such items are drawn as any other.
+    std::function<void(const TMenuItem&, TspBitmap&, const TRect&, bool)> DrawItem;
     // The menu's image list, for items without a bitmap of their own.
     const TCustomImageList* Images = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "menus/skin_menu.h"
 
 #include "raster/image_list.h"
+#include "skin/control_records.h"
+#include "skin/form_records.h"
+#include "skin/resource_strings.h"
 
 #include <algorithm>
 
@@ -121,7 +124,9 @@ TspPopupLevel* TspSkinMenu::OpenLevel(const TRect& anchor, TMenuItem* item, TMen
     if (!(item2 ? level->Build2(item, item2, startIndex) : level->Build(item, startIndex)))
         return nullptr;
     level->SourceItem = item;
-    level->CalcPopupSize(services_.Text, workArea_);
+    level->ItemFont = ItemFont();
+    level->HeaderFont = HeaderFont();
+    level->CalcPopupSize(TextFor(level->ItemFont), workArea_);
     level->LayoutItems();
     level->Position = level->CalcShowPosition(anchor, workArea_, popupByItem, popupUp);
     if (services_.Views)
@@ -132,6 +137,49 @@ TspPopupLevel* TspSkinMenu::OpenLevel(const TRect& anchor, TMenuItem* item, TMen
         raw->View()->Show(raw->Position, raw->Width, raw->Height, FFirst);
     raw->SelectFirst();
     return raw;
+}
+
+// --- fonts ----------------------------------------------------------------------------------
+namespace {
+
+void TakeResourceCharset(const TspSkinData* sd, TMenuFont& font)
+{
+    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
+        font.Charset = strings->CharSet();
+}
+
+} // namespace
+
+TMenuFont TspSkinMenu::ItemFont() const
+{
+    TMenuFont font = DefaultMenuItemFont;
+    const TspSkinData* sd = skinData_.get();
+    if (UseSkinFont && sd && !sd->Empty)
+        if (const TspDataSkinMenuItem* mi = MenuItemRecord(*sd)) {
+            font.Name = mi->FontName;
+            font.Height = mi->FontHeight;
+            font.Style = mi->FontStyle;
+        }
+    TakeResourceCharset(sd, font);
+    return font;
+}
+
+TMenuFont TspSkinMenu::HeaderFont() const
+{
+    TMenuFont font = ItemFont();
+    const TspSkinData* sd = skinData_.get();
+    if (sd && !sd->Empty)
+        if (const auto* label = dynamic_cast<const TspDataSkinLabelControl*>(MenuHeaderRecord(*sd))) {
+            font.Name = label->FontName;
+            font.Height = label->FontHeight;
+            font.Style = label->FontStyle;
+        }
+    return font;
+}
+
+ITextRenderer* TspSkinMenu::TextFor(const TMenuFont& font) const
+{
+    return services_.Fonts ? services_.Fonts->Renderer(font) : services_.Text;
 }
 
 // --- closing --------------------------------------------------------------------------------
@@ -172,6 +220,12 @@ void TspSkinMenu::EndMenu()
     TNotifyEvent handler = std::move(OnMenuClose);
     OnMenuClose = nullptr;
     handler(this);
+}
+
+void TspSkinMenu::BeforeChangeSkinData()
+{
+    if (FVisible || !levels_.empty())
+        Hide();
 }
 
 void TspSkinMenu::Hide()
@@ -252,12 +306,12 @@ void TspSkinMenu::ItemAction(TspPopupLevel& level, int index, bool kb, bool exec
         return;
     CancelWait();
     CloseLevelsAfter(level);
-    TspSkinMenuItem& item = level.Item(index);
-    item.Down = true;
-    if (level.View())
-        level.View()->Invalidate();
-    if (!OpenLevel(level.ScreenRect(index), ref, nullptr, false, true, 0))
+    level.Item(index).Down = true;
+    level.RedrawItem(index);
+    if (!OpenLevel(level.ScreenRect(index), ref, nullptr, false, true, 0)) {
         level.Item(index).Down = false;
+        level.RedrawItem(index);
+    }
 }
 
 void TspSkinMenu::WaitTimerTick()
@@ -310,8 +364,7 @@ void TspSkinMenu::PopupKeyDown(uint16_t key, wchar_t ch)
             TspPopupLevel& parent = Level(LevelCount() - 2);
             if (parent.ActiveItem() >= 0) {
                 parent.Item(parent.ActiveItem()).Down = false;
-                if (parent.View())
-                    parent.View()->Invalidate();
+                parent.RedrawItem(parent.ActiveItem());
             }
             CloseLevels(LevelCount() - 1);
         } else if (key == kVkEscape) {

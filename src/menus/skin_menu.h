@@ -14,13 +14,16 @@
 #include "menus/menu_services.h"
 #include "menus/popup_level.h"
 #include "skin/skin_data.h"
+#include "skin/skinned_element.h"
 
 #include <memory>
 #include <vector>
 
 namespace vt {
 
-class TspSkinMenu : public TComponent {
+// A skin change of the open menu's container closes the menu: its levels read that container's
+// pictures.
+class TspSkinMenu : public TComponent, public ISkinnedElement {
     VT_CLASS_NAME(TspSkinMenu)
 public:
     // form receives the closing message at Hide.
@@ -61,13 +64,23 @@ public:
     int LevelOf(const TspPopupLevel& level) const;
     bool IsOpen(const TspPopupLevel& level) const { return LevelOf(level) < LevelCount(); }
     bool Visible() const { return FVisible; }
-    TspSkinData* SkinData() const { return skinData_.get(); }
+    TspSkinData* SkinData() const override { return skinData_.get(); }
+    void BeforeChangeSkinData() override;
+    void ChangeSkinData() override {}
+
+    // The fonts of the open menu's items and header items: the skin's with UseSkinFont, else
+    // DefaultMenuItemFont; the container's resource strings' charset wins.
+    TMenuFont ItemFont() const;
+    TMenuFont HeaderFont() const;
+    // The renderer measuring and drawing font, from the services.
+    ITextRenderer* TextFor(const TMenuFont& font) const;
     TComponent* PopupCtrl() const { return popupCtrl_.get(); }
     const TRect& WorkArea() const { return workArea_; }
 
     bool UseSkinFont = true;
     bool UseSkinSize = true;
     int32_t DefaultMenuItemHeight = 20;
+    TMenuFont DefaultMenuItemFont;
     int32_t MaxMenuItemsInWindow = 0;
     bool AlphaBlend = false;
     uint8_t AlphaBlendValue = 200;

@@ -1,7 +1,7 @@
 // The control base's pixels from the fixture skin: a record rectangle at the control's size in
 // every mode, the split frame, the mask region; and the skin-change walk over a component tree.
 #include "controls/skin_look.h"
-#include "controls/skinned_element.h"
+#include "skin/skinned_element.h"
 #include "fixture_skin.h"
 #include "skin/skin_data.h"
 

@@ -66,6 +66,7 @@ public:
     void Hide() override { log_.push_back(L"hide"); }
     void Invalidate() override {}
     void SetScrollTimer(bool on) override { log_.push_back(on ? L"scroll on" : L"scroll off"); }
+    void StartEffectTimer(uint32_t ms) override { log_.push_back(L"effects " + IntToStr(static_cast<int>(ms))); }
 
 private:
     std::vector<std::wstring>& log_;

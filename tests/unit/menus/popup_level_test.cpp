@@ -170,5 +170,62 @@ TEST(PopupLevel, MergesTwoItemsByGroupStably)
     EXPECT_EQ(level.Count(), 2);
 }
 
+// Tests the effect ticks: entering an item morphs it to the active look in five steps and back
+// in five when left; animation frames run up to FrameCount + 1 while active and, with
+// InActiveAnimation, back down after leaving; the timer is asked for at the right interval.
+TEST(PopupLevel, EffectTicksMorphAndAnimateItems)
+{
+    TPopupMenu menu(nullptr);
+    AddItem(menu.Items(), L"one");
+    AddItem(menu.Items(), L"two");
+    struct Case {
+        const char* What;
+        bool Morphing, Animated, InActive;
+        std::vector<double> Kf;  // item 0's factor after each tick while active
+        std::vector<int> Frames; // item 0's frame after each tick while active, then after leaving
+        std::wstring Timer;
+    };
+    const Case cases[] = {
+        {"morphing", true, false, false, {0.2, 0.4, 0.6, 0.8, 1.0}, {0, 0, 0, 0, 0}, L"effects 20"},
+        {"frames, back down", false, true, true, {0, 0, 0, 0, 0}, {1, 2, 3, 4, 4}, L"effects 40"},
+        {"frames, reset on leaving", false, true, false, {0, 0, 0, 0, 0}, {1, 2, 3, 4, 4}, L"effects 40"},
+    };
+    for (const Case& c : cases) {
+        TMenuLevelLook look;
+        look.Morphing = c.Morphing;
+        look.Animated = c.Animated;
+        look.FrameCount = 3;
+        look.AnimateInterval = 40;
+        look.InActiveAnimation = c.InActive;
+        std::vector<std::wstring> log;
+        TspPopupLevel level(nullptr, look);
+        ASSERT_TRUE(level.Build(menu.Items(), 0));
+        level.CalcPopupSize(nullptr, Rect(0, 0, 1024, 768));
+        level.LayoutItems();
+        level.SetView(std::make_unique<test::TFakeView>(log));
+        level.TrackMouse(Point(level.Item(0).ObjectRect.Left + 1, level.Item(0).ObjectRect.Top + 1));
+        EXPECT_NE(std::find(log.begin(), log.end(), c.Timer), log.end()) << c.What;
+        for (size_t t = 0; t < c.Kf.size(); ++t) {
+            level.EffectTick();
+            EXPECT_DOUBLE_EQ(level.Item(0).MorphKf, c.Kf[t]) << c.What << " tick " << t;
+            EXPECT_EQ(level.Item(0).CurrentFrame, c.Frames[t]) << c.What << " tick " << t;
+        }
+        EXPECT_FALSE(level.EffectTick()) << c.What << ": settled";
+
+        level.TrackMouse(Point(level.Item(1).ObjectRect.Left + 1, level.Item(1).ObjectRect.Top + 1));
+        int ticks = 0;
+        while (level.EffectTick() && ticks < 20)
+            ++ticks;
+        EXPECT_EQ(level.Item(0).MorphKf, 0) << c.What;
+        EXPECT_EQ(level.Item(0).CurrentFrame, 0) << c.What;
+        // Morphing back takes five steps; frames step down only with InActiveAnimation, and
+        // item 1's own frames count too.
+        if (c.Morphing)
+            EXPECT_EQ(ticks, 5) << c.What;
+        if (c.Animated)
+            EXPECT_EQ(level.Item(1).CurrentFrame, 4) << c.What;
+    }
+}
+
 } // namespace
 } // namespace vt

@@ -46,6 +46,15 @@ public:
     std::vector<Call> Calls;
 };
 
+TMenuPaintSources Sources(const TspSkinData* skin, ITextRenderer* text, const TCustomImageList* images)
+{
+    TMenuPaintSources s;
+    s.Skin = skin;
+    s.Text = text;
+    s.Images = images;
+    return s;
+}
+
 // One solid square per image, the colour being the index + 1.
 class TSolidImages final : public TCustomImageList {
 public:
@@ -96,7 +105,7 @@ protected:
     void Repaint(const TspSkinData* skin)
     {
         text.Calls.clear();
-        PaintPopupLevel(*level, {skin, &text, &images}, out);
+        PaintPopupLevel(*level, Sources(skin, &text, &images), out);
         ASSERT_EQ(out.Width(), level->Width);
         ASSERT_EQ(out.Height(), level->Height);
     }
@@ -341,11 +350,11 @@ TEST_F(PaintSkinnedLevel, PaintsWithoutTextAndSkipsEmptyLevels)
 {
     Paint(&sd);
     TspBitmap bare;
-    PaintPopupLevel(*level, {&sd, nullptr, nullptr}, bare);
+    PaintPopupLevel(*level, Sources(&sd, nullptr, nullptr), bare);
     EXPECT_EQ(bare.Width(), level->Width);
     TspPopupLevel empty(nullptr, MenuLevelLook(&sd));
     TspBitmap none;
-    PaintPopupLevel(empty, {&sd, &text, nullptr}, none);
+    PaintPopupLevel(empty, Sources(&sd, &text, nullptr), none);
     EXPECT_TRUE(none.Empty());
 }
 

@@ -2,6 +2,11 @@
 // handlers that close the menu or free items, and the keys.
 #include "menu_fakes.h"
 #include "menus/skin_menu.h"
+#include "skin/control_records.h"
+#include "skin/form_records.h"
+#include "skin/resource_strings.h"
+#include "skin/skinned_element.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -278,6 +283,56 @@ TEST_F(SkinMenu, RightLeftAndEscapeWalkTheLevels)
     EXPECT_FALSE(ctrl.Visible());
     EXPECT_EQ(Sent(&button, kMenuClosedMessage), 1);
     EXPECT_EQ(Sent(&form, kMenuClosedMessage), 0);  // Escape leaves telling the form to the hook
+}
+
+// Tests the fonts: the default font without a skin or with UseSkinFont off, the skin item
+// record's font with it, the header record's own font for headers, and the charset of the
+// container's resource strings over every other.
+TEST_F(SkinMenu, ChoosesItemAndHeaderFonts)
+{
+    ctrl.DefaultMenuItemFont = {L"Arial", 14, 0, 1};
+    AddItem(menu.Items(), L"item");
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(ctrl.Level(0).ItemFont, (TMenuFont{L"Arial", 14, 0, 1}));
+    EXPECT_EQ(ctrl.Level(0).HeaderFont, ctrl.Level(0).ItemFont);
+
+    TspSkinData sd(nullptr);
+    sd.BuildMode = true;
+    sd.LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
+    ASSERT_FALSE(sd.Empty);
+    const TspDataSkinMenuItem* mi = MenuItemRecord(sd);
+    const auto* label = dynamic_cast<const TspDataSkinLabelControl*>(MenuHeaderRecord(sd));
+    ASSERT_TRUE(mi && label);
+    ASSERT_TRUE(ctrl.Popup(&button, &sd, 0, Rect(100, 100, 100, 100), menu.Items(), false));
+    EXPECT_EQ(ctrl.ItemFont(), (TMenuFont{mi->FontName, mi->FontHeight, mi->FontStyle, 1}));
+    EXPECT_EQ(ctrl.HeaderFont(), (TMenuFont{label->FontName, label->FontHeight, label->FontStyle, 1}));
+    ctrl.UseSkinFont = false;
+    EXPECT_EQ(ctrl.ItemFont(), ctrl.DefaultMenuItemFont);
+
+    TspResourceStrData strings(nullptr);
+    strings.SetCharSet(204);
+    sd.SetResourceStrData(&strings);
+    EXPECT_EQ(ctrl.ItemFont().Charset, 204);
+    EXPECT_EQ(ctrl.HeaderFont().Charset, 204);
+    sd.SetResourceStrData(nullptr);
+}
+
+// Tests that a skin change of the open menu's container closes the menu (its levels read that
+// container's pictures) and tells the form, while another container's change leaves it open.
+TEST_F(SkinMenu, ClosesOnItsContainersSkinChange)
+{
+    AddItem(menu.Items(), L"item");
+    TspSkinData mine(nullptr), other(nullptr);
+    TComponent owner(nullptr);
+    auto* owned = new TspSkinMenu(&owner, &form);
+    owned->SetServices({&text, &timer, &sink, &area, &views});
+    ASSERT_TRUE(owned->Popup(&button, &mine, 0, Rect(100, 100, 100, 100), menu.Items(), false));
+    BeforeChangeSkinDataOf(owner, &other);
+    EXPECT_TRUE(owned->Visible());
+    BeforeChangeSkinDataOf(owner, &mine);
+    EXPECT_FALSE(owned->Visible());
+    EXPECT_EQ(owned->LevelCount(), 0);
+    EXPECT_EQ(Sent(&form, kMenuClosedMessage), 1);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "controls/skinned_element.h"
+#include "skin/skinned_element.h"
 
 #include "framework/base/component.h"
 #include "skin/skin_forms.h"
