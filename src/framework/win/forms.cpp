@@ -431,7 +431,9 @@ bool TApplication::ProcessMessage(MSG& msg)
     if (msg.message == WM_MOUSEWHEEL && TWinControl::FindControl(GetFocus()))
         msg.hwnd = GetFocus();
     bool handled = false;
-    GuardedCall(this, [&] { OnMessage(msg, handled); });
+    // A copy: the handler may replace itself (a hook removed by what the message did).
+    const TMessageEvent onMessage = OnMessage;
+    GuardedCall(this, [&] { onMessage(msg, handled); });
     // A key whose handling failed counts as taken: it goes no further.
     if (!handled && !GuardedCall(this, [&] { handled = IsKeyMsg(msg); }))
         handled = true;
