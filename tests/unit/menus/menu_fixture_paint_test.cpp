@@ -45,7 +45,10 @@ protected:
     }
     void Paint()
     {
-        PaintPopupLevel(*level, {&sd, &text, nullptr}, out);
+        TMenuPaintSources sources;
+        sources.Skin = &sd;
+        sources.Text = &text;
+        PaintPopupLevel(*level, sources, out);
         ASSERT_EQ(out.Width(), level->Width);
     }
     // Holds item i in a state: active ones settled at the active look.
