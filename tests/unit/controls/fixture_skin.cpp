@@ -1,5 +1,6 @@
 #include "fixture_skin.h"
 
+#include "fixture_pictures.h"
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
 
@@ -10,24 +11,6 @@ namespace vt::test {
 namespace {
 
 using F = FixtureSkin;
-
-TPixel Px(uint32_t rgb) { return {uint8_t(rgb), uint8_t(rgb >> 8), uint8_t(rgb >> 16), 0xFF}; }
-
-std::unique_ptr<TPixelImage> Image(int w, int h, uint32_t fill)
-{
-    auto image = std::make_unique<TPixelImage>();
-    image->Width = w;
-    image->Height = h;
-    image->Pixels.assign(static_cast<size_t>(w) * h, Px(fill));
-    return image;
-}
-
-void Fill(TPixelImage& image, const TRect& r, uint32_t rgb)
-{
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            image.At(x, y) = Px(rgb);
-}
 
 template <class R> R& Add(TspSkinData& sd, const wchar_t* name, const wchar_t* type)
 {
@@ -81,31 +64,31 @@ void BuildFixtureSkin(TspSkinData& sd)
     sd.SkinAuthor = L"Vantrel tests";
 
     // Picture 0: every record's looks.
-    auto picture = Image(160, 100, 0xFFFFFF);
-    Fill(*picture, F::kButtonRect, F::kButtonEdge);
-    Fill(*picture, {4, 0, 36, 20}, F::kButtonMiddle);
-    Fill(*picture, {40, 0, 80, 20}, 0x4040FF);   // focused
-    Fill(*picture, {80, 0, 120, 20}, 0xA0A0A0);  // disabled
-    Fill(*picture, {0, 20, 40, 40}, 0xFF8000);   // hot
-    Fill(*picture, {40, 20, 80, 40}, 0x804000);  // down
-    for (int i = 0; i < 3; ++i)                   // animation frames
-        Fill(*picture, {i * 40, 40, i * 40 + 40, 60}, 0x202020 + 0x303030 * static_cast<uint32_t>(i));
-    Fill(*picture, F::kPanelRect, F::kPanelFrame);
-    Fill(*picture, {4, 64, 36, 96}, F::kPanelClient);
-    Fill(*picture, F::kFixedRect, F::kFixedColour);
-    Fill(*picture, F::kVerticalRect, F::kVerticalEnd);
-    Fill(*picture, {70, 64, 90, 86}, F::kVerticalMiddle);
+    auto picture = SolidImage(160, 100, 0xFFFFFF);
+    FillImage(*picture, F::kButtonRect, F::kButtonEdge);
+    FillImage(*picture, {4, 0, 36, 20}, F::kButtonMiddle);
+    FillImage(*picture, {40, 0, 80, 20}, 0x4040FF);   // focused
+    FillImage(*picture, {80, 0, 120, 20}, 0xA0A0A0);  // disabled
+    FillImage(*picture, {0, 20, 40, 40}, 0xFF8000);   // hot
+    FillImage(*picture, {40, 20, 80, 40}, 0x804000);  // down
+    for (int i = 0; i < 3; ++i)                        // animation frames
+        FillImage(*picture, {i * 40, 40, i * 40 + 40, 60}, 0x202020 + 0x303030 * static_cast<uint32_t>(i));
+    FillImage(*picture, F::kPanelRect, F::kPanelFrame);
+    FillImage(*picture, {4, 64, 36, 96}, F::kPanelClient);
+    FillImage(*picture, F::kFixedRect, F::kFixedColour);
+    FillImage(*picture, F::kVerticalRect, F::kVerticalEnd);
+    FillImage(*picture, {70, 64, 90, 86}, F::kVerticalMiddle);
 
     // Picture 1: the button's mask (its corners cut) and the fixed record's (a notch).
-    auto mask = Image(40, 20, 0x000000);
+    auto mask = SolidImage(40, 20, 0x000000);
     for (TRect corner : {TRect{0, 0, 2, 2}, TRect{38, 0, 40, 2}, TRect{0, 18, 2, 20}, TRect{38, 18, 40, 20}})
-        Fill(*mask, corner, 0xFFFFFF);
+        FillImage(*mask, corner, 0xFFFFFF);
     // Pictures 2 and 3: the glow around a button and its mask.
-    auto glow = Image(48, 28, 0x80C0FF);
-    auto glowMask = Image(48, 28, 0x000000);
-    Fill(*glowMask, {4, 4, 44, 24}, 0xFFFFFF);
-    auto fixedMask = Image(30, 25, 0x000000);
-    Fill(*fixedMask, {20, 0, 30, 10}, 0xFFFFFF);
+    auto glow = SolidImage(48, 28, 0x80C0FF);
+    auto glowMask = SolidImage(48, 28, 0x000000);
+    FillImage(*glowMask, {4, 4, 44, 24}, 0xFFFFFF);
+    auto fixedMask = SolidImage(30, 25, 0x000000);
+    FillImage(*fixedMask, {20, 0, 30, 10}, 0xFFFFFF);
 
     for (const wchar_t* name : {L"controls.bmp", L"buttonmask.bmp", L"glow.bmp", L"glowmask.bmp", L"fixedmask.bmp"})
         sd.FActivePicturesNames.Add(name);
@@ -147,15 +130,7 @@ void BuildFixtureSkin(TspSkinData& sd)
 
 std::wstring WriteFixtureSkin(const std::wstring& folder)
 {
-    TspSkinData sd(nullptr);
-    sd.BuildMode = true;
-    BuildFixtureSkin(sd);
-    std::wstring file = folder;
-    if (!file.empty() && file.back() != L'\\' && file.back() != L'/')
-        file += L'/';
-    file += L"skin.ini";
-    sd.StoreToDisk(file);
-    return file;
+    return StoreFixtureSkin(folder, BuildFixtureSkin);
 }
 
 } // namespace vt::test
