@@ -1,12 +1,18 @@
-// The controls gallery. Usage: controls-gallery [--skin <package or skin.ini>] [--skins <folder>]
+// The controls gallery. Usage: controls-gallery [--skin <package or skin.ini | menu-fixture>]
+// [--skins <folder>]
 // Prints each control as "<name> <class> <left>,<top>,<right>,<bottom>" (screen coordinates) once
 // shown and after each skin change, and each event as "<name> <event> [value]". F2 loads the next
-// package (*.skn) of the skins folder (by default the build's, beside this program's folder).
+// package (*.skn) of the skins folder (by default the build's, beside this program's folder). F3
+// opens a sample menu below the skinned button: M opens its "More" submenu and D the one inside.
+// "menu-fixture" is the skin the menu tests make in code, with what the shipped skins lack.
 #include "controls/graphic_skin_control_win.h"
 #include "controls/skin_control_win.h"
 #include "framework/win/forms.h"
+#include "menus/form_menus_win.h"
+#include "menus/skin_popup_menu_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
+#include "unit/menus/menu_fixture_skin.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -47,16 +53,26 @@ public:
         parentImage->SetDrawDefault(false);
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
 
+        BuildMenu();
+
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {
                 handled = true;
                 LoadNext();
+            } else if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F3) {
+                handled = true;
+                TPoint p = controls_.front()->ClientToScreen({0, controls_.front()->Height()});
+                menu_->Popup(p.X, p.Y);
             }
         };
         // The container's messages reach the form through its window: make it before a load.
         Handle();
-        if (!skin.empty())
+        if (skin == L"menu-fixture") {
+            test::BuildMenuFixtureSkin(*sd_);
+            Print(L"gallery SkinChanged menu-fixture");
+        } else if (!skin.empty()) {
             Load(skin);
+        }
     }
 
     void PrintControls()
@@ -93,6 +109,41 @@ private:
         return c;
     }
 
+    // Every kind of item: a header, a shortcut, check and radio marks, a separator, submenus
+    // three levels deep, a disabled item and a window command with its glyph.
+    void BuildMenu()
+    {
+        menus_ = new TspFormMenus(*this);
+        menus_->SetSkinData(sd_);
+        menus_->Attach();
+        menus_->OnSkinMenuOpen = [](TObject*) { Print(L"menu Open"); };
+        menus_->OnSkinMenuClose = [](TObject*) { Print(L"menu Close"); };
+        menu_ = new TspSkinPopupMenu(this);
+        auto add = [this](TMenuItem* parent, const wchar_t* caption) {
+            auto* item = new TMenuItem(menu_);
+            item->Caption = caption;
+            item->OnClick = [caption](TObject*) { Print(L"menu " + StripHotkey(caption) + L" OnClick"); };
+            parent->Add(item);
+            return item;
+        };
+        TMenuItem* root = menu_->Items();
+        add(root, L"-Header-")->Enabled = false;
+        add(root, L"&Open...")->ShortCut = TextToShortCut(L"Ctrl+O");
+        add(root, L"Checked")->Checked = true;
+        TMenuItem* radio = add(root, L"Radio");
+        radio->RadioItem = true;
+        radio->Checked = true;
+        add(root, L"-");
+        TMenuItem* more = add(root, L"&More");
+        TMenuItem* deeper = add(more, L"&Deeper");
+        add(deeper, L"Inner one");
+        add(deeper, L"Inner two")->Checked = true;
+        add(more, L"Sibling");
+        add(root, L"Disabled")->Enabled = false;
+        TMenuItem* close = add(root, L"Close");
+        close->SetName(L"DSF_CLOSE");
+    }
+
     void Load(const std::wstring& file)
     {
         std::wstring ext = std::filesystem::path(file).extension().wstring();
@@ -121,6 +172,8 @@ private:
     }
 
     TspSkinData* sd_ = nullptr;
+    TspFormMenus* menus_ = nullptr;
+    TspSkinPopupMenu* menu_ = nullptr;
     std::vector<TControl*> controls_;
     std::vector<std::wstring> packages_;
     size_t next_ = 0;
