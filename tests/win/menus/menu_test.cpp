@@ -6,11 +6,13 @@
 #include "menus/popup_window_win.h"
 #include "menus/skin_menu.h"
 #include "menus/skin_popup_menu_win.h"
+#include "raster/bitmap_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_forms.h"
 #include "skin/skin_forms_win.h"
 #include "skin/skinned_element.h"
 #include "support.h"
+#include "unit/menus/menu_fixture_skin.h"
 #include "win/framework/box_watcher.h"
 
 #include <gtest/gtest.h>
@@ -399,6 +401,83 @@ TEST_F(Menus, PopupMenusReplaceEachOtherAndNeedAnEngine)
     orphan->Popup(p.X, p.Y);
     Pump();
     EXPECT_EQ(VisiblePopupWindows(), 0);
+}
+
+// Tests what the level windows do with a skin: the mask cuts the window's corners, AlphaBlend
+// makes them layered and fades the first one in to the chosen opacity, hovering morphs and animates an item on the
+// window's own timer, resting on the down marker scrolls one item per tick, and an item with
+// OnDrawItem draws itself on the item's canvas.
+TEST_F(Menus, LevelWindowsFollowTheSkin)
+{
+    auto* sd = new TspSkinData(form.get());
+    test::BuildMenuFixtureSkin(*sd);
+    menus->SetSkinData(sd);
+    Menu().AlphaBlend = true;
+    Menu().AlphaBlendValue = 180;
+    Menu().AlphaBlendAnimation = true; // the first level fades in before Popup returns
+    Menu().MaxMenuItemsInWindow = 5;
+    for (int i = 0; i < 6; ++i)
+        Add(popup->Items(), L"More");
+    TMenuItem* owner = Add(popup->Items(), L"Owner drawn");
+    owner->OnDrawItem = [](TObject*, TCanvas& canvas, const TRect& r, bool) {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(clRed);
+        canvas.FillRect(r);
+    };
+    MoveTo(form->ClientToScreen({150, 250}));
+    Open();
+    ASSERT_EQ(Menu().LevelCount(), 1);
+    TspPopupLevel& level = Menu().Level(0);
+    auto* window = dynamic_cast<TspSkinPopupWindow*>(level.View());
+    ASSERT_NE(window, nullptr);
+    HWND hwnd = window->Handle();
+
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(hwnd, rgn), ERROR);
+    EXPECT_FALSE(PtInRegion(rgn, 0, 0));
+    EXPECT_TRUE(PtInRegion(rgn, level.Width / 2, level.Height / 2));
+    DeleteObject(rgn);
+    EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED);
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 180);
+    ExpectFormKeepsFocus("skinned");
+
+    // The morph and the frames run on their own: five 20 ms steps, three 40 ms frames.
+    ASSERT_TRUE(level.Scroll);
+    const int first = level.ActiveItem();
+    int second = first + 1;
+    while (second < level.Count() && !(level.Item(second).Selectable() && level.Item(second).Visible))
+        ++second;
+    ASSERT_LT(second, level.Count());
+    MoveTo(ItemAt(0, second));
+    Pump(400);
+    EXPECT_EQ(level.Item(second).MorphKf, 1.0);
+    EXPECT_EQ(level.Item(second).CurrentFrame, test::MenuFixtureSkin::kFrameCount + 1);
+    EXPECT_EQ(level.Item(first).MorphKf, 0.0);
+
+    // Resting on the down marker scrolls to the end, one item per 100 ms.
+    const TRect marker = level.DownMarkerRect().Offset(level.Position.X, level.Position.Y);
+    MoveTo({(marker.Left + marker.Right) / 2, (marker.Top + marker.Bottom) / 2});
+    Pump(250);
+    EXPECT_GT(level.VisibleStartIndex, 0);
+    EXPECT_TRUE(level.CanScrollDown());
+    Pump(1500);
+    EXPECT_FALSE(level.CanScrollDown());
+    EXPECT_EQ(level.ScrollCode, 0);
+
+    const int drawn = IndexOf(0, owner);
+    ASSERT_TRUE(level.Item(drawn).Visible);
+    TspBitmap picture;
+    window->PaintTo(picture);
+    const TRect r = level.Item(drawn).ObjectRect;
+    const TspColor centre = picture.GetPixel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(PixelR(centre), 255);
+    EXPECT_EQ(PixelG(centre), 0);
+    EXPECT_EQ(PixelB(centre), 0);
+    Keys({VK_ESCAPE});
+    ExpectNoMenuState("escape");
 }
 
 } // namespace
