@@ -3,6 +3,7 @@
 #include "framework/win/forms.h"
 #include "framework/win/timer.h"
 #include "win/framework/box_watcher.h"
+#include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
 
@@ -76,43 +77,9 @@ protected:
         Application->OnException = nullptr;
         Screen->SetCursor(crDefault);
     }
-    static void Pump(int ms = 60)
-    {
-        DWORD start = GetTickCount();
-        do {
-            Application->ProcessMessages();
-            Sleep(5);
-        } while (GetTickCount() - start < static_cast<DWORD>(ms));
-    }
-    // Presses the keys in order and releases them in reverse, as a chord.
-    static void Chord(std::initializer_list<WORD> keys)
-    {
-        std::vector<INPUT> in;
-        for (WORD k : keys) {
-            INPUT i{};
-            i.type = INPUT_KEYBOARD;
-            i.ki.wVk = k;
-            in.push_back(i);
-        }
-        for (auto it = keys.end(); it != keys.begin();) {
-            INPUT i{};
-            i.type = INPUT_KEYBOARD;
-            i.ki.wVk = *--it;
-            i.ki.dwFlags = KEYEVENTF_KEYUP;
-            in.push_back(i);
-        }
-        SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-        Pump();
-    }
-    static void Mouse(DWORD flags, DWORD data = 0)
-    {
-        INPUT i{};
-        i.type = INPUT_MOUSE;
-        i.mi.dwFlags = flags;
-        i.mi.mouseData = data;
-        SendInput(1, &i, sizeof i);
-        Pump();
-    }
+    static void Pump(int ms = 60) { test::Pump(ms); }
+    static void Chord(std::initializer_list<WORD> keys) { test::Chord(keys); }
+    static void Mouse(DWORD flags, DWORD data = 0) { test::Mouse(flags, data); }
     static void MoveTo(TControl* control, int x, int y)
     {
         TPoint p = control->ClientToScreen({x, y});

@@ -14,6 +14,7 @@
 #include "support.h"
 #include "unit/menus/menu_fixture_skin.h"
 #include "win/framework/box_watcher.h"
+#include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
 
@@ -122,34 +123,9 @@ protected:
         return item;
     }
 
-    static void Pump(int ms = 60)
-    {
-        DWORD start = GetTickCount();
-        do {
-            Application->ProcessMessages();
-            Sleep(5);
-        } while (GetTickCount() - start < static_cast<DWORD>(ms));
-    }
-    static void Keys(std::initializer_list<WORD> keys)
-    {
-        for (WORD k : keys) {
-            INPUT in[2]{};
-            in[0].type = in[1].type = INPUT_KEYBOARD;
-            in[0].ki.wVk = in[1].ki.wVk = k;
-            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            SendInput(2, in, sizeof(INPUT));
-            Pump();
-        }
-    }
-    static void MouseInput(DWORD flags, DWORD data = 0)
-    {
-        INPUT i{};
-        i.type = INPUT_MOUSE;
-        i.mi.dwFlags = flags;
-        i.mi.mouseData = data;
-        SendInput(1, &i, sizeof i);
-        Pump();
-    }
+    static void Pump(int ms = 60) { test::Pump(ms); }
+    static void Keys(std::initializer_list<WORD> keys) { test::Keys(keys); }
+    static void MouseInput(DWORD flags, DWORD data = 0) { test::Mouse(flags, data); }
     static void MoveTo(TPoint p)
     {
         SetCursorPos(p.X, p.Y);
