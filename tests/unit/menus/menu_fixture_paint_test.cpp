@@ -193,8 +193,9 @@ TEST_F(MenuFixturePaint, DrawsCheckRadioAndArrowPictures)
                                      : Rect(r.Left, r.Top, r.Left + F::kTextRct.Left + 16, r.Bottom);
         const int inPlace = c.Colour ? Count(area, c.Colour) : 0;
         EXPECT_EQ(all, inPlace) << c.Item << " " << c.Active;
-        if (c.Colour)
+        if (c.Colour) {
             EXPECT_GT(inPlace, 0) << c.Item << " " << c.Active;
+        }
         EXPECT_EQ(Count(r, F::kImageKey), 0) << c.Item << " " << c.Active;
         SetState(c.Item, false);
     }
