@@ -220,10 +220,12 @@ TEST(PopupLevel, EffectTicksMorphAndAnimateItems)
         EXPECT_EQ(level.Item(0).CurrentFrame, 0) << c.What;
         // Morphing back takes five steps; frames step down only with InActiveAnimation, and
         // item 1's own frames count too.
-        if (c.Morphing)
+        if (c.Morphing) {
             EXPECT_EQ(ticks, 5) << c.What;
-        if (c.Animated)
+        }
+        if (c.Animated) {
             EXPECT_EQ(level.Item(1).CurrentFrame, 4) << c.What;
+        }
     }
 }
 
