@@ -2,6 +2,7 @@
 
 #include "controls/skin_look.h"
 #include "framework/base/property_table.h"
+#include "framework/win/window_region.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose_win.h"
@@ -381,15 +382,12 @@ template <class Plain> void TSkinCustomControlLayer<Plain>::ApplySkinRegion()
             region = SkinRegion(geometry_, MaskPicture(), this->Width(), this->Height());
         if (!region) {
             if (regionApplied_)
-                SetWindowRgn(this->Handle(), nullptr, TRUE);
+                SetWindowRegion(this->Handle(), nullptr, true);
             regionApplied_ = false;
             return;
         }
-        // The window owns the region from here on and frees the one it replaces.
         HRGN rgn = RegionToHandle(*region);
-        if (rgn && !SetWindowRgn(this->Handle(), rgn, TRUE))
-            DeleteObject(rgn);
-        regionApplied_ = rgn != nullptr;
+        regionApplied_ = rgn && SetWindowRegion(this->Handle(), rgn, true);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "framework/win/cursors.h"
 #include "framework/win/exception_funnel.h"
 #include "framework/win/window_class.h"
+#include "framework/win/window_region.h"
 #include "menus/popup_level.h"
 #include "raster/bitmap_win.h"
 #include "raster/compose_win.h"
@@ -153,10 +154,8 @@ void TspSkinPopupWindow::UpdateRegion()
         = BuildFramedRegion(look.Frame, ng, mask->View(), level_.Width, level_.Height);
     if (!region)
         return; // a mask that yields no region leaves the window rectangular
-    HRGN rgn = RegionToHandle(*region);
-    // After a successful call the window owns the region.
-    if (rgn && !SetWindowRgn(hwnd_, rgn, TRUE))
-        DeleteObject(rgn);
+    if (HRGN rgn = RegionToHandle(*region))
+        SetWindowRegion(hwnd_, rgn, true);
 }
 
 void TspSkinPopupWindow::Show(TPoint position, int32_t width, int32_t height, bool first)

@@ -194,6 +194,22 @@ private:
     TPen pen_;
 };
 
+// A canvas on a window's DC for the scope's life: the canvas lets go of the DC before the DC is
+// released. TDCArea::Window draws over the frame and caption.
+class TWindowCanvas {
+public:
+    explicit TWindowCanvas(HWND wnd, TDCArea area = TDCArea::Window)
+        : dc_(wnd, area), canvas_(dc_.get())
+    {
+    }
+    TCanvas& Canvas() { return canvas_; }
+    HDC Handle() const { return dc_.get(); }
+
+private:
+    TWindowDC dc_;
+    TCanvas canvas_;
+};
+
 inline RECT ToRECT(const TRect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
 inline TRect FromRECT(const RECT& r) { return TRect{r.left, r.top, r.right, r.bottom}; }
 

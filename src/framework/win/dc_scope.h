@@ -1,12 +1,15 @@
 // Scopes for device contexts: each frees or restores what it took when it goes, so no DC is
 // released by hand and an exception cannot leak one.
 //   TDCHandle   a DC we created (CreateCompatibleDC, CreateDC): DeleteDC
-//   TWindowDC   a window's or the screen's DC (GetDC): ReleaseDC
+//   TWindowDC   a window's client or whole-window DC, or the screen's (GetDC, GetWindowDC):
+//               ReleaseDC
 //   TPaintDC    the DC of a WM_PAINT (BeginPaint): EndPaint
 //   TSavedDC    a DC's state (SaveDC): RestoreDC
 #pragma once
 
 #include <windows.h>
+
+#include <cstdint>
 
 namespace vt {
 
@@ -38,10 +41,17 @@ private:
     HDC dc_ = nullptr;
 };
 
+// Client: the client area (GetDC). Window: the whole window from its top-left corner, frame
+// and caption included (GetWindowDC), for painting the non-client area.
+enum class TDCArea : uint8_t { Client, Window };
+
 class TWindowDC {
 public:
     // wnd null: the screen.
-    explicit TWindowDC(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
+    explicit TWindowDC(HWND wnd, TDCArea area = TDCArea::Client)
+        : wnd_(wnd), dc_(area == TDCArea::Window ? GetWindowDC(wnd) : GetDC(wnd))
+    {
+    }
     TWindowDC(const TWindowDC&) = delete;
     TWindowDC& operator=(const TWindowDC&) = delete;
     ~TWindowDC()

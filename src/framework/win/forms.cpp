@@ -53,6 +53,7 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 {
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
+    icon_.OnChange = [this] { UpdateWindowIcon(); };
     if (Screen)
         Screen->forms_.push_back(this);
 }
@@ -113,6 +114,25 @@ void TCustomForm::CreateParams(TCreateParams& p)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    UpdateWindowIcon();
+}
+
+void TCustomForm::UpdateWindowIcon()
+{
+    if (!HandleAllocated())
+        return;
+    HICON icon = ShownIcon(this);
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+HICON ShownIcon(const TCustomForm* form)
+{
+    if (form && !form->Icon().Empty())
+        return form->Icon().Handle();
+    if (Application && !Application->Icon().Empty())
+        return Application->Icon().Handle();
+    return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 void TCustomForm::SetWindowState(TWindowState v)
@@ -385,6 +405,13 @@ TApplication::TApplication(TComponent* owner) : TComponent(owner)
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     title_ = ChangeFileExt(ExtractFileName(path), L"");
+    // Forms without an icon of their own show this one.
+    icon_.OnChange = [] {
+        if (Screen)
+            for (int i = 0; i < Screen->FormCount(); ++i)
+                if (Screen->Forms(i)->Icon().Empty())
+                    Screen->Forms(i)->UpdateWindowIcon();
+    };
 }
 
 TApplication::~TApplication()

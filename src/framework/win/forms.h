@@ -5,6 +5,7 @@
 
 #include "framework/win/controls.h"
 #include "framework/win/exception_funnel.h"
+#include "framework/win/icon.h"
 
 #include <any>
 #include <map>
@@ -48,6 +49,11 @@ public:
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle v);
     bool Scaled() const { return scaled_; }
+    // The form's own icon; empty leaves the choice to ShownIcon. Changing it updates the
+    // window's icons.
+    TIcon& Icon() { return icon_; }
+    const TIcon& Icon() const { return icon_; }
+    void SetIcon(const TIcon& v) { icon_.Assign(v); }
     // The MDI client window of an MDI frame form, null for other forms. Forms become MDI frames
     // with the MDI support, which overrides this.
     virtual HWND ClientHandle() const { return nullptr; }
@@ -123,7 +129,10 @@ protected:
     void Loaded() override;
 
 private:
+    friend class TApplication;
     void Load(std::string_view text);
+    // Hands ShownIcon to the window (WM_SETICON, large and small).
+    void UpdateWindowIcon();
     void ApplyWindowState();
     void ShowWindowNow();
     // The modal loop's close step: OnCloseQuery and OnClose may keep the form open.
@@ -141,6 +150,7 @@ private:
     bool modal_ = false;
     TModalResult modalResult_ = mrNone;
     TComponentRef<TWinControl> activeControl_;
+    TIcon icon_;
     std::map<String, std::any> methods_;
     std::map<String, std::function<void(TComponent*)>> fields_;
 };
@@ -193,6 +203,10 @@ public:
     void SetMainForm(TCustomForm* form) { mainForm_ = form; }
     const String& Title() const { return title_; }
     void SetTitle(const String& v) { title_ = v; }
+    // The icon of forms that have none of their own.
+    TIcon& Icon() { return icon_; }
+    const TIcon& Icon() const { return icon_; }
+    void SetIcon(const TIcon& v) { icon_.Assign(v); }
 
     // Call inside a catch block: passes the exception being handled to OnException when
     // assigned, otherwise shows the standard error box; never throws.
@@ -210,6 +224,7 @@ private:
 
     TComponentRef<TCustomForm> mainForm_;
     String title_;
+    TIcon icon_;
     bool terminated_ = false;
     bool initialized_ = false;
 };
@@ -264,6 +279,10 @@ extern TScreen* Screen;
 // the screen.
 void ShowMessagePos(const String& text, int x, int y);
 void ShowMessage(const String& text);
+
+// The icon form shows: its own, else the application's, else the system's application icon.
+// The handle stays owned by whoever holds it (never destroy it). form may be null.
+HICON ShownIcon(const TCustomForm* form);
 
 // Registers the framework's component classes with the form loader (safe to call again).
 void RegisterFrameworkClasses();
