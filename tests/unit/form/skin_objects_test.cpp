@@ -643,6 +643,7 @@ TEST_F(DefaultSkinObjects, AnimatesCaptionFrames)
     c.AnimateInterval = 50;
     for (const int bad : {0, -3}) {
         c.FrameCount = bad;
+        EXPECT_FALSE(c.EnableAnimation());
         EXPECT_FALSE(objects.StartCaptionAnimation(true));
         EXPECT_FALSE(objects.AnimationTick(true));
         EXPECT_TRUE(c.AnimationFrameRect().IsEmpty());
