@@ -97,27 +97,28 @@ void TspActiveSkinObject::Redraw()
         DrawSelf();
 }
 
-void TspActiveSkinObject::MouseEnter()
+void TspActiveSkinObject::Hover(bool in)
 {
-    FMouseIn = true;
-    Active = true;
+    FMouseIn = in;
+    Active = in;
     if (!ActiveSkinRect.IsEmpty())
         Redraw();
-    if (Parent)
-        Parent->Host().ObjectMouseEnter(IDName);
-    ShowLayer();
+    RaiseHover(in);
+    in ? ShowLayer() : HideLayer();
 }
 
-void TspActiveSkinObject::MouseLeave()
+void TspActiveSkinObject::RaiseHover(bool in)
 {
-    FMouseIn = false;
-    Active = false;
-    if (!ActiveSkinRect.IsEmpty())
-        Redraw();
-    if (Parent)
+    if (!Parent)
+        return;
+    if (in)
+        Parent->Host().ObjectMouseEnter(IDName);
+    else
         Parent->Host().ObjectMouseLeave(IDName);
-    HideLayer();
 }
+
+void TspActiveSkinObject::MouseEnter() { Hover(true); }
+void TspActiveSkinObject::MouseLeave() { Hover(false); }
 
 void TspActiveSkinObject::MouseDown(int X, int Y, TspMouseButton button)
 {
@@ -270,10 +271,10 @@ TspObjectLook TspSkinButtonObject::Look(bool update) const
     return TspActiveSkinObject::Look(update);
 }
 
-void TspSkinButtonObject::MouseEnter()
+void TspSkinButtonObject::Hover(bool in)
 {
-    FMouseIn = true;
-    Active = true;
+    FMouseIn = in;
+    Active = in;
     if (FDown) {
         // A pressed button keeps (or gets back) its down look; no morph towards the hot look.
         if (!DownRect.IsEmpty())
@@ -281,26 +282,9 @@ void TspSkinButtonObject::MouseEnter()
     } else if (!ActiveSkinRect.IsEmpty()) {
         Redraw();
     }
-    if (Parent)
-        Parent->Host().ObjectMouseEnter(IDName);
+    RaiseHover(in);
     if (!(IsMenuButton() && FDown))
-        ShowLayer();
-}
-
-void TspSkinButtonObject::MouseLeave()
-{
-    FMouseIn = false;
-    Active = false;
-    if (FDown) {
-        if (!DownRect.IsEmpty())
-            DrawSelf();
-    } else if (!ActiveSkinRect.IsEmpty()) {
-        Redraw();
-    }
-    if (Parent)
-        Parent->Host().ObjectMouseLeave(IDName);
-    if (!(IsMenuButton() && FDown))
-        HideLayer();
+        in ? ShowLayer() : HideLayer();
 }
 
 void TspSkinButtonObject::MouseDown(int X, int Y, TspMouseButton button)
@@ -385,13 +369,8 @@ bool TspSkinStdButtonObject::PtInObject(int X, int Y) const
 
 TspObjectLook TspSkinStdButtonObject::Look(bool update) const
 {
-    if (!FSkinSupport) {
-        TspObjectLook look;
-        look.Source = TspLookSource::DefaultLook;
-        look.DefaultHot = Active;
-        look.DefaultPressed = Active && FDown;
-        return look;
-    }
+    if (!FSkinSupport)
+        return DefaultLook();
     if (!HasSkin())
         return {};
     if (IsIconSysButton()) {
@@ -412,6 +391,36 @@ TspObjectLook TspSkinStdButtonObject::Look(bool update) const
             return Copy(NormalSource(), DownRect);
     }
     return TspSkinButtonObject::Look(update);
+}
+
+TspObjectLook TspSkinStdButtonObject::DefaultLook() const
+{
+    TspObjectLook look;
+    if (Command == cmSysMenu && Parent && Parent->Form.ShowIcon) {
+        look.Source = TspLookSource::WindowIcon;
+        return look;
+    }
+    look.Source = TspLookSource::DefaultLook;
+    look.DefaultFrame = Active;
+    look.DefaultFill = !Active ? clBtnFace : (FDown ? kDefaultButtonPressedFill : kDefaultButtonHotFill);
+    look.GlyphColour = Enabled ? clBtnText : clBtnShadow;
+    const TspObjectFormState* f = Parent ? &Parent->Form : nullptr;
+    switch (Command) {
+    case cmClose: look.Glyph = TspDefaultGlyph::Close; break;
+    case cmMaximize:
+        look.Glyph = f && f->Maximized ? TspDefaultGlyph::Restore : TspDefaultGlyph::Maximize;
+        break;
+    case cmMinimize:
+        look.Glyph = f && f->Minimized ? TspDefaultGlyph::Restore : TspDefaultGlyph::Minimize;
+        break;
+    case cmSysMenu: look.Glyph = TspDefaultGlyph::TwoBars; break;
+    case cmRollUp:
+        look.Glyph = f && f->RolledUp ? TspDefaultGlyph::DownTriangle : TspDefaultGlyph::UpTriangle;
+        break;
+    case cmMinimizeToTray: look.Glyph = TspDefaultGlyph::FilledSquare; break;
+    case cmDefault: break;
+    }
+    return look;
 }
 
 bool TspSkinStdButtonObject::GlowSuppressed() const
@@ -437,8 +446,6 @@ void TspSkinStdButtonObject::MouseEnter()
         Hint = CommandInEffect() && !RestoreHint.empty() ? RestoreHint : FTempHint;
     TspSkinButtonObject::MouseEnter();
 }
-
-void TspSkinStdButtonObject::MouseLeave() { TspSkinButtonObject::MouseLeave(); }
 
 void TspSkinStdButtonObject::MouseDown(int X, int Y, TspMouseButton button)
 {

@@ -23,6 +23,14 @@ class TspSkinObjects;
 // the window icon (the icon-showing system button) or the plain no-skin look (DefaultDraw).
 enum class TspLookSource : uint8_t { None, FramePicture, RollUpPicture, ActivePicture, WindowIcon, DefaultLook };
 
+// The glyph of a no-skin caption button.
+enum class TspDefaultGlyph : uint8_t {
+    None, Close, Maximize, Minimize, Restore, TwoBars, UpTriangle, DownTriangle, FilledSquare
+};
+// The frame colour and fills of the no-skin buttons.
+inline constexpr TColor kDefaultButtonFrame = 12020539, kDefaultButtonPressedFill = 14990498,
+                        kDefaultButtonHotFill = 15979713;
+
 // What an object draws for its current state. A plain look copies Rect of Source stretched to
 // the object; a morphed one renders MorphFrom (of Source) and MorphTo (of the active picture) at
 // the object's size and blends them by MorphKf with MorphKind.
@@ -33,8 +41,11 @@ struct TspObjectLook {
     TRect MorphFrom, MorphTo;
     double MorphKf = 0;
     TMorphKind MorphKind = mkDefault;
-    // DefaultLook only: the frame and fill of the no-skin button, and its glyph.
-    bool DefaultPressed = false, DefaultHot = false;
+    // DefaultLook only: the no-skin button's fill, its one-pixel frame (hot), and its glyph.
+    TColor DefaultFill = 0;
+    bool DefaultFrame = false;
+    TspDefaultGlyph Glyph = TspDefaultGlyph::None;
+    TColor GlyphColour = 0;
     friend bool operator==(const TspObjectLook&, const TspObjectLook&) = default;
 };
 
@@ -126,6 +137,9 @@ protected:
     // The base choice between a normal and an active rectangle (also used with the restore looks).
     TspObjectLook ChooseLook(const TRect& normal, const TRect& active, bool update) const;
     bool GlowAllowed() const;
+    // Mouse in or out: the hot state, its redraw, the event and the glow.
+    virtual void Hover(bool in);
+    void RaiseHover(bool in);
 
     int FMorphSteps = 0;
 };
@@ -147,13 +161,14 @@ public:
     bool IsMenuButton() const { return MenuItem != nullptr; }
 
     TspObjectLook Look(bool update) const override;
-    void MouseEnter() override;
-    void MouseLeave() override;
     void MouseDown(int X, int Y, TspMouseButton button) override;
     TspCommandRequest MouseUp(int X, int Y, TspMouseButton button) override;
     bool CanMorphing() const override;
     void ShowLayer() override;
     void HideLayer() override;
+
+protected:
+    void Hover(bool in) override;
 };
 
 class TspSkinStdButtonObject : public TspSkinButtonObject {
@@ -179,7 +194,6 @@ public:
     bool PtInObject(int X, int Y) const override;
     TspObjectLook Look(bool update) const override;
     void MouseEnter() override;
-    void MouseLeave() override;
     void MouseDown(int X, int Y, TspMouseButton button) override;
     TspCommandRequest MouseUp(int X, int Y, TspMouseButton button) override;
     TspCommandRequest DblClick() override;
@@ -189,6 +203,8 @@ public:
 
 private:
     bool GlowSuppressed() const;
+    // The plain look without a skin record (DefaultDraw).
+    TspObjectLook DefaultLook() const;
 };
 
 class TspSkinCaptionObject : public TspActiveSkinObject {

@@ -159,6 +159,46 @@ TEST(SkinObjectCreation, ChoosesClassByRecordAndMakesPlainButtonsWithoutSkin)
     }
 }
 
+// Tests the plain look of the buttons without a skin: fill and frame by state, the glyph by
+// command and window state, greyed when disabled, the window icon for the system button.
+TEST(SkinObjectCreation, PlainButtonsChooseFillAndGlyph)
+{
+    TspSkinObjects objects;
+    objects.CreateObjects(nullptr);
+    const struct {
+        const wchar_t* Name;
+        bool Active, Down, Enabled, WindowState;  // maximized, minimized or rolled up
+        TColor Fill;
+        bool Frame;
+        TspDefaultGlyph Glyph;
+    } cases[] = {
+        {L"closebutton", false, false, true, false, clBtnFace, false, TspDefaultGlyph::Close},
+        {L"closebutton", true, false, true, false, 15979713, true, TspDefaultGlyph::Close},
+        {L"closebutton", true, true, true, false, 14990498, true, TspDefaultGlyph::Close},
+        {L"maxbutton", false, false, true, true, clBtnFace, false, TspDefaultGlyph::Restore},
+        {L"minbutton", false, false, true, true, clBtnFace, false, TspDefaultGlyph::Restore},
+        {L"minbutton", false, false, false, false, clBtnFace, false, TspDefaultGlyph::Minimize},
+        {L"rollupbutton", false, false, true, true, clBtnFace, false, TspDefaultGlyph::DownTriangle},
+        {L"rollupbutton", false, false, true, false, clBtnFace, false, TspDefaultGlyph::UpTriangle},
+        {L"sysmenubutton", false, false, true, false, clBtnFace, false, TspDefaultGlyph::TwoBars},
+        {L"traybutton", false, false, true, false, clBtnFace, false, TspDefaultGlyph::FilledSquare},
+    };
+    for (const auto& c : cases) {
+        auto& b = *objects.Find<TspSkinStdButtonObject>(c.Name);
+        b.Active = c.Active;
+        b.FDown = c.Down;
+        b.Enabled = c.Enabled;
+        objects.Form.Maximized = objects.Form.Minimized = objects.Form.RolledUp = c.WindowState;
+        const TspObjectLook look = b.Look(true);
+        EXPECT_EQ(look.DefaultFill, c.Fill);
+        EXPECT_EQ(look.DefaultFrame, c.Frame);
+        EXPECT_EQ(look.Glyph, c.Glyph);
+        EXPECT_EQ(look.GlyphColour, c.Enabled ? clBtnText : clBtnShadow);
+    }
+    objects.Form.ShowIcon = true;
+    EXPECT_EQ(objects.Find<TspSkinStdButtonObject>(L"sysmenubutton")->Look(true).Source, TspLookSource::WindowIcon);
+}
+
 // Tests that a record naming a picture that does not exist gives an object without an active look
 // while the record keeps its rectangle for a later save.
 TEST(SkinObjectCreation, BadActivePictureEmptiesOnlyTheObjectsActiveLook)
@@ -580,6 +620,15 @@ TEST_F(DefaultSkinObjects, PlacesCaptionText)
     EXPECT_EQ(plan.EffectColour, 16777215);
     EXPECT_EQ(plan.GlowSize, 3);
     EXPECT_FALSE(plan.Backdrop);
+
+    // The form's caption, with the maximized MDI child's; the object's own text only for a form
+    // without a non-client area and a caption that is not the default one.
+    c.FTextValue = L"own";
+    EXPECT_EQ(CaptionText(c, L"Form", true, L"Child"), L"Form - [Child]");
+    EXPECT_EQ(CaptionText(c, L"Form", false), L"Form");
+    c.DefaultCaption = false;
+    EXPECT_EQ(CaptionText(c, L"Form", false), L"own");
+    EXPECT_EQ(CaptionText(c, L"Form", true), L"Form");
 
     in.Text = L"A rather long window title";
     plan = PlanCaptionText(c, Rect(0, 0, 60, 28), in, text);
