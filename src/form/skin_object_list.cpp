@@ -66,8 +66,10 @@ void TspSkinObjects::CreateObjects(const TspSkinData* skinData)
 void TspSkinObjects::CheckObjects(const TspObjectSettings& settings, const TspSkinData* skinData)
 {
     const TspBorderIcons& icons = settings.BorderIcons;
-    const bool dialogIcons =
-        icons.None() || (icons.SystemMenu && !icons.Minimize && !icons.Maximize && !icons.RollUp && !icons.MinimizeToTray);
+    // A dialog's icons: none, or the system menu alone.
+    const bool onlySystemMenu = icons.SystemMenu && !icons.Minimize && !icons.Maximize && !icons.RollUp &&
+                                !icons.MinimizeToTray;
+    const bool dialogIcons = icons.None() || onlySystemMenu;
     const bool dialogClose = dialogIcons && GetIndex(L"dialogclosebutton") >= 0;
 
     for (auto& o : ObjectList) {

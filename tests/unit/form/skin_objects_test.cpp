@@ -142,9 +142,9 @@ TEST(SkinObjectCreation, ChoosesClassByRecordAndMakesPlainButtonsWithoutSkin)
     EXPECT_EQ(objects.ObjectList[1]->IDName, L"std");
 
     objects.CreateObjects(nullptr);
-    const std::pair<const wchar_t*, TStdCommand> plain[] = {{L"closebutton", cmClose},   {L"maxbutton", cmMaximize},
-                                                            {L"minbutton", cmMinimize},  {L"rollupbutton", cmRollUp},
-                                                            {L"sysmenubutton", cmSysMenu}, {L"traybutton", cmMinimizeToTray}};
+    const std::pair<const wchar_t*, TStdCommand> plain[] = {
+        {L"closebutton", cmClose},     {L"maxbutton", cmMaximize},        {L"minbutton", cmMinimize},
+        {L"rollupbutton", cmRollUp}, {L"sysmenubutton", cmSysMenu}, {L"traybutton", cmMinimizeToTray}};
     ASSERT_EQ(objects.ObjectList.size(), std::size(plain));
     for (size_t i = 0; i < std::size(plain); ++i) {
         auto* b = dynamic_cast<TspSkinStdButtonObject*>(objects.ObjectList[i].get());
@@ -403,6 +403,12 @@ TEST_F(DefaultSkinObjects, LookPerState)
         max.Enabled = c.Enabled;
         EXPECT_EQ(max.Look(true), Plain(pic, c.Expected)) << c.Name;
     }
+
+    // Minimize is never in effect for the application's main form.
+    objects.Form.Minimized = true;
+    EXPECT_TRUE(Obj(L"minbutton").CommandInEffect());
+    objects.Form.IsMainForm = true;
+    EXPECT_FALSE(Obj(L"minbutton").CommandInEffect());
 
     // The caption is part of the frame picture: on the frame image only its text is drawn.
     auto& caption = Obj<TspSkinCaptionObject>(L"caption");
