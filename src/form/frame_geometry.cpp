@@ -94,14 +94,15 @@ TFormSkinInfo TFormSkinInfo::From(const TspSkinData* sd)
     s.Stretch = {sd->LeftStretch, sd->TopStretch, sd->RightStretch, sd->BottomStretch,
                  sd->StretchEffect, sd->StretchType};
     // A definition may name a background picture the package lacks: then there is none.
-    auto picture = [sd](int32_t index) {
-        bool ok = index >= 0 && static_cast<size_t>(index) < sd->FActivePictures.size() &&
-                  sd->FActivePictures[static_cast<size_t>(index)] != nullptr &&
-                  !sd->FActivePictures[static_cast<size_t>(index)]->Empty();
-        return ok ? index : -1;
+    auto picture = [sd](int32_t index, int32_t& out, TPoint& size) {
+        const TPixelImage* p = index >= 0 && static_cast<size_t>(index) < sd->FActivePictures.size()
+                                   ? sd->FActivePictures[static_cast<size_t>(index)].get()
+                                   : nullptr;
+        out = p != nullptr && !p->Empty() ? index : -1;
+        size = out != -1 ? TPoint{p->Width, p->Height} : TPoint{};
     };
-    s.BGPictureIndex = picture(sd->BGPictureIndex);
-    s.MDIBGPictureIndex = picture(sd->MDIBGPictureIndex);
+    picture(sd->BGPictureIndex, s.BGPictureIndex, s.BGPictureSize);
+    picture(sd->MDIBGPictureIndex, s.MDIBGPictureIndex, s.MDIBGPictureSize);
     s.MDIBGStretchEffect = sd->MDIBGStretchEffect;
     s.MDIBGStretchType = sd->MDIBGStretchType;
     s.RollUpLeftPoint = sd->RollUpLeftPoint;
@@ -353,6 +354,30 @@ void TspFrameGeometry::CalcDefRects(std::vector<TArrangeItem>& items)
         sys->ObjectRect = Rect(x, 4, x + sz.X, 4 + sz.Y);
         NewDefCaptionRect.Left = sys->ObjectRect.Right;
     }
+}
+
+// --- client background ---------------------------------------------------------------------
+
+TClientBackground TspFrameGeometry::GetClientBackground() const
+{
+    const TFormSkinInfo& s = Skin;
+    if (!s.Loaded)
+        return {};
+    auto picture = [](int32_t index, TPoint size, bool stretch, TspStretchType type) {
+        return TClientBackground{TClientBGSource::Picture, index, Rect(0, 0, size.X, size.Y), stretch, type};
+    };
+    if (Form.UseRibbon && s.MDIBGPictureIndex != -1)
+        return picture(s.MDIBGPictureIndex, s.MDIBGPictureSize, s.MDIBGStretchEffect, s.MDIBGStretchType);
+    if (s.BGPictureIndex != -1)
+        return picture(s.BGPictureIndex, s.BGPictureSize, s.Stretch.StretchEffect, s.Stretch.StretchType);
+    if (IsEmptyRect(s.ClRect))
+        return {};
+    return {TClientBGSource::FramePiece, -1, s.ClRect, s.Stretch.StretchEffect, s.Stretch.StretchType};
+}
+
+TPoint LogoPosition(TPoint clientSize, TPoint logoSize)
+{
+    return {std::max(0, clientSize.X / 2 - logoSize.X / 2), std::max(0, clientSize.Y / 2 - logoSize.Y / 2)};
 }
 
 // --- size limits -----------------------------------------------------------------------------

@@ -51,6 +51,7 @@ struct TFormFacts {
     TRect LayerFrameMargins;            // the layered frame's left/top/right/bottom sizes
     bool Windows7OrLater = true;
     bool MaximizeOnFullScreen = false;
+    bool UseRibbon = false;
     TMonitorAreas Monitor;
     int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
     int32_t MinClientWidth = 0, MinClientHeight = 0, MaxClientWidth = 0, MaxClientHeight = 0;
@@ -75,6 +76,7 @@ struct TFormSkinInfo {
     TFrameStretch Stretch;  // the four side flags, StretchEffect and StretchType
     // Indexes into the container's active pictures; an index naming no picture is -1.
     int32_t BGPictureIndex = -1, MDIBGPictureIndex = -1;
+    TPoint BGPictureSize, MDIBGPictureSize;
     bool MDIBGStretchEffect = false;
     TspStretchType MDIBGStretchType = spstFull;
     TPoint RollUpLeftPoint, RollUpRightPoint;
@@ -124,6 +126,26 @@ struct TAreaAnchors {
     bool StretchX = false, StretchY = false;
 };
 
+// What the client background is drawn from and how; the painter fills the client with the face
+// colour, or composes SourceRect of the picture over it (tiled from the client's (0, 0), or
+// stretched as StretchType says).
+enum class TClientBGSource : uint8_t {
+    Face,        // no skin, or a skin without a client rectangle
+    FramePiece,  // the client rectangle of the form picture
+    Picture,     // the active picture PictureIndex, whole
+};
+struct TClientBackground {
+    TClientBGSource Source = TClientBGSource::Face;
+    int32_t PictureIndex = -1;
+    TRect SourceRect;
+    bool Stretch = false;
+    TspStretchType StretchType = spstFull;
+    friend bool operator==(const TClientBackground&, const TClientBackground&) = default;
+};
+
+// Where the client logo goes: centred, but never left of or above the client's corner.
+TPoint LogoPosition(TPoint clientSize, TPoint logoSize);
+
 class TspFrameGeometry {
 public:
     TFormFacts Form;
@@ -159,6 +181,8 @@ public:
     int32_t GetMaxHeight() const;
     // The bounds a maximized window takes.
     TRect GetMaximizedRect() const;
+    // The background of a form with a non-client area.
+    TClientBackground GetClientBackground() const;
     int32_t GetRealHeight() const { return Form.RollUp ? Form.OldHeight : FFormHeight; }
 
     bool HasSkinFrame() const;

@@ -511,8 +511,65 @@ TEST(FrameGeometry, SkinInfoDropsBackgroundIndexesWithoutPicture)
         TFormSkinInfo s = TFormSkinInfo::From(&sd);
         EXPECT_EQ(s.BGPictureIndex, c.expected) << c.index;
         EXPECT_EQ(s.MDIBGPictureIndex, c.expected) << c.index;
+        TPoint size = c.expected == -1 ? TPoint{} : TPoint{sd.FActivePictures[c.expected]->Width,
+                                                             sd.FActivePictures[c.expected]->Height};
+        EXPECT_EQ(s.BGPictureSize, size) << c.index;
     }
     EXPECT_FALSE(TFormSkinInfo::From(nullptr).Loaded);
+}
+
+// Tests which picture the client background comes from: an MDI background only with UseRibbon,
+// then the background picture whole, then the frame picture's client piece, else the face colour.
+TEST(FrameGeometry, ClientBackgroundSource)
+{
+    using Setup = std::function<void(TspFrameGeometry&)>;
+    const TClientBackground face{};
+    struct Case {
+        const char* name;
+        Setup setup;
+        TClientBackground expected;
+    } cases[] = {
+        {"no skin", [](TspFrameGeometry& g) { g.Skin = {}; }, face},
+        {"frame piece", [](TspFrameGeometry&) {},
+         {TClientBGSource::FramePiece, -1, Rect(2, 29, 194, 144), false, spstFull}},
+        {"no client rectangle", [](TspFrameGeometry& g) { g.Skin.ClRect = {}; }, face},
+        {"background picture",
+         [](TspFrameGeometry& g) {
+             g.Skin.BGPictureIndex = 3;
+             g.Skin.BGPictureSize = {40, 30};
+             g.Skin.Stretch.StretchEffect = true;
+             g.Skin.Stretch.StretchType = spstHorz;
+             g.Skin.MDIBGPictureIndex = 5;
+         },
+         {TClientBGSource::Picture, 3, Rect(0, 0, 40, 30), true, spstHorz}},
+        {"MDI background with UseRibbon",
+         [](TspFrameGeometry& g) {
+             g.Form.UseRibbon = true;
+             g.Skin.BGPictureIndex = 3;
+             g.Skin.MDIBGPictureIndex = 5;
+             g.Skin.MDIBGPictureSize = {10, 12};
+             g.Skin.MDIBGStretchEffect = true;
+             g.Skin.MDIBGStretchType = spstVert;
+         },
+         {TClientBGSource::Picture, 5, Rect(0, 0, 10, 12), true, spstVert}},
+        {"UseRibbon without MDI background", [](TspFrameGeometry& g) { g.Form.UseRibbon = true; },
+         {TClientBGSource::FramePiece, -1, Rect(2, 29, 194, 144), false, spstFull}},
+    };
+    for (const Case& c : cases) {
+        TspFrameGeometry g;
+        g.Skin = DefaultSkin();
+        c.setup(g);
+        EXPECT_EQ(g.GetClientBackground(), c.expected) << c.name;
+    }
+}
+
+// Tests that the logo is centred in the client and never placed at negative coordinates.
+TEST(FrameGeometry, LogoIsCentredNeverNegative)
+{
+    EXPECT_EQ(LogoPosition({300, 200}, {100, 50}), (TPoint{100, 75}));
+    EXPECT_EQ(LogoPosition({301, 201}, {101, 51}), (TPoint{100, 75}));
+    EXPECT_EQ(LogoPosition({300, 200}, {400, 100}), (TPoint{0, 50}));
+    EXPECT_EQ(LogoPosition({0, 0}, {10, 10}), (TPoint{0, 0}));
 }
 
 } // namespace
