@@ -9,6 +9,14 @@ namespace vt {
 
 namespace {
 
+// Skin coordinates and window sizes are held within this bound, so that the geometry's sums of a
+// few of them never overflow, whatever numbers a definition holds.
+constexpr int64_t kCoordLimit = int64_t(1) << 20;
+
+int32_t Clamp(int64_t v) { return static_cast<int32_t>(std::clamp(v, -kCoordLimit, kCoordLimit)); }
+TPoint Clamp(TPoint p) { return {Clamp(p.X), Clamp(p.Y)}; }
+TRect Clamp(const TRect& r) { return {Clamp(r.Left), Clamp(r.Top), Clamp(r.Right), Clamp(r.Bottom)}; }
+
 TRect MoveRect(const TRect& r, int32_t dx, int32_t dy) { return r.Offset(dx, dy); }
 
 TPoint MovePoint(TPoint p, int32_t dx, int32_t dy) { return {p.X + dx, p.Y + dy}; }
@@ -76,21 +84,21 @@ TFormSkinInfo TFormSkinInfo::From(const TspSkinData* sd)
     s.HasMask = !sd->FMask.Empty();
     s.HasInActivePicture = !sd->FInActivePicture.Empty();
     s.HasRollUpPicture = !sd->FRollUpPicture.Empty();
-    s.LTPoint = sd->LTPoint;
-    s.RTPoint = sd->RTPoint;
-    s.LBPoint = sd->LBPoint;
-    s.RBPoint = sd->RBPoint;
-    s.ClRect = sd->ClRect;
-    s.MaskRectArea = sd->MaskRectArea;
-    s.HitTestLTPoint = sd->HitTestLTPoint;
-    s.HitTestRTPoint = sd->HitTestRTPoint;
-    s.HitTestLBPoint = sd->HitTestLBPoint;
-    s.HitTestRBPoint = sd->HitTestRBPoint;
-    s.CaptionRect = sd->CaptionRect;
-    s.ButtonsRect = sd->ButtonsRect;
-    s.ButtonsOffset = sd->ButtonsOffset;
+    s.LTPoint = Clamp(sd->LTPoint);
+    s.RTPoint = Clamp(sd->RTPoint);
+    s.LBPoint = Clamp(sd->LBPoint);
+    s.RBPoint = Clamp(sd->RBPoint);
+    s.ClRect = Clamp(sd->ClRect);
+    s.MaskRectArea = Clamp(sd->MaskRectArea);
+    s.HitTestLTPoint = Clamp(sd->HitTestLTPoint);
+    s.HitTestRTPoint = Clamp(sd->HitTestRTPoint);
+    s.HitTestLBPoint = Clamp(sd->HitTestLBPoint);
+    s.HitTestRBPoint = Clamp(sd->HitTestRBPoint);
+    s.CaptionRect = Clamp(sd->CaptionRect);
+    s.ButtonsRect = Clamp(sd->ButtonsRect);
+    s.ButtonsOffset = Clamp(sd->ButtonsOffset);
     s.CapButtonsInLeft = sd->CapButtonsInLeft;
-    s.BorderW = sd->BorderW;
+    s.BorderW = Clamp(sd->BorderW);
     s.Stretch = {sd->LeftStretch, sd->TopStretch, sd->RightStretch, sd->BottomStretch,
                  sd->StretchEffect, sd->StretchType};
     // A definition may name a background picture the package lacks: then there is none.
@@ -105,17 +113,20 @@ TFormSkinInfo TFormSkinInfo::From(const TspSkinData* sd)
     picture(sd->MDIBGPictureIndex, s.MDIBGPictureIndex, s.MDIBGPictureSize);
     s.MDIBGStretchEffect = sd->MDIBGStretchEffect;
     s.MDIBGStretchType = sd->MDIBGStretchType;
-    s.RollUpLeftPoint = sd->RollUpLeftPoint;
-    s.RollUpRightPoint = sd->RollUpRightPoint;
-    s.MainMenuRect = sd->MainMenuRect;
-    s.IconRect = sd->IconRect;
-    s.SizeGripArea = sd->SizeGripArea;
-    s.FormMinWidth = sd->FormMinWidth;
-    s.FormMinHeight = sd->FormMinHeight;
+    s.RollUpLeftPoint = Clamp(sd->RollUpLeftPoint);
+    s.RollUpRightPoint = Clamp(sd->RollUpRightPoint);
+    s.MainMenuRect = Clamp(sd->MainMenuRect);
+    s.IconRect = Clamp(sd->IconRect);
+    s.SizeGripArea = Clamp(sd->SizeGripArea);
+    s.FormMinWidth = Clamp(sd->FormMinWidth);
+    s.FormMinHeight = Clamp(sd->FormMinHeight);
     s.AutoRenderingInActiveImage = sd->AutoRenderingInActiveImage;
     s.InActiveEffect = sd->InActiveEffect;
     return s;
 }
+
+int32_t TspFrameGeometry::Dx() const { return Clamp(FFormWidth) - Skin.PicW; }
+int32_t TspFrameGeometry::Dy() const { return Clamp(FFormHeight) - Skin.PicH; }
 
 // --- predicates ------------------------------------------------------------------------------
 
@@ -182,8 +193,9 @@ void TspFrameGeometry::CalcRects()
     }
 }
 
-TRect TspFrameGeometry::CalcObjectRect(const TRect& R) const
+TRect TspFrameGeometry::CalcObjectRect(const TRect& rect) const
 {
+    const TRect R = Clamp(rect);
     const TFormSkinInfo& s = Skin;
     const TRect LT = Rect(0, 0, s.LTPoint.X, s.LTPoint.Y);
     const TRect RT = Rect(s.RTPoint.X, 0, s.PicW, s.RTPoint.Y);
@@ -223,7 +235,7 @@ TRect TspFrameGeometry::CalcAreaRect(const TRect& R, const TAreaAnchors& a) cons
 {
     if (!a.UseStretch)
         return CalcObjectRect(R);
-    TRect r = R;
+    TRect r = Clamp(R);
     if (a.MoveY) {
         if (a.StretchY)
             r.Bottom += Dy();
@@ -249,7 +261,8 @@ TPoint TspFrameGeometry::ButtonSize(const TArrangeItem& item) const
         return {Form.SmallIconSize.X > 0 ? Form.SmallIconSize.X : fallback,
                 Form.SmallIconSize.Y > 0 ? Form.SmallIconSize.Y : fallback};
     }
-    return {WidthOfRect(item.SkinRect), HeightOfRect(item.SkinRect)};
+    const TRect r = Clamp(item.SkinRect);
+    return {r.Width(), r.Height()};
 }
 
 void TspFrameGeometry::ArrangeObjects(std::vector<TArrangeItem>& items)
@@ -282,7 +295,7 @@ void TspFrameGeometry::ArrangeObjects(std::vector<TArrangeItem>& items)
         for (TArrangeItem* it : FlowOrder(items, true)) {
             TPoint sz = ButtonSize(*it);
             it->ObjectRect = Rect(x - sz.X, y0, x, y0 + sz.Y);
-            x -= sz.X + gap;
+            x = Clamp(int64_t(x) - sz.X - gap);
         }
         if (!buttonBand && caption != nullptr)
             caption->ObjectRect.Right = x + gap;  // the caption ends where the last button begins
@@ -301,7 +314,7 @@ void TspFrameGeometry::ArrangeObjects(std::vector<TArrangeItem>& items)
         for (TArrangeItem* it : flow) {
             TPoint sz = ButtonSize(*it);
             it->ObjectRect = Rect(x, y0, x + sz.X, y0 + sz.Y);
-            x += sz.X + gap;
+            x = Clamp(int64_t(x) + sz.X + gap);
         }
         if (!buttonBand && caption != nullptr)
             caption->ObjectRect.Left = x + gap;
@@ -312,6 +325,7 @@ void TspFrameGeometry::ArrangeObjects(std::vector<TArrangeItem>& items)
 
 TRect TspFrameGeometry::CalcClientRect(TRect W)
 {
+    W = Clamp(W);
     if (HasSkinFrame()) {
         CalcRects();
         if (!Form.FullLayeredBorder) {
@@ -339,8 +353,8 @@ void TspFrameGeometry::CalcDefRects(std::vector<TArrangeItem>& items)
     if (FFormWidth == 0)
         FFormWidth = Form.Width;
     const int32_t s = DefaultButtonSize();
-    NewDefCaptionRect = Rect(3, 3, FFormWidth - 3, 3 + DefaultCaptionHeight());
-    int32_t x = FFormWidth - 3;
+    int32_t x = Clamp(FFormWidth) - 3;
+    NewDefCaptionRect = Rect(3, 3, x, 3 + DefaultCaptionHeight());
     for (TArrangeItem* it : FlowOrder(items, false)) {
         it->ObjectRect = Rect(x - s, 4, x, 4 + s);
         x -= s;

@@ -195,8 +195,8 @@ public:
     int32_t DefaultButtonSize() const { return vt::DefaultButtonSize(Form.BorderStyle); }
 
 private:
-    int32_t Dx() const { return FFormWidth - Skin.PicW; }
-    int32_t Dy() const { return FFormHeight - Skin.PicH; }
+    int32_t Dx() const;
+    int32_t Dy() const;
     // Full layered border shown: the frame belongs to the layered window.
     bool FullBorderShown() const { return Form.FullLayeredBorder && Form.LayerBorderVisible; }
     TRect WorkArea() const;

@@ -518,6 +518,34 @@ TEST(FrameGeometry, SkinInfoDropsBackgroundIndexesWithoutPicture)
     EXPECT_FALSE(TFormSkinInfo::From(nullptr).Loaded);
 }
 
+// Tests that a definition's largest numbers and extreme window sizes lay out without overflow
+// (the sanitizers stop at any), buttons still flowing in order and the client never inverted.
+TEST(FrameGeometry, HugeSkinValuesLayOutWithoutOverflow)
+{
+    TspSkinData sd(nullptr);
+    sd.BuildMode = true;
+    sd.LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
+    const int32_t big = INT32_MAX;
+    sd.ClRect = sd.MaskRectArea = sd.CaptionRect = sd.ButtonsRect = Rect(2, 29, big, big);
+    sd.RTPoint = sd.RBPoint = sd.HitTestRBPoint = {big, big};
+    sd.ButtonsOffset = big;
+    sd.SizeGripArea = Rect(0, 0, big, big);
+    for (TPoint size : {TPoint{1920, 1080}, TPoint{big, big}, TPoint{INT32_MIN, INT32_MIN}}) {
+        TspFrameGeometry g;
+        g.Skin = TFormSkinInfo::From(&sd);
+        g.FFormWidth = size.X;
+        g.FFormHeight = size.Y;
+        g.CalcRects();
+        std::vector<TArrangeItem> items = CaptionItems();
+        items[kClose].SkinRect = Rect(0, 0, big, big);
+        g.ArrangeObjects(items);
+        EXPECT_LE(items[kMax].ObjectRect.Right, items[kClose].ObjectRect.Left);
+        g.CalcDefRects(items);
+        TRect client = g.CalcClientRect(Rect(big - 10, big - 10, big, big));
+        EXPECT_TRUE(client.Left <= client.Right && client.Top <= client.Bottom);
+    }
+}
+
 // Tests which picture the client background comes from: an MDI background only with UseRibbon,
 // then the background picture whole, then the frame picture's client piece, else the face colour.
 TEST(FrameGeometry, ClientBackgroundSource)
