@@ -453,32 +453,32 @@ int32_t TspFrameGeometry::GetMinHeight() const
     return atLeastMinHeight(frameH);
 }
 
-int32_t TspFrameGeometry::GetMaxWidth() const
+// Both maxima follow one rule per axis: the client maximum plus the frame, else the form's own
+// maximum or the work area.
+int32_t TspFrameGeometry::MaxSize(const TAxis& a) const
 {
     const TFormFacts& f = Form;
-    if (f.MaxClientWidth <= 0 || f.Maximized || !f.SupportNCArea)
-        return f.MaxWidth != 0 ? f.MaxWidth : WidthOfRect(WorkArea());
+    if (a.MaxClient <= 0 || f.Maximized || !f.SupportNCArea)
+        return a.MaxForm != 0 ? a.MaxForm : a.WorkArea;
     if (!Skin.Loaded)
-        return Framed() ? f.MaxClientWidth + 6 : f.MaxClientWidth;
+        return Framed() ? a.MaxClient + a.PlainFrame : a.MaxClient;
     if (!f.SkinnableForm)
-        return WidthOfRect(WorkArea());
+        return a.WorkArea;
     if (FullBorderShown() || !Framed())
-        return f.MaxClientWidth;
-    return Skin.PicW + f.MaxClientWidth - WidthOfRect(Skin.ClRect);
+        return a.MaxClient;
+    return a.Picture + a.MaxClient - a.PictureClient;
+}
+
+int32_t TspFrameGeometry::GetMaxWidth() const
+{
+    return MaxSize({Form.MaxClientWidth, Form.MaxWidth, WidthOfRect(WorkArea()), Skin.PicW,
+                    WidthOfRect(Skin.ClRect), 6});
 }
 
 int32_t TspFrameGeometry::GetMaxHeight() const
 {
-    const TFormFacts& f = Form;
-    if (f.MaxClientHeight <= 0 || f.Maximized || !f.SupportNCArea)
-        return f.MaxHeight != 0 ? f.MaxHeight : HeightOfRect(WorkArea());
-    if (!Skin.Loaded)
-        return Framed() ? f.MaxClientHeight + DefaultCaptionHeight() + 6 : f.MaxClientHeight;
-    if (!f.SkinnableForm)
-        return HeightOfRect(WorkArea());
-    if (FullBorderShown() || !Framed())
-        return f.MaxClientHeight;
-    return Skin.PicH + f.MaxClientHeight - HeightOfRect(Skin.ClRect);
+    return MaxSize({Form.MaxClientHeight, Form.MaxHeight, HeightOfRect(WorkArea()), Skin.PicH,
+                    HeightOfRect(Skin.ClRect), DefaultCaptionHeight() + 6});
 }
 
 TRect TspFrameGeometry::GetMaximizedRect() const

@@ -200,6 +200,12 @@ private:
     // Full layered border shown: the frame belongs to the layered window.
     bool FullBorderShown() const { return Form.FullLayeredBorder && Form.LayerBorderVisible; }
     TRect WorkArea() const;
+    // One axis of the maximum size: the client maximum, the form's maximum, the work area, the
+    // picture and its client, and the plain frame's size.
+    struct TAxis {
+        int32_t MaxClient, MaxForm, WorkArea, Picture, PictureClient, PlainFrame;
+    };
+    int32_t MaxSize(const TAxis& a) const;
     TPoint ButtonSize(const TArrangeItem& item) const;
 };
 
