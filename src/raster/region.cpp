@@ -136,12 +136,11 @@ TRegion MaskToRegionRects(TPixelView mask, int32_t dx, int32_t dy)
     TRegion out;
     if (mask.Empty())
         return out;
-    // Scanned in place: black is red, green and blue all zero, whatever the alpha.
     for (int32_t y = 0; y < mask.Height; ++y) {
         const TspColor* row = mask.Row(y);
         int32_t x = 0;
         while (x < mask.Width) {
-            auto black = [row](int32_t i) { return (row[i] & 0x00FFFFFFu) == 0; };
+            auto black = [row](int32_t i) { return IsMaskPixelInside(row[i]); };
             if (!black(x)) {
                 ++x;
                 continue;
@@ -197,6 +196,23 @@ std::optional<TRegion> RegionFromData(const std::vector<uint8_t>& block)
     return r;
 }
 
+TRegion RegionFromMaskStrips(const TRect& Inner, const TspBitmap& Top, const TspBitmap& Left,
+                             const TspBitmap& Right, const TspBitmap& Bottom)
+{
+    std::vector<TRect> rects = RegionFromRect(Inner).Rects;
+    auto add = [&](const TspBitmap& strip, int32_t x, int32_t y) {
+        if (strip.FWidth > 0 && strip.FHeight > 0) {
+            TRegion part = MaskToRegionRects(strip, x, y);
+            rects.insert(rects.end(), part.Rects.begin(), part.Rects.end());
+        }
+    };
+    add(Top, 0, 0);
+    add(Bottom, 0, Inner.Bottom);
+    add(Left, 0, Inner.Top);
+    add(Right, Inner.Right, Inner.Top);
+    return Canonical(rects);
+}
+
 std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGeometry& ng,
                                          TPixelView mask, int32_t W, int32_t H)
 {
@@ -208,21 +224,9 @@ std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGe
     } catch (const EOutOfResources&) {
         return std::nullopt;  // strips too large to build: the window keeps no region
     }
-    const TRect& ncl = ng.ClRect;
-    if (ncl.IsEmpty())
+    if (ng.ClRect.IsEmpty())
         return std::nullopt;
-    TRegion result = RegionFromRect(ncl);
-    auto add = [&](const TspBitmap& strip, int32_t x, int32_t y) {
-        if (strip.FWidth > 0 && strip.FHeight > 0) {
-            TRegion part = MaskToRegionRects(strip, x, y);
-            result.Rects.insert(result.Rects.end(), part.Rects.begin(), part.Rects.end());
-        }
-    };
-    add(top, 0, 0);
-    add(bottom, 0, ncl.Bottom);
-    add(left, 0, ncl.Top);
-    add(right, ncl.Right, ncl.Top);
-    return Canonical(result.Rects);
+    return RegionFromMaskStrips(ng.ClRect, top, left, right, bottom);
 }
 
 } // namespace vt

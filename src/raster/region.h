@@ -52,6 +52,15 @@ std::optional<TRegion> RegionFromData(const std::vector<uint8_t>& block);
 std::vector<uint8_t> MaskToRegionData(TPixelView mask, int32_t dx, int32_t dy);
 TRegion MaskToRegionRects(TPixelView mask, int32_t dx, int32_t dy);
 
+// Black (red, green and blue all zero, whatever the alpha) is inside a mask's shape.
+inline bool IsMaskPixelInside(TspColor c) { return (c & 0x00FFFFFFu) == 0; }
+
+// The region of a frame whose mask is cut into four border strips: Inner united with each
+// non-empty strip at its place (top at (0, 0), bottom at (0, Inner.Bottom), left at
+// (0, Inner.Top), right at (Inner.Right, Inner.Top)).
+TRegion RegionFromMaskStrips(const TRect& Inner, const TspBitmap& Top, const TspBitmap& Left,
+                             const TspBitmap& Right, const TspBitmap& Bottom);
+
 // The region of a W x H element from its mask; nothing when the corners cross or the client
 // rectangle is empty.
 std::optional<TRegion> BuildFramedRegion(const TFrameGeometry& g, const TFrameGeometry& ng,
