@@ -94,7 +94,7 @@ void RenderStretchedCaption(const TspSkinCaptionObject& c, const TspSkinData& sk
         TspBitmap sized;
         sized.SetSize(w, h);
         CopyRect(sized, sized.BoundsRect(), out.View(), out.BoundsRect());
-        out = std::move(sized);
+        out.Assign(sized);
     }
 }
 
