@@ -1,0 +1,179 @@
+#include "form/frame_paint.h"
+
+#include "form/object_paint.h"
+#include "raster/compose.h"
+#include "raster/effect_bmp.h"
+#include "skin/skin_data.h"
+
+namespace vt {
+
+// --- layout bridge ---------------------------------------------------------------------------
+
+TArrangeItem ArrangeItemOf(const TspActiveSkinObject& object)
+{
+    TArrangeItem item;
+    if (const auto* std = dynamic_cast<const TspSkinStdButtonObject*>(&object)) {
+        item.Kind = TArrangeKind::StdButton;
+        item.Command = std->Command;
+        item.ShowIcon = std->IsIconSysButton();
+    } else if (dynamic_cast<const TspSkinCaptionObject*>(&object)) {
+        item.Kind = TArrangeKind::Caption;
+    }
+    item.SkinRect = object.SkinRect;
+    item.ObjectRect = object.ObjectRect;
+    item.Visible = object.Visible;
+    item.Enabled = object.Enabled;
+    item.SkinRectInAPicture = object.SkinRectInAPicture;
+    item.RollUp = object.RollUp;
+    return item;
+}
+
+std::vector<TArrangeItem> ArrangeItemsOf(const TspSkinObjects& objects)
+{
+    std::vector<TArrangeItem> items;
+    items.reserve(objects.ObjectList.size());
+    for (const auto& object : objects.ObjectList)
+        items.push_back(ArrangeItemOf(*object));
+    return items;
+}
+
+void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects)
+{
+    std::vector<TArrangeItem> items = ArrangeItemsOf(objects);
+    if (geometry.Skin.Loaded)
+        geometry.ArrangeObjects(items);
+    else
+        geometry.CalcDefRects(items);
+    for (size_t i = 0; i < items.size(); ++i)
+        objects.ObjectList[i]->ObjectRect = items[i].ObjectRect;
+}
+
+// --- objects ---------------------------------------------------------------------------------
+
+namespace {
+
+void Blit(TspBitmap& target, TPoint at, const TspBitmap& picture)
+{
+    if (!picture.Empty())
+        CopyRect(target, Rect(at.X, at.Y, at.X + picture.Width(), at.Y + picture.Height()), picture.View(),
+                 picture.BoundsRect());
+}
+
+void ApplyInactiveEffect(TspBitmap& picture, TspInActiveEffect effect)
+{
+    if (picture.Empty())
+        return;
+    TspEffectBmp e(picture.View());
+    e.ApplyInactiveEffect(static_cast<uint8_t>(effect));
+    e.ToBitmap(picture);
+}
+
+bool GreysWhenInactive(const TFramePaintSources& src)
+{
+    return !src.FormActive && src.Skin && src.Skin->AutoRenderingInActiveImage;
+}
+
+// The caption's text, planned in its font and drawn at origin (the object's top-left on target).
+void DrawCaptionTextOf(const TspSkinCaptionObject& caption, const TspFrameGeometry& geometry,
+                       const TFramePaintSources& src, TspBitmap& target, TPoint origin)
+{
+    const TCaptionTextSources& c = src.Caption;
+    if (c.CaptionPaint) {
+        const TRect r = Rect(origin.X, origin.Y, origin.X + caption.ObjectRect.Width(),
+                             origin.Y + caption.ObjectRect.Height());
+        c.CaptionPaint(target, r, src.FormActive);
+        return;
+    }
+    if (!c.Renderer)
+        return;
+    TspCaptionTextInput in;
+    in.Text = CaptionText(caption, c.FormCaption, geometry.Form.SupportNCArea, c.MaximizedChildCaption);
+    in.FormActive = src.FormActive;
+    in.UseSkinFont = c.UseSkinFont;
+    in.DefaultFont = c.DefaultFont;
+    in.Origin = origin;
+    in.ButtonsOffset = geometry.Skin.ButtonsOffset;
+    ITextRenderer* text = c.Renderer(CaptionFont(caption, in));
+    if (!text)
+        return;
+    const TspCaptionTextPlan plan = PlanCaptionText(caption, CaptionTextRect(caption), in, *text);
+    DrawCaptionText(caption, plan, src.Skin, *text, target);
+}
+
+} // namespace
+
+void DrawObject(TspActiveSkinObject& object, const TspFrameGeometry& geometry, const TFramePaintSources& src,
+                bool update, TspBitmap& target, TPoint origin)
+{
+    const int32_t w = object.ObjectRect.Width(), h = object.ObjectRect.Height();
+    if (w <= 0 || h <= 0)
+        return;
+    if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(&object)) {
+        TObjectPaintSources ps;
+        ps.Skin = src.Skin;
+        ps.FormActive = src.FormActive;
+        ps.CanStretchFrame = geometry.CanStretchFrame();
+        TspBitmap background;
+        if (RenderCaptionBackground(*caption, update, ps, background)) {
+            // The caption alone greys itself; on the frame image the whole strip is greyed after.
+            if (update && GreysWhenInactive(src))
+                ApplyInactiveEffect(background, src.Skin->InActiveEffect);
+            DrawCaptionTextOf(*caption, geometry, src, background, {0, 0});
+            Blit(target, origin, background);
+        } else {
+            DrawCaptionTextOf(*caption, geometry, src, target, origin);
+        }
+        return;
+    }
+    const TspObjectLook look = object.Look(update);
+    if (look.Source == TspLookSource::WindowIcon) {
+        if (src.DrawIcon)
+            src.DrawIcon(target, Rect(origin.X, origin.Y, origin.X + w, origin.Y + h));
+        return;
+    }
+    TspBitmap picture;
+    if (!RenderLook(look, object, src.Skin, w, h, picture))
+        return;
+    if (update && GreysWhenInactive(src))
+        ApplyInactiveEffect(picture, src.Skin->InActiveEffect);
+    Blit(target, origin, picture);
+}
+
+// --- the frame -------------------------------------------------------------------------------
+
+bool ComposeFrame(TspFrameGeometry& geometry, TspSkinObjects& objects, const TFramePaintSources& src,
+                  TFramePictures& out)
+{
+    const TspSkinData* sd = src.Skin;
+    if (!sd || sd->Empty || !geometry.HasSkinFrame())
+        return false;
+    geometry.CalcRects();
+    const int32_t W = geometry.FFormWidth, H = geometry.FFormHeight;
+    if (W < geometry.GetMinWidth() || H < geometry.GetMinHeight())
+        return false;
+    ArrangeFormObjects(geometry, objects);
+
+    const TPixelImage& source = src.FormActive || sd->FInActivePicture.Empty() ? sd->FPicture : sd->FInActivePicture;
+    const TFrameGeometry g = geometry.Skin.Geometry();
+    const TFrameGeometry ng{geometry.NewLTPoint, geometry.NewRTPoint, geometry.NewLBPoint, geometry.NewRBPoint,
+                            geometry.NewClRect};
+    BuildFrameStrips(g, ng, out.Left, out.Top, out.Right, out.Bottom, source.View(), source.View().BoundsRect(), W, H,
+                     geometry.Skin.Stretch);
+
+    const TRect& cl = geometry.NewClRect;
+    for (const auto& object : objects.ObjectList) {
+        if (!object->Visible || !geometry.IsObjectForState(ArrangeItemOf(*object)))
+            continue;
+        const TRect& r = object->ObjectRect;
+        if (r.Bottom > cl.Top)
+            DrawObject(*object, geometry, src, false, out.Bottom, {r.Left, r.Top - cl.Bottom});
+        else
+            DrawObject(*object, geometry, src, false, out.Top, {r.Left, r.Top});
+    }
+    if (GreysWhenInactive(src))
+        for (TspBitmap* strip : {&out.Top, &out.Left, &out.Right, &out.Bottom})
+            ApplyInactiveEffect(*strip, sd->InActiveEffect);
+    return true;
+}
+
+} // namespace vt
