@@ -176,4 +176,57 @@ std::vector<uint8_t> EncodePng(const TspBitmap& bmp)
     return out;
 }
 
+// --- writing -----------------------------------------------------------------------------------
+std::vector<uint8_t> EncodePng(const TPixelImage& img)
+{
+    if (img.Empty())
+        throw EInvalidGraphic(L"Cannot write an empty picture as PNG");
+    std::vector<uint8_t> rgba(static_cast<size_t>(img.Width) * img.Height * 4);
+    for (size_t i = 0; i < img.Pixels.size(); ++i) {
+        rgba[i * 4] = img.Pixels[i].R;
+        rgba[i * 4 + 1] = img.Pixels[i].G;
+        rgba[i * 4 + 2] = img.Pixels[i].B;
+        rgba[i * 4 + 3] = img.Pixels[i].A;
+    }
+    std::vector<png_bytep> rows(static_cast<size_t>(img.Height));
+    for (int y = 0; y < img.Height; ++y)
+        rows[static_cast<size_t>(y)] = rgba.data() + static_cast<size_t>(y) * img.Width * 4;
+
+    std::vector<uint8_t> out;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_write_struct(&png, nullptr);
+        throw EInvalidGraphic(L"Cannot start the PNG encoder");
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw EInvalidGraphic(L"The PNG encoder failed");
+    }
+    png_set_write_fn(
+        png, &out,
+        [](png_structp p, png_bytep data, png_size_t size) {
+            auto* buffer = static_cast<std::vector<uint8_t>*>(png_get_io_ptr(p));
+            buffer->insert(buffer->end(), data, data + size);
+        },
+        nullptr);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(img.Width), static_cast<png_uint_32>(img.Height), 8,
+                 PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_compression_level(png, 9);
+    png_write_info(png, info);
+    png_write_image(png, rows.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+void SavePng(const std::filesystem::path& path, const TPixelImage& img)
+{
+    const std::vector<uint8_t> bytes = EncodePng(img);
+    std::ofstream f(path, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!f)
+        throw EInvalidGraphic(L"Cannot write " + path.wstring());
+}
+
 } // namespace vt

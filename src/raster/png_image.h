@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -48,5 +49,10 @@ public:
 
 // Encodes a 32-bit picture as an RGBA PNG (used by tools and tests to write expected images).
 std::vector<uint8_t> EncodePng(const TspBitmap& bmp);
+
+// An 8-bit RGBA PNG of img (straight alpha as stored). Raises EInvalidGraphic for an empty
+// picture or when the encoder fails; SavePng also when the file cannot be written.
+std::vector<uint8_t> EncodePng(const TPixelImage& img);
+void SavePng(const std::filesystem::path& path, const TPixelImage& img);
 
 } // namespace vt
