@@ -6,8 +6,8 @@
 
 namespace vt {
 
-TspFormMenus::TspFormMenus(TCustomForm& form)
-    : TComponent(&form)
+TspFormMenus::TspFormMenus(TCustomForm& form, TComponent* owner)
+    : TComponent(owner ? owner : &form)
     , form_(form)
 {
     menu_ = new TspSkinMenu(this, &form);

@@ -19,8 +19,8 @@ class TCustomForm;
 class TspFormMenus : public TComponent, public ISkinMenuHost {
     VT_CLASS_NAME(TspFormMenus)
 public:
-    // Owned by form.
-    explicit TspFormMenus(TCustomForm& form);
+    // Serves form; owned by owner (the form itself when null).
+    explicit TspFormMenus(TCustomForm& form, TComponent* owner = nullptr);
     ~TspFormMenus() override;
 
     TspSkinMenu* SkinMenu() override { return menu_; }

@@ -1,0 +1,524 @@
+#include "form/dynamic_skin_form_win.h"
+
+#include "form/object_paint.h"
+#include "framework/base/exceptions.h"
+#include "framework/win/dc_scope.h"
+#include "framework/win/exception_funnel.h"
+#include "framework/win/forms.h"
+#include "framework/win/icon.h"
+#include "framework/win/timer.h"
+#include "framework/win/window_region.h"
+#include "menus/form_menus_win.h"
+#include "menus/skin_menu.h"
+#include "menus/skin_popup_menu_win.h"
+#include "raster/bitmap_win.h"
+#include "raster/caption_win.h"
+#include "raster/compose_win.h"
+#include "raster/layer_win.h"
+#include "skin/skin_data.h"
+
+#include <optional>
+
+namespace vt {
+
+namespace {
+
+constexpr unsigned kEffectTimerMs = 25;
+
+TCustomForm& OwnerForm(TComponent* owner)
+{
+    auto* form = dynamic_cast<TCustomForm*>(owner);
+    if (!form)
+        throw EComponentError(L"TspDynamicSkinForm must be owned by a form");
+    return *form;
+}
+
+TFormBorder BorderOf(TBorderStyle style) { return static_cast<TFormBorder>(style); }
+
+} // namespace
+
+struct TspDynamicSkinForm::TFontEntry {
+    TspCaptionFont Spec;
+    std::unique_ptr<TGdiTextRenderer> Text;
+};
+
+TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
+    : TComponent(owner), Objects(this), form_(OwnerForm(owner))
+{
+    // Owned by the engine, so a popup menu looking among the form's components finds the engine.
+    menus_ = new TspFormMenus(form_, this);
+    layerManager_ = new TspLayerManager(this);
+    menuLayerManager_ = new TspLayerManager(this);
+    morphTimer_ = new TTimer(this);
+    morphTimer_->SetEnabled(false);
+    morphTimer_->SetInterval(kEffectTimerMs);
+    morphTimer_->SetOnTimer([this](TObject*) {
+        if (!Objects.MorphTick())
+            morphTimer_->SetEnabled(false);
+    });
+    animateTimer_ = new TTimer(this);
+    animateTimer_->SetEnabled(false);
+    animateTimer_->SetInterval(kEffectTimerMs);
+    animateTimer_->SetOnTimer([this](TObject*) {
+        if (!Objects.AnimationTick(GetFormActive()))
+            animateTimer_->SetEnabled(false);
+    });
+    Objects.CreateObjects(nullptr);
+    StateChanged();
+}
+
+TspDynamicSkinForm::~TspDynamicSkinForm() = default;
+
+void TspDynamicSkinForm::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+}
+
+// --- properties -------------------------------------------------------------------------------
+
+void TspDynamicSkinForm::SetSkinData(TspSkinData* value)
+{
+    if (skinData_.get() == value)
+        return;
+    skinData_ = value;
+    ChangeSkinData();
+}
+
+void TspDynamicSkinForm::SetMenusSkinData(TspSkinData* value)
+{
+    menusSkinData_ = value;
+}
+
+void TspDynamicSkinForm::BorderIconsChanged()
+{
+    StateChanged();
+    Objects.CheckObjects({BorderIcons, HideCaptionButtons, DisableSystemMenu, HideCloseButton,
+                          UseDefaultObjectHint, form_.Caption()},
+                         skinData_.get());
+    UpDateFormNC();
+}
+
+bool TspDynamicSkinForm::GetFormActive() const
+{
+    // MDI parents and children follow the tracked FFormActive once MDI exists.
+    return form_.HandleAllocated() && Screen && Screen->ActiveForm() == &form_;
+}
+
+// --- state --------------------------------------------------------------------------------------
+
+void TspDynamicSkinForm::UpdateFacts()
+{
+    TFormFacts& f = Geometry.Form;
+    if (form_.HandleAllocated()) {
+        RECT r;
+        GetWindowRect(form_.Handle(), &r);
+        f.Width = r.right - r.left;
+        f.Height = r.bottom - r.top;
+        TRect area;
+        if (GetMonitorAreaOfWindow(form_.Handle(), true, f.Monitor.WorkArea) &&
+            GetMonitorAreaOfWindow(form_.Handle(), false, area))
+            f.Monitor.MonitorArea = area;
+    } else {
+        f.Width = form_.Width();
+        f.Height = form_.Height();
+    }
+    f.Monitor.Screen = Rect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    f.BorderStyle = BorderOf(form_.BorderStyle());
+    f.SupportNCArea = SupportNCArea;
+    f.SkinnableForm = !skinData_ || skinData_->SkinnableForm();
+    f.Sizeable = Sizeable;
+    f.Maximized = form_.WindowState() == wsMaximized;
+    f.Minimized = form_.WindowState() == wsMinimized;
+    f.MaximizeOnFullScreen = MaximizeOnFullScreen;
+    f.MinWidth = MinWidth;
+    f.MinHeight = MinHeight;
+    f.MaxWidth = MaxWidth;
+    f.MaxHeight = MaxHeight;
+    f.MinClientWidth = MinClientWidth;
+    f.MinClientHeight = MinClientHeight;
+    f.MaxClientWidth = MaxClientWidth;
+    f.MaxClientHeight = MaxClientHeight;
+    f.SmallIconSize = {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+    Geometry.FFormWidth = f.Width;
+    Geometry.FFormHeight = f.Height;
+    StateChanged();
+}
+
+void TspDynamicSkinForm::StateChanged()
+{
+    TspObjectFormState& s = Objects.Form;
+    const TspSkinData* sd = skinData_.get();
+    s.SkinLoaded = sd && !sd->Empty;
+    s.FormActive = GetFormActive();
+    s.Maximized = Geometry.Form.Maximized;
+    s.Minimized = Geometry.Form.Minimized;
+    s.RolledUp = Geometry.Form.RollUp;
+    s.IsMainForm = Application && Application->MainForm() == &form_;
+    s.ShowIcon = ShowIcon;
+    s.EnableSkinEffects = sd && sd->EnableSkinEffects();
+    s.GlowFrames = sd && sd->ShowCaptionButtonGlowFrames();
+}
+
+void TspDynamicSkinForm::ChangeSkinData()
+{
+    const TspSkinData* sd = skinData_.get();
+    Geometry.Skin = TFormSkinInfo::From(sd);
+    UpdateFacts();
+    Objects.CreateObjects(sd && !sd->Empty ? sd : nullptr);
+    BorderIconsChanged();
+    UpdateFrame(true);
+}
+
+void TspDynamicSkinForm::BeforeChangeSkinData()
+{
+    // The objects copy their records, but the mask strips and pictures we compose from are read
+    // from the container during painting: nothing is painted until the change is done.
+    Objects.ClearObjects();
+    MaskStrips.Clear();
+}
+
+// --- frame --------------------------------------------------------------------------------------
+
+void TspDynamicSkinForm::UpdateFrame(bool full)
+{
+    const TspSkinData* sd = skinData_.get();
+    if (!sd || sd->Empty) {
+        CreateNewRegion(full);
+        return;
+    }
+    UpdateFacts();
+    if (Geometry.Form.SkinnableForm) {
+        Geometry.CalcRects();
+        if (full)
+            ArrangeFormObjects(Geometry, Objects);
+    }
+    CreateNewRegion(full);
+    OnChangeClientRect(this, Geometry.NewClRect);
+    if (SupportNCArea && !regionSet_ && Geometry.Form.SkinnableForm)
+        UpDateFormNC();
+}
+
+void TspDynamicSkinForm::CreateNewRegion(bool)
+{
+    if (!form_.HandleAllocated())
+        return;
+    const TspSkinData* sd = skinData_.get();
+    const TPixelView mask = sd && !sd->Empty ? sd->FMask.View() : TPixelView{};
+    const TFrameRegion region = vt::CreateNewRegion(Geometry, mask, true, MaskStrips);
+    HRGN rgn = nullptr;
+    if (region.Kind != TFrameRegionKind::None)
+        rgn = RegionToHandle(region.Region);
+    regionSet_ = SetWindowRegion(form_.Handle(), rgn, true) && rgn;
+}
+
+void TspDynamicSkinForm::UpDateFormNC()
+{
+    if (form_.HandleAllocated())
+        SendMessageW(form_.Handle(), WM_NCPAINT, 1, 0);
+}
+
+ITextRenderer* TspDynamicSkinForm::CaptionRenderer(const TspCaptionFont& font)
+{
+    for (const auto& e : fonts_)
+        if (e->Spec.Name == font.Name && e->Spec.Height == font.Height && e->Spec.Style == font.Style)
+            return e->Text.get();
+    TFont f;
+    f.SetName(font.Name.empty() ? L"Tahoma" : font.Name);
+    f.SetHeight(font.Height);
+    f.SetStyle(font.Style);
+    auto entry = std::make_unique<TFontEntry>();
+    entry->Spec = font;
+    entry->Text = std::make_unique<TGdiTextRenderer>(f);
+    fonts_.push_back(std::move(entry));
+    return fonts_.back()->Text.get();
+}
+
+TFramePaintSources TspDynamicSkinForm::PaintSources()
+{
+    TFramePaintSources src;
+    src.Skin = skinData_.get();
+    src.FormActive = GetFormActive();
+    src.Caption.FormCaption = form_.Caption();
+    src.Caption.DefaultFont = src.FormActive ? DefCaptionFont : DefInActiveCaptionFont;
+    src.Caption.UseSkinFont = UseSkinFontInCaption;
+    src.Caption.Renderer = [this](const TspCaptionFont& font) { return CaptionRenderer(font); };
+    if (OnCaptionPaint)
+        src.Caption.CaptionPaint = [this](TspBitmap& target, const TRect& r, bool active) {
+            OnCaptionPaint(this, GetCanvas(target), r, active);
+            GdiFlush();
+        };
+    src.DrawIcon = [this](TspBitmap& target, const TRect& r) {
+        GetCanvas(target);
+        DrawIconEx(BitmapDC(target), r.Left, r.Top, ShownIcon(&form_), r.Width(), r.Height(), 0, nullptr,
+                   DI_NORMAL);
+        GdiFlush();
+    };
+    return src;
+}
+
+bool TspDynamicSkinForm::ComposeFramePictures(TFramePictures& out)
+{
+    UpdateFacts();
+    return ComposeFrame(Geometry, Objects, PaintSources(), out);
+}
+
+bool TspDynamicSkinForm::PaintFrameTo(TspBitmap& out)
+{
+    TFramePictures p;
+    if (!ComposeFramePictures(p))
+        return false;
+    const int32_t W = FFormWidth, H = FFormHeight;
+    out.SetSize(W, H);
+    const int32_t top = p.Top.Height();
+    p.Top.Draw(out, 0, 0);
+    p.Left.Draw(out, 0, top);
+    p.Right.Draw(out, W - p.Right.Width(), top);
+    p.Bottom.Draw(out, 0, H - p.Bottom.Height());
+    return true;
+}
+
+void TspDynamicSkinForm::PaintNCSkin(HDC dc, bool useExternalDC)
+{
+    TFramePictures p;
+    if (!form_.HandleAllocated() || !ComposeFramePictures(p))
+        return;
+    std::optional<TWindowDC> windowDC;
+    if (!useExternalDC)
+        windowDC.emplace(form_.Handle(), TDCArea::Window);
+    HDC target = useExternalDC ? dc : windowDC->get();
+    if (!target)
+        return;
+    const TRect& cl = Geometry.NewClRect;
+    const int saved = SaveDC(target);
+    if (cl.Top < cl.Bottom)
+        ExcludeClipRect(target, cl.Left, cl.Top, cl.Right, cl.Bottom);
+    const int32_t top = p.Top.Height();
+    Draw(p.Top, target, 0, 0);
+    Draw(p.Left, target, 0, top);
+    Draw(p.Right, target, FFormWidth - p.Right.Width(), top);
+    Draw(p.Bottom, target, 0, FFormHeight - p.Bottom.Height());
+    RestoreDC(target, saved);
+}
+
+void TspDynamicSkinForm::PaintNCDefault(HDC dc, bool useExternalDC)
+{
+    if (!form_.HandleAllocated())
+        return;
+    UpdateFacts();
+    if (Objects.ObjectList.empty())
+        Objects.CreateObjects(nullptr);
+    ArrangeFormObjects(Geometry, Objects);
+    const int32_t W = FFormWidth, H = FFormHeight;
+    const int32_t ch = Geometry.DefaultCaptionHeight();
+    if (W <= 6 || H <= 6)
+        return;
+    TspBitmap caption;
+    caption.SetSize(W - 6, ch);
+    caption.FillRect(caption.BoundsRect(), ColorToPixel(clBtnFace, 255));
+    const bool active = GetFormActive();
+    const TspCaptionFont& font = active ? DefCaptionFont : DefInActiveCaptionFont;
+    const TRect free = Rect(Geometry.NewDefCaptionRect.Left - 3, 0, Geometry.NewDefCaptionRect.Right - 3, ch);
+    if (OnCaptionPaint) {
+        OnCaptionPaint(this, GetCanvas(caption), free, active);
+        GdiFlush();
+    } else if (ITextRenderer* text = CaptionRenderer(font)) {
+        std::wstring s = form_.Caption();
+        constexpr uint32_t format = dt::SingleLine | dt::VCenter;
+        s = ShortenWithEllipsis(s, free.Width(),
+                                [&](const std::wstring& t) { return text->Measure(t, TRect{}, format).Width(); });
+        const TRect m = text->Measure(s, TRect{}, format);
+        const int x = free.Left + free.Width() / 2 - (m.Width() + 5) / 2;
+        const int y = ch / 2 - m.Height() / 2;
+        text->DrawText(caption, s, Rect(x, y, x + m.Width(), y + m.Height()), format, font.Colour);
+    }
+    TFramePaintSources src = PaintSources();
+    for (const auto& object : Objects.ObjectList)
+        if (object->Visible)
+            DrawObject(*object, Geometry, src, true, caption, {object->ObjectRect.Left - 3, object->ObjectRect.Top - 3});
+
+    std::optional<TWindowDC> windowDC;
+    if (!useExternalDC)
+        windowDC.emplace(form_.Handle(), TDCArea::Window);
+    HDC target = useExternalDC ? dc : windowDC->get();
+    if (!target)
+        return;
+    const int saved = SaveDC(target);
+    ExcludeClipRect(target, 3, ch + 3, W - 3, H - 3);
+    Draw(caption, target, 3, 3);
+    const TColor rings[] = {cl3DDkShadow, clBtnFace, clBtnFace};
+    for (int i = 0; i < 3; ++i) {
+        HBRUSH brush = CreateSolidBrush(ResolveColor(rings[i]));
+        RECT r{i, i, W - i, H - i};
+        FrameRect(target, &r, brush);
+        DeleteObject(brush);
+    }
+    RestoreDC(target, saved);
+}
+
+void TspDynamicSkinForm::PaintBG(HDC dc)
+{
+    if (!dc || !form_.HandleAllocated())
+        return;
+    RECT cr;
+    GetClientRect(form_.Handle(), &cr);
+    TspBitmap bg;
+    bg.SetSize(cr.right, cr.bottom);
+    if (bg.Empty())
+        return;
+    bg.FillRect(bg.BoundsRect(), ColorToPixel(form_.Color(), 255));
+    const TspSkinData* sd = skinData_.get();
+    const TClientBackground b = Geometry.GetClientBackground();
+    if (sd && !sd->Empty && b.Source != TClientBGSource::Face) {
+        const TPixelImage* pic = nullptr;
+        if (b.Source == TClientBGSource::FramePiece)
+            pic = &sd->FPicture;
+        else if (b.PictureIndex >= 0 && static_cast<size_t>(b.PictureIndex) < sd->FActivePictures.size())
+            pic = sd->FActivePictures[static_cast<size_t>(b.PictureIndex)].get();
+        if (pic && !pic->Empty()) {
+            const TRect src = b.SourceRect.IsEmpty() ? pic->View().BoundsRect() : b.SourceRect;
+            ComposeClientFill(src, Rect(0, 0, cr.right, cr.bottom), bg, pic->View(), src, cr.right, cr.bottom,
+                              b.Stretch, b.StretchType);
+        }
+    }
+    Draw(bg, dc, 0, 0);
+}
+
+void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
+{
+    if (!form_.HandleAllocated() || !Geometry.IsObjectForState(ArrangeItemOf(object)))
+        return;
+    const TRect r = object.ObjectRect;
+    if (r.IsEmpty())
+        return;
+    TFramePaintSources src = PaintSources();
+    TspBitmap picture;
+    picture.SetSize(r.Width(), r.Height());
+    // The piece of frame under the object first, so a look with holes shows the frame.
+    TspBitmap frame;
+    if (skinData_ && !skinData_->Empty && PaintFrameTo(frame))
+        CopyRect(picture, picture.BoundsRect(), frame.View(), r);
+    DrawObject(object, Geometry, src, true, picture, {0, 0});
+    TWindowDC windowDC(form_.Handle(), TDCArea::Window);
+    if (windowDC.get())
+        Draw(picture, windowDC.get(), r.Left, r.Top);
+}
+
+// --- messages -----------------------------------------------------------------------------------
+
+bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
+{
+    const bool skinned = skinData_ && !skinData_->Empty;
+    const bool framed = form_.BorderStyle() != bsNone;
+    switch (msg.Msg) {
+    case WM_NCCALCSIZE: {
+        if (!SupportNCArea || !framed)
+            return false;
+        UpdateFacts();
+        auto* rect = reinterpret_cast<RECT*>(msg.LParam);
+        const TRect w = Rect(rect->left, rect->top, rect->right, rect->bottom);
+        Geometry.FFormWidth = w.Width();
+        Geometry.FFormHeight = w.Height();
+        const TRect c = Geometry.CalcClientRect(w);
+        *rect = RECT{c.Left, c.Top, c.Right, c.Bottom};
+        msg.Result = 0;
+        return true;
+    }
+    case WM_NCPAINT:
+        if (!SupportNCArea || !framed)
+            return false;
+        if (skinned)
+            PaintNCSkin(nullptr, false);
+        else
+            PaintNCDefault(nullptr, false);
+        msg.Result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        if (!SupportNCArea)
+            return false;
+        PaintBG(reinterpret_cast<HDC>(msg.WParam));
+        msg.Result = 1;
+        return true;
+    case WM_SIZE:
+        UpdateFacts();
+        if (skinned && SupportNCArea) {
+            if (FFormWidth >= Geometry.GetMinWidth() && FFormHeight >= Geometry.GetMinHeight())
+                UpdateFrame(true);
+        } else if (SupportNCArea) {
+            UpDateFormNC();
+            CreateNewRegion(true);
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+// --- objects' requests --------------------------------------------------------------------------
+
+void TspDynamicSkinForm::StartMorphTimer()
+{
+    if (!morphTimer_->Enabled())
+        morphTimer_->SetEnabled(true);
+}
+
+void TspDynamicSkinForm::ShowGlowLayer(TspActiveSkinObject& object, bool menuLayer)
+{
+    const TspSkinData* sd = skinData_.get();
+    if (!sd || sd->Empty || !form_.HandleAllocated())
+        return;
+    auto picture = [&](int32_t index) -> const TPixelImage* {
+        if (index < 0 || static_cast<size_t>(index) >= sd->FActivePictures.size())
+            return nullptr;
+        const TPixelImage* p = sd->FActivePictures[static_cast<size_t>(index)].get();
+        return p && !p->Empty() ? p : nullptr;
+    };
+    const TPixelImage* glow = picture(object.GlowLayerPictureIndex);
+    const TPixelImage* mask = picture(object.GlowLayerMaskPictureIndex);
+    if (!glow || !mask)
+        return;
+    RECT wr;
+    GetWindowRect(form_.Handle(), &wr);
+    TspBitmap image, alpha;
+    image.Assign(*glow);
+    alpha.Assign(*mask);
+    TspLayerManager* manager = menuLayer ? menuLayerManager_ : layerManager_;
+    manager->Show(wr.left + object.ObjectRect.Left - object.GlowLayerOffsetX,
+                  wr.top + object.ObjectRect.Top - object.GlowLayerOffsetY, image, alpha,
+                  object.GlowLayerAlphaBlendValue);
+}
+
+void TspDynamicSkinForm::HideGlowLayer(TspActiveSkinObject&, bool menuLayer)
+{
+    (menuLayer ? menuLayerManager_ : layerManager_)->Hide();
+}
+
+void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool)
+{
+    TMenuItem* item = button.MenuItem;
+    if (!item || !form_.HandleAllocated())
+        return;
+    layerManager_->Hide();
+    menuLayerManager_->Hide();
+    RECT wr;
+    GetWindowRect(form_.Handle(), &wr);
+    const TRect r = button.ObjectRect.Offset(wr.left, wr.top);
+    if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(item->GetParentMenu())) {
+        popup->PopupFromRect(r, button.FPopupUp);
+        return;
+    }
+    TspSkinMenu* menu = SkinMenu();
+    if (menu->Visible())
+        SkinMenuClose();
+    SkinMenuOpen();
+    TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
+    if (!menu->Popup(nullptr, skin, 0, r, item, button.FPopupUp))
+        SkinMenuClose();
+}
+
+// --- menus --------------------------------------------------------------------------------------
+
+TspSkinMenu* TspDynamicSkinForm::SkinMenu() { return menus_->SkinMenu(); }
+void TspDynamicSkinForm::SkinMenuOpen() { menus_->SkinMenuOpen(); }
+void TspDynamicSkinForm::SkinMenuClose() { menus_->SkinMenuClose(); }
+
+} // namespace vt

@@ -1,0 +1,161 @@
+// TspDynamicSkinForm: the skinned form engine, a component dropped on a form. This half holds
+// the engine's properties and state, the objects and the frame geometry, and the operations
+// that paint the skinned or plain frame, the client background and single objects, and give the
+// window its region. The window procedure that calls them comes with the window integration;
+// until then a caller routes the frame messages through HandleFrameMessage.
+#pragma once
+
+#include "form/caption_text.h"
+#include "form/frame_geometry.h"
+#include "form/frame_paint.h"
+#include "form/frame_region.h"
+#include "form/skin_object_list.h"
+#include "framework/base/component.h"
+#include "framework/base/events.h"
+#include "framework/win/canvas.h"
+#include "framework/win/controls.h"
+#include "menus/skin_menu_host.h"
+#include "skin/skinned_element.h"
+
+#include <memory>
+
+namespace vt {
+
+class TCustomForm;
+class TTimer;
+class TspFormMenus;
+class TspLayerManager;
+
+using TChangeClientRectEvent = TEvent<TObject*, const TRect&>;
+using TCaptionPaintEvent = TEvent<TObject*, TCanvas&, const TRect&, bool /*active*/>;
+using TObjectEvent = TEvent<const String& /*IDName*/>;
+using TObjectMouseEvent = TEvent<const String&, int, int, const TRect&, TspMouseButton>;
+
+class TspDynamicSkinForm : public TComponent,
+                           public ISkinObjectHost,
+                           public ISkinMenuHost,
+                           public ISkinnedElement {
+    VT_CLASS_NAME(TspDynamicSkinForm)
+public:
+    // owner must be a form: anything else raises EComponentError.
+    explicit TspDynamicSkinForm(TComponent* owner);
+    ~TspDynamicSkinForm() override;
+
+    TCustomForm& Form() const { return form_; }
+
+    // --- properties ---------------------------------------------------------------------------
+    TspSkinData* SkinData() const override { return skinData_.get(); }
+    void SetSkinData(TspSkinData* value);
+    TspSkinData* MenusSkinData() const override { return menusSkinData_.get(); }
+    void SetMenusSkinData(TspSkinData* value);
+    TspBorderIcons BorderIcons;
+    bool HideCaptionButtons = false;
+    bool DisableSystemMenu = false;
+    bool HideCloseButton = false;
+    bool UseDefaultObjectHint = true;
+    bool SupportNCArea = true;
+    bool Sizeable = true;
+    bool ShowIcon = false;
+    bool UseSkinFontInCaption = true;
+    bool MaximizeOnFullScreen = false;
+    TspCaptionFont DefCaptionFont{L"Tahoma", 14, fsBold, clCaptionText};
+    TspCaptionFont DefInActiveCaptionFont{L"Tahoma", 14, fsBold, clInactiveCaptionText};
+    int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+    int32_t MinClientWidth = 0, MinClientHeight = 0, MaxClientWidth = 0, MaxClientHeight = 0;
+    // Applies changed BorderIcons or flags: CheckObjects and a frame repaint.
+    void BorderIconsChanged();
+
+    // --- events -------------------------------------------------------------------------------
+    TChangeClientRectEvent OnChangeClientRect;
+    TCaptionPaintEvent OnCaptionPaint;
+    TObjectEvent OnMouseEnterEvent, OnMouseLeaveEvent;
+    TObjectMouseEvent OnMouseDownEvent, OnMouseUpEvent;
+
+    // --- state (under the names the window integration uses) ---------------------------------
+    TspSkinObjects Objects;
+    TspFrameGeometry Geometry;
+    TspMaskStrips MaskStrips;
+    int32_t& FFormWidth = Geometry.FFormWidth;
+    int32_t& FFormHeight = Geometry.FFormHeight;
+    bool FFormActive = true;
+    // The owner is the screen's active form (the MDI rules come with MDI).
+    bool GetFormActive() const;
+    TTimer* MorphTimer() const { return morphTimer_; }
+    TTimer* AnimateTimer() const { return animateTimer_; }
+    TspLayerManager* LayerManager() const { return layerManager_; }
+    TspLayerManager* MenuLayerManager() const { return menuLayerManager_; }
+    TspFormMenus& Menus() const { return *menus_; }
+
+    // --- operations ---------------------------------------------------------------------------
+    // Reads the owner's size, border and state into the geometry.
+    void UpdateFacts();
+    // The container changed: objects made afresh, the frame recomputed and repainted.
+    void ChangeSkinData() override;
+    // After a size or skin change: geometry, layout, region, OnChangeClientRect, repaint.
+    void UpdateFrame(bool full);
+    void CreateNewRegion(bool full);
+    // Repaints the whole frame (WM_NCPAINT to the owner).
+    void UpDateFormNC();
+    // The skinned frame into dc (the window DC when dc is null), the client clipped out.
+    void PaintNCSkin(HDC dc, bool useExternalDC);
+    // The plain frame with its own buttons.
+    void PaintNCDefault(HDC dc, bool useExternalDC);
+    // The client background into dc (the client's DC).
+    void PaintBG(HDC dc);
+    // Composes one object (with its piece of frame) and draws it on the window.
+    void DrawSkinObject(TspActiveSkinObject& object) override;
+    // The frame composed off-screen, for tests and screenshots: false when nothing is painted.
+    bool ComposeFramePictures(TFramePictures& out);
+    // The window-sized frame picture (client left as it was), for screenshots.
+    bool PaintFrameTo(TspBitmap& out);
+
+    // WM_NCCALCSIZE, WM_NCPAINT, WM_ERASEBKGND and WM_SIZE as the window integration will
+    // answer them; true when msg was handled (the caller then skips the default processing).
+    bool HandleFrameMessage(TMessage& msg);
+
+    // --- ISkinObjectHost ----------------------------------------------------------------------
+    void StartMorphTimer() override;
+    void ShowGlowLayer(TspActiveSkinObject& object, bool menuLayer) override;
+    void HideGlowLayer(TspActiveSkinObject& object, bool menuLayer) override;
+    void TrackMenu(TspSkinButtonObject& button, bool systemMenu) override;
+    void ObjectMouseEnter(const String& idName) override { OnMouseEnterEvent(idName); }
+    void ObjectMouseLeave(const String& idName) override { OnMouseLeaveEvent(idName); }
+    void ObjectMouseDown(const String& idName, int x, int y, const TRect& r, TspMouseButton b) override
+    {
+        OnMouseDownEvent(idName, x, y, r, b);
+    }
+    void ObjectMouseUp(const String& idName, int x, int y, const TRect& r, TspMouseButton b) override
+    {
+        OnMouseUpEvent(idName, x, y, r, b);
+    }
+
+    // --- ISkinMenuHost ------------------------------------------------------------------------
+    TspSkinMenu* SkinMenu() override;
+    bool IsMDIChildForm() const override { return false; }
+    void SkinMenuOpen() override;
+    void SkinMenuClose() override;
+
+    // --- ISkinnedElement (ChangeSkinData above) ------------------------------------------------
+    void BeforeChangeSkinData() override;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TFramePaintSources PaintSources();
+    ITextRenderer* CaptionRenderer(const TspCaptionFont& font);
+    void StateChanged();
+
+    TCustomForm& form_;
+    TComponentRef<TspSkinData> skinData_, menusSkinData_;
+    TspFormMenus* menus_ = nullptr;
+    TspLayerManager* layerManager_ = nullptr;
+    TspLayerManager* menuLayerManager_ = nullptr;
+    TTimer* morphTimer_ = nullptr;
+    TTimer* animateTimer_ = nullptr;
+    struct TFontEntry;
+    std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    bool regionSet_ = false;
+};
+
+} // namespace vt

@@ -1,0 +1,211 @@
+// The skinned frame on real windows: every shipped skin's frame composed at three sizes, active
+// and inactive, and the plain frame, saved under build/screenshots/frames/ to be looked at; the
+// inactive default frame grey in every pixel; a real form whose frame messages go through the
+// engine: its client is the window less the frame and its region follows each resize; and a
+// button's redraw touches only that button.
+#include "form/dynamic_skin_form_win.h"
+#include "framework/win/forms.h"
+#include "framework/win/timer.h"
+#include "raster/bitmap_win.h"
+#include "raster/compose_win.h"
+#include "raster/png_image.h"
+#include "skin/skin_data.h"
+#include "support.h"
+#include "win/framework/real_input.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vt {
+namespace {
+
+TPixelImage ToImage(const TspBitmap& b)
+{
+    TPixelImage img;
+    img.Width = b.Width();
+    img.Height = b.Height();
+    img.Pixels.resize(static_cast<size_t>(img.Width) * img.Height);
+    for (int y = 0; y < img.Height; ++y)
+        for (int x = 0; x < img.Width; ++x) {
+            const TspColor c = b.GetPixel(x, y);
+            img.Pixels[static_cast<size_t>(y) * img.Width + x] = {PixelB(c), PixelG(c), PixelR(c), 255};
+        }
+    return img;
+}
+
+std::filesystem::path FramesFolder()
+{
+    std::filesystem::path folder = test::SourcePath("build/screenshots/frames");
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+class Frames : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application->Initialize();
+        form = std::make_unique<TForm>(nullptr);
+        form->SetCaption(L"Vantrel frame");
+        engine = new TspDynamicSkinForm(form.get());
+        sd = new TspSkinData(form.get());
+    }
+    void TearDown() override
+    {
+        hook.reset();
+        form.reset();
+        test::Pump(20);
+    }
+    void Load(const std::string& skin)
+    {
+        sd->LoadFromFile(test::SourcePath("skins/" + skin + "/skin.ini"));
+        ASSERT_FALSE(sd->Empty);
+        engine->SetSkinData(sd);
+    }
+    // Routes the four frame messages through the engine, as the window integration will.
+    void RouteFrameMessages()
+    {
+        hook.emplace(*form, [this](TMessage& m, const TWndMethod& previous) {
+            if (!engine->HandleFrameMessage(m))
+                previous(m);
+        });
+    }
+    void ShowActive()
+    {
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        test::Pump();
+    }
+    std::unique_ptr<TForm> form;
+    TspDynamicSkinForm* engine = nullptr;
+    TspSkinData* sd = nullptr;
+    std::optional<TWindowProcHook> hook;
+};
+
+// Tests that every shipped skin composes at three sizes, active and inactive, saving each frame;
+// the inactive default frame is grey in every pixel, buttons included.
+TEST_F(Frames, EveryShippedSkinAtThreeSizes)
+{
+    const std::filesystem::path folder = FramesFolder();
+    for (const char* skin : {"zozaziz", "carbonel", "velin"}) {
+        Load(skin);
+        for (const TPoint size : {Point(300, 200), Point(654, 420), Point(1024, 700)}) {
+            for (const bool active : {true, false}) {
+                form->SetBounds(60, 60, size.X, size.Y);
+                if (active)
+                    ShowActive();
+                else
+                    form->Hide();
+                ASSERT_EQ(engine->GetFormActive(), active) << skin;
+                TspBitmap frame;
+                ASSERT_TRUE(engine->PaintFrameTo(frame)) << skin << " " << size.X;
+                ASSERT_EQ(frame.Width(), size.X);
+                const std::string name = std::string(skin) + "-" + std::to_string(size.X) + "x" +
+                                         std::to_string(size.Y) + (active ? "-active" : "-inactive") + ".png";
+                SavePng(folder / name, ToImage(frame));
+                if (!active && std::string(skin) == "zozaziz") {
+                    const TRect cl = engine->Geometry.NewClRect;
+                    int coloured = 0;
+                    for (int y = 0; y < frame.Height(); ++y)
+                        for (int x = 0; x < frame.Width(); ++x) {
+                            if (cl.Contains(Point(x, y)))
+                                continue;
+                            const TspColor c = frame.GetPixel(x, y);
+                            coloured += PixelR(c) != PixelG(c) || PixelG(c) != PixelB(c);
+                        }
+                    EXPECT_EQ(coloured, 0) << name;
+                }
+            }
+        }
+    }
+}
+
+// Tests the plain frame without a skin: the caption band in the face colour with the form's
+// buttons at the right, and the three rings; saved as a picture too.
+TEST_F(Frames, PlainFrameWithoutASkin)
+{
+    form->SetBounds(60, 60, 320, 200);
+    ShowActive();
+    TspBitmap frame;
+    frame.SetSize(320, 200);
+    frame.FillRect(frame.BoundsRect(), MakePixel(255, 0, 255, 255));
+    GetCanvas(frame);
+    engine->PaintNCDefault(BitmapDC(frame), true);
+    GdiFlush();
+    SavePng(FramesFolder() / "none-320x200-active.png", ToImage(frame));
+    EXPECT_EQ(frame.GetPixel(0, 0) & 0xFFFFFF, ColorToPixel(cl3DDkShadow, 255) & 0xFFFFFF);
+    EXPECT_EQ(frame.GetPixel(1, 100) & 0xFFFFFF, ColorToPixel(clBtnFace, 255) & 0xFFFFFF);
+    EXPECT_EQ(frame.GetPixel(160, 100) & 0xFFFFFF, 0xFF00FFu);  // the client is left alone
+    int buttons = 0;
+    for (const auto& o : engine->Objects.ObjectList)
+        buttons += o->Visible && o->ObjectRect.Right > 250;
+    EXPECT_GE(buttons, 3);
+}
+
+// Tests a real form whose frame messages go through the engine: the client is the window less
+// the skin's frame, and after each of three resizes the window's region is the one the geometry
+// computes for that size.
+TEST_F(Frames, RealFormClientAndRegionFollowResizes)
+{
+    Load("zozaziz");
+    RouteFrameMessages();
+    form->SetBounds(80, 80, 400, 300);
+    ShowActive();
+    SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    test::Pump();
+    for (const TPoint size : {Point(420, 310), Point(700, 500), Point(333, 222)}) {
+        form->SetBounds(80, 80, size.X, size.Y);
+        test::Pump();
+        RECT wr, cr;
+        GetWindowRect(form->Handle(), &wr);
+        GetClientRect(form->Handle(), &cr);
+        ASSERT_EQ(wr.right - wr.left, size.X);
+        const TRect cl = engine->Geometry.NewClRect;
+        EXPECT_EQ(cr.right, cl.Width()) << size.X;
+        EXPECT_EQ(cr.bottom, cl.Height()) << size.X;
+        EXPECT_EQ(cr.right, size.X - 4) << "two-pixel sides in the default skin";
+
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        ASSERT_NE(GetWindowRgn(form->Handle(), rgn), ERROR) << size.X;
+        TspMaskStrips strips;
+        const TFrameRegion expected = CreateNewRegion(engine->Geometry, sd->FMask.View(), true, strips);
+        ASSERT_EQ(expected.Kind, TFrameRegionKind::Shaped);
+        EXPECT_EQ(RegionFromHandle(rgn), expected.Region) << size.X;
+        EXPECT_FALSE(PtInRegion(rgn, 0, 0)) << "the rounded corner is cut";
+        EXPECT_TRUE(PtInRegion(rgn, size.X / 2, size.Y / 2));
+        DeleteObject(rgn);
+    }
+}
+
+// Tests that redrawing a hovered button after its morph changes only that button's pixels of
+// the composed frame.
+TEST_F(Frames, ObjectRedrawTouchesOnlyItsButton)
+{
+    Load("zozaziz");
+    form->SetBounds(80, 80, 400, 300);
+    ShowActive();
+    TspBitmap before, after;
+    ASSERT_TRUE(engine->PaintFrameTo(before));
+    auto* close = engine->Objects.Find<TspSkinStdButtonObject>(L"closebutton");
+    ASSERT_NE(close, nullptr);
+    close->MouseEnter();
+    test::Pump(300);  // the morph runs to its end on the engine's timer
+    EXPECT_EQ(close->MorphStep(), kMorphSteps);
+    EXPECT_FALSE(engine->MorphTimer()->Enabled());
+    ASSERT_TRUE(engine->PaintFrameTo(after));
+    const TRect r = close->ObjectRect;
+    int inside = 0, outside = 0;
+    for (int y = 0; y < before.Height(); ++y)
+        for (int x = 0; x < before.Width(); ++x)
+            if ((before.GetPixel(x, y) & 0xFFFFFF) != (after.GetPixel(x, y) & 0xFFFFFF))
+                ++(r.Contains(Point(x, y)) ? inside : outside);
+    EXPECT_GT(inside, 0);
+    EXPECT_EQ(outside, 0);
+}
+
+} // namespace
+} // namespace vt
