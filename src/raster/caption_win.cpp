@@ -16,7 +16,9 @@ TRect TGdiTextRenderer::Measure(const std::wstring& text, const TRect& r, uint32
     TRect out = r;
     TCanvas c(dc.get());
     c.Font().Assign(font_);
-    c.DrawText(text, out, format | dt::CalcRect);
+    // The rectangle starts at r's top-left whatever the vertical alignment: with it, measuring
+    // moves the result (Wine halves the height of a vertically centred line).
+    c.DrawText(text, out, (format & ~(dt::VCenter | dt::Bottom)) | dt::CalcRect);
     return out;
 }
 

@@ -47,6 +47,9 @@ TEST(CaptionGdiTest, RendererDrawsTextIntoBitmaps)
     TRect m = r.Measure(L"Wx", Rect(5, 5, 5, 5), 0);
     EXPECT_EQ(m.Left, 5);
     EXPECT_GT(m.Width(), 5);
+    // Vertical alignment does not move or shrink what a measure answers.
+    for (uint32_t align : {dt::VCenter, dt::Bottom})
+        EXPECT_EQ(r.Measure(L"Wx", Rect(5, 5, 5, 5), dt::SingleLine | align), r.Measure(L"Wx", Rect(5, 5, 5, 5), dt::SingleLine));
 }
 
 TEST(CaptionGdiTest, KeepAlphaAndGlowOnABitmapCanvas)
