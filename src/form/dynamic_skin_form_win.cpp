@@ -64,7 +64,7 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
             animateTimer_->SetEnabled(false);
     });
     Objects.CreateObjects(nullptr);
-    StateChanged();
+    BorderIconsChanged();
 }
 
 TspDynamicSkinForm::~TspDynamicSkinForm() = default;
