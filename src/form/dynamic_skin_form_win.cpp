@@ -259,7 +259,11 @@ TFramePaintSources TspDynamicSkinForm::PaintSources()
 bool TspDynamicSkinForm::ComposeFramePictures(TFramePictures& out)
 {
     UpdateFacts();
-    return ComposeFrame(Geometry, Objects, PaintSources(), out);
+    const TFramePaintSources src = PaintSources();
+    const bool composed = ComposeFrame(Geometry, Objects, src, out, &bare_);
+    bareSize_ = composed ? TPoint{FFormWidth, FFormHeight} : TPoint{-1, -1};
+    bareActive_ = src.FormActive;
+    return composed;
 }
 
 bool TspDynamicSkinForm::PaintFrameTo(TspBitmap& out)
@@ -393,10 +397,24 @@ void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
     TFramePaintSources src = PaintSources();
     TspBitmap picture;
     picture.SetSize(r.Width(), r.Height());
-    // The piece of frame under the object first, so a look with holes shows the frame.
-    TspBitmap frame;
-    if (skinData_ && !skinData_->Empty && PaintFrameTo(frame))
-        CopyRect(picture, picture.BoundsRect(), frame.View(), r);
+    // The piece of bare frame under the object first, so a look with holes shows the frame; the
+    // frame is composed again only when the size or the activation changed since.
+    if (skinData_ && !skinData_->Empty) {
+        UpdateFacts();
+        if (bareSize_ != TPoint{FFormWidth, FFormHeight} || bareActive_ != src.FormActive) {
+            TFramePictures scratch;
+            ComposeFramePictures(scratch);
+        }
+        const TRect& cl = Geometry.NewClRect;
+        if (bareSize_.X >= 0) {
+            if (r.Bottom > cl.Top)
+                CopyRect(picture, picture.BoundsRect(), bare_.Bottom.View(), r.Offset(0, -cl.Bottom));
+            else
+                CopyRect(picture, picture.BoundsRect(), bare_.Top.View(), r);
+            if (GreysWhenInactive(src))
+                ApplyInactiveEffect(picture, skinData_->InActiveEffect);
+        }
+    }
     DrawObject(object, Geometry, src, true, picture, {0, 0});
     TWindowDC windowDC(form_.Handle(), TDCArea::Window);
     if (windowDC.get())

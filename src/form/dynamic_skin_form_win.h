@@ -156,6 +156,11 @@ private:
     struct TFontEntry;
     std::vector<std::unique_ptr<TFontEntry>> fonts_;
     bool regionSet_ = false;
+    // The frame as last composed, before its objects: what a single object's redraw puts under
+    // it. Valid for bareSize_ and bareActive_ only.
+    TFramePictures bare_;
+    TPoint bareSize_{-1, -1};
+    bool bareActive_ = false;
 };
 
 } // namespace vt

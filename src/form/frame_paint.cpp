@@ -50,15 +50,6 @@ void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects)
 
 // --- objects ---------------------------------------------------------------------------------
 
-namespace {
-
-void Blit(TspBitmap& target, TPoint at, const TspBitmap& picture)
-{
-    if (!picture.Empty())
-        CopyRect(target, Rect(at.X, at.Y, at.X + picture.Width(), at.Y + picture.Height()), picture.View(),
-                 picture.BoundsRect());
-}
-
 void ApplyInactiveEffect(TspBitmap& picture, TspInActiveEffect effect)
 {
     if (picture.Empty())
@@ -71,6 +62,15 @@ void ApplyInactiveEffect(TspBitmap& picture, TspInActiveEffect effect)
 bool GreysWhenInactive(const TFramePaintSources& src)
 {
     return !src.FormActive && src.Skin && src.Skin->AutoRenderingInActiveImage;
+}
+
+namespace {
+
+void Blit(TspBitmap& target, TPoint at, const TspBitmap& picture)
+{
+    if (!picture.Empty())
+        CopyRect(target, Rect(at.X, at.Y, at.X + picture.Width(), at.Y + picture.Height()), picture.View(),
+                 picture.BoundsRect());
 }
 
 // The caption's text, planned in its font and drawn at origin (the object's top-left on target).
@@ -142,7 +142,7 @@ void DrawObject(TspActiveSkinObject& object, const TspFrameGeometry& geometry, c
 // --- the frame -------------------------------------------------------------------------------
 
 bool ComposeFrame(TspFrameGeometry& geometry, TspSkinObjects& objects, const TFramePaintSources& src,
-                  TFramePictures& out)
+                  TFramePictures& out, TFramePictures* bare)
 {
     const TspSkinData* sd = src.Skin;
     if (!sd || sd->Empty || !geometry.HasSkinFrame())
@@ -159,6 +159,12 @@ bool ComposeFrame(TspFrameGeometry& geometry, TspSkinObjects& objects, const TFr
                             geometry.NewClRect};
     BuildFrameStrips(g, ng, out.Left, out.Top, out.Right, out.Bottom, source.View(), source.View().BoundsRect(), W, H,
                      geometry.Skin.Stretch);
+    if (bare) {
+        bare->Top.Assign(out.Top);
+        bare->Left.Assign(out.Left);
+        bare->Right.Assign(out.Right);
+        bare->Bottom.Assign(out.Bottom);
+    }
 
     const TRect& cl = geometry.NewClRect;
     for (const auto& object : objects.ObjectList) {

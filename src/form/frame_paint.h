@@ -50,9 +50,15 @@ struct TFramePictures {
 };
 
 // Composes the frame at the geometry's size (CalcRects and the object layout run first). False
-// when nothing is to be painted: no skin frame, or a window below the minimum size.
+// when nothing is to be painted: no skin frame, or a window below the minimum size. bare, when
+// given, receives the pictures before any object was drawn on them (what a single object's
+// redraw puts under it).
 bool ComposeFrame(TspFrameGeometry& geometry, TspSkinObjects& objects, const TFramePaintSources& src,
-                  TFramePictures& out);
+                  TFramePictures& out, TFramePictures* bare = nullptr);
+
+// The skin's inactive effect over a picture, and whether an inactive frame gets it.
+void ApplyInactiveEffect(TspBitmap& picture, TspInActiveEffect effect);
+bool GreysWhenInactive(const TFramePaintSources& src);
 
 // Draws one object onto target with its top-left at origin, as on the frame image (update
 // false: a look that is part of the frame picture is already there) or alone (update true).
