@@ -8,6 +8,7 @@
 #include "framework/win/icon.h"
 #include "framework/win/timer.h"
 #include "framework/win/window_region.h"
+#include "controls/skin_control_base_win.h"
 #include "menus/form_menus_win.h"
 #include "menus/skin_menu.h"
 #include "menus/skin_popup_menu_win.h"
@@ -194,8 +195,17 @@ void TspDynamicSkinForm::UpdateFrame(bool full)
     }
     CreateNewRegion(full);
     OnChangeClientRect(this, Geometry.NewClRect);
-    if (SupportNCArea && !regionSet_ && Geometry.Form.SkinnableForm)
+    if (!SupportNCArea || !form_.HandleAllocated())
+        return;
+    if (!regionSet_ && Geometry.Form.SkinnableForm)
         UpDateFormNC();
+    if (sd->StretchEffect) {
+        // Stretched backgrounds change with the size: the form and the controls on it repaint.
+        InvalidateRect(form_.Handle(), nullptr, TRUE);
+        for (int i = 0; i < form_.ControlCount(); ++i)
+            if (auto* child = dynamic_cast<TWinControl*>(form_.Controls(i)); child && child->HandleAllocated())
+                SendMessageW(child->Handle(), SKINMSG_PARENT_BG_CHANGED, 0, 0);
+    }
 }
 
 void TspDynamicSkinForm::CreateNewRegion(bool)
@@ -383,6 +393,10 @@ void TspDynamicSkinForm::PaintBG(HDC dc)
             ComposeClientFill(src, Rect(0, 0, cr.right, cr.bottom), bg, pic->View(), src, cr.right, cr.bottom,
                               b.Stretch, b.StretchType);
         }
+    }
+    if (!LogoBitMap.Empty()) {
+        const TPoint at = LogoPosition({cr.right, cr.bottom}, {LogoBitMap.Width(), LogoBitMap.Height()});
+        LogoBitMap.Draw(bg, at.X, at.Y);
     }
     Draw(bg, dc, 0, 0);
 }

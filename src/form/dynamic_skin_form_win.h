@@ -62,6 +62,9 @@ public:
     TspCaptionFont DefInActiveCaptionFont{L"Tahoma", 14, fsBold, clInactiveCaptionText};
     int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
     int32_t MinClientWidth = 0, MinClientHeight = 0, MaxClientWidth = 0, MaxClientHeight = 0;
+    // Drawn centred over the client background (its transparent colour left out when it has
+    // FTransparent set), never left of or above the client's corner.
+    TspBitmap LogoBitMap;
     // Applies changed BorderIcons or flags: CheckObjects and a frame repaint.
     void BorderIconsChanged();
 

@@ -241,5 +241,51 @@ TEST_F(Frames, ObjectRedrawTouchesOnlyItsButton)
     EXPECT_EQ(outside, 0);
 }
 
+// Counts the parent-background notices a control gets.
+class TNoticeCounter : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    int Notices = 0;
+
+protected:
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_USER + 260)
+            ++Notices;
+        TCustomControl::WndProc(m);
+    }
+};
+
+// Tests that a frame update with a stretching skin tells the windowed controls on the form that
+// their parent's background changed (once each), and that the client background carries the logo
+// centred.
+TEST_F(Frames, UpdateFrameTellsControlsAndTheLogoSitsCentred)
+{
+    Load("zozaziz");
+    auto* child = new TNoticeCounter(form.get());
+    child->SetBounds(10, 10, 50, 20);
+    child->SetParent(form.get());
+    form->SetBounds(80, 80, 400, 300);
+    ShowActive();
+    sd->StretchEffect = false;
+    engine->UpdateFrame(true);
+    EXPECT_EQ(child->Notices, 0);
+    sd->StretchEffect = true;
+    engine->UpdateFrame(true);
+    EXPECT_EQ(child->Notices, 1);
+
+    engine->LogoBitMap.SetSize(10, 10);
+    engine->LogoBitMap.FillRect(engine->LogoBitMap.BoundsRect(), MakePixel(255, 0, 0, 255));
+    RECT cr;
+    GetClientRect(form->Handle(), &cr);
+    TspBitmap client;
+    client.SetSize(cr.right, cr.bottom);
+    GetCanvas(client);
+    engine->PaintBG(BitmapDC(client));
+    GdiFlush();
+    EXPECT_EQ(client.GetPixel(cr.right / 2, cr.bottom / 2) & 0xFFFFFF, 0xFF0000u);
+    EXPECT_NE(client.GetPixel(2, 2) & 0xFFFFFF, 0xFF0000u);
+}
+
 } // namespace
 } // namespace vt
