@@ -2,6 +2,7 @@
 // effect over every strip), against memcpy of the frame's pixels; and redrawing one hovered
 // button against composing the whole frame. Prints "ratio ncpaint/memcpy <x.xx>" for the active
 // and the inactive frame and "ratio object-redraw/ncpaint <x.xx>".
+#include "measure_only.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -16,22 +17,14 @@ namespace {
 
 using namespace vt;
 
-class TMeasureOnly : public ITextRenderer {
-public:
-    TRect Measure(const std::wstring& text, const TRect& r, uint32_t) override
-    {
-        return Rect(r.Left, r.Top, r.Left + 7 * static_cast<int32_t>(text.size()), r.Top + 16);
-    }
-    int DrawText(TspBitmap&, const std::wstring&, const TRect&, uint32_t, TColor) override { return 16; }
-    int FontHeight() const override { return 14; }
-};
+using bench::TMeasureOnly;
 
 struct TFrameFixture {
     TspSkinData skin{nullptr};
     TspSkinObjects objects;
     TspFrameGeometry geometry;
     TFramePaintSources src;
-    TMeasureOnly text;
+    TMeasureOnly text{14};
     TFramePictures out;
     TspBitmap button;
     TFrameFixture()

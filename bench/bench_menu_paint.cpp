@@ -1,6 +1,7 @@
 // Painting a 12-item popup level of the default skin, one item mid-fade, against memcpy of the
 // level's pixels. Prints "ratio menu-paint/memcpy <x.xx>" after the benchmarks. Text goes to a
 // renderer that only measures, so the figure is the pictures, the fade and the glyphs.
+#include "measure_only.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -18,15 +19,7 @@ namespace {
 
 using namespace vt;
 
-class TMeasureOnly : public ITextRenderer {
-public:
-    TRect Measure(const std::wstring& text, const TRect& r, uint32_t) override
-    {
-        return Rect(r.Left, r.Top, r.Left + 7 * static_cast<int32_t>(text.size()), r.Top + 16);
-    }
-    int DrawText(TspBitmap&, const std::wstring&, const TRect&, uint32_t, TColor) override { return 16; }
-    int FontHeight() const override { return 13; }
-};
+using bench::TMeasureOnly;
 
 struct TLevelFixture {
     TspSkinData skin{nullptr};

@@ -36,6 +36,25 @@ TCustomForm& OwnerForm(TComponent* owner)
 
 TFormBorder BorderOf(TBorderStyle style) { return static_cast<TFormBorder>(style); }
 
+// Where a frame is painted: the caller's DC, or the window's own for the painting's length.
+class TFrameTarget {
+public:
+    TFrameTarget(HWND window, HDC external, bool useExternal)
+    {
+        if (useExternal) {
+            dc_ = external;
+        } else {
+            windowDC_.emplace(window, TDCArea::Window);
+            dc_ = windowDC_->get();
+        }
+    }
+    HDC get() const { return dc_; }
+
+private:
+    std::optional<TWindowDC> windowDC_;
+    HDC dc_ = nullptr;
+};
+
 } // namespace
 
 struct TspDynamicSkinForm::TFontEntry {
@@ -296,10 +315,8 @@ void TspDynamicSkinForm::PaintNCSkin(HDC dc, bool useExternalDC)
     TFramePictures p;
     if (!form_.HandleAllocated() || !ComposeFramePictures(p))
         return;
-    std::optional<TWindowDC> windowDC;
-    if (!useExternalDC)
-        windowDC.emplace(form_.Handle(), TDCArea::Window);
-    HDC target = useExternalDC ? dc : windowDC->get();
+    TFrameTarget frameDC(form_.Handle(), dc, useExternalDC);
+    HDC target = frameDC.get();
     if (!target)
         return;
     const TRect& cl = Geometry.NewClRect;
@@ -350,10 +367,8 @@ void TspDynamicSkinForm::PaintNCDefault(HDC dc, bool useExternalDC)
         if (object->Visible)
             DrawObject(*object, Geometry, src, true, caption, {object->ObjectRect.Left - 3, object->ObjectRect.Top - 3});
 
-    std::optional<TWindowDC> windowDC;
-    if (!useExternalDC)
-        windowDC.emplace(form_.Handle(), TDCArea::Window);
-    HDC target = useExternalDC ? dc : windowDC->get();
+    TFrameTarget frameDC(form_.Handle(), dc, useExternalDC);
+    HDC target = frameDC.get();
     if (!target)
         return;
     const int saved = SaveDC(target);
