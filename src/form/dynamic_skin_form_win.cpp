@@ -454,6 +454,10 @@ void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
 
 bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
 {
+    // First the menu side: the owner's closing messages close an open menu, the closed-menu
+    // notice ends the menu mode.
+    if (menus_->FormMessage(msg))
+        return true;
     const bool skinned = skinData_ && !skinData_->Empty;
     const bool framed = form_.BorderStyle() != bsNone;
     switch (msg.Msg) {

@@ -112,6 +112,7 @@ public:
     // The window-sized frame picture (client left as it was), for screenshots.
     bool PaintFrameTo(TspBitmap& out);
 
+    // The menu side's messages (closing an open menu, the closed-menu notice), then
     // WM_NCCALCSIZE, WM_NCPAINT, WM_ERASEBKGND and WM_SIZE as the window integration will
     // answer them; true when msg was handled (the caller then skips the default processing).
     bool HandleFrameMessage(TMessage& msg);

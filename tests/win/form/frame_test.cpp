@@ -4,6 +4,9 @@
 // engine: its client is the window less the frame and its region follows each resize; and a
 // button's redraw touches only that button.
 #include "form/dynamic_skin_form_win.h"
+#include "menus/form_menus_win.h"
+#include "menus/skin_menu.h"
+#include "menus/skin_popup_menu_win.h"
 #include "framework/win/forms.h"
 #include "framework/win/timer.h"
 #include "raster/bitmap_win.h"
@@ -285,6 +288,39 @@ TEST_F(Frames, UpdateFrameTellsControlsAndTheLogoSitsCentred)
     GdiFlush();
     EXPECT_EQ(client.GetPixel(cr.right / 2, cr.bottom / 2) & 0xFFFFFF, 0xFF0000u);
     EXPECT_NE(client.GetPixel(2, 2) & 0xFFFFFF, 0xFF0000u);
+}
+
+// Tests that the engine refuses an owner that is not a form, and that a button object with
+// menu items opens them below itself through the form's popup menu and the engine's controller.
+TEST_F(Frames, NeedsAFormAndOpensButtonMenusBelowTheButton)
+{
+    TComponent notAForm(nullptr);
+    EXPECT_THROW(TspDynamicSkinForm{&notAForm}, EComponentError);
+
+    Load("zozaziz");
+    RouteFrameMessages();
+    form->SetBounds(80, 80, 400, 300);
+    ShowActive();
+    auto* popup = new TspSkinPopupMenu(form.get());
+    auto* item = new TMenuItem(popup);
+    item->Caption = L"Item";
+    popup->Items()->Add(item);
+    auto* close = engine->Objects.Find<TspSkinStdButtonObject>(L"closebutton");
+    ASSERT_NE(close, nullptr);
+    close->MenuItem = popup->Items();
+    close->MouseEnter();
+    close->MouseDown(2, 2, TspMouseButton::Left);
+    test::Pump();
+    TspSkinMenu& menu = *engine->SkinMenu();
+    ASSERT_EQ(menu.LevelCount(), 1);
+    RECT wr;
+    GetWindowRect(form->Handle(), &wr);
+    EXPECT_EQ(menu.Level(0).Position.Y, wr.top + close->ObjectRect.Bottom);
+    EXPECT_EQ(popup->SkinData(), sd);  // the engine's skin, taken once
+    EXPECT_TRUE(engine->Menus().InMenu());
+    engine->SkinMenu()->Hide();
+    test::Pump();
+    EXPECT_FALSE(engine->Menus().InMenu());
 }
 
 } // namespace
