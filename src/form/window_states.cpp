@@ -23,7 +23,10 @@ bool FullBorderShown(const TWindowStateFacts& f)
     return f.Geometry.Form.FullLayeredBorder && f.Geometry.Form.LayerBorderVisible;
 }
 
-void Append(TStateActions& to, const TStateActions& from) { to.insert(to.end(), from.begin(), from.end()); }
+void Append(TStateActions& to, const TStateActions& from)
+{
+    to.insert(to.end(), from.begin(), from.end());
+}
 
 } // namespace
 
@@ -159,7 +162,8 @@ TStateActions TspWindowStates::SetRollUpState(bool value, const TWindowStateFact
     const TRect& b = f.Bounds;
     if (value) {
         OldHeight = b.Height();
-        out.push_back(SetBoundsAction(Bounds(b.Left, b.Top, b.Width(), GeometryFor(f, true, false).GetMinHeight())));
+        const int32_t rolledHeight = GeometryFor(f, true, false).GetMinHeight();
+        out.push_back(SetBoundsAction(Bounds(b.Left, b.Top, b.Width(), rolledHeight)));
     } else if (f.ClientHeight != 0) {
         out.push_back({K::SetClientHeight, {}, f.ClientHeight});
     } else {
@@ -255,7 +259,8 @@ TStateActions TspWindowStates::Moving(TRect& proposed, TPoint cursor, const TWin
         return {};
     TStateActions out;
     TRect now = b;
-    if (proposed.Top > b.Top && !FRollUpState && !form.MaximizeOnFullScreen && !FullBorderShown(f)) {
+    const bool draggedDown = proposed.Top > b.Top;
+    if (draggedDown && !FRollUpState && !form.MaximizeOnFullScreen && !FullBorderShown(f)) {
         FCanMaximized = false;
         // The normal size, centred under the cursor at the current top and kept inside the work
         // area. The normal bounds are placed there before restoring, so the window goes straight

@@ -85,9 +85,18 @@ public:
     // A transition to value (nothing when it is the state already). While the main form is
     // minimized with the application, asking for normal or maximized restores the application.
     TStateActions SetWindowState(TspWindowState value, const TWindowStateFacts& f);
-    TStateActions Maximize(const TWindowStateFacts& f) { return SetWindowState(TspWindowState::Maximized, f); }
-    TStateActions Minimize(const TWindowStateFacts& f) { return SetWindowState(TspWindowState::Minimized, f); }
-    TStateActions Restore(const TWindowStateFacts& f) { return SetWindowState(TspWindowState::Normal, f); }
+    TStateActions Maximize(const TWindowStateFacts& f)
+    {
+        return SetWindowState(TspWindowState::Maximized, f);
+    }
+    TStateActions Minimize(const TWindowStateFacts& f)
+    {
+        return SetWindowState(TspWindowState::Minimized, f);
+    }
+    TStateActions Restore(const TWindowStateFacts& f)
+    {
+        return SetWindowState(TspWindowState::Normal, f);
+    }
 
     TStateActions SetRollUpState(bool value, const TWindowStateFacts& f);
     TStateActions RollUp(const TWindowStateFacts& f) { return SetRollUpState(!FRollUpState, f); }
@@ -100,7 +109,8 @@ public:
     // shown maximized (the first restore centres it then).
     TStateActions FirstShow(const TWindowStateFacts& f);
     // Where a window of size (w, h) at (x, y) goes on its monitor.
-    TPoint GetPositionInMonitor(int32_t x, int32_t y, int32_t w, int32_t h, const TWindowStateFacts& f) const;
+    TPoint GetPositionInMonitor(int32_t x, int32_t y, int32_t w, int32_t h,
+                                const TWindowStateFacts& f) const;
     TRect GetNormalBoundsRect(const TWindowStateFacts& f) const;
 
     // WM_MOVING during a caption drag at cursor: may rewrite proposed (a maximized window dragged
