@@ -144,15 +144,14 @@ TStateActions TspWindowStates::SetRollUpState(bool value, const TWindowStateFact
 {
     const auto& form = f.Geometry.Form;
     const bool maximized = FWindowState == TspWindowState::Maximized;
-    if (!f.Geometry.Skin.Loaded && !form.SupportNCArea)
-        return {};
     if (!f.BorderIcons.RollUp || FWindowState == TspWindowState::Minimized)
         return {};
     // Rolled up before maximizing: the maximized window shows its client and stays so until
     // restored to its rolled-up bar.
     if (FRollUpState && maximized && !MaxRollUpState)
         return {};
-    // The mode without a non-client area rolls to the skin's roll-up picture; not supported here.
+    // The mode without a non-client area rolls to the skin's roll-up picture, which this model
+    // does not cover.
     if (!form.SupportNCArea || value == FRollUpState)
         return {};
     if (maximized)
@@ -177,7 +176,7 @@ TStateActions TspWindowStates::SetRollUpState(bool value, const TWindowStateFact
 
 TCaptionDblClick TspWindowStates::CaptionDblClickCommand(const TWindowStateFacts& f) const
 {
-    if (f.Sizeable) {
+    if (f.Geometry.Form.Sizeable) {
         switch (FWindowState) {
         case TspWindowState::Minimized:
             return TCaptionDblClick::Restore;

@@ -52,13 +52,12 @@ inline TStateAction Action(TStateActionKind kind) { return {kind, {}, 0}; }
 
 // What the model reads; the engine fills it before each call.
 struct TWindowStateFacts {
-    // The form facts (monitor areas of the nearest monitor, size limits) and the skin's frame:
-    // the maximized rectangle and the collapsed heights come from here.
+    // The form facts (Sizeable, MDIChild, monitor areas of the nearest monitor, size limits) and
+    // the skin's frame: the maximized rectangle and the collapsed heights come from here.
     TspFrameGeometry Geometry;
     TRect Bounds;  // the window's bounds on the screen now
     TspBorderIcons BorderIcons;
     TspPositionInMonitor PositionInMonitor = sppDefault;
-    bool Sizeable = true;
     bool IsMainForm = false;
     bool AppMinimized = false;  // the application is minimized (the main form with it)
     int32_t ClientHeight = 0;   // the engine's ClientHeight property, 0 = none

@@ -238,7 +238,7 @@ TEST(WindowStates, CaptionDoubleClickTable)
     for (const Case& c : cases) {
         TWindowStateFacts f = AppFacts();
         f.IsMainForm = false;
-        f.Sizeable = c.sizeable;
+        f.Geometry.Form.Sizeable = c.sizeable;
         f.BorderIcons.Maximize = c.maximizeIcon;
         TspWindowStates s = Shown(f);
         s.FWindowState = c.state;
