@@ -324,7 +324,8 @@ private:
     std::vector<std::pair<UINT_PTR, unsigned>> windowTimers_;
 };
 
-// Replaces a control's WindowProc for the scope's life and then puts back the one it replaced.
+// Replaces a control's WindowProc for the scope's life and then puts back the one it replaced,
+// unless another hook replaced ours meanwhile: then ours only passes messages on from then on.
 // The handler receives the replaced procedure to pass on the messages it leaves alone.
 class TWindowProcHook {
 public:
@@ -337,6 +338,7 @@ public:
 private:
     TComponentRef<TControl> control_;
     TWndMethod previous_;
+    std::shared_ptr<bool> alive_;
 };
 
 // The form a control sits on (the control itself when it is a form), or null.

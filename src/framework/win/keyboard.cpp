@@ -3,6 +3,8 @@
 #include "framework/win/controls.h"
 #include "framework/win/forms.h"
 
+#include <memory>
+
 namespace vt {
 
 TShiftState KeyDataToShiftState(LPARAM keyData)
@@ -135,17 +137,40 @@ TMessageHookScope::~TMessageHookScope()
         Application->OnMessage = previous_;
 }
 
+namespace {
+
+// The procedure a hook installs. Once its hook is gone it only passes messages on, since a later
+// hook may still hold it as its own previous procedure.
+struct THookedProc {
+    std::shared_ptr<bool> Alive;
+    TWindowProcHook::Handler Handler;
+    TWndMethod Previous;
+    void operator()(TMessage& msg) const
+    {
+        if (*Alive)
+            Handler(msg, Previous);
+        else
+            Previous(msg);
+    }
+};
+
+} // namespace
+
 TWindowProcHook::TWindowProcHook(TControl& control, Handler handler)
-    : control_(&control), previous_(control.WindowProc)
+    : control_(&control), previous_(control.WindowProc), alive_(std::make_shared<bool>(true))
 {
-    control.WindowProc = [handler = std::move(handler), previous = previous_](TMessage& msg) {
-        handler(msg, previous);
-    };
+    control.WindowProc = THookedProc{alive_, std::move(handler), previous_};
 }
 
 TWindowProcHook::~TWindowProcHook()
 {
-    if (control_)
+    *alive_ = false;
+    // Put the previous procedure back only while ours is still the control's: a hook installed
+    // after ours keeps its chain, which now passes straight through ours.
+    if (!control_)
+        return;
+    const auto* installed = control_->WindowProc.target<THookedProc>();
+    if (installed && installed->Alive == alive_)
         control_->WindowProc = previous_;
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,35 @@ TEST_F(WindowProcHook, WorksBeforeHandleAndSurvivesRecreate)
     EXPECT_EQ(SendMessageW(second, WM_APP + 7, 0, 0), 42);
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_EQ(TWinControl::FindControl(second), control);
+}
+
+// Tests hooks removed out of order: the first one goes while a second sits on top of it; the
+// second keeps working, the first's handler is never called again, and removing the second
+// leaves the control's own procedure.
+TEST_F(WindowProcHook, OutOfOrderRemovalKeepsTheChain)
+{
+    TForm form(nullptr);
+    std::vector<std::string> seen;
+    auto hook = [&](const char* name) {
+        return [&seen, name](TMessage& m, const TWndMethod& previous) {
+            if (m.Msg == WM_APP + 8)
+                seen.push_back(name);
+            previous(m);
+        };
+    };
+    auto first = std::make_unique<TWindowProcHook>(form, hook("first"));
+    auto second = std::make_unique<TWindowProcHook>(form, hook("second"));
+    form.Perform(WM_APP + 8);
+    EXPECT_EQ(seen, (std::vector<std::string>{"second", "first"}));
+    first.reset();
+    seen.clear();
+    form.Perform(WM_APP + 8);
+    EXPECT_EQ(seen, std::vector<std::string>{"second"});
+    second.reset();
+    seen.clear();
+    form.Perform(WM_APP + 8);
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(form.Perform(WM_GETTEXTLENGTH), 0);  // the form's own procedure answers
 }
 
 using Align = Fixture;
