@@ -4,7 +4,7 @@
 //
 // Input: a 10-byte header, then the definition text.
 //   byte 0   form state: bit 0 active, bits 1-3 border style, bit 4 maximized, bit 5 rolled up,
-//            bit 6 SupportNCArea, bit 7 also try extreme sizes (the huge ones for the geometry only)
+//            bit 6 SupportNCArea, bit 7 also extreme sizes (the huge ones for geometry only)
 //   byte 1   border icons and caption-button switches, one per bit
 //   bytes 2-9  two window sizes, width and height as 16-bit little-endian values up to 2048
 #include "form/frame_paint.h"
@@ -15,6 +15,7 @@
 #include "raster/caption.h"
 #include "skin/skin_data.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -38,10 +39,11 @@ public:
     vt::TRect Measure(const std::wstring& text, const vt::TRect& r, uint32_t) override
     {
         const int64_t w = 7 * static_cast<int64_t>(text.size());
-        return vt::Rect(r.Left, r.Top, static_cast<int32_t>(std::min<int64_t>(r.Left + w, INT32_MAX)),
-                        r.Top + 14);
+        const int64_t right = std::min<int64_t>(r.Left + w, INT32_MAX);
+        return vt::Rect(r.Left, r.Top, static_cast<int32_t>(right), r.Top + 14);
     }
-    int DrawText(vt::TspBitmap& target, const std::wstring&, const vt::TRect& r, uint32_t, vt::TColor colour) override
+    int DrawText(vt::TspBitmap& target, const std::wstring&, const vt::TRect& r, uint32_t,
+                 vt::TColor colour) override
     {
         target.FillRect(r, vt::ColorToPixel(colour, 255));
         return 14;
@@ -89,8 +91,8 @@ private:
     vt::TspSkinData& to_;
 };
 
-// Larger windows add nothing the extreme sizes do not reach, and their region alone would take
-// most of a run.
+// Larger windows reach no code the smaller ones miss, and their region alone would take most of
+// a run.
 constexpr int32_t kMaxSide = 2048;
 
 int32_t Side(const uint8_t* p)
@@ -104,8 +106,8 @@ enum class Depth { Geometry, Pictures, Region };
 
 // One window size through the frame: layout, the client rectangle the window manager is told,
 // the four pictures and the window region.
-void RunSize(vt::TspFrameGeometry& g, vt::TspSkinObjects& objects, const vt::TFramePaintSources& src,
-             int32_t w, int32_t h, Depth depth)
+void RunSize(vt::TspFrameGeometry& g, vt::TspSkinObjects& objects,
+             const vt::TFramePaintSources& src, int32_t w, int32_t h, Depth depth)
 {
     g.Form.Width = w;
     g.Form.Height = h;
@@ -114,7 +116,10 @@ void RunSize(vt::TspFrameGeometry& g, vt::TspSkinObjects& objects, const vt::TFr
     g.FFormHeight = h;
     g.CalcRects();
     vt::ArrangeFormObjects(g, objects);
-    (void)g.CalcClientRect(vt::Rect(0, 0, w, h));
+    // A window smaller than its frame gets an empty client area, never an inverted one.
+    const vt::TRect client = g.CalcClientRect(vt::Rect(0, 0, w, h));
+    if (client.Right < client.Left || client.Bottom < client.Top)
+        std::abort();
     (void)g.GetMinWidth();
     (void)g.GetMinHeight();
     (void)g.GetMaxWidth();
@@ -126,13 +131,16 @@ void RunSize(vt::TspFrameGeometry& g, vt::TspSkinObjects& objects, const vt::TFr
     vt::TFramePictures pictures;
     if (vt::ComposeFrame(g, objects, src, pictures)) {
         // However odd the definition, nothing is composed beyond the window.
-        for (const vt::TspBitmap* p : {&pictures.Top, &pictures.Left, &pictures.Right, &pictures.Bottom})
+        for (const vt::TspBitmap* p :
+             {&pictures.Top, &pictures.Left, &pictures.Right, &pictures.Bottom})
             if (p->Width() > g.FFormWidth || p->Height() > g.FFormHeight)
                 std::abort();
     }
     if (depth != Depth::Region)
         return;
     vt::TspMaskStrips strips;
+    // A fixed-size skin takes the whole mask as it is.
+    (void)vt::CreateNewRegion(g, src.Skin->FMask.View(), false, strips);
     const vt::TFrameRegion region = vt::CreateNewRegion(g, src.Skin->FMask.View(), true, strips);
     if (region.Kind != vt::TFrameRegionKind::Shaped || strips.Empty())
         return;
@@ -192,7 +200,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     form.Maximized = state & 0x10;
     form.RollUp = state & 0x20;
     form.SupportNCArea = state & 0x40;
-    form.Monitor = {vt::Rect(0, 0, 1920, 1040), vt::Rect(0, 0, 1920, 1080), vt::Rect(0, 0, 1920, 1080)};
+    const vt::TRect screen = vt::Rect(0, 0, 1920, 1080);
+    form.Monitor = {vt::Rect(0, 0, 1920, 1040), screen, screen};
     form.SmallIconSize = {16, 16};
 
     vt::TspSkinObjects objects;
@@ -203,7 +212,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     objects.Form.ShowIcon = icons & 0x80;
     objects.CreateObjects(&sd);
     vt::TspObjectSettings settings;
-    settings.BorderIcons = {bool(icons & 1), bool(icons & 2), bool(icons & 4), bool(icons & 8), bool(icons & 16)};
+    settings.BorderIcons = {bool(icons & 1), bool(icons & 2), bool(icons & 4), bool(icons & 8),
+                            bool(icons & 16)};
     settings.HideCaptionButtons = icons & 0x20;
     settings.HideCloseButton = icons & 0x40;
     settings.Caption = L"A fuzzed caption";
@@ -214,15 +224,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     src.FormActive = state & 1;
     src.Caption.FormCaption = settings.Caption;
     src.Caption.Renderer = [](const vt::TspCaptionFont&) { return &gText; };
-    src.DrawIcon = [](vt::TspBitmap& target, const vt::TRect& r) { target.FillRect(r, 0xFF00FF00u); };
+    src.DrawIcon = [](vt::TspBitmap& target, const vt::TRect& r) {
+        target.FillRect(r, 0xFF00FF00u);
+    };
 
     RunSize(g, objects, src, Side(data + 2), Side(data + 4), Depth::Region);
     RunSize(g, objects, src, Side(data + 6), Side(data + 8), Depth::Pictures);
     if (state & 0x80) {
-        const int32_t extremes[][2] = {{0, 0}, {-1, -1}, {INT32_MIN, INT32_MIN}, {INT32_MAX, INT32_MAX},
-                                       {INT32_MAX, 1}, {-4096, 4096}};
+        const int32_t extremes[][2] = {{0, 0},         {-1, -1},       {INT32_MIN, INT32_MIN},
+                                       {-4096, 300},   {300, -4096},   {INT32_MIN, 1},
+                                       {INT32_MAX, 1}, {1, INT32_MAX}, {INT32_MAX, INT32_MAX}};
         for (const auto& e : extremes)
-            RunSize(g, objects, src, e[0], e[1], e[0] <= 0 && e[1] <= 0 ? Depth::Region : Depth::Geometry);
+            // Sizes without area go all the way; the huge ones would only meet the bitmap limit.
+            RunSize(g, objects, src, e[0], e[1],
+                    e[0] <= 0 || e[1] <= 0 ? Depth::Region : Depth::Geometry);
     }
     return 0;
 }
