@@ -302,7 +302,7 @@ bool TspDynamicSkinForm::PaintFrameTo(TspBitmap& out)
         return false;
     const int32_t W = FFormWidth, H = FFormHeight;
     out.SetSize(W, H);
-    const int32_t top = p.Top.Height();
+    const int32_t top = Geometry.NewClRect.Top;  // the top strip may be empty for a broken skin
     p.Top.Draw(out, 0, 0);
     p.Left.Draw(out, 0, top);
     p.Right.Draw(out, W - p.Right.Width(), top);
@@ -323,7 +323,7 @@ void TspDynamicSkinForm::PaintNCSkin(HDC dc, bool useExternalDC)
     const int saved = SaveDC(target);
     if (cl.Top < cl.Bottom)
         ExcludeClipRect(target, cl.Left, cl.Top, cl.Right, cl.Bottom);
-    const int32_t top = p.Top.Height();
+    const int32_t top = Geometry.NewClRect.Top;  // the top strip may be empty for a broken skin
     Draw(p.Top, target, 0, 0);
     Draw(p.Left, target, 0, top);
     Draw(p.Right, target, FFormWidth - p.Right.Width(), top);
