@@ -17,6 +17,8 @@
 #include "raster/compose_win.h"
 #include "raster/layer_win.h"
 #include "skin/skin_data.h"
+#include "skin/skin_forms.h"
+#include "skin/skinned_element.h"
 
 #include <optional>
 
@@ -26,11 +28,14 @@ namespace {
 
 constexpr unsigned kEffectTimerMs = 25;
 
-TCustomForm& OwnerForm(TComponent* owner)
+TCustomForm& OwnerForm(TComponent* owner, const TComponent* self)
 {
     auto* form = dynamic_cast<TCustomForm*>(owner);
     if (!form)
         throw EComponentError(L"TspDynamicSkinForm must be owned by a form");
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (form->Components(i) != self && dynamic_cast<TspDynamicSkinForm*>(form->Components(i)))
+            throw EComponentError(L"The form " + form->Name() + L" has a TspDynamicSkinForm already");
     return *form;
 }
 
@@ -63,7 +68,7 @@ struct TspDynamicSkinForm::TFontEntry {
 };
 
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
-    : TComponent(owner), Objects(this), form_(OwnerForm(owner))
+    : TComponent(owner), Objects(this), form_(OwnerForm(owner, this))
 {
     // Owned by the engine, so a popup menu looking among the form's components finds the engine.
     menus_ = new TspFormMenus(form_, this);
@@ -85,9 +90,18 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     });
     Objects.CreateObjects(nullptr);
     BorderIconsChanged();
+    // The platform's caption buttons are never shown; the frame is ours.
+    form_.SetBorderIcons(0);
+    windowHook_ = std::make_unique<TWindowProcHook>(
+        form_, [this](TMessage& msg, const TWndMethod& previous) { NewWndProc(msg, previous); });
+    if (form_.HandleAllocated())
+        form_.RecreateWnd();
 }
 
-TspDynamicSkinForm::~TspDynamicSkinForm() = default;
+TspDynamicSkinForm::~TspDynamicSkinForm()
+{
+    windowHook_.reset();
+}
 
 void TspDynamicSkinForm::Notification(TComponent* component, TOperation operation)
 {
@@ -452,12 +466,75 @@ void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
 
 // --- messages -----------------------------------------------------------------------------------
 
-bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
+void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
 {
     // First the menu side: the owner's closing messages close an open menu, the closed-menu
     // notice ends the menu mode.
     if (menus_->FormMessage(msg))
-        return true;
+        return;
+    if (msg.Msg == WM_SIZE) {
+        // The owner's own sizing first: the frame follows the size it settled on.
+        previous(msg);
+        HandleFrameMessage(msg);
+        return;
+    }
+    if (HandleFrameMessage(msg))
+        return;
+    TspSkinData* container = reinterpret_cast<TspSkinData*>(msg.WParam);
+    switch (msg.Msg) {
+    case WM_NCACTIVATE: {
+        if (SkinMenu()->Visible())
+            SkinMenu()->Hide();
+        layerManager_->Hide();
+        menuLayerManager_->Hide();
+        FFormActive = msg.WParam != 0;
+        if (!FFormActive)
+            Objects.ResetObjectStates();
+        StateChanged();
+        Objects.Form.FormActive = FFormActive;
+        // The platform draws no caption of its own: the frame is repainted as it now looks.
+        msg.Result = 1;
+        UpDateFormNC();
+        if (Objects.StartCaptionAnimation(FFormActive))
+            animateTimer_->SetEnabled(true);
+        return;
+    }
+    case WM_SETTEXT:
+        previous(msg);
+        BorderIconsChanged();  // the default caption object takes the new text
+        return;
+    case WM_GETMINMAXINFO: {
+        previous(msg);
+        UpdateFacts();
+        auto* info = reinterpret_cast<MINMAXINFO*>(msg.LParam);
+        info->ptMinTrackSize = POINT{Geometry.GetMinWidth(), Geometry.GetMinHeight()};
+        info->ptMaxTrackSize = POINT{Geometry.GetMaxWidth(), Geometry.GetMaxHeight()};
+        msg.Result = 0;
+        return;
+    }
+    case SKINMSG_BEGIN_CHANGE:
+        if (container && container == skinData_.get())
+            BeforeChangeSkinData();
+        BeforeChangeSkinDataOf(form_, container);
+        return;
+    case SKINMSG_CHANGED:
+        if (container && container == skinData_.get())
+            ChangeSkinData();
+        ChangeSkinDataOf(form_, container);
+        return;
+    case SKINMSG_STRINGS_CHANGED:
+        Objects.SetObjectHints({BorderIcons, HideCaptionButtons, DisableSystemMenu, HideCloseButton,
+                                UseDefaultObjectHint, form_.Caption()},
+                               skinData_.get());
+        return;
+    default:
+        previous(msg);
+        return;
+    }
+}
+
+bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
+{
     const bool skinned = skinData_ && !skinData_->Empty;
     const bool framed = form_.BorderStyle() != bsNone;
     switch (msg.Msg) {

@@ -1,8 +1,8 @@
-// TspDynamicSkinForm: the skinned form engine, a component dropped on a form. This half holds
-// the engine's properties and state, the objects and the frame geometry, and the operations
-// that paint the skinned or plain frame, the client background and single objects, and give the
-// window its region. The window procedure that calls them comes with the window integration;
-// until then a caller routes the frame messages through HandleFrameMessage.
+// TspDynamicSkinForm: the skinned form engine, a component dropped on a form. It holds the
+// engine's properties and state, the objects and the frame geometry, and the operations that
+// paint the skinned or plain frame, the client background and single objects, and give the
+// window its region; it takes over the owner's window procedure (NewWndProc) for the frame
+// messages, activation, size limits and the container's skin messages.
 #pragma once
 
 #include "form/caption_text.h"
@@ -15,7 +15,6 @@
 #include "framework/win/canvas.h"
 #include "framework/win/controls.h"
 #include "menus/skin_menu_host.h"
-#include "skin/skinned_element.h"
 
 #include <memory>
 
@@ -31,13 +30,11 @@ using TCaptionPaintEvent = TEvent<TObject*, TCanvas&, const TRect&, bool /*activ
 using TObjectEvent = TEvent<const String& /*IDName*/>;
 using TObjectMouseEvent = TEvent<const String&, int, int, const TRect&, TspMouseButton>;
 
-class TspDynamicSkinForm : public TComponent,
-                           public ISkinObjectHost,
-                           public ISkinMenuHost,
-                           public ISkinnedElement {
+class TspDynamicSkinForm : public TComponent, public ISkinObjectHost, public ISkinMenuHost {
     VT_CLASS_NAME(TspDynamicSkinForm)
 public:
-    // owner must be a form: anything else raises EComponentError.
+    // owner must be a form without an engine: anything else raises EComponentError. The owner's
+    // window procedure goes through NewWndProc from here on.
     explicit TspDynamicSkinForm(TComponent* owner);
     ~TspDynamicSkinForm() override;
 
@@ -93,7 +90,9 @@ public:
     // Reads the owner's size, border and state into the geometry.
     void UpdateFacts();
     // The container changed: objects made afresh, the frame recomputed and repainted.
-    void ChangeSkinData() override;
+    void ChangeSkinData();
+    // The container is about to change its skin: nothing is painted from it until it is done.
+    void BeforeChangeSkinData();
     // After a size or skin change: geometry, layout, region, OnChangeClientRect, repaint.
     void UpdateFrame(bool full);
     void CreateNewRegion(bool full);
@@ -112,9 +111,12 @@ public:
     // The window-sized frame picture (client left as it was), for screenshots.
     bool PaintFrameTo(TspBitmap& out);
 
-    // The menu side's messages (closing an open menu, the closed-menu notice), then
-    // WM_NCCALCSIZE, WM_NCPAINT, WM_ERASEBKGND and WM_SIZE as the window integration will
-    // answer them; true when msg was handled (the caller then skips the default processing).
+    // Every message of the owner: the menu side's first (closing an open menu, the closed-menu
+    // notice), then the frame, activation, size-limit and skin rows; the rest goes on to the
+    // owner's own procedure.
+    void NewWndProc(TMessage& msg, const TWndMethod& previous);
+    // The frame rows alone (WM_NCCALCSIZE, WM_NCPAINT, WM_ERASEBKGND, WM_SIZE); true when msg
+    // was answered without the default processing.
     bool HandleFrameMessage(TMessage& msg);
 
     // --- ISkinObjectHost ----------------------------------------------------------------------
@@ -139,8 +141,6 @@ public:
     void SkinMenuOpen() override;
     void SkinMenuClose() override;
 
-    // --- ISkinnedElement (ChangeSkinData above) ------------------------------------------------
-    void BeforeChangeSkinData() override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -165,6 +165,7 @@ private:
     TFramePictures bare_;
     TPoint bareSize_{-1, -1};
     bool bareActive_ = false;
+    std::unique_ptr<TWindowProcHook> windowHook_;
 };
 
 } // namespace vt

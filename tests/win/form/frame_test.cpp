@@ -2,7 +2,7 @@
 // and inactive, and the plain frame, saved under build/screenshots/frames/ to be looked at; the
 // inactive default frame grey in every pixel; a real form whose frame messages go through the
 // engine: its client is the window less the frame and its region follows each resize; and a
-// button's redraw touches only that button.
+// button's redraw touches only that button. The engine takes over the form's window procedure.
 #include "form/dynamic_skin_form_win.h"
 #include "menus/form_menus_win.h"
 #include "menus/skin_menu.h"
@@ -13,12 +13,14 @@
 #include "raster/compose_win.h"
 #include "raster/png_image.h"
 #include "skin/skin_data.h"
+#include "skin/skin_forms_win.h"
 #include "support.h"
 #include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -58,7 +60,6 @@ protected:
     }
     void TearDown() override
     {
-        hook.reset();
         form.reset();
         test::Pump(20);
     }
@@ -67,14 +68,6 @@ protected:
         sd->LoadFromFile(test::SourcePath("skins/" + skin + "/skin.ini"));
         ASSERT_FALSE(sd->Empty);
         engine->SetSkinData(sd);
-    }
-    // Routes the four frame messages through the engine, as the window integration will.
-    void RouteFrameMessages()
-    {
-        hook.emplace(*form, [this](TMessage& m, const TWndMethod& previous) {
-            if (!engine->HandleFrameMessage(m))
-                previous(m);
-        });
     }
     void ShowActive()
     {
@@ -85,7 +78,6 @@ protected:
     std::unique_ptr<TForm> form;
     TspDynamicSkinForm* engine = nullptr;
     TspSkinData* sd = nullptr;
-    std::optional<TWindowProcHook> hook;
 };
 
 // Tests that every shipped skin composes at three sizes, active and inactive, saving each frame;
@@ -166,7 +158,6 @@ TEST_F(Frames, PlainFrameWithoutASkin)
 TEST_F(Frames, RealFormClientAndRegionFollowResizes)
 {
     Load("zozaziz");
-    RouteFrameMessages();
     form->SetBounds(80, 80, 400, 300);
     ShowActive();
     SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0,
@@ -214,7 +205,6 @@ void CaptureWindow(HWND hwnd, TspBitmap& shot)
 TEST_F(Frames, ObjectRedrawTouchesOnlyItsButton)
 {
     Load("zozaziz");
-    RouteFrameMessages();
     form->SetBounds(80, 80, 400, 300);
     ShowActive();
     SetWindowPos(form->Handle(), nullptr, 0, 0, 0, 0,
@@ -296,9 +286,10 @@ TEST_F(Frames, NeedsAFormAndOpensButtonMenusBelowTheButton)
 {
     TComponent notAForm(nullptr);
     EXPECT_THROW(TspDynamicSkinForm{&notAForm}, EComponentError);
+    EXPECT_THROW(new TspDynamicSkinForm(form.get()), EComponentError);  // one engine per form
+    EXPECT_EQ(form->ComponentCount(), 2);                              // the engine and the skin
 
     Load("zozaziz");
-    RouteFrameMessages();
     form->SetBounds(80, 80, 400, 300);
     ShowActive();
     auto* popup = new TspSkinPopupMenu(form.get());
@@ -321,6 +312,59 @@ TEST_F(Frames, NeedsAFormAndOpensButtonMenusBelowTheButton)
     engine->SkinMenu()->Hide();
     test::Pump();
     EXPECT_FALSE(engine->Menus().InMenu());
+}
+
+// Tests the rows the attached engine answers itself: WM_NCACTIVATE with 1 (no platform caption)
+// and the tracked activity, the size limits in WM_GETMINMAXINFO, and the container's broadcasts:
+// its own skin change makes the objects afresh, another container's changes nothing, and a
+// corrupt package leaves the plain frame painting.
+TEST_F(Frames, AttachedEngineAnswersActivationLimitsAndSkinChanges)
+{
+    InstallSkinFormRegistry();
+    Load("zozaziz");
+    form->SetBounds(80, 80, 400, 300);
+    ShowActive();
+    HWND hwnd = form->Handle();
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCACTIVATE, FALSE, 0), 1);
+    EXPECT_FALSE(engine->FFormActive);
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCACTIVATE, TRUE, 0), 1);
+    EXPECT_TRUE(engine->FFormActive);
+
+    MINMAXINFO info{};
+    SendMessageW(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, engine->Geometry.GetMinWidth());
+    EXPECT_EQ(info.ptMinTrackSize.y, engine->Geometry.GetMinHeight());
+    EXPECT_GT(info.ptMinTrackSize.x, 100);
+
+    const TspActiveSkinObject* before = engine->Objects.ObjectList.front().get();
+    const size_t count = engine->Objects.ObjectList.size();
+    auto* other = new TspSkinData(form.get());
+    other->LoadFromFile(test::SourcePath("skins/velin/skin.ini"));
+    EXPECT_EQ(engine->Objects.ObjectList.front().get(), before);  // another container: nothing
+
+    sd->LoadFromFile(test::SourcePath("skins/carbonel/skin.ini"));
+    test::Pump();
+    ASSERT_FALSE(engine->Objects.ObjectList.empty());
+    EXPECT_NE(engine->Objects.ObjectList.front().get(), before);  // made afresh from the new skin
+    EXPECT_EQ(engine->Geometry.Skin.PicW, sd->FPicture.Width);
+
+    // A package that is not one: whatever the container keeps, the frame follows it and the
+    // window goes on.
+    test::ScratchDir dir("corrupt-skin");
+    const std::filesystem::path bad = dir.Path() / "bad.skn";
+    { std::ofstream(bad, std::ios::binary) << "not a skin package at all"; }
+    try {
+        sd->LoadFromCompressedFile(bad.wstring());
+    } catch (const std::exception&) {
+        // a load may report the bad package; what matters is what is left
+    }
+    test::Pump();
+    EXPECT_EQ(engine->Geometry.Skin.Loaded, !sd->Empty);
+    EXPECT_GT(count, 0u);
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    test::Pump();
+    EXPECT_TRUE(IsWindow(hwnd));
+    EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
 } // namespace
