@@ -289,11 +289,12 @@ TEST_F(Tracking, CapturedButtonGetsMovesAndRelease)
         EXPECT_EQ(ran, leaveFirst ? TspFormCommand::None : TspFormCommand::Close);
         EXPECT_EQ(objects.MouseCaptureObject, -1);
         EXPECT_EQ(capture.Held, 0);
-        if (leaveFirst)
+        if (leaveFirst) {
             EXPECT_EQ(host.Events, (std::vector<String>{L"enter closebutton",
                                                         L"down closebutton " + TRecordingHost::Xy(close.X, close.Y),
                                                         L"leave closebutton", L"move closebutton 150,10",
                                                         L"move closebutton 12,49"}));
+        }
     }
     // Without a capture a client move is not the objects' business.
     EXPECT_FALSE(tracker.ClientMouseMove({10, 20}));
