@@ -62,6 +62,34 @@ private:
 
 } // namespace
 
+class TspDynamicSkinForm::TCapture final : public IMouseCapture {
+public:
+    explicit TCapture(TCustomForm& form) : form_(form) {}
+    void SetCapture() override
+    {
+        if (form_.HandleAllocated())
+            ::SetCapture(form_.Handle());
+    }
+    void ReleaseCapture() override
+    {
+        if (form_.HandleAllocated() && GetCapture() == form_.Handle())
+            ::ReleaseCapture();
+    }
+
+private:
+    TCustomForm& form_;
+};
+
+// Window coordinates of a screen point, and of a client point of the skinned window.
+static TPoint ScreenToWindow(HWND hwnd, TPoint p)
+{
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    return {p.X - wr.left, p.Y - wr.top};
+}
+
+static TPoint PointOf(LPARAM lParam) { return {static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))}; }
+
 struct TspDynamicSkinForm::TFontEntry {
     TspCaptionFont Spec;
     std::unique_ptr<TGdiTextRenderer> Text;
@@ -88,6 +116,22 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
         if (!Objects.AnimationTick(GetFormActive()))
             animateTimer_->SetEnabled(false);
     });
+    capture_ = std::make_unique<TCapture>(form_);
+    tracker_ = std::make_unique<TspMouseTracker>(Objects, Geometry, *capture_);
+    mouseTimer_ = new TTimer(this);
+    mouseTimer_->SetEnabled(false);
+    mouseTimer_->SetInterval(50);
+    mouseTimer_->SetOnTimer([this](TObject*) {
+        POINT c;
+        if (!form_.HandleAllocated() || !GetCursorPos(&c)) {
+            mouseTimer_->SetEnabled(false);
+            return;
+        }
+        tracker_->Facts.FormActive = GetFormActive();
+        const bool over = WindowFromPoint(c) == form_.Handle();
+        if (!tracker_->Poll(over, ScreenToWindow(form_.Handle(), {c.x, c.y})))
+            mouseTimer_->SetEnabled(false);
+    });
     Objects.CreateObjects(nullptr);
     BorderIconsChanged();
     // The platform's caption buttons are never shown; the frame is ours.
@@ -101,6 +145,8 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
 TspDynamicSkinForm::~TspDynamicSkinForm()
 {
     windowHook_.reset();
+    if (capture_)
+        capture_->ReleaseCapture();
 }
 
 void TspDynamicSkinForm::Notification(TComponent* component, TOperation operation)
@@ -161,8 +207,12 @@ void TspDynamicSkinForm::UpdateFacts()
     f.SupportNCArea = SupportNCArea;
     f.SkinnableForm = !skinData_ || skinData_->SkinnableForm();
     f.Sizeable = Sizeable;
-    f.Maximized = form_.WindowState() == wsMaximized;
-    f.Minimized = form_.WindowState() == wsMinimized;
+    // The engine owns the window state; the platform's stays normal.
+    f.Maximized = States.FWindowState == TspWindowState::Maximized;
+    f.Minimized = States.FWindowState == TspWindowState::Minimized ||
+                  (form_.HandleAllocated() && IsIconic(form_.Handle()));
+    f.RollUp = States.FRollUpState;
+    f.OldHeight = States.OldHeight;
     f.MaximizeOnFullScreen = MaximizeOnFullScreen;
     f.MinWidth = MinWidth;
     f.MinHeight = MinHeight;
@@ -503,6 +553,58 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         previous(msg);
         BorderIconsChanged();  // the default caption object takes the new text
         return;
+    case WM_NCHITTEST: {
+        const std::optional<int32_t> code = HitTest(ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+        if (!code) {
+            previous(msg);
+            return;
+        }
+        msg.Result = *code;
+        tracker_->Facts.FormActive = GetFormActive();
+        if (tracker_->HitTestStartsTracking(*code, ScreenToWindow(form_.Handle(), PointOf(msg.LParam)),
+                                            mouseTimer_->Enabled()))
+            mouseTimer_->SetEnabled(true);
+        return;
+    }
+    case WM_NCMOUSEMOVE:
+        tracker_->NCMouseMove(ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+        previous(msg);
+        return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+        if (msg.WParam == static_cast<WPARAM>(ht::Object)) {
+            tracker_->MouseDown(msg.Msg == WM_NCLBUTTONDOWN ? TspMouseButton::Left : TspMouseButton::Right,
+                                ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+            return;
+        }
+        tracker_->DropCapture();
+        previous(msg);
+        return;
+    case WM_NCLBUTTONDBLCLK:
+        if (msg.WParam == HTCAPTION && SupportNCArea && skinData_ && !skinData_->Empty) {
+            ApplyStateActions(States.CaptionDblClick(StateFacts()));
+            return;
+        }
+        previous(msg);
+        return;
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP: {
+        TPoint p = PointOf(msg.LParam);
+        p = msg.Msg == WM_NCLBUTTONUP ? ScreenToWindow(form_.Handle(), p)
+                                      : TPoint{p.X + Geometry.NewClRect.Left, p.Y + Geometry.NewClRect.Top};
+        const bool routed = Objects.MouseCaptureObject >= 0;
+        tracker_->MouseUp(msg.Msg == WM_RBUTTONUP ? TspMouseButton::Right : TspMouseButton::Left, p,
+                          [this](TspFormCommand command) { RunCommand(command); });
+        if (!routed)
+            previous(msg);
+        return;
+    }
+    case WM_MOUSEMOVE:
+        if (tracker_->ClientMouseMove(PointOf(msg.LParam)))
+            return;
+        previous(msg);
+        return;
     case WM_GETMINMAXINFO: {
         previous(msg);
         UpdateFacts();
@@ -578,6 +680,104 @@ bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
         return false;
     default:
         return false;
+    }
+}
+
+// --- hit test and commands -----------------------------------------------------------------------
+
+std::optional<int32_t> TspDynamicSkinForm::HitTest(TPoint windowPoint)
+{
+    THitTestInput in;
+    in.Strips = &MaskStrips;
+    in.CaptionRects = CaptionDragRects(Objects, Geometry);
+    in.NCDraggAble = NCDraggAble;
+    in.ObjectHot = Objects.ActiveObject != -1;
+    return FormHitTest(Geometry, in, windowPoint);
+}
+
+TWindowStateFacts TspDynamicSkinForm::StateFacts()
+{
+    UpdateFacts();
+    TWindowStateFacts f;
+    f.Geometry = Geometry;
+    if (form_.HandleAllocated()) {
+        RECT wr;
+        GetWindowRect(form_.Handle(), &wr);
+        f.Bounds = Rect(wr.left, wr.top, wr.right, wr.bottom);
+    }
+    f.BorderIcons = BorderIcons;
+    f.IsMainForm = Application && Application->MainForm() == &form_;
+    f.AppMinimized = f.IsMainForm && form_.HandleAllocated() && IsIconic(form_.Handle());
+    return f;
+}
+
+void TspDynamicSkinForm::ApplyStateActions(const TStateActions& actions)
+{
+    HWND hwnd = form_.HandleAllocated() ? form_.Handle() : nullptr;
+    UpdateFacts();
+    for (const TStateAction& a : actions) {
+        switch (a.Kind) {
+        case TStateActionKind::SetBounds:
+            if (hwnd)
+                SetWindowPos(hwnd, nullptr, a.Bounds.Left, a.Bounds.Top, a.Bounds.Width(), a.Bounds.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+            break;
+        case TStateActionKind::SetClientHeight:
+            form_.SetClientHeight(a.Value);
+            break;
+        case TStateActionKind::MinimizeApplication:
+        case TStateActionKind::MinimizeWindow:
+            if (hwnd)
+                ShowWindow(hwnd, SW_MINIMIZE);
+            break;
+        case TStateActionKind::RestoreApplication:
+            if (hwnd)
+                ShowWindow(hwnd, SW_RESTORE);
+            break;
+        case TStateActionKind::StartMouseTimer:
+            mouseTimer_->SetEnabled(true);
+            break;
+        case TStateActionKind::ForceResize:
+            UpdateFrame(true);
+            break;
+        case TStateActionKind::Repaint:
+            UpDateFormNC();
+            break;
+        case TStateActionKind::OnMaximize:
+            OnMaximize(this);
+            break;
+        case TStateActionKind::OnMinimize:
+            OnMinimize(this);
+            break;
+        case TStateActionKind::OnRestore:
+            OnRestore(this);
+            break;
+        case TStateActionKind::OnChangeRollUpState:
+            OnChangeRollUpState(this);
+            break;
+        }
+    }
+    UpdateFrame(true);
+}
+
+void TspDynamicSkinForm::RunCommand(TspFormCommand command)
+{
+    switch (command) {
+    case TspFormCommand::Close:
+        form_.Close();
+        break;
+    case TspFormCommand::Maximize:
+        ApplyStateActions(States.FWindowState == TspWindowState::Maximized ? States.Restore(StateFacts())
+                                                                            : States.Maximize(StateFacts()));
+        break;
+    case TspFormCommand::Minimize:
+        ApplyStateActions(States.Minimize(StateFacts()));
+        break;
+    case TspFormCommand::RollUp:
+        ApplyStateActions(States.RollUp(StateFacts()));
+        break;
+    default:
+        break;
     }
 }
 

@@ -9,6 +9,8 @@
 #include "form/frame_geometry.h"
 #include "form/frame_paint.h"
 #include "form/frame_region.h"
+#include "form/hit_test.h"
+#include "form/window_states.h"
 #include "form/skin_object_list.h"
 #include "framework/base/component.h"
 #include "framework/base/events.h"
@@ -75,6 +77,9 @@ public:
     TspSkinObjects Objects;
     TspFrameGeometry Geometry;
     TspMaskStrips MaskStrips;
+    TspWindowStates States;
+    // The caption moves the window (false: only the platform's edges and the objects answer).
+    bool NCDraggAble = true;
     int32_t& FFormWidth = Geometry.FFormWidth;
     int32_t& FFormHeight = Geometry.FFormHeight;
     bool FFormActive = true;
@@ -82,6 +87,16 @@ public:
     bool GetFormActive() const;
     TTimer* MorphTimer() const { return morphTimer_; }
     TTimer* AnimateTimer() const { return animateTimer_; }
+    TTimer* MouseTimer() const { return mouseTimer_; }
+    // The hit test's answer for a window point (nullopt: the platform answers).
+    std::optional<int32_t> HitTest(TPoint windowPoint);
+    // Runs a caption button's command: close through the owner's close path, the window states
+    // through the state model.
+    void RunCommand(TspFormCommand command);
+    // The state model's facts for the window now, and carrying out its answer.
+    TWindowStateFacts StateFacts();
+    void ApplyStateActions(const TStateActions& actions);
+    TNotifyEvent OnMaximize, OnMinimize, OnRestore, OnChangeRollUpState;
     TspLayerManager* LayerManager() const { return layerManager_; }
     TspLayerManager* MenuLayerManager() const { return menuLayerManager_; }
     TspFormMenus& Menus() const { return *menus_; }
@@ -166,6 +181,10 @@ private:
     TPoint bareSize_{-1, -1};
     bool bareActive_ = false;
     std::unique_ptr<TWindowProcHook> windowHook_;
+    class TCapture;
+    std::unique_ptr<TCapture> capture_;
+    std::unique_ptr<TspMouseTracker> tracker_;
+    TTimer* mouseTimer_ = nullptr;
 };
 
 } // namespace vt

@@ -367,5 +367,87 @@ TEST_F(Frames, AttachedEngineAnswersActivationLimitsAndSkinChanges)
     EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
+// The middle of an object on the screen.
+TPoint ScreenCentre(HWND hwnd, const TRect& r)
+{
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    return {wr.left + (r.Left + r.Right) / 2, wr.top + (r.Top + r.Bottom) / 2};
+}
+
+void ClickAt(TPoint p)
+{
+    SetCursorPos(p.X, p.Y);
+    test::Mouse(MOUSEEVENTF_MOVE);
+    test::Pump(120);
+    test::Mouse(MOUSEEVENTF_LEFTDOWN);
+    test::Mouse(MOUSEEVENTF_LEFTUP);
+    test::Pump(120);
+}
+
+// Tests the attached engine's hit test on a real window and real clicks on the skinned caption
+// buttons: the caption drags, buttons answer 19, edges and corners size, the client is the
+// client; maximize takes the work area and a second click restores the exact bounds; a caption
+// double-click maximizes too; a press on close released elsewhere closes nothing, a click closes.
+TEST_F(Frames, CaptionButtonsAnswerTheMouse)
+{
+    Load("zozaziz");
+    form->SetBounds(120, 100, 420, 300);
+    ShowActive();
+    HWND hwnd = form->Handle();
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    auto hit = [&](int x, int y) {
+        return static_cast<int>(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(wr.left + x, wr.top + y)));
+    };
+    auto* close = engine->Objects.Find<TspSkinStdButtonObject>(L"closebutton");
+    auto* max = engine->Objects.Find<TspSkinStdButtonObject>(L"maxbutton");
+    ASSERT_TRUE(close && max);
+    const TRect cl = engine->Geometry.NewClRect;
+    EXPECT_EQ(hit(150, 12), HTCAPTION);
+    EXPECT_EQ(hit((cl.Left + cl.Right) / 2, (cl.Top + cl.Bottom) / 2), HTCLIENT);
+    EXPECT_EQ(hit(419, 299), HTBOTTOMRIGHT);
+    EXPECT_EQ(hit(0, 150), HTLEFT);
+    // Over a button (which then turns hot, and the frame answers for it until it is left).
+    EXPECT_EQ(hit((close->ObjectRect.Left + close->ObjectRect.Right) / 2, (close->ObjectRect.Top + close->ObjectRect.Bottom) / 2), 19);
+
+    const TRect normal = Rect(wr.left, wr.top, wr.right, wr.bottom);
+    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), engine->Geometry.GetMaximizedRect());
+    EXPECT_EQ(engine->States.FWindowState, TspWindowState::Maximized);
+    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), normal);
+
+    // A double click on the free caption maximizes as well.
+    SendMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(wr.left + 150, wr.top + 12));
+    test::Pump();
+    EXPECT_EQ(engine->States.FWindowState, TspWindowState::Maximized);
+    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    EXPECT_EQ(engine->States.FWindowState, TspWindowState::Normal);
+
+    int closes = 0;
+    form->OnClose = [&](TObject*, TCloseAction& action) {
+        ++closes;
+        action = caHide;
+    };
+    const TPoint c = ScreenCentre(hwnd, close->ObjectRect);
+    SetCursorPos(c.X, c.Y);
+    test::Mouse(MOUSEEVENTF_MOVE);
+    test::Pump(120);
+    test::Mouse(MOUSEEVENTF_LEFTDOWN);
+    SetCursorPos(c.X - 200, c.Y + 150);  // away over the client before the release
+    test::Mouse(MOUSEEVENTF_MOVE);
+    test::Pump(120);
+    test::Mouse(MOUSEEVENTF_LEFTUP);
+    test::Pump(120);
+    EXPECT_EQ(closes, 0);
+    EXPECT_EQ(GetCapture(), nullptr);
+    ClickAt(c);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
 } // namespace
 } // namespace vt
