@@ -11,7 +11,9 @@
 #include "framework/win/timer.h"
 #include "raster/bitmap_win.h"
 #include "raster/compose_win.h"
+#include "raster/layer_win.h"
 #include "raster/png_image.h"
+#include "skin/form_records.h"
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
 #include "support.h"
@@ -447,6 +449,38 @@ TEST_F(Frames, CaptionButtonsAnswerTheMouse)
     ClickAt(c);
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(IsWindowVisible(hwnd));
+}
+
+// Tests that a button with a glow picture shows its glow on the screen at the button's place less
+// the record's offsets while hovered, and hides it when left.
+TEST_F(Frames, GlowFollowsTheHoveredButton)
+{
+    Load("zozaziz");
+    for (auto& record : sd->ObjectList)
+        if (auto* b = dynamic_cast<TspDataSkinStdButton*>(record.get()); b && b->IDName == L"closebutton") {
+            b->GlowLayerPictureIndex = 1;  // any picture will do for the place
+            b->GlowLayerMaskPictureIndex = 1;
+            b->GlowLayerOffsetX = 4;
+            b->GlowLayerOffsetY = 3;
+        }
+    engine->ChangeSkinData();
+    form->SetBounds(120, 100, 420, 300);
+    ShowActive();
+    auto* close = engine->Objects.Find<TspSkinStdButtonObject>(L"closebutton");
+    ASSERT_NE(close, nullptr);
+    ASSERT_EQ(close->GlowLayerPictureIndex, 1);
+    close->MouseEnter();
+    test::Pump();
+    TspLayerManager* glow = engine->LayerManager();
+    ASSERT_TRUE(glow->IsVisible());
+    RECT wr;
+    GetWindowRect(form->Handle(), &wr);
+    ASSERT_NE(glow->LayerWindow(), nullptr);
+    EXPECT_EQ(glow->LayerWindow()->Left(), wr.left + close->ObjectRect.Left - 4);
+    EXPECT_EQ(glow->LayerWindow()->Top(), wr.top + close->ObjectRect.Top - 3);
+    close->MouseLeave();
+    test::Pump();
+    EXPECT_FALSE(glow->IsVisible());
 }
 
 } // namespace
