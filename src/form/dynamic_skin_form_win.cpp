@@ -91,7 +91,7 @@ static TPoint ScreenToWindow(HWND hwnd, TPoint p)
 static TPoint PointOf(LPARAM lParam) { return {static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))}; }
 
 struct TspDynamicSkinForm::TFontEntry {
-    TspCaptionFont Spec;
+    TspCaptionFont Font;
     std::unique_ptr<TGdiTextRenderer> Text;
 };
 
@@ -313,14 +313,14 @@ void TspDynamicSkinForm::UpDateFormNC()
 ITextRenderer* TspDynamicSkinForm::CaptionRenderer(const TspCaptionFont& font)
 {
     for (const auto& e : fonts_)
-        if (e->Spec.Name == font.Name && e->Spec.Height == font.Height && e->Spec.Style == font.Style)
+        if (e->Font.Name == font.Name && e->Font.Height == font.Height && e->Font.Style == font.Style)
             return e->Text.get();
     TFont f;
     f.SetName(font.Name.empty() ? L"Tahoma" : font.Name);
     f.SetHeight(font.Height);
     f.SetStyle(font.Style);
     auto entry = std::make_unique<TFontEntry>();
-    entry->Spec = font;
+    entry->Font = font;
     entry->Text = std::make_unique<TGdiTextRenderer>(f);
     fonts_.push_back(std::move(entry));
     return fonts_.back()->Text.get();

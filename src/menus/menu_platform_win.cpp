@@ -23,7 +23,7 @@ constexpr UINT_PTR kWaitTimer = 1;
 } // namespace
 
 struct TMenuPlatform::TFontEntry {
-    TMenuFont Spec;
+    TMenuFont Wanted;
     TFont Font;
     std::unique_ptr<TGdiTextRenderer> Text;
 };
@@ -103,10 +103,10 @@ TRect TMenuPlatform::WorkAreaOf(TPoint p)
 ITextRenderer* TMenuPlatform::Renderer(const TMenuFont& font)
 {
     for (const auto& entry : fonts_)
-        if (entry->Spec == font)
+        if (entry->Wanted == font)
             return entry->Text.get();
     auto entry = std::make_unique<TFontEntry>();
-    entry->Spec = font;
+    entry->Wanted = font;
     entry->Font.SetName(font.Name.empty() ? L"Tahoma" : font.Name);
     entry->Font.SetHeight(font.Height);
     entry->Font.SetStyle(font.Style);
@@ -120,7 +120,7 @@ TFont* TMenuPlatform::FontOf(const TMenuFont& font)
 {
     Renderer(font);
     for (const auto& entry : fonts_)
-        if (entry->Spec == font)
+        if (entry->Wanted == font)
             return &entry->Font;
     return nullptr;
 }
