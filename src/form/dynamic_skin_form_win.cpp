@@ -707,7 +707,7 @@ TWindowStateFacts TspDynamicSkinForm::StateFacts()
     }
     f.BorderIcons = BorderIcons;
     f.IsMainForm = Application && Application->MainForm() == &form_;
-    f.AppMinimized = f.IsMainForm && form_.HandleAllocated() && IsIconic(form_.Handle());
+    f.AppMinimized = Application && Application->Minimized();
     return f;
 }
 
@@ -726,13 +726,16 @@ void TspDynamicSkinForm::ApplyStateActions(const TStateActions& actions)
             form_.SetClientHeight(a.Value);
             break;
         case TStateActionKind::MinimizeApplication:
+            if (Application)
+                Application->Minimize();
+            break;
         case TStateActionKind::MinimizeWindow:
             if (hwnd)
                 ShowWindow(hwnd, SW_MINIMIZE);
             break;
         case TStateActionKind::RestoreApplication:
-            if (hwnd)
-                ShowWindow(hwnd, SW_RESTORE);
+            if (Application)
+                Application->Restore();
             break;
         case TStateActionKind::StartMouseTimer:
             mouseTimer_->SetEnabled(true);

@@ -109,6 +109,8 @@ void TCustomForm::CreateParams(TCreateParams& p)
         }
     }
     p.ExStyle |= WS_EX_APPWINDOW;
+    if (formStyle_ == fsStayOnTop)
+        p.ExStyle |= WS_EX_TOPMOST;
 }
 
 void TCustomForm::CreateWnd()
@@ -174,6 +176,16 @@ void TCustomForm::SetBorderStyle(TBorderStyle v)
     borderStyle_ = v;
     if (HandleAllocated() && !IsLoading())
         RecreateWnd();
+}
+
+void TCustomForm::SetFormStyle(TFormStyle v)
+{
+    if (v == formStyle_)
+        return;
+    formStyle_ = v;
+    if (HandleAllocated() && !IsLoading())
+        SetWindowPos(Handle(), v == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TCustomForm::Show()
@@ -379,6 +391,11 @@ bool TCustomForm::SetProperty(const String& name, const TPropValue& v)
                                                     L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"};
              f.SetBorderStyle(static_cast<TBorderStyle>(IdentIndex(v.AsIdent(), names)));
          }},
+        {L"FormStyle",
+         [](TCustomForm& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"fsNormal", L"fsMDIChild", L"fsMDIForm", L"fsStayOnTop"};
+             f.SetFormStyle(static_cast<TFormStyle>(IdentIndex(v.AsIdent(), names)));
+         }},
         {L"Scaled", [](TCustomForm& f, const TPropValue& v) { f.scaled_ = v.AsBoolean(); }},
         // Design-time metrics; the form is not rescaled.
         {L"TextHeight", [](TCustomForm&, const TPropValue& v) { v.AsInteger(); }},
@@ -490,6 +507,30 @@ void TApplication::Terminate()
     if (!terminated_)
         PostQuitMessage(0);
     terminated_ = true;
+}
+
+void TApplication::Minimize()
+{
+    TCustomForm* main = mainForm_.get();
+    if (!main || !main->HandleAllocated() || IsIconic(main->Handle()))
+        return;
+    ShowWindow(main->Handle(), SW_MINIMIZE);
+    OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    TCustomForm* main = mainForm_.get();
+    if (!main || !main->HandleAllocated() || !IsIconic(main->Handle()))
+        return;
+    ShowWindow(main->Handle(), SW_RESTORE);
+    OnRestore(this);
+}
+
+bool TApplication::Minimized() const
+{
+    TCustomForm* main = mainForm_.get();
+    return main && main->HandleAllocated() && IsIconic(main->Handle());
 }
 
 void TApplication::HandleException(TObject* sender)

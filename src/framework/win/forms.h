@@ -19,6 +19,7 @@ enum TBorderStyle : uint8_t { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWind
 enum TBorderIcon : uint8_t { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 using TBorderIcons = uint8_t;
 enum TCloseAction : uint8_t { caNone, caHide, caFree, caMinimize };
+enum TFormStyle : uint8_t { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 
 using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
@@ -48,6 +49,9 @@ public:
     void SetBorderIcons(TBorderIcons v);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle v);
+    // fsStayOnTop keeps the window above the others; the MDI styles are taken by the MDI support.
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle v);
     bool Scaled() const { return scaled_; }
     // The form's own icon; empty leaves the choice to ShownIcon. Changing it updates the
     // window's icons.
@@ -144,6 +148,7 @@ private:
     TWindowState windowState_ = wsNormal;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TBorderStyle borderStyle_ = bsSizeable;
+    TFormStyle formStyle_ = fsNormal;
     bool scaled_ = true;
     bool shown_ = false;
     bool inShow_ = false;
@@ -198,6 +203,13 @@ public:
     void HandleMessage();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // Minimizes the application (its main form's window) and restores it; OnMinimize and
+    // OnRestore follow. Minimized answers whether the main form's window is minimized.
+    void Minimize();
+    void Restore();
+    bool Minimized() const;
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
 
     TCustomForm* MainForm() const { return mainForm_.get(); }
     void SetMainForm(TCustomForm* form) { mainForm_ = form; }

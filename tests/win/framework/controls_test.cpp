@@ -129,6 +129,44 @@ TEST_F(WindowProcHook, OutOfOrderRemovalKeepsTheChain)
     EXPECT_EQ(form.Perform(WM_GETTEXTLENGTH), 0);  // the form's own procedure answers
 }
 
+using AppWindow = Fixture;
+
+// Tests that the application minimizes and restores through its main form's window, raising its
+// two events once each, and that a stay-on-top form is topmost whether the style comes before its
+// window exists or after.
+TEST_F(AppWindow, MinimizeRestoreAndStayOnTop)
+{
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 300, 200);
+    TCustomForm* previousMain = Application->MainForm();
+    Application->SetMainForm(&form);
+    form.Show();
+    int minimized = 0, restored = 0;
+    Application->OnMinimize = [&](TObject*) { ++minimized; };
+    Application->OnRestore = [&](TObject*) { ++restored; };
+    Application->Minimize();
+    Application->Minimize();  // already minimized: nothing
+    EXPECT_TRUE(Application->Minimized());
+    EXPECT_TRUE(IsIconic(form.Handle()));
+    Application->Restore();
+    EXPECT_FALSE(Application->Minimized());
+    EXPECT_EQ(minimized, 1);
+    EXPECT_EQ(restored, 1);
+    Application->OnMinimize = nullptr;
+    Application->OnRestore = nullptr;
+    Application->SetMainForm(previousMain);
+
+    auto topmost = [](HWND h) { return (GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    EXPECT_FALSE(topmost(form.Handle()));
+    form.SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(topmost(form.Handle()));
+    form.SetFormStyle(fsNormal);
+    EXPECT_FALSE(topmost(form.Handle()));
+    TForm early(nullptr);
+    early.SetFormStyle(fsStayOnTop);
+    EXPECT_TRUE(topmost(early.Handle()));
+}
+
 using Align = Fixture;
 
 // Tests the layout order top, bottom, left, right, client; hidden controls take no room and
