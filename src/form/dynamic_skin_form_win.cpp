@@ -605,6 +605,13 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             return;
         previous(msg);
         return;
+    case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
+        previous(msg);
+        // A maximized window follows its monitor's new work area.
+        if (msg.Msg == WM_DISPLAYCHANGE || msg.WParam == SPI_SETWORKAREA)
+            ApplyStateActions(States.WorkAreaChanged(StateFacts()));
+        return;
     case WM_GETMINMAXINFO: {
         previous(msg);
         UpdateFacts();

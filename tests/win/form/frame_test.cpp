@@ -483,5 +483,35 @@ TEST_F(Frames, GlowFollowsTheHoveredButton)
     EXPECT_FALSE(glow->IsVisible());
 }
 
+// Tests that a maximized window takes its maximized rectangle again when the display or the work
+// area changes, while a normal window stays where it is.
+TEST_F(Frames, MaximizedWindowFollowsDisplayChanges)
+{
+    Load("zozaziz");
+    form->SetBounds(120, 100, 420, 300);
+    ShowActive();
+    HWND hwnd = form->Handle();
+    RECT wr;
+    engine->RunCommand(TspFormCommand::Maximize);
+    ASSERT_EQ(engine->States.FWindowState, TspWindowState::Maximized);
+    const TRect maximized = engine->Geometry.GetMaximizedRect();
+    SetWindowPos(hwnd, nullptr, 40, 40, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);  // knocked off its place
+    SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), maximized);
+    SetWindowPos(hwnd, nullptr, 40, 40, 500, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), maximized);
+
+    engine->RunCommand(TspFormCommand::Maximize);  // restore
+    ASSERT_EQ(engine->States.FWindowState, TspWindowState::Normal);
+    GetWindowRect(hwnd, &wr);
+    const TRect normal = Rect(wr.left, wr.top, wr.right, wr.bottom);
+    SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
+    GetWindowRect(hwnd, &wr);
+    EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), normal);
+}
+
 } // namespace
 } // namespace vt
