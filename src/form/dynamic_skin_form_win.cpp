@@ -90,13 +90,8 @@ static TPoint ScreenToWindow(HWND hwnd, TPoint p)
 
 static TPoint PointOf(LPARAM lParam) { return {static_cast<int16_t>(LOWORD(lParam)), static_cast<int16_t>(HIWORD(lParam))}; }
 
-struct TspDynamicSkinForm::TFontEntry {
-    TspCaptionFont Font;
-    std::unique_ptr<TGdiTextRenderer> Text;
-};
-
 TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
-    : TComponent(owner), Objects(this), form_(OwnerForm(owner, this))
+    : TComponent(owner), Objects(this), form_(OwnerForm(owner, this)), fonts_(std::make_unique<TGdiTextRenderers>())
 {
     // Owned by the engine, so a popup menu looking among the form's components finds the engine.
     menus_ = new TspFormMenus(form_, this);
@@ -147,11 +142,6 @@ TspDynamicSkinForm::~TspDynamicSkinForm()
     windowHook_.reset();
     if (capture_)
         capture_->ReleaseCapture();
-}
-
-void TspDynamicSkinForm::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
 }
 
 // --- properties -------------------------------------------------------------------------------
@@ -312,18 +302,7 @@ void TspDynamicSkinForm::UpDateFormNC()
 
 ITextRenderer* TspDynamicSkinForm::CaptionRenderer(const TspCaptionFont& font)
 {
-    for (const auto& e : fonts_)
-        if (e->Font.Name == font.Name && e->Font.Height == font.Height && e->Font.Style == font.Style)
-            return e->Text.get();
-    TFont f;
-    f.SetName(font.Name.empty() ? L"Tahoma" : font.Name);
-    f.SetHeight(font.Height);
-    f.SetStyle(font.Style);
-    auto entry = std::make_unique<TFontEntry>();
-    entry->Font = font;
-    entry->Text = std::make_unique<TGdiTextRenderer>(f);
-    fonts_.push_back(std::move(entry));
-    return fonts_.back()->Text.get();
+    return &fonts_->For(font.Name, font.Height, font.Style, DEFAULT_CHARSET);
 }
 
 TFramePaintSources TspDynamicSkinForm::PaintSources()

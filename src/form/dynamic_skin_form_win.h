@@ -25,6 +25,7 @@ namespace vt {
 class TCustomForm;
 class TTimer;
 class TspFormMenus;
+class TGdiTextRenderers;
 class TspLayerManager;
 
 using TChangeClientRectEvent = TEvent<TObject*, const TRect&>;
@@ -157,9 +158,6 @@ public:
     void SkinMenuClose() override;
 
 
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
 private:
     TFramePaintSources PaintSources();
     ITextRenderer* CaptionRenderer(const TspCaptionFont& font);
@@ -172,8 +170,7 @@ private:
     TspLayerManager* menuLayerManager_ = nullptr;
     TTimer* morphTimer_ = nullptr;
     TTimer* animateTimer_ = nullptr;
-    struct TFontEntry;
-    std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    std::unique_ptr<TGdiTextRenderers> fonts_;
     bool regionSet_ = false;
     // The frame as last composed, before its objects: what a single object's redraw puts under
     // it. Valid for bareSize_ and bareActive_ only.

@@ -22,15 +22,10 @@ constexpr UINT_PTR kWaitTimer = 1;
 
 } // namespace
 
-struct TMenuPlatform::TFontEntry {
-    TMenuFont Wanted;
-    TFont Font;
-    std::unique_ptr<TGdiTextRenderer> Text;
-};
-
 TMenuPlatform::TMenuPlatform(TspSkinMenu& menu)
     : TComponent(&menu)
     , menu_(menu)
+    , fonts_(std::make_unique<TGdiTextRenderers>())
 {
     WNDCLASSEXW wc{};
     wc.lpfnWndProc = DefWindowProcW;
@@ -102,27 +97,12 @@ TRect TMenuPlatform::WorkAreaOf(TPoint p)
 
 ITextRenderer* TMenuPlatform::Renderer(const TMenuFont& font)
 {
-    for (const auto& entry : fonts_)
-        if (entry->Wanted == font)
-            return entry->Text.get();
-    auto entry = std::make_unique<TFontEntry>();
-    entry->Wanted = font;
-    entry->Font.SetName(font.Name.empty() ? L"Tahoma" : font.Name);
-    entry->Font.SetHeight(font.Height);
-    entry->Font.SetStyle(font.Style);
-    entry->Font.SetCharset(font.Charset);
-    entry->Text = std::make_unique<TGdiTextRenderer>(entry->Font);
-    fonts_.push_back(std::move(entry));
-    return fonts_.back()->Text.get();
+    return &fonts_->For(font.Name, font.Height, font.Style, font.Charset);
 }
 
 TFont* TMenuPlatform::FontOf(const TMenuFont& font)
 {
-    Renderer(font);
-    for (const auto& entry : fonts_)
-        if (entry->Wanted == font)
-            return &entry->Font;
-    return nullptr;
+    return &fonts_->FontFor(font.Name, font.Height, font.Style, font.Charset);
 }
 
 std::unique_ptr<IMenuLevelView> TMenuPlatform::CreateView(TspPopupLevel& level)

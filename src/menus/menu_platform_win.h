@@ -14,7 +14,7 @@
 namespace vt {
 
 class TFont;
-class TGdiTextRenderer;
+class TGdiTextRenderers;
 class TspSkinMenu;
 
 class TMenuPlatform final : public TComponent, IMenuTimer, IMenuMessageSink, IMenuWorkArea, IMenuLevelViews,
@@ -37,10 +37,9 @@ private:
     std::unique_ptr<IMenuLevelView> CreateView(TspPopupLevel& level) override;
     static LRESULT CALLBACK TimerWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    struct TFontEntry;
     TspSkinMenu& menu_;
     HWND timerWindow_ = nullptr;
-    std::vector<std::unique_ptr<TFontEntry>> fonts_;
+    std::unique_ptr<TGdiTextRenderers> fonts_;
 };
 
 // Gives menu the platform's services (once; later calls keep the first).

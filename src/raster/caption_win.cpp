@@ -36,6 +36,49 @@ int TGdiTextRenderer::DrawText(TspBitmap& target, const std::wstring& text, cons
     return h;
 }
 
+struct TGdiTextRenderers::TEntry {
+    std::wstring Name;
+    int Height = 0;
+    TFontStyles Style = 0;
+    uint8_t Charset = 0;
+    TFont Font;
+    std::unique_ptr<TGdiTextRenderer> Text;
+};
+
+TGdiTextRenderers::TGdiTextRenderers() = default;
+TGdiTextRenderers::~TGdiTextRenderers() = default;
+
+TGdiTextRenderers::TEntry& TGdiTextRenderers::Entry(const std::wstring& name, int height, TFontStyles style,
+                                                     uint8_t charset)
+{
+    for (const auto& e : entries_)
+        if (e->Name == name && e->Height == height && e->Style == style && e->Charset == charset)
+            return *e;
+    auto e = std::make_unique<TEntry>();
+    e->Name = name;
+    e->Height = height;
+    e->Style = style;
+    e->Charset = charset;
+    if (!name.empty())
+        e->Font.SetName(name);
+    e->Font.SetHeight(height);
+    e->Font.SetStyle(style);
+    e->Font.SetCharset(charset);
+    e->Text = std::make_unique<TGdiTextRenderer>(e->Font);
+    entries_.push_back(std::move(e));
+    return *entries_.back();
+}
+
+TGdiTextRenderer& TGdiTextRenderers::For(const std::wstring& name, int height, TFontStyles style, uint8_t charset)
+{
+    return *Entry(name, height, style, charset).Text;
+}
+
+TFont& TGdiTextRenderers::FontFor(const std::wstring& name, int height, TFontStyles style, uint8_t charset)
+{
+    return Entry(name, height, style, charset).Font;
+}
+
 int CanvasDrawText(TCanvas& canvas, const std::wstring& text, TRect& r, uint32_t format)
 {
     return canvas.DrawText(text, r, format);

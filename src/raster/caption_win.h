@@ -6,6 +6,9 @@
 #include "raster/caption.h"
 #include "raster/image_list.h"
 
+#include <memory>
+#include <vector>
+
 namespace vt {
 
 // Renders text in a copy of a font, into bitmaps through their canvases.
@@ -18,6 +21,25 @@ public:
 
 private:
     TFont font_;
+};
+
+// Text renderers made once per font and kept for the owner's life (menus and frames ask for the
+// same few fonts on every paint).
+class TGdiTextRenderers {
+public:
+    TGdiTextRenderers();
+    ~TGdiTextRenderers();
+    TGdiTextRenderers(const TGdiTextRenderers&) = delete;
+    TGdiTextRenderers& operator=(const TGdiTextRenderers&) = delete;
+    // An empty name is the default face.
+    TGdiTextRenderer& For(const std::wstring& name, int height, TFontStyles style, uint8_t charset);
+    // The font behind that renderer, for drawing on a canvas in it.
+    TFont& FontFor(const std::wstring& name, int height, TFontStyles style, uint8_t charset);
+
+private:
+    struct TEntry;
+    TEntry& Entry(const std::wstring& name, int height, TFontStyles style, uint8_t charset);
+    std::vector<std::unique_ptr<TEntry>> entries_;
 };
 
 int CanvasDrawText(TCanvas& canvas, const std::wstring& text, TRect& r, uint32_t format);
