@@ -32,6 +32,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"WebBrowser1", WebBrowser1);
     BindField(L"WebBrowser2", WebBrowser2);
     BindField(L"WebBrowser3", WebBrowser3);
+    BindField(L"spDynamicSkinForm1", spDynamicSkinForm1);
     LoadFromResource(L"TFORM1");
 }
 

@@ -1,10 +1,12 @@
 // TForm1: the main window. Built from its resource description (main_form.vfd): one page
-// container filling the window, three pages, a web view on each; the skin data container
+// container filling the window, three pages, a web view on each; the skinned form engine
+// spDynamicSkinForm1 drawing the frame from the skin; the skin data container
 // spSkinData1, which loads the stored default skin spCompressedStoredSkin1 while the description
 // is read (registered by RegisterAppClasses, found by name).
 #pragma once
 
 #include "app/page_control.h"
+#include "form/dynamic_skin_form_win.h"
 #include "framework/win/forms.h"
 #include "framework/win/webbrowser.h"
 
@@ -22,6 +24,7 @@ public:
     TWebBrowser* WebBrowser1 = nullptr;
     TWebBrowser* WebBrowser2 = nullptr;
     TWebBrowser* WebBrowser3 = nullptr;
+    TspDynamicSkinForm* spDynamicSkinForm1 = nullptr;
 
     // The start pages of the three web views, in navigation order.
     static constexpr const wchar_t* kStartPage = L"https://www.vantrel.example/frestol.html";

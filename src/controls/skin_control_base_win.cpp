@@ -212,13 +212,7 @@ template <class Base> bool TSkinControlLayer<Base>::SetProperty(const String& na
         {L"DrawDefault", [](Self& c, const TPropValue& v) { c.SetDrawDefault(v.AsBoolean()); }},
         {L"AreaName", [](Self& c, const TPropValue& v) { c.SetAreaName(v.AsString()); }},
         {L"AlphaBlend", [](Self& c, const TPropValue& v) { c.SetAlphaBlend(v.AsBoolean()); }},
-        {L"AlphaBlendValue",
-         [](Self& c, const TPropValue& v) {
-             int n = v.AsInteger();
-             if (n < 0 || n > 255)
-                 throw EReadError(L"Invalid property value: AlphaBlendValue");
-             c.SetAlphaBlendValue(static_cast<uint8_t>(n));
-         }},
+        {L"AlphaBlendValue", [](Self& c, const TPropValue& v) { c.SetAlphaBlendValue(ByteValue(v)); }},
         {L"UseSkinCursor", [](Self& c, const TPropValue& v) { c.SetUseSkinCursor(v.AsBoolean()); }},
         {L"HintTitle", [](Self& c, const TPropValue& v) { c.SetHintTitle(v.AsString()); }},
         {L"HintImageIndex", [](Self& c, const TPropValue& v) { c.SetHintImageIndex(v.AsInteger()); }},

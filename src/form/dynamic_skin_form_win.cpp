@@ -2,6 +2,8 @@
 
 #include "form/object_paint.h"
 #include "framework/base/exceptions.h"
+#include "framework/base/form_loader.h"
+#include "framework/base/property_table.h"
 #include "framework/win/dc_scope.h"
 #include "framework/win/exception_funnel.h"
 #include "framework/win/forms.h"
@@ -20,6 +22,7 @@
 #include "skin/skin_forms.h"
 #include "skin/skinned_element.h"
 
+#include <chrono>
 #include <optional>
 
 namespace vt {
@@ -27,6 +30,10 @@ namespace vt {
 namespace {
 
 constexpr unsigned kEffectTimerMs = 25;
+// The owner's window timer that starts the show's fade-in.
+constexpr UINT_PTR kFadeTimerId = 1;
+// The answers to the frame queries.
+constexpr LRESULT kDrawsOwnFrame = 12853, kPlatformFrame = 12852, kFramePainted = 12851, kPaintToDCKey = 16802;
 
 TCustomForm& OwnerForm(TComponent* owner, const TComponent* self)
 {
@@ -129,8 +136,12 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     });
     Objects.CreateObjects(nullptr);
     BorderIconsChanged();
-    // The platform's caption buttons are never shown; the frame is ours.
+    // The platform's caption buttons are never shown; the frame is ours, and so is the state.
     form_.SetBorderIcons(0);
+    FWindowStateInit = form_.WindowState();
+    form_.SetFrameOwner(this);
+    previousShortCut_ = std::move(form_.OnShortCut);
+    form_.OnShortCut = [this](TWMKey& key, bool& handled) { HandleShortCut(key, handled); };
     windowHook_ = std::make_unique<TWindowProcHook>(
         form_, [this](TMessage& msg, const TWndMethod& previous) { NewWndProc(msg, previous); });
     if (form_.HandleAllocated())
@@ -139,6 +150,12 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
 
 TspDynamicSkinForm::~TspDynamicSkinForm()
 {
+    *alive_ = false;
+    if (form_.FrameOwner() == this)
+        form_.SetFrameOwner(nullptr);
+    form_.OnShortCut = std::move(previousShortCut_);
+    if (fade_.Active && form_.HandleAllocated())
+        StopFadeIn();
     windowHook_.reset();
     if (capture_)
         capture_->ReleaseCapture();
@@ -170,6 +187,8 @@ void TspDynamicSkinForm::BorderIconsChanged()
 
 bool TspDynamicSkinForm::GetFormActive() const
 {
+    if (PreviewMode)
+        return true;
     // MDI parents and children follow the tracked FFormActive once MDI exists.
     return form_.HandleAllocated() && Screen && Screen->ActiveForm() == &form_;
 }
@@ -236,11 +255,71 @@ void TspDynamicSkinForm::StateChanged()
 void TspDynamicSkinForm::ChangeSkinData()
 {
     const TspSkinData* sd = skinData_.get();
+    skinApplied_ = true;
+    appliedChangeCount_ = sd ? sd->ChangeCount : 0;
     Geometry.Skin = TFormSkinInfo::From(sd);
     UpdateFacts();
     Objects.CreateObjects(sd && !sd->Empty ? sd : nullptr);
     BorderIconsChanged();
+    if (form_.HandleAllocated() && SupportNCArea) {
+        // The window takes the new frame's least size, or at least its new frame.
+        RECT wr;
+        GetWindowRect(form_.Handle(), &wr);
+        const int w = wr.right - wr.left, h = wr.bottom - wr.top;
+        const int minW = Geometry.GetMinWidth(), minH = Geometry.GetMinHeight();
+        const bool collapsed = States.FRollUpState || States.FWindowState == TspWindowState::Minimized;
+        const int newH = collapsed ? minH : std::max(h, minH);
+        const int newW = States.FWindowState == TspWindowState::Minimized ? minW : std::max(w, minW);
+        if (newW != w || newH != h)
+            SetWindowPos(form_.Handle(), nullptr, 0, 0, newW, newH,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        else
+            ForceResize();
+    }
     UpdateFrame(true);
+    if (form_.HandleAllocated()) {
+        RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        CheckActiveState();
+        mouseTimer_->SetEnabled(true);
+    }
+    OnChangeSkinData(this);
+    const bool framedNormal = SupportNCArea && !States.FRollUpState && States.FWindowState == TspWindowState::Normal;
+    if (framedNormal && form_.HandleAllocated()) {
+        if (ClientWidth > 0)
+            form_.SetClientWidth(ClientWidth);
+        if (ClientHeight > 0)
+            form_.SetClientHeight(ClientHeight);
+    }
+}
+
+void TspDynamicSkinForm::EnsureSkinApplied()
+{
+    const TspSkinData* sd = skinData_.get();
+    if (sd && sd->ChangeSkinDataProcess)
+        return;
+    if (skinApplied_ && appliedChangeCount_ == (sd ? sd->ChangeCount : 0))
+        return;
+    ChangeSkinData();
+}
+
+void TspDynamicSkinForm::ForceResize()
+{
+    if (!form_.HandleAllocated())
+        return;
+    // Asks for WM_NCCALCSIZE at the same size: the client follows the frame as it is now.
+    SetWindowPos(form_.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateFrame(true);
+}
+
+void TspDynamicSkinForm::CheckActiveState()
+{
+    const bool active = GetFormActive();
+    if (!active)
+        Objects.ResetObjectStates();
+    StateChanged();
+    if (Objects.StartCaptionAnimation(active))
+        animateTimer_->SetEnabled(true);
 }
 
 void TspDynamicSkinForm::BeforeChangeSkinData()
@@ -507,7 +586,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         HandleFrameMessage(msg);
         return;
     }
-    if (HandleFrameMessage(msg))
+    if (HandleFrameMessage(msg) || HandleFrameQuery(msg))
         return;
     TspSkinData* container = reinterpret_cast<TspSkinData*>(msg.WParam);
     switch (msg.Msg) {
@@ -526,8 +605,105 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         UpDateFormNC();
         if (Objects.StartCaptionAnimation(FFormActive))
             animateTimer_->SetEnabled(true);
+        if (FFormActive)
+            OnActivate(this);
+        else
+            OnDeActivate(this);
         return;
     }
+    case WM_CREATE:
+        previous(msg);
+        // The container may have changed its skin while the form had no window to be told.
+        EnsureSkinApplied();
+        return;
+    case WM_DESTROY:
+        morphTimer_->SetEnabled(false);
+        mouseTimer_->SetEnabled(false);
+        animateTimer_->SetEnabled(false);
+        fade_.Active = false;
+        previous(msg);
+        return;
+    case WM_SHOWWINDOW:
+        if (msg.WParam) {
+            WindowShown();
+        } else {
+            layerManager_->Hide();
+            menuLayerManager_->Hide();
+            if (fade_.Active)
+                StopFadeIn();
+        }
+        previous(msg);
+        return;
+    case WM_TIMER:
+        if (msg.WParam == kFadeTimerId) {
+            RunFadeIn();
+            return;
+        }
+        previous(msg);
+        return;
+    case WM_SYSCOMMAND:
+        HandleSysCommand(msg, previous);
+        return;
+    case WM_ENTERSIZEMOVE:
+        previous(msg);
+        if (SupportNCArea) {
+            Objects.ResetObjectStates();
+            mouseTimer_->SetEnabled(false);
+            tracker_->DropCapture();
+            Objects.ActiveObject = Objects.OldActiveObject = -1;
+            FSizeMove = true;
+            BOOL full = TRUE;
+            SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
+            FFullDrag = full != FALSE;
+        }
+        return;
+    case WM_EXITSIZEMOVE:
+        previous(msg);
+        if (SupportNCArea) {
+            mouseTimer_->SetEnabled(false);
+            Objects.ActiveObject = Objects.OldActiveObject = Objects.MouseCaptureObject = -1;
+            const bool resized = FSizing;
+            FSizeMove = FSizing = false;
+            if (resized)
+                UpdateFrame(true);
+            UpDateFormNC();
+        }
+        return;
+    case WM_SIZING:
+        // The loop resizes the window itself (full drag): the frame follows on each WM_SIZE, and
+        // once more when the loop ends.
+        if (SupportNCArea && FFullDrag)
+            FSizing = true;
+        previous(msg);
+        return;
+    case WM_MOVING: {
+        auto* r = reinterpret_cast<RECT*>(msg.LParam);
+        POINT c{};
+        GetCursorPos(&c);
+        TRect proposed = Rect(r->left, r->top, r->right, r->bottom);
+        const TStateActions actions = States.Moving(proposed, {c.x, c.y}, StateFacts());
+        if (!actions.empty())
+            ApplyStateActions(actions);
+        *r = RECT{proposed.Left, proposed.Top, proposed.Right, proposed.Bottom};
+        msg.Result = TRUE;
+        return;
+    }
+    case WM_SETCURSOR:
+        if (SupportNCArea && UseFormCursorInNCArea && skinData_ && !skinData_->Empty) {
+            const WORD code = LOWORD(msg.LParam);
+            if (code != HTCLIENT && !(code >= HTLEFT && code <= HTBOTTOMRIGHT))
+                msg.LParam = MAKELPARAM(HTCLIENT, HIWORD(msg.LParam));
+        }
+        previous(msg);
+        return;
+    case WM_SYNCPAINT:
+        if (SupportNCArea && States.FRollUpState) {
+            UpDateFormNC();
+            msg.Result = 0;
+            return;
+        }
+        previous(msg);
+        return;
     case WM_SETTEXT:
         previous(msg);
         BorderIconsChanged();  // the default caption object takes the new text
@@ -549,8 +725,18 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         tracker_->NCMouseMove(ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
         previous(msg);
         return;
-    case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
+        if (msg.WParam == HTCAPTION && SupportNCArea) {
+            // The platform's menu never opens: ours does, unless it is switched off.
+            tracker_->DropCapture();
+            if (!DisableSystemMenu) {
+                const TPoint p = PointOf(msg.LParam);
+                PopupSystemMenu(Rect(p.X, p.Y, p.X, p.Y));
+            }
+            return;
+        }
+        [[fallthrough]];
+    case WM_NCLBUTTONDOWN:
         if (msg.WParam == static_cast<WPARAM>(ht::Object)) {
             tracker_->MouseDown(msg.Msg == WM_NCLBUTTONDOWN ? TspMouseButton::Left : TspMouseButton::Right,
                                 ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
@@ -669,6 +855,482 @@ bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
     }
 }
 
+// --- loading, window state and placement --------------------------------------------------------
+
+void TspDynamicSkinForm::Loaded()
+{
+    TComponent::Loaded();
+    EnsureSkinApplied();
+    if (SupportNCArea && FWindowStateInit != static_cast<TWindowState>(States.FWindowState))
+        SetWindowState(FWindowStateInit);
+}
+
+TWindowState TspDynamicSkinForm::FrameWindowState() const
+{
+    return IsLoading() ? FWindowStateInit : static_cast<TWindowState>(States.FWindowState);
+}
+
+void TspDynamicSkinForm::SetFrameWindowState(TWindowState value) { SetWindowState(value); }
+
+void TspDynamicSkinForm::SetWindowState(TWindowState value)
+{
+    FWindowStateInit = value;
+    if (IsLoading() || !SupportNCArea)
+        return;
+    // The transitions place a window: it exists from here on, hidden until shown.
+    form_.HandleNeeded();
+    EnsureSkinApplied();
+    ApplyStateActions(States.SetWindowState(static_cast<TspWindowState>(value), StateFacts()));
+    FWindowStateInit = static_cast<TWindowState>(States.FWindowState);
+}
+
+TRect TspDynamicSkinForm::FrameClientRect(int width, int height)
+{
+    EnsureSkinApplied();
+    UpdateFacts();
+    Geometry.Form.Width = width;
+    Geometry.Form.Height = height;
+    const TRect c = Geometry.CalcClientRect(Rect(0, 0, width, height));
+    return Rect(0, 0, std::max(c.Width(), 0), std::max(c.Height(), 0));
+}
+
+void TspDynamicSkinForm::EnableShadow(bool show, bool hideBefore)
+{
+    if (!form_.HandleAllocated())
+        form_.HandleNeeded();
+    HWND hwnd = form_.Handle();
+    const ULONG_PTR style = GetClassLongPtrW(hwnd, GCL_STYLE);
+    const bool has = (style & CS_DROPSHADOW) != 0;
+    if (has == show)
+        return;
+    const bool visible = IsWindowVisible(hwnd);
+    if (hideBefore && visible)
+        ShowWindow(hwnd, SW_HIDE);
+    SetClassLongPtrW(hwnd, GCL_STYLE, show ? (style | CS_DROPSHADOW) : (style & ~ULONG_PTR(CS_DROPSHADOW)));
+    if (hideBefore && visible)
+        ShowWindow(hwnd, SW_SHOWNA);
+}
+
+void TspDynamicSkinForm::SetFormBorderStyle(TBorderStyle style)
+{
+    form_.SetBorderStyle(style);
+    TspSkinData* sd = skinData_.get();
+    BeforeChangeSkinDataOf(form_, sd);
+    ChangeSkinDataOf(form_, sd);
+}
+
+void TspDynamicSkinForm::SetFormStyle(TFormStyle style)
+{
+    if (style == fsNormal || style == fsStayOnTop)
+        form_.SetFormStyle(style);
+}
+
+void TspDynamicSkinForm::Move(int x, int y) { SetBounds(x, y, form_.Width(), form_.Height()); }
+
+void TspDynamicSkinForm::SetBounds(int x, int y, int width, int height)
+{
+    // Without a layered frame around the window its bounds are the window's own.
+    form_.SetBounds(x, y, width, height);
+}
+
+void TspDynamicSkinForm::LinkMenu(const String& idName, TMenu* menu, bool popupUp)
+{
+    for (auto& object : Objects.ObjectList) {
+        auto* button = dynamic_cast<TspSkinButtonObject*>(object.get());
+        if (button && SameText(button->IDName, idName)) {
+            button->MenuItem = menu ? menu->Items() : nullptr;
+            button->FPopupUp = popupUp;
+            return;
+        }
+    }
+}
+
+bool TspDynamicSkinForm::SetProperty(const String& name, const TPropValue& v)
+{
+    using Self = TspDynamicSkinForm;
+    using Row = TPropertyRow<Self>;
+    static const Row rows[] = {
+        {L"WindowState",
+         [](Self& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"wsNormal", L"wsMinimized", L"wsMaximized"};
+             f.SetWindowState(static_cast<TWindowState>(IdentIndex(v.AsIdent(), names)));
+         }},
+        {L"BorderIcons",
+         [](Self& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"biSystemMenu", L"biMinimize", L"biMaximize", L"biRollUp",
+                                                    L"biMinimizeToTray"};
+             TspBorderIcons icons{false, false, false, false, false};
+             bool* fields[] = {&icons.SystemMenu, &icons.Minimize, &icons.Maximize, &icons.RollUp,
+                               &icons.MinimizeToTray};
+             for (const String& m : v.AsSet())
+                 *fields[IdentIndex(m, names)] = true;
+             f.BorderIcons = icons;
+             if (!f.IsLoading())
+                 f.BorderIconsChanged();
+         }},
+        {L"PositionInMonitor",
+         [](Self& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"sppDefault", L"sppScreenCenter", L"sppDesktopCenter"};
+             f.PositionInMonitor = static_cast<TspPositionInMonitor>(IdentIndex(v.AsIdent(), names));
+         }},
+        {L"ClientInActiveEffectType",
+         [](Self& f, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"spieSemiTransparent", L"spieBlur"};
+             f.ClientInActiveEffectType = static_cast<uint8_t>(IdentIndex(v.AsIdent(), names));
+         }},
+        {L"Sizeable", [](Self& f, const TPropValue& v) { f.Sizeable = v.AsBoolean(); }},
+        {L"DraggAble", [](Self& f, const TPropValue& v) { f.DraggAble = v.AsBoolean(); }},
+        {L"NCDraggAble", [](Self& f, const TPropValue& v) { f.NCDraggAble = v.AsBoolean(); }},
+        {L"Magnetic", [](Self& f, const TPropValue& v) { f.Magnetic = v.AsBoolean(); }},
+        {L"MagneticSize", [](Self& f, const TPropValue& v) { f.MagneticSize = ByteValue(v); }},
+        {L"MaximizeOnFullScreen", [](Self& f, const TPropValue& v) { f.MaximizeOnFullScreen = v.AsBoolean(); }},
+        {L"MinWidth", [](Self& f, const TPropValue& v) { f.MinWidth = v.AsInteger(); }},
+        {L"MinHeight", [](Self& f, const TPropValue& v) { f.MinHeight = v.AsInteger(); }},
+        {L"MaxWidth", [](Self& f, const TPropValue& v) { f.MaxWidth = v.AsInteger(); }},
+        {L"MaxHeight", [](Self& f, const TPropValue& v) { f.MaxHeight = v.AsInteger(); }},
+        {L"MinClientWidth", [](Self& f, const TPropValue& v) { f.MinClientWidth = v.AsInteger(); }},
+        {L"MinClientHeight", [](Self& f, const TPropValue& v) { f.MinClientHeight = v.AsInteger(); }},
+        {L"MaxClientWidth", [](Self& f, const TPropValue& v) { f.MaxClientWidth = v.AsInteger(); }},
+        {L"MaxClientHeight", [](Self& f, const TPropValue& v) { f.MaxClientHeight = v.AsInteger(); }},
+        {L"ClientWidth", [](Self& f, const TPropValue& v) { f.ClientWidth = v.AsInteger(); }},
+        {L"ClientHeight", [](Self& f, const TPropValue& v) { f.ClientHeight = v.AsInteger(); }},
+        {L"ShowIcon", [](Self& f, const TPropValue& v) { f.ShowIcon = v.AsBoolean(); }},
+        {L"HideCaptionButtons", [](Self& f, const TPropValue& v) { f.HideCaptionButtons = v.AsBoolean(); }},
+        {L"HideCloseButton", [](Self& f, const TPropValue& v) { f.HideCloseButton = v.AsBoolean(); }},
+        {L"UseSkinFontInCaption", [](Self& f, const TPropValue& v) { f.UseSkinFontInCaption = v.AsBoolean(); }},
+        {L"DefCaptionFont.Name", [](Self& f, const TPropValue& v) { f.DefCaptionFont.Name = v.AsString(); }},
+        {L"DefCaptionFont.Height", [](Self& f, const TPropValue& v) { f.DefCaptionFont.Height = v.AsInteger(); }},
+        {L"DefCaptionFont.Color", [](Self& f, const TPropValue& v) { f.DefCaptionFont.Colour = ColorFromValue(v); }},
+        {L"DefCaptionFont.Style",
+         [](Self& f, const TPropValue& v) { f.DefCaptionFont.Style = FontStylesFromSet(v.AsSet()); }},
+        {L"DefCaptionFont.Charset", [](Self&, const TPropValue& v) { CharsetFromIdent(v.AsIdent()); }},
+        {L"DefInActiveCaptionFont.Name",
+         [](Self& f, const TPropValue& v) { f.DefInActiveCaptionFont.Name = v.AsString(); }},
+        {L"DefInActiveCaptionFont.Height",
+         [](Self& f, const TPropValue& v) { f.DefInActiveCaptionFont.Height = v.AsInteger(); }},
+        {L"DefInActiveCaptionFont.Color",
+         [](Self& f, const TPropValue& v) { f.DefInActiveCaptionFont.Colour = ColorFromValue(v); }},
+        {L"DefInActiveCaptionFont.Style",
+         [](Self& f, const TPropValue& v) { f.DefInActiveCaptionFont.Style = FontStylesFromSet(v.AsSet()); }},
+        {L"DefInActiveCaptionFont.Charset", [](Self&, const TPropValue& v) { CharsetFromIdent(v.AsIdent()); }},
+        {L"LogoBitMapTransparent", [](Self& f, const TPropValue& v) { f.LogoBitMapTransparent = v.AsBoolean(); }},
+        {L"UseSkinFontInMenu", [](Self& f, const TPropValue& v) { f.SkinMenu()->UseSkinFont = v.AsBoolean(); }},
+        {L"UseSkinSizeInMenu", [](Self& f, const TPropValue& v) { f.SkinMenu()->UseSkinSize = v.AsBoolean(); }},
+        {L"DefMenuItemHeight",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->DefaultMenuItemHeight = v.AsInteger(); }},
+        {L"DefMenuItemFont.Name",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->DefaultMenuItemFont.Name = v.AsString(); }},
+        {L"DefMenuItemFont.Height",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->DefaultMenuItemFont.Height = v.AsInteger(); }},
+        {L"DefMenuItemFont.Style",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->DefaultMenuItemFont.Style = FontStylesFromSet(v.AsSet()); }},
+        {L"DefMenuItemFont.Charset",
+         [](Self& f, const TPropValue& v) {
+             f.SkinMenu()->DefaultMenuItemFont.Charset = static_cast<uint8_t>(CharsetFromIdent(v.AsIdent()));
+         }},
+        // Menu items take their text colours from the skin, or the platform's without one.
+        {L"DefMenuItemFont.Color", [](Self&, const TPropValue& v) { ColorFromValue(v); }},
+        {L"UseDefaultSysMenu", [](Self& f, const TPropValue& v) { f.UseDefaultSysMenu = v.AsBoolean(); }},
+        {L"DisableSystemMenu", [](Self& f, const TPropValue& v) { f.DisableSystemMenu = v.AsBoolean(); }},
+        {L"MaxMenuItemsInWindow",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->MaxMenuItemsInWindow = v.AsInteger(); }},
+        {L"MenusAlphaBlend", [](Self& f, const TPropValue& v) { f.SkinMenu()->AlphaBlend = v.AsBoolean(); }},
+        {L"MenusAlphaBlendAnimation",
+         [](Self& f, const TPropValue& v) { f.SkinMenu()->AlphaBlendAnimation = v.AsBoolean(); }},
+        {L"MenusAlphaBlendValue", [](Self& f, const TPropValue& v) { f.SkinMenu()->AlphaBlendValue = ByteValue(v); }},
+        {L"AlphaBlend", [](Self& f, const TPropValue& v) { f.AlphaBlend = v.AsBoolean(); }},
+        {L"AlphaBlendAnimation", [](Self& f, const TPropValue& v) { f.AlphaBlendAnimation = v.AsBoolean(); }},
+        {L"AlphaBlendValue", [](Self& f, const TPropValue& v) { f.AlphaBlendValue = ByteValue(v); }},
+        {L"ClientInActiveEffect", [](Self& f, const TPropValue& v) { f.ClientInActiveEffect = v.AsBoolean(); }},
+        {L"UseRibbon", [](Self& f, const TPropValue& v) { f.UseRibbon = v.AsBoolean(); }},
+        {L"SupportNCArea", [](Self& f, const TPropValue& v) { f.SupportNCArea = v.AsBoolean(); }},
+        {L"ShowMDIScrollBars", [](Self& f, const TPropValue& v) { f.ShowMDIScrollBars = v.AsBoolean(); }},
+        {L"AlwaysShowInTray", [](Self& f, const TPropValue& v) { f.AlwaysShowInTray = v.AsBoolean(); }},
+        {L"AlwaysMinimizeToTray", [](Self& f, const TPropValue& v) { f.AlwaysMinimizeToTray = v.AsBoolean(); }},
+        {L"UseFormCursorInNCArea", [](Self& f, const TPropValue& v) { f.UseFormCursorInNCArea = v.AsBoolean(); }},
+        {L"UseSkinCursors", [](Self& f, const TPropValue& v) { f.UseSkinCursors = v.AsBoolean(); }},
+        {L"ShowObjectHint", [](Self& f, const TPropValue& v) { f.ShowObjectHint = v.AsBoolean(); }},
+        {L"UseDefaultObjectHint", [](Self& f, const TPropValue& v) { f.UseDefaultObjectHint = v.AsBoolean(); }},
+        {L"OnActivate", [](Self& f, const TPropValue& v) { f.OnActivate = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnDeActivate", [](Self& f, const TPropValue& v) { f.OnDeActivate = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnChangeSkinData", [](Self& f, const TPropValue& v) { f.OnChangeSkinData = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnMaximize", [](Self& f, const TPropValue& v) { f.OnMaximize = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnMinimize", [](Self& f, const TPropValue& v) { f.OnMinimize = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnRestore", [](Self& f, const TPropValue& v) { f.OnRestore = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnChangeRollUpState",
+         [](Self& f, const TPropValue& v) { f.OnChangeRollUpState = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnShortCut", [](Self& f, const TPropValue& v) { f.OnShortCut = v.AsMethod<TShortCutEvent>(); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
+}
+
+bool TspDynamicSkinForm::SetReference(const String& name, TComponent* value)
+{
+    auto container = [&]() -> TspSkinData* {
+        auto* sd = dynamic_cast<TspSkinData*>(value);
+        if (value && !sd)
+            throw EReadError(name + L": " + value->Name() + L" is not a skin data container");
+        return sd;
+    };
+    if (SameDescriptionName(name, L"SkinData")) {
+        SetSkinData(container());
+        return true;
+    }
+    if (SameDescriptionName(name, L"MenusSkinData")) {
+        SetMenusSkinData(container());
+        return true;
+    }
+    if (SameDescriptionName(name, L"SystemMenu")) {
+        auto* menu = dynamic_cast<TPopupMenu*>(value);
+        if (value && !menu)
+            throw EReadError(name + L": " + value->Name() + L" is not a popup menu");
+        SystemMenu = menu;
+        return true;
+    }
+    return TComponent::SetReference(name, value);
+}
+
+// --- showing ------------------------------------------------------------------------------------
+
+void TspDynamicSkinForm::WindowShown()
+{
+    EnsureSkinApplied();
+    if (!SupportNCArea)
+        return;
+    TWindowStateFacts facts = StateFacts();
+    ApplyStateActions(States.FirstShow(facts));
+    const TspSkinData* sd = skinData_.get();
+    const bool skinned = sd && !sd->Empty;
+    const bool animateAll = skinned && sd->AnimationForAllWindows();
+    if (animateAll && AlphaBlendValue == 0)
+        AlphaBlendValue = 255;
+    // A preview inside another window is never faded in.
+    const bool child = (GetWindowLongPtrW(form_.Handle(), GWL_STYLE) & WS_CHILD) != 0;
+    if ((AlphaBlend || AlphaBlendAnimation || animateAll) && !(PreviewMode && child))
+        StartFadeIn();
+    ForceResize();
+}
+
+void TspDynamicSkinForm::StartFadeIn()
+{
+    const TspSkinData* sd = skinData_.get();
+    const bool animateAll = sd && !sd->Empty && sd->AnimationForAllWindows();
+    fade_.Animate = AlphaBlendAnimation || animateAll;
+    fade_.Target = (fade_.Animate && !AlphaBlend) ? 255 : AlphaBlendValue;
+    fade_.Active = true;
+    HWND hwnd = form_.Handle();
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+    SetLayeredWindowAttributes(hwnd, 0, 0, LWA_ALPHA);
+    SetTimer(hwnd, kFadeTimerId, 1, nullptr);
+}
+
+void TspDynamicSkinForm::StopFadeIn()
+{
+    fade_.Active = false;
+    HWND hwnd = form_.Handle();
+    KillTimer(hwnd, kFadeTimerId);
+    // Never left half transparent: the window goes back to an ordinary one.
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
+}
+
+void TspDynamicSkinForm::RunFadeIn()
+{
+    HWND hwnd = form_.Handle();
+    KillTimer(hwnd, kFadeTimerId);
+    if (!fade_.Active)
+        return;
+    const std::shared_ptr<bool> alive = alive_;
+    auto setAlpha = [&](uint8_t value) {
+        SetLayeredWindowAttributes(hwnd, 0, value, LWA_ALPHA);
+        if (OnFadeStep)
+            OnFadeStep(value);
+    };
+    const uint8_t target = fade_.Target;
+    if (fade_.Animate) {
+        const int step = std::max(target / 15, 1);
+        int value = 0;
+        auto last = std::chrono::steady_clock::now();
+        while (value < target) {
+            // Other messages go on while the window fades in; any of them may hide, close or
+            // free the form, which ends the fade.
+            if (Application)
+                Application->ProcessMessages();
+            if (!*alive)
+                return;
+            if (!fade_.Active || !IsWindow(hwnd) || !IsWindowVisible(hwnd)) {
+                if (fade_.Active && IsWindow(hwnd))
+                    StopFadeIn();
+                return;
+            }
+            const auto now = std::chrono::steady_clock::now();
+            if (now - last > std::chrono::milliseconds(5)) {
+                value = std::min<int>(value + step, target);
+                setAlpha(static_cast<uint8_t>(value));
+                last = now;
+            } else {
+                Sleep(1);
+            }
+        }
+    } else {
+        setAlpha(target);
+    }
+    fade_.Active = false;
+    if (target == 255) {
+        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    }
+}
+
+// --- frame queries and system commands ----------------------------------------------------------
+
+bool TspDynamicSkinForm::HandleFrameQuery(TMessage& msg)
+{
+    const bool skinnable = !skinData_ || skinData_->SkinnableForm();
+    switch (msg.Msg) {
+    case MSG_QUERY_SKINNED_FRAME:
+        msg.Result = skinnable ? kDrawsOwnFrame : kPlatformFrame;
+        return true;
+    case MSG_HOLD_FRAME_EFFECTS:
+        FSmartEffectsShow = true;
+        msg.Result = 0;
+        return true;
+    case MSG_RELEASE_FRAME_EFFECTS:
+        // Without a layered frame there is nothing held back to show.
+        FSmartEffectsShow = false;
+        msg.Result = 0;
+        return true;
+    case MSG_PAINT_FRAME_TO_DC:
+    case MSG_PAINT_FRAME_TO_DC2: {
+        const bool second = msg.Msg == MSG_PAINT_FRAME_TO_DC2;
+        if (!skinnable || (second && msg.LParam != kPaintToDCKey))
+            return false;
+        HDC dc = reinterpret_cast<HDC>(msg.WParam);
+        if (dc && SupportNCArea && form_.BorderStyle() != bsNone) {
+            if (skinData_ && !skinData_->Empty)
+                PaintNCSkin(dc, true);
+            else
+                PaintNCDefault(dc, true);
+        }
+        msg.Result = second ? kPaintToDCKey : kFramePainted;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TspDynamicSkinForm::HandleSysCommand(TMessage& msg, const TWndMethod& previous)
+{
+    const UINT command = static_cast<UINT>(msg.WParam & 0xFFF0);
+    const bool iconic = form_.HandleAllocated() && IsIconic(form_.Handle());
+    if (!SupportNCArea) {
+        previous(msg);
+        return;
+    }
+    switch (command) {
+    case SC_MAXIMIZE:
+        if (iconic && Application)
+            Application->Restore();
+        ApplyStateActions(States.Maximize(StateFacts()));
+        return;
+    case SC_MINIMIZE:
+        ApplyStateActions(States.Minimize(StateFacts()));
+        return;
+    case SC_RESTORE:
+        if (iconic || States.FWindowState == TspWindowState::Normal) {
+            // The platform brings the minimized window back to the bounds the engine gave it.
+            OnRestore(this);
+            previous(msg);
+        } else {
+            ApplyStateActions(States.Restore(StateFacts()));
+        }
+        return;
+    case SC_MOVE:
+        FCaptionMove = true;
+        previous(msg);
+        FCaptionMove = false;
+        // A window dropped against the top edge of its monitor is maximized.
+        ApplyStateActions(States.MoveEnded(StateFacts()));
+        return;
+    case SC_KEYMENU:
+        // Alt+Space opens the skinned system menu, never the platform's.
+        if (msg.LParam == VK_SPACE) {
+            OpenSystemMenuFromKeyboard();
+            return;
+        }
+        previous(msg);
+        return;
+    default:
+        previous(msg);
+        return;
+    }
+}
+
+// --- system menu and shortcuts --------------------------------------------------------------------
+
+void TspDynamicSkinForm::PopupSystemMenu(const TRect& anchor)
+{
+    if (DisableSystemMenu || !form_.HandleAllocated())
+        return;
+    TPopupMenu* menu = PrepareSystemMenu();
+    if (!menu)
+        return;
+    TspSkinMenu* skinMenu = SkinMenu();
+    if (skinMenu->Visible())
+        skinMenu->Hide();
+    if (menu->OnPopup)
+        menu->OnPopup(menu);
+    SkinMenuOpen();
+    TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
+    if (!skinMenu->Popup(&form_, skin, 0, anchor, menu->Items(), false))
+        SkinMenuClose();
+}
+
+void TspDynamicSkinForm::OpenSystemMenuFromKeyboard()
+{
+    if (DisableSystemMenu || !form_.HandleAllocated())
+        return;
+    RECT wr;
+    GetWindowRect(form_.Handle(), &wr);
+    for (const auto& object : Objects.ObjectList) {
+        auto* button = dynamic_cast<TspSkinStdButtonObject*>(object.get());
+        if (button && button->Command == cmSysMenu && button->Enabled && button->Visible &&
+            Geometry.IsObjectForState(ArrangeItemOf(*button))) {
+            const TRect r = button->ObjectRect.Offset(wr.left, wr.top);
+            PopupSystemMenu(Rect(r.Left, r.Bottom, r.Right, r.Bottom));
+            return;
+        }
+    }
+}
+
+TPopupMenu* TspDynamicSkinForm::PrepareSystemMenu()
+{
+    return SystemMenu.get();
+}
+
+void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled)
+{
+    if (previousShortCut_)
+        previousShortCut_(key, handled);
+    if (!handled && OnShortCut)
+        OnShortCut(key, handled);
+    if (handled)
+        return;
+    if (shortCut == (scAlt | VK_SPACE)) {
+        OpenSystemMenuFromKeyboard();
+        handled = true;
+        return;
+    }
+    if (SystemMenu && SystemMenu->IsShortCut(shortCut))
+        handled = true;
+}
+
+void TspDynamicSkinForm::HandleShortCut(TWMKey& key, bool& handled)
+{
+    const TShortCut shortCut = ShortCutOfKey(key);
+    RunShortCutSteps(shortCut, key, handled);
+}
+
 // --- hit test and commands -----------------------------------------------------------------------
 
 std::optional<int32_t> TspDynamicSkinForm::HitTest(TPoint windowPoint)
@@ -692,6 +1354,8 @@ TWindowStateFacts TspDynamicSkinForm::StateFacts()
         f.Bounds = Rect(wr.left, wr.top, wr.right, wr.bottom);
     }
     f.BorderIcons = BorderIcons;
+    f.PositionInMonitor = PositionInMonitor;
+    f.ClientHeight = ClientHeight;
     f.IsMainForm = Application && Application->MainForm() == &form_;
     f.AppMinimized = Application && Application->Minimized();
     return f;
@@ -699,6 +1363,8 @@ TWindowStateFacts TspDynamicSkinForm::StateFacts()
 
 void TspDynamicSkinForm::ApplyStateActions(const TStateActions& actions)
 {
+    if (actions.empty())
+        return;
     HWND hwnd = form_.HandleAllocated() ? form_.Handle() : nullptr;
     UpdateFacts();
     for (const TStateAction& a : actions) {
@@ -809,8 +1475,18 @@ void TspDynamicSkinForm::HideGlowLayer(TspActiveSkinObject&, bool menuLayer)
     (menuLayer ? menuLayerManager_ : layerManager_)->Hide();
 }
 
-void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool)
+void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool systemMenu)
 {
+    if (systemMenu) {
+        // The system button opens the system menu below itself.
+        if (!form_.HandleAllocated())
+            return;
+        RECT wr;
+        GetWindowRect(form_.Handle(), &wr);
+        const TRect r = button.ObjectRect.Offset(wr.left, wr.top);
+        PopupSystemMenu(Rect(r.Left, r.Bottom, r.Right, r.Bottom));
+        return;
+    }
     TMenuItem* item = button.MenuItem;
     if (!item || !form_.HandleAllocated())
         return;
@@ -833,6 +1509,8 @@ void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool)
 }
 
 // --- menus --------------------------------------------------------------------------------------
+
+void RegisterFormClasses() { RegisterComponentClass<TspDynamicSkinForm>(); }
 
 TspSkinMenu* TspDynamicSkinForm::SkinMenu() { return menus_->SkinMenu(); }
 void TspDynamicSkinForm::SkinMenuOpen() { menus_->SkinMenuOpen(); }

@@ -14,10 +14,13 @@
 #include "form/skin_object_list.h"
 #include "framework/base/component.h"
 #include "framework/base/events.h"
+#include "framework/base/menus.h"
 #include "framework/win/canvas.h"
 #include "framework/win/controls.h"
+#include "framework/win/forms.h"
 #include "menus/skin_menu_host.h"
 
+#include <functional>
 #include <memory>
 
 namespace vt {
@@ -33,7 +36,10 @@ using TCaptionPaintEvent = TEvent<TObject*, TCanvas&, const TRect&, bool /*activ
 using TObjectEvent = TEvent<const String& /*IDName*/>;
 using TObjectMouseEvent = TEvent<const String&, int, int, const TRect&, TspMouseButton>;
 
-class TspDynamicSkinForm : public TComponent, public ISkinObjectHost, public ISkinMenuHost {
+class TspDynamicSkinForm : public TComponent,
+                           public ISkinObjectHost,
+                           public ISkinMenuHost,
+                           public IFormFrameOwner {
     VT_CLASS_NAME(TspDynamicSkinForm)
 public:
     // owner must be a form without an engine: anything else raises EComponentError. The owner's
@@ -42,6 +48,11 @@ public:
     ~TspDynamicSkinForm() override;
 
     TCustomForm& Form() const { return form_; }
+    // Applies a WindowState set while loading, and the container's skin if it changed while the
+    // form had no window to hear about it.
+    void Loaded() override;
+    bool SetProperty(const String& name, const TPropValue& value) override;
+    bool SetReference(const String& name, TComponent* value) override;
 
     // --- properties ---------------------------------------------------------------------------
     TspSkinData* SkinData() const override { return skinData_.get(); }
@@ -58,6 +69,29 @@ public:
     bool ShowIcon = false;
     bool UseSkinFontInCaption = true;
     bool MaximizeOnFullScreen = false;
+    bool DraggAble = false;
+    bool Magnetic = false;
+    uint8_t MagneticSize = 10;
+    TspPositionInMonitor PositionInMonitor = sppDefault;
+    bool AlphaBlend = false, AlphaBlendAnimation = false;
+    uint8_t AlphaBlendValue = 200;
+    bool UseDefaultSysMenu = true;
+    // The user's system menu (merged with the default items when UseDefaultSysMenu).
+    TComponentRef<TPopupMenu> SystemMenu;
+    bool UseFormCursorInNCArea = false;
+    bool UseSkinCursors = false;
+    bool ShowObjectHint = false;
+    bool ClientInActiveEffect = false;
+    uint8_t ClientInActiveEffectType = 0;  // semi-transparent, blur
+    bool UseRibbon = false;
+    bool ShowMDIScrollBars = true;
+    bool AlwaysShowInTray = false, AlwaysMinimizeToTray = false;
+    bool LogoBitMapTransparent = false;
+    // Re-applied to the owner after a skin change when > 0.
+    int32_t ClientWidth = 0, ClientHeight = 0;
+    // Shows a skin in a small window for a chooser: always active, never faded in, no layered
+    // frame; set before SkinData.
+    bool PreviewMode = false;
     TspCaptionFont DefCaptionFont{L"Tahoma", 14, fsBold, clCaptionText};
     TspCaptionFont DefInActiveCaptionFont{L"Tahoma", 14, fsBold, clInactiveCaptionText};
     int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
@@ -68,7 +102,30 @@ public:
     // Applies changed BorderIcons or flags: CheckObjects and a frame repaint.
     void BorderIconsChanged();
 
+    // The state asked for (applied at once outside loading, by Loaded while loading).
+    TWindowState WindowState() const { return FrameWindowState(); }
+    void SetWindowState(TWindowState value);
+    // The platform's drop shadow under the window (its class style); hideBefore hides the window
+    // around the change so the shadow shows at once.
+    void EnableShadow(bool show, bool hideBefore);
+    void SetFormBorderStyle(TBorderStyle style);
+    // Only the normal and stay-on-top styles are taken.
+    void SetFormStyle(TFormStyle style);
+    void Move(int x, int y);
+    void SetBounds(int x, int y, int width, int height);
+    // The button object named idName opens menu's items (above it with popupUp).
+    void LinkMenu(const String& idName, TMenu* menu, bool popupUp);
+
+    // --- IFormFrameOwner ------------------------------------------------------------------------
+    TWindowState FrameWindowState() const override;
+    void SetFrameWindowState(TWindowState value) override;
+    TRect FrameClientRect(int width, int height) override;
+
     // --- events -------------------------------------------------------------------------------
+    TNotifyEvent OnActivate, OnDeActivate, OnChangeSkinData;
+    TShortCutEvent OnShortCut;
+    // Each opacity the show's fade-in sets, as it sets it.
+    std::function<void(uint8_t)> OnFadeStep;
     TChangeClientRectEvent OnChangeClientRect;
     TCaptionPaintEvent OnCaptionPaint;
     TObjectEvent OnMouseEnterEvent, OnMouseLeaveEvent;
@@ -158,8 +215,33 @@ public:
     void SkinMenuClose() override;
 
 
+    // Makes the frame follow the container when its skin changed since it was last applied
+    // (the container cannot tell a form that has no window yet).
+    void EnsureSkinApplied();
+    // The frame computed again for the window's real size (WM_NCCALCSIZE at the same size).
+    void ForceResize();
+    bool InSizeMove() const { return FSizeMove; }
+    bool Fading() const { return fade_.Active; }
+
 private:
     TFramePaintSources PaintSources();
+    void WindowShown();
+    void StartFadeIn();
+    void RunFadeIn();
+    void StopFadeIn();
+    void CheckActiveState();
+    // The reserved frame queries; true when msg was one of them.
+    bool HandleFrameQuery(TMessage& msg);
+    void HandleSysCommand(TMessage& msg, const TWndMethod& previous);
+    void HandleShortCut(TWMKey& key, bool& handled);
+    // The system menu at anchor (screen; it opens below it), through the form's skinned menu.
+    void PopupSystemMenu(const TRect& anchor);
+    // Alt+Space: below the enabled system button; nothing without one.
+    void OpenSystemMenuFromKeyboard();
+    // The menu to show as the system menu, made ready for the window's state now.
+    TPopupMenu* PrepareSystemMenu();
+    void RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled);
+    TPopupMenu* FSysMenu = nullptr;  // owned
     ITextRenderer* CaptionRenderer(const TspCaptionFont& font);
     void StateChanged();
 
@@ -178,10 +260,26 @@ private:
     TPoint bareSize_{-1, -1};
     bool bareActive_ = false;
     std::unique_ptr<TWindowProcHook> windowHook_;
+    TWindowState FWindowStateInit = wsNormal;
+    uint32_t appliedChangeCount_ = 0;
+    bool skinApplied_ = false;
+    bool FSizeMove = false, FSizing = false, FFullDrag = true, FCaptionMove = false;
+    bool FSmartEffectsShow = false;
+    TShortCutEvent previousShortCut_;
+    struct TFade {
+        bool Active = false;
+        uint8_t Target = 255;
+        bool Animate = false;
+    } fade_;
+    // Cleared when the engine goes: a fade pumping messages checks it after each pump.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     class TCapture;
     std::unique_ptr<TCapture> capture_;
     std::unique_ptr<TspMouseTracker> tracker_;
     TTimer* mouseTimer_ = nullptr;
 };
+
+// Makes TspDynamicSkinForm known to form descriptions.
+void RegisterFormClasses();
 
 } // namespace vt

@@ -132,11 +132,7 @@ void TspSkinObjects::SetObjectHints(const TspObjectSettings& settings, const Tsp
 {
     if (!settings.UseDefaultObjectHint)
         return;
-    // A skin without the text (no resource strings, or an empty line) gets the built-in one.
-    const auto text = [&](std::wstring_view name) {
-        String s = SkinResStr(skinData, name);
-        return s.empty() ? DefaultResStr(name) : s;
-    };
+    const auto text = [&](std::wstring_view name) { return SkinResStrOrDefault(skinData, name); };
     for (auto& o : ObjectList) {
         auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get());
         if (!b)

@@ -208,4 +208,10 @@ String SkinResStr(const TspSkinData* skinData, std::wstring_view resName)
     return DefaultResStr(resName);
 }
 
+String SkinResStrOrDefault(const TspSkinData* skinData, std::wstring_view resName)
+{
+    String s = SkinResStr(skinData, resName);
+    return s.empty() ? DefaultResStr(resName) : s;
+}
+
 } // namespace vt

@@ -49,5 +49,8 @@ private:
 // The text an element of the given container shows for a name: from the container's resource
 // strings component when it has one (empty when that lacks the name), else the built-in text.
 String SkinResStr(const TspSkinData* skinData, std::wstring_view resName);
+// As SkinResStr, but a name the skin's strings lack or leave empty takes the built-in text: for
+// captions and hints that must never show blank.
+String SkinResStrOrDefault(const TspSkinData* skinData, std::wstring_view resName);
 
 } // namespace vt

@@ -716,6 +716,7 @@ void TspSkinData::ClearObjects()
 
 void TspSkinData::ClearAll()
 {
+    ++ChangeCount;
     ClearObjects();
     FPicture = FInActivePicture = FMask = FRollUpPicture = FRollUpMask = TPixelImage{};
     FPictureName.clear();

@@ -119,6 +119,9 @@ public:
     // --- skin state -------------------------------------------------------------------------
     bool Empty = true;
     bool ChangeSkinDataProcess = false;
+    // Counts the changes of the container's contents (every load and clear), so that a user can
+    // tell whether the skin it applied is still the one held.
+    uint32_t ChangeCount = 0;
     bool BuildMode = false;
 
     TPixelImage FPicture, FInActivePicture, FMask, FRollUpPicture, FRollUpMask;

@@ -8,6 +8,8 @@
 #include "framework/base/strings.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace vt {
@@ -42,6 +44,15 @@ template <size_t N> int IdentIndex(std::wstring_view ident, const wchar_t* const
         if (SameDescriptionName(ident, names[i]))
             return static_cast<int>(i);
     throw EReadError(L"Invalid property value");
+}
+
+// A Byte property's value; raises EReadError outside 0..255.
+inline uint8_t ByteValue(const TPropValue& value)
+{
+    const int32_t n = value.AsInteger();
+    if (n < 0 || n > 255)
+        throw EReadError(L"Invalid property value: " + std::to_wstring(n) + L" is not a byte");
+    return static_cast<uint8_t>(n);
 }
 
 } // namespace vt

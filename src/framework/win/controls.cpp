@@ -839,7 +839,7 @@ void TWinControl::WndProc(TMessage& msg)
 void TWinControl::DefaultHandler(TMessage& msg)
 {
     // Our own notices (CM_*, CN_*) stop here; the rest go to the class's procedure.
-    if (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x1000)
+    if (msg.Msg >= CM_BASE && msg.Msg < CM_BASE + 0x1000 && !IsReservedFrameMessage(msg.Msg))
         return;
     if (!handle_)
         return;

@@ -139,6 +139,10 @@ HICON ShownIcon(const TCustomForm* form)
 
 void TCustomForm::SetWindowState(TWindowState v)
 {
+    if (frameOwner_) {
+        frameOwner_->SetFrameWindowState(v);
+        return;
+    }
     if (v == windowState_)
         return;
     windowState_ = v;
@@ -149,7 +153,15 @@ void TCustomForm::SetWindowState(TWindowState v)
 void TCustomForm::ApplyWindowState()
 {
     static const int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
-    ShowWindow(Handle(), commands[windowState_]);
+    // A frame owner has placed the window for its state already; the platform's stays normal.
+    ShowWindow(Handle(), frameOwner_ ? SW_SHOWNORMAL : commands[windowState_]);
+}
+
+TRect TCustomForm::ClientRect() const
+{
+    if (frameOwner_ && !HandleAllocated())
+        return frameOwner_->FrameClientRect(Width(), Height());
+    return TWinControl::ClientRect();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons v)
@@ -264,12 +276,15 @@ void TCustomForm::WndProc(TMessage& msg)
         Close();
         return;
     case WM_SIZE:
-        if (msg.WParam == SIZE_MAXIMIZED)
-            windowState_ = wsMaximized;
-        else if (msg.WParam == SIZE_MINIMIZED)
-            windowState_ = wsMinimized;
-        else if (msg.WParam == SIZE_RESTORED)
-            windowState_ = wsNormal;
+        // With a frame owner the state is the owner's, whatever the platform says.
+        if (!frameOwner_) {
+            if (msg.WParam == SIZE_MAXIMIZED)
+                windowState_ = wsMaximized;
+            else if (msg.WParam == SIZE_MINIMIZED)
+                windowState_ = wsMinimized;
+            else if (msg.WParam == SIZE_RESTORED)
+                windowState_ = wsNormal;
+        }
         TWinControl::WndProc(msg);
         Raise(OnResize, this);
         return;

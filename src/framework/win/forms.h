@@ -3,6 +3,7 @@
 // and ShowMessagePos.
 #pragma once
 
+#include "framework/base/menus.h"
 #include "framework/win/controls.h"
 #include "framework/win/exception_funnel.h"
 #include "framework/win/icon.h"
@@ -25,6 +26,9 @@ using TCloseEvent = TEvent<TObject*, TCloseAction&>;
 using TCloseQueryEvent = TEvent<TObject*, bool&>;
 // The key and whether the handler took it.
 using TShortCutEvent = TEvent<TWMKey&, bool&>;
+// The menu shortcut a key message stands for: its key with the shift keys held (Alt from the
+// message, Shift and Ctrl from the keyboard now).
+TShortCut ShortCutOfKey(const TWMKey& key);
 
 // What ShowModal returns: 0 keeps the modal loop running, any other value ends it.
 using TModalResult = int;
@@ -37,14 +41,34 @@ inline constexpr TModalResult mrIgnore = IDIGNORE;
 inline constexpr TModalResult mrYes = IDYES;
 inline constexpr TModalResult mrNo = IDNO;
 
+// A component that draws a form's frame itself (the skinned form engine in its non-client mode).
+// While one is attached the form's window state is its own: the platform's state stays normal,
+// the form's WindowState reads and writes the owner's, and before the window exists the form's
+// client size comes from the owner's frame.
+class IFormFrameOwner {
+public:
+    virtual TWindowState FrameWindowState() const = 0;
+    virtual void SetFrameWindowState(TWindowState value) = 0;
+    // The client rectangle of a window of that size in the owner's frame.
+    virtual TRect FrameClientRect(int width, int height) = 0;
+
+protected:
+    ~IFormFrameOwner() = default;
+};
+
 class TCustomForm : public TWinControl {
     VT_CLASS_NAME(TCustomForm)
 public:
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
 
-    TWindowState WindowState() const { return windowState_; }
+    TWindowState WindowState() const { return frameOwner_ ? frameOwner_->FrameWindowState() : windowState_; }
     void SetWindowState(TWindowState v);
+    // The frame owner, or null while the platform draws the frame. The owner detaches itself
+    // (null) before it goes.
+    IFormFrameOwner* FrameOwner() const { return frameOwner_; }
+    void SetFrameOwner(IFormFrameOwner* owner) { frameOwner_ = owner; }
+    TRect ClientRect() const override;
     TBorderIcons BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(TBorderIcons v);
     TBorderStyle BorderStyle() const { return borderStyle_; }
@@ -146,6 +170,7 @@ private:
     void Activated();
 
     TWindowState windowState_ = wsNormal;
+    IFormFrameOwner* frameOwner_ = nullptr;
     TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
     TBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;

@@ -19,6 +19,19 @@ TShiftState KeyDataToShiftState(LPARAM keyData)
     return shift;
 }
 
+TShortCut ShortCutOfKey(const TWMKey& key)
+{
+    const TShiftState shift = KeyDataToShiftState(key.KeyData);
+    TShortCut shortCut = key.CharCode & 0xFF;
+    if (shift & ssShift)
+        shortCut |= scShift;
+    if (shift & ssCtrl)
+        shortCut |= scCtrl;
+    if (shift & ssAlt)
+        shortCut |= scAlt;
+    return shortCut;
+}
+
 // --- The pipeline ---------------------------------------------------------------------------
 
 namespace {

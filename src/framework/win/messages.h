@@ -47,6 +47,21 @@ inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 9;
 inline constexpr UINT CM_RELEASE = CM_BASE + 33;
 
+// Numbers inside the notice ranges that windows send each other to ask whether a window draws
+// its own frame (45490), to hold and release frame effects (45491, 45492) and to have the frame
+// painted into a DC (45513; 48203 with lParam 16802). They are real window messages: the
+// framework neither takes them as notices nor stops them on the way to the window procedure.
+inline constexpr UINT MSG_QUERY_SKINNED_FRAME = 45490;
+inline constexpr UINT MSG_HOLD_FRAME_EFFECTS = 45491;
+inline constexpr UINT MSG_RELEASE_FRAME_EFFECTS = 45492;
+inline constexpr UINT MSG_PAINT_FRAME_TO_DC = 45513;
+inline constexpr UINT MSG_PAINT_FRAME_TO_DC2 = 48203;
+inline constexpr bool IsReservedFrameMessage(UINT msg)
+{
+    return (msg >= MSG_QUERY_SKINNED_FRAME && msg <= MSG_RELEASE_FRAME_EFFECTS) || msg == MSG_PAINT_FRAME_TO_DC ||
+           msg == MSG_PAINT_FRAME_TO_DC2;
+}
+
 // Notifications a parent receives about a child (WM_COMMAND, WM_NOTIFY, WM_DRAWITEM, ...) are
 // passed back to the child's object as CN_BASE + the message.
 inline constexpr UINT CN_BASE = 0xBC00;

@@ -142,8 +142,8 @@ public:
 };
 
 // Tests that giving a container its resource strings tells the forms, that elements read their
-// texts from it and from the built-in table without one, and that the container forgets a
-// component that goes.
+// texts from it and from the built-in table without one (or, asking for a text never blank, when
+// it lacks the name), and that the container forgets a component that goes.
 TEST(ResourceStrings, ContainerBroadcastsAndForgets)
 {
     TRecordingSink sink;
@@ -156,6 +156,8 @@ TEST(ResourceStrings, ContainerBroadcastsAndForgets)
     EXPECT_EQ(SkinResStr(&d, L"CLOSEBUTTON_HINT"), L"Schliessen");
     EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"),
               L""); // the component's word counts, even when missing
+    EXPECT_EQ(SkinResStrOrDefault(&d, L"MAXBUTTON_HINT"), L"Maximize");
+    EXPECT_EQ(SkinResStrOrDefault(&d, L"CLOSEBUTTON_HINT"), L"Schliessen");
     strings.reset();
     EXPECT_EQ(d.ResourceStrData(), nullptr);
     EXPECT_EQ(SkinResStr(&d, L"MAXBUTTON_HINT"), L"Maximize");

@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 #include "default_skin_check.h"
+#include "menus/skin_menu.h"
+#include "skin/skin_data.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -37,12 +39,25 @@ TEST_F(MainForm, PropertiesFromTheDescription)
     EXPECT_EQ(form->Font().Height(), -11);
     EXPECT_EQ(form->Font().Color(), clWindowText);
     EXPECT_FALSE(form->Scaled());
-    if (!form->HandleAllocated()) {
-        EXPECT_EQ(form->Left(), 303);
-        EXPECT_EQ(form->Top(), 197);
-        EXPECT_EQ(form->ClientWidth(), 789);
-        EXPECT_EQ(form->ClientHeight(), 348);
-    }
+    // The engine maximized the window while loading and keeps the designed bounds for the first
+    // restore: the client 789 x 348 inside the skinned frame.
+    TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
+    ASSERT_NE(engine, nullptr);
+    EXPECT_EQ(engine->SkinData()->Name(), L"spSkinData1");
+    EXPECT_EQ(engine->States.OldBoundsRect, Bounds(303, 197, 793, 379));
+    EXPECT_EQ(engine->FrameClientRect(793, 379), Rect(0, 0, 789, 348));
+    EXPECT_TRUE(engine->States.FStartShow);
+    EXPECT_EQ(engine->PositionInMonitor, sppDesktopCenter);
+    EXPECT_EQ(engine->MinClientWidth, 650);
+    EXPECT_FALSE(engine->BorderIcons.SystemMenu);
+    EXPECT_TRUE(engine->BorderIcons.Minimize && engine->BorderIcons.Maximize && engine->BorderIcons.RollUp);
+    EXPECT_TRUE(engine->ShowIcon);
+    EXPECT_FALSE(engine->DraggAble);
+    EXPECT_TRUE(engine->NCDraggAble);
+    EXPECT_EQ(engine->DefCaptionFont, (TspCaptionFont{L"Arial", 14, fsBold, clBtnText}));
+    EXPECT_EQ(engine->DefInActiveCaptionFont, (TspCaptionFont{L"Arial", 14, fsBold, clBtnShadow}));
+    EXPECT_EQ(engine->SkinMenu()->DefaultMenuItemHeight, 20);
+    EXPECT_EQ(engine->SkinMenu()->DefaultMenuItemFont.Name, L"Arial");
 
     TspSkinPageControl* pc = form->spSkinPageControl1;
     ASSERT_NE(pc, nullptr);
@@ -96,32 +111,45 @@ TEST_F(MainForm, HoldsTheStoredDefaultSkin)
     ExpectStoredDefaultSkin(*form);
 }
 
-// Tests the window once shown: maximized with the designed restored bounds, the first page
-// current, and neither tabs nor border on the page container.
+// Tests the window once shown: maximized by the engine (the platform's state stays normal) to the
+// work area, no platform caption buttons, the skin's size limits, the first page current, and
+// neither tabs nor border on the page container; the first restore centres the designed size.
 TEST_F(MainForm, ShownMaximizedOnTheFirstPageWithoutTabsOrBorder)
 {
     form->Show();
     Application->ProcessMessages();
     HWND wnd = form->Handle();
-    EXPECT_TRUE(IsZoomed(wnd));
+    TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
+    EXPECT_FALSE(IsZoomed(wnd));
+    EXPECT_EQ(form->WindowState(), wsMaximized);
     EXPECT_EQ(GetWindowLongW(wnd, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    GetWindowPlacement(wnd, &wp);
-    EXPECT_EQ(wp.rcNormalPosition.left, 303);
-    EXPECT_EQ(wp.rcNormalPosition.top, 197);
-    RECT frame{0, 0, 789, 348};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(wnd, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(wnd, GWL_EXSTYLE)));
-    EXPECT_EQ(wp.rcNormalPosition.right - wp.rcNormalPosition.left, frame.right - frame.left);
-    EXPECT_EQ(wp.rcNormalPosition.bottom - wp.rcNormalPosition.top, frame.bottom - frame.top);
+    RECT wr;
+    GetWindowRect(wnd, &wr);
+    engine->UpdateFacts();
+    EXPECT_EQ(FromRECT(wr), engine->Geometry.GetMaximizedRect());
+    MINMAXINFO info{};
+    SendMessageW(wnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(info.ptMinTrackSize.x, 654);
+    EXPECT_EQ(info.ptMinTrackSize.y, 31);
+
+    // The first restore centres the designed size in the work area.
+    engine->RunCommand(TspFormCommand::Maximize);
+    GetWindowRect(wnd, &wr);
+    const TRect work = engine->Geometry.Form.Monitor.WorkArea;
+    EXPECT_EQ(FromRECT(wr), Bounds(work.Left + work.Width() / 2 - 793 / 2, work.Top + work.Height() / 2 - 379 / 2,
+                                   793, 379));
+    RECT client;
+    GetClientRect(wnd, &client);
+    EXPECT_EQ(client.right, 789);
+    EXPECT_EQ(client.bottom, 348);
+    engine->RunCommand(TspFormCommand::Maximize);
+    EXPECT_EQ(form->WindowState(), wsMaximized);
 
     TspSkinPageControl* pc = form->spSkinPageControl1;
     EXPECT_EQ(pc->ActivePageIndex(), 0);
     EXPECT_EQ(pc->ActivePage(), form->spSkinTabSheet1);
     EXPECT_FALSE(pc->TabsShown());
     EXPECT_EQ(TabCtrl_GetItemCount(pc->Handle()), 0);
-    RECT client;
     GetClientRect(form->Handle(), &client);
     EXPECT_EQ(pc->BoundsRect(), FromRECT(client));
     GetClientRect(pc->Handle(), &client);
