@@ -745,6 +745,15 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             return;
         }
         tracker_->DropCapture();
+        if (msg.Msg == WM_NCLBUTTONDOWN && msg.WParam == HTCAPTION && SupportNCArea && form_.HandleAllocated()) {
+            // The window moves only once the pointer is dragged: a click, and the second click of
+            // a double click, stay clicks (a window manager that runs the move itself would take
+            // the second press otherwise).
+            const TPoint p = PointOf(msg.LParam);
+            if (DragDetect(form_.Handle(), POINT{p.X, p.Y}))
+                SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, msg.LParam);
+            return;
+        }
         previous(msg);
         return;
     case WM_NCLBUTTONDBLCLK:
