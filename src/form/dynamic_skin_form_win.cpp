@@ -1071,6 +1071,9 @@ bool TspDynamicSkinForm::SetProperty(const String& name, const TPropValue& v)
         {L"OnChangeRollUpState",
          [](Self& f, const TPropValue& v) { f.OnChangeRollUpState = v.AsMethod<TNotifyEvent>(); }},
         {L"OnShortCut", [](Self& f, const TPropValue& v) { f.OnShortCut = v.AsMethod<TShortCutEvent>(); }},
+        {L"OnSkinMenuOpen", [](Self& f, const TPropValue& v) { f.Menus().OnSkinMenuOpen = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnSkinMenuClose",
+         [](Self& f, const TPropValue& v) { f.Menus().OnSkinMenuClose = v.AsMethod<TNotifyEvent>(); }},
     };
     return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
 }
