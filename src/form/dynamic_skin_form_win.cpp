@@ -1,6 +1,8 @@
 #include "form/dynamic_skin_form_win.h"
 
 #include "form/object_paint.h"
+#include "form/shortcut_order.h"
+#include "form/system_menu.h"
 #include "framework/base/exceptions.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -154,7 +156,7 @@ TspDynamicSkinForm::~TspDynamicSkinForm()
     if (form_.FrameOwner() == this)
         form_.SetFrameOwner(nullptr);
     form_.OnShortCut = std::move(previousShortCut_);
-    if (fade_.Active && form_.HandleAllocated())
+    if (fade_ && form_.HandleAllocated())
         StopFadeIn();
     windowHook_.reset();
     if (capture_)
@@ -620,7 +622,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         morphTimer_->SetEnabled(false);
         mouseTimer_->SetEnabled(false);
         animateTimer_->SetEnabled(false);
-        fade_.Active = false;
+        fade_.reset();
         previous(msg);
         return;
     case WM_SHOWWINDOW:
@@ -629,7 +631,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         } else {
             layerManager_->Hide();
             menuLayerManager_->Hide();
-            if (fade_.Active)
+            if (fade_)
                 StopFadeIn();
         }
         previous(msg);
@@ -743,6 +745,15 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             return;
         }
         tracker_->DropCapture();
+        if (msg.Msg == WM_NCLBUTTONDOWN && msg.WParam == HTCAPTION && SupportNCArea && form_.HandleAllocated()) {
+            // The window moves only once the pointer is dragged: a click, and the second click of
+            // a double click, stay clicks (a window manager that runs the move itself would take
+            // the second press otherwise).
+            const TPoint p = PointOf(msg.LParam);
+            if (DragDetect(form_.Handle(), POINT{p.X, p.Y}))
+                SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, msg.LParam);
+            return;
+        }
         previous(msg);
         return;
     case WM_NCLBUTTONDBLCLK:
@@ -1060,6 +1071,9 @@ bool TspDynamicSkinForm::SetProperty(const String& name, const TPropValue& v)
         {L"OnChangeRollUpState",
          [](Self& f, const TPropValue& v) { f.OnChangeRollUpState = v.AsMethod<TNotifyEvent>(); }},
         {L"OnShortCut", [](Self& f, const TPropValue& v) { f.OnShortCut = v.AsMethod<TShortCutEvent>(); }},
+        {L"OnSkinMenuOpen", [](Self& f, const TPropValue& v) { f.Menus().OnSkinMenuOpen = v.AsMethod<TNotifyEvent>(); }},
+        {L"OnSkinMenuClose",
+         [](Self& f, const TPropValue& v) { f.Menus().OnSkinMenuClose = v.AsMethod<TNotifyEvent>(); }},
     };
     return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
 }
@@ -1092,32 +1106,34 @@ bool TspDynamicSkinForm::SetReference(const String& name, TComponent* value)
 
 // --- showing ------------------------------------------------------------------------------------
 
+TspFadeInFacts TspDynamicSkinForm::FadeFacts() const
+{
+    const TspSkinData* sd = skinData_.get();
+    TspFadeInFacts f;
+    f.AlphaBlend = AlphaBlend;
+    f.AlphaBlendValue = AlphaBlendValue;
+    f.AlphaBlendAnimation = AlphaBlendAnimation;
+    f.AnimationForAllWindows = sd && !sd->Empty && sd->AnimationForAllWindows();
+    f.PreviewMode = PreviewMode;
+    f.ChildOwner = form_.HandleAllocated() && (GetWindowLongPtrW(form_.Handle(), GWL_STYLE) & WS_CHILD) != 0;
+    return f;
+}
+
 void TspDynamicSkinForm::WindowShown()
 {
     EnsureSkinApplied();
     if (!SupportNCArea)
         return;
-    TWindowStateFacts facts = StateFacts();
-    ApplyStateActions(States.FirstShow(facts));
-    const TspSkinData* sd = skinData_.get();
-    const bool skinned = sd && !sd->Empty;
-    const bool animateAll = skinned && sd->AnimationForAllWindows();
-    if (animateAll && AlphaBlendValue == 0)
-        AlphaBlendValue = 255;
-    // A preview inside another window is never faded in.
-    const bool child = (GetWindowLongPtrW(form_.Handle(), GWL_STYLE) & WS_CHILD) != 0;
-    if ((AlphaBlend || AlphaBlendAnimation || animateAll) && !(PreviewMode && child))
+    ApplyStateActions(States.FirstShow(StateFacts()));
+    AlphaBlendValue = ShownAlphaBlendValue(FadeFacts());
+    if (ShowLayering(FadeFacts()) == TspShowLayering::FadeIn)
         StartFadeIn();
     ForceResize();
 }
 
 void TspDynamicSkinForm::StartFadeIn()
 {
-    const TspSkinData* sd = skinData_.get();
-    const bool animateAll = sd && !sd->Empty && sd->AnimationForAllWindows();
-    fade_.Animate = AlphaBlendAnimation || animateAll;
-    fade_.Target = (fade_.Animate && !AlphaBlend) ? 255 : AlphaBlendValue;
-    fade_.Active = true;
+    fade_ = std::make_unique<TspFadeIn>(FadeFacts(), GetTickCount());
     HWND hwnd = form_.Handle();
     SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_LAYERED);
     SetLayeredWindowAttributes(hwnd, 0, 0, LWA_ALPHA);
@@ -1126,56 +1142,49 @@ void TspDynamicSkinForm::StartFadeIn()
 
 void TspDynamicSkinForm::StopFadeIn()
 {
-    fade_.Active = false;
+    fade_.reset();
     HWND hwnd = form_.Handle();
     KillTimer(hwnd, kFadeTimerId);
     // Never left half transparent: the window goes back to an ordinary one.
     SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TspDynamicSkinForm::RunFadeIn()
 {
     HWND hwnd = form_.Handle();
     KillTimer(hwnd, kFadeTimerId);
-    if (!fade_.Active)
+    if (!fade_)
         return;
     const std::shared_ptr<bool> alive = alive_;
-    auto setAlpha = [&](uint8_t value) {
-        SetLayeredWindowAttributes(hwnd, 0, value, LWA_ALPHA);
+    TspFadeIn* fade = fade_.get();
+    auto show = [&] {
+        SetLayeredWindowAttributes(hwnd, 0, fade->Opacity(), LWA_ALPHA);
         if (OnFadeStep)
-            OnFadeStep(value);
+            OnFadeStep(fade->Opacity());
     };
-    const uint8_t target = fade_.Target;
-    if (fade_.Animate) {
-        const int step = std::max(target / 15, 1);
-        int value = 0;
-        auto last = std::chrono::steady_clock::now();
-        while (value < target) {
-            // Other messages go on while the window fades in; any of them may hide, close or
-            // free the form, which ends the fade.
-            if (Application)
-                Application->ProcessMessages();
-            if (!*alive)
-                return;
-            if (!fade_.Active || !IsWindow(hwnd) || !IsWindowVisible(hwnd)) {
-                if (fade_.Active && IsWindow(hwnd))
-                    StopFadeIn();
-                return;
-            }
-            const auto now = std::chrono::steady_clock::now();
-            if (now - last > std::chrono::milliseconds(5)) {
-                value = std::min<int>(value + step, target);
-                setAlpha(static_cast<uint8_t>(value));
-                last = now;
-            } else {
-                Sleep(1);
-            }
+    if (fade->Finished())
+        show();
+    while (!fade->Finished()) {
+        // Other messages go on while the window fades in; any of them may hide, close or free
+        // the form, which ends the fade.
+        if (Application)
+            Application->ProcessMessages();
+        if (!*alive)
+            return;
+        if (fade_.get() != fade || !IsWindow(hwnd) || !IsWindowVisible(hwnd)) {
+            if (fade_.get() == fade && IsWindow(hwnd))
+                StopFadeIn();
+            return;
         }
-    } else {
-        setAlpha(target);
+        if (fade->Tick(GetTickCount()))
+            show();
+        else
+            Sleep(1);
     }
-    fade_.Active = false;
-    if (target == 255) {
+    const bool opaque = fade->RemovesLayeredStyle();
+    fade_.reset();
+    if (opaque) {
         SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & ~LONG_PTR(WS_EX_LAYERED));
         RedrawWindow(hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
@@ -1305,24 +1314,64 @@ void TspDynamicSkinForm::OpenSystemMenuFromKeyboard()
 
 TPopupMenu* TspDynamicSkinForm::PrepareSystemMenu()
 {
-    return SystemMenu.get();
+    if (!FSysMenu)
+        FSysMenu = new TPopupMenu(this);
+    TspSysMenuFacts f;
+    f.BorderIcons = BorderIcons;
+    f.WindowState = States.FWindowState;
+    f.RollUpState = States.FRollUpState;
+    f.MaxRollUpState = States.MaxRollUpState;
+    f.AlwaysMinimizeToTray = AlwaysMinimizeToTray;
+    f.UseDefaultSysMenu = UseDefaultSysMenu;
+    f.SystemMenu = SystemMenu.get();
+    f.SkinData = skinData_.get();
+    return vt::PrepareSystemMenu(*FSysMenu, f, [this](TspSysCommand c) { RunSysCommand(c); });
+}
+
+void TspDynamicSkinForm::RunSysCommand(TspSysCommand command)
+{
+    switch (command) {
+    case TspSysCommand::Minimize:
+        ApplyStateActions(States.Minimize(StateFacts()));
+        break;
+    case TspSysCommand::Maximize:
+        ApplyStateActions(States.Maximize(StateFacts()));
+        break;
+    case TspSysCommand::Restore:
+        ApplyStateActions(States.Restore(StateFacts()));
+        break;
+    case TspSysCommand::RollUp:
+        ApplyStateActions(States.SetRollUpState(true, StateFacts()));
+        break;
+    case TspSysCommand::RollDown:
+        ApplyStateActions(States.SetRollUpState(false, StateFacts()));
+        break;
+    case TspSysCommand::MinimizeToTray:
+        // Minimizing to the notification area needs a tray icon, which no form has yet.
+        break;
+    case TspSysCommand::Close:
+        form_.Close();
+        break;
+    }
 }
 
 void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled)
 {
-    if (previousShortCut_)
-        previousShortCut_(key, handled);
-    if (!handled && OnShortCut)
-        OnShortCut(key, handled);
-    if (handled)
-        return;
-    if (shortCut == (scAlt | VK_SPACE)) {
-        OpenSystemMenuFromKeyboard();
-        handled = true;
-        return;
-    }
-    if (SystemMenu && SystemMenu->IsShortCut(shortCut))
-        handled = true;
+    TspShortCutSteps steps;
+    steps.OnShortCut = [&](TShortCut) {
+        // Whoever had the form's slot before the engine first, then the engine's own event.
+        if (previousShortCut_)
+            previousShortCut_(key, handled);
+        if (!handled && OnShortCut)
+            OnShortCut(key, handled);
+        return handled;
+    };
+    steps.SystemMenu = [this] {
+        if (!DisableSystemMenu)
+            OpenSystemMenuFromKeyboard();
+    };
+    steps.UserSystemMenu = [this](TShortCut k) { return SystemMenu && SystemMenu->IsShortCut(k); };
+    handled = DispatchShortCut(shortCut, steps) || handled;
 }
 
 void TspDynamicSkinForm::HandleShortCut(TWMKey& key, bool& handled)

@@ -6,10 +6,12 @@
 #pragma once
 
 #include "form/caption_text.h"
+#include "form/fade_in.h"
 #include "form/frame_geometry.h"
 #include "form/frame_paint.h"
 #include "form/frame_region.h"
 #include "form/hit_test.h"
+#include "form/system_menu.h"
 #include "form/window_states.h"
 #include "form/skin_object_list.h"
 #include "framework/base/component.h"
@@ -221,7 +223,7 @@ public:
     // The frame computed again for the window's real size (WM_NCCALCSIZE at the same size).
     void ForceResize();
     bool InSizeMove() const { return FSizeMove; }
-    bool Fading() const { return fade_.Active; }
+    bool Fading() const { return fade_ != nullptr; }
 
 private:
     TFramePaintSources PaintSources();
@@ -241,6 +243,8 @@ private:
     // The menu to show as the system menu, made ready for the window's state now.
     TPopupMenu* PrepareSystemMenu();
     void RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled);
+    void RunSysCommand(TspSysCommand command);
+    TspFadeInFacts FadeFacts() const;
     TPopupMenu* FSysMenu = nullptr;  // owned
     ITextRenderer* CaptionRenderer(const TspCaptionFont& font);
     void StateChanged();
@@ -266,11 +270,8 @@ private:
     bool FSizeMove = false, FSizing = false, FFullDrag = true, FCaptionMove = false;
     bool FSmartEffectsShow = false;
     TShortCutEvent previousShortCut_;
-    struct TFade {
-        bool Active = false;
-        uint8_t Target = 255;
-        bool Animate = false;
-    } fade_;
+    // The show's fade-in while it runs.
+    std::unique_ptr<TspFadeIn> fade_;
     // Cleared when the engine goes: a fade pumping messages checks it after each pump.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     class TCapture;

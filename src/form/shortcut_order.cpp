@@ -12,18 +12,6 @@ template <class Step> bool Takes(const Step& step, TShortCut key) { return step 
 
 } // namespace
 
-TShortCut ShortCutOfKey(uint16_t virtualKey, bool shift, bool ctrl, bool alt)
-{
-    TShortCut key = static_cast<TShortCut>(virtualKey & 0xFF);
-    if (shift)
-        key |= scShift;
-    if (ctrl)
-        key |= scCtrl;
-    if (alt)
-        key |= scAlt;
-    return key;
-}
-
 bool IsAltAccel(TShortCut key, std::wstring_view caption)
 {
     return (key & scAlt) != 0 && IsAccelKey(KeyOf(key), caption);

@@ -2,7 +2,6 @@
 // The steps themselves are the engine's; this fixes which comes first, which ones take the key
 // and where the walk stops, so every key reaches the parts in one known order.
 //
-//   ShortCutOfKey     a key with its modifier state as a TShortCut
 //   TspShortCutSteps  the engine's steps, each optional
 //   DispatchShortCut  runs them in order
 #pragma once
@@ -15,7 +14,6 @@
 
 namespace vt {
 
-TShortCut ShortCutOfKey(uint16_t virtualKey, bool shift, bool ctrl, bool alt);
 
 // Alt held and key typing caption's accelerator character (F4 types none, so Alt+F4 never
 // matches).

@@ -106,6 +106,18 @@ String ShortCutToText(TShortCut shortCut)
     return text + key;
 }
 
+TShortCut ShortCutOfKey(uint16_t virtualKey, bool shift, bool ctrl, bool alt)
+{
+    TShortCut key = static_cast<TShortCut>(virtualKey & 0xFF);
+    if (shift)
+        key |= scShift;
+    if (ctrl)
+        key |= scCtrl;
+    if (alt)
+        key |= scAlt;
+    return key;
+}
+
 TShortCut TextToShortCut(std::wstring_view text)
 {
     TShortCut shift = 0;

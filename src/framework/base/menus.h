@@ -31,6 +31,8 @@ inline constexpr TShortCut scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000, sc
 String ShortCutToText(TShortCut shortCut);
 // 16467 for "Ctrl+S" (modifier and key names ignore letter case); 0 for text that names no key.
 TShortCut TextToShortCut(std::wstring_view text);
+// A virtual key with the shift keys held as a shortcut.
+TShortCut ShortCutOfKey(uint16_t virtualKey, bool shift, bool ctrl, bool alt);
 
 // --- accelerators ---------------------------------------------------------------------------
 // The character a key types for accelerator matching, 0 for keys that type none (function keys,

@@ -22,14 +22,7 @@ TShiftState KeyDataToShiftState(LPARAM keyData)
 TShortCut ShortCutOfKey(const TWMKey& key)
 {
     const TShiftState shift = KeyDataToShiftState(key.KeyData);
-    TShortCut shortCut = key.CharCode & 0xFF;
-    if (shift & ssShift)
-        shortCut |= scShift;
-    if (shift & ssCtrl)
-        shortCut |= scCtrl;
-    if (shift & ssAlt)
-        shortCut |= scAlt;
-    return shortCut;
+    return ShortCutOfKey(key.CharCode, (shift & ssShift) != 0, (shift & ssCtrl) != 0, (shift & ssAlt) != 0);
 }
 
 // --- The pipeline ---------------------------------------------------------------------------
