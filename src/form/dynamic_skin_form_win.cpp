@@ -191,8 +191,10 @@ bool TspDynamicSkinForm::GetFormActive() const
 {
     if (PreviewMode)
         return true;
-    // MDI parents and children follow the tracked FFormActive once MDI exists.
-    return form_.HandleAllocated() && Screen && Screen->ActiveForm() == &form_;
+    // MDI parents and children follow the tracked FFormActive once MDI exists. The window that
+    // loses the activation is still the active one while it is told so: FFormActive, set from
+    // that message, lets it paint its inactive look then.
+    return FFormActive && form_.HandleAllocated() && Screen && Screen->ActiveForm() == &form_;
 }
 
 // --- state --------------------------------------------------------------------------------------

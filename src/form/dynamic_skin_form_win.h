@@ -143,7 +143,7 @@ public:
     int32_t& FFormWidth = Geometry.FFormWidth;
     int32_t& FFormHeight = Geometry.FFormHeight;
     bool FFormActive = true;
-    // The owner is the screen's active form (the MDI rules come with MDI).
+    // The owner is active and is the screen's active form (the MDI rules come with MDI).
     bool GetFormActive() const;
     TTimer* MorphTimer() const { return morphTimer_; }
     TTimer* AnimateTimer() const { return animateTimer_; }
