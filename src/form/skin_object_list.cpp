@@ -219,8 +219,13 @@ void TspSkinObjects::RouteMouseUp(int index, int X, int Y, TspMouseButton button
     if (run)
         run(request.Command);
     // The command may have freed the objects (a skin change): look the button up again.
-    if (request.ReleaseAfterRun && generation == generation_)
+    if (request.ReleaseAfterRun && generation == generation_) {
         static_cast<TspSkinStdButtonObject*>(o)->FinishCommand(X, Y, button);
+        // The window changed under the pointer, so no mouse move will take the button's hot look
+        // away: it leaves now, unless the pointer made it hot again meanwhile.
+        if (ActiveObject != index && o->Active)
+            o->MouseLeave();
+    }
 }
 
 int TspSkinObjects::GetIndex(std::wstring_view idName) const

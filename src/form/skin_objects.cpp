@@ -276,9 +276,12 @@ void TspSkinButtonObject::Hover(bool in)
     FMouseIn = in;
     Active = in;
     if (FDown) {
-        // A pressed button keeps (or gets back) its down look; no morph towards the hot look.
+        // A pressed button keeps (or gets back) its down look; no morph towards the hot look. A
+        // plain one shows it only under the mouse: dragged off, it turns back from its hot look.
         if (!DownRect.IsEmpty())
             DrawSelf();
+        if (!in && GroupIndex == -1 && !IsMenuButton() && !ActiveSkinRect.IsEmpty())
+            Redraw();
     } else if (!ActiveSkinRect.IsEmpty()) {
         Redraw();
     }

@@ -471,6 +471,25 @@ TEST_F(DefaultSkinObjects, MorphsInFifthsOnTheSharedTimer)
     EXPECT_EQ(close.MorphKf(), 0.0);
 }
 
+// Tests that a pressed plain button dragged off turns back to its normal look, not its hot one,
+// and shows its down look again once back over it.
+TEST_F(DefaultSkinObjects, PressedButtonDraggedOffShowsItsNormalLook)
+{
+    auto& close = Obj(L"closebutton");
+    close.MouseEnter();
+    while (objects.MorphTick()) {
+    }
+    close.MouseDown(0, 0, TspMouseButton::Left);
+    EXPECT_EQ(close.Look(true), Plain(TspLookSource::ActivePicture, Rect(60, 0, 90, 21)));
+    close.MouseLeave();
+    EXPECT_TRUE(objects.MorphTimerRunning());  // the way back from the hot look starts
+    while (objects.MorphTick()) {
+    }
+    EXPECT_EQ(close.Look(true), Plain(TspLookSource::ActivePicture, Rect(0, 0, 30, 21)));
+    close.MouseEnter();
+    EXPECT_EQ(close.Look(true), Plain(TspLookSource::ActivePicture, Rect(60, 0, 90, 21)));
+}
+
 // Tests radio groups: pressing one button raises the pressed one of its group only; pressing the
 // pressed one again changes nothing; a plain button comes up on release.
 TEST(SkinObjectButtons, GroupsActLikeRadioButtons)
@@ -513,6 +532,7 @@ TEST(SkinObjectButtons, GroupsActLikeRadioButtons)
 
 // Tests which command a release runs and when the button comes up: close releases first, the
 // others after the command; a release outside the button or with another button runs nothing.
+// A button whose command moved the window is no longer hot afterwards.
 TEST_F(DefaultSkinObjects, CommandsRunOnlyOnLeftReleaseOverTheButton)
 {
     const struct {
@@ -521,13 +541,14 @@ TEST_F(DefaultSkinObjects, CommandsRunOnlyOnLeftReleaseOverTheButton)
         TspMouseButton Button;
         TspFormCommand Expected;
         bool DownWhileRunning;
+        bool HotAfter;
     } cases[] = {
-        {L"closebutton", false, TspMouseButton::Left, TspFormCommand::Close, false},
-        {L"maxbutton", false, TspMouseButton::Left, TspFormCommand::Maximize, true},
-        {L"minbutton", false, TspMouseButton::Left, TspFormCommand::Minimize, true},
-        {L"maxbutton", true, TspMouseButton::Left, TspFormCommand::None, false},
-        {L"closebutton", false, TspMouseButton::Right, TspFormCommand::None, false},
-        {L"sysmenubutton", false, TspMouseButton::Left, TspFormCommand::None, false},
+        {L"closebutton", false, TspMouseButton::Left, TspFormCommand::Close, false, true},
+        {L"maxbutton", false, TspMouseButton::Left, TspFormCommand::Maximize, true, false},
+        {L"minbutton", false, TspMouseButton::Left, TspFormCommand::Minimize, true, false},
+        {L"maxbutton", true, TspMouseButton::Left, TspFormCommand::None, false, false},
+        {L"closebutton", false, TspMouseButton::Right, TspFormCommand::None, false, true},
+        {L"sysmenubutton", false, TspMouseButton::Left, TspFormCommand::None, false, true},
     };
     for (const auto& c : cases) {
         const int index = objects.GetIndex(c.Name);
@@ -547,6 +568,7 @@ TEST_F(DefaultSkinObjects, CommandsRunOnlyOnLeftReleaseOverTheButton)
         EXPECT_EQ(downWhileRunning, c.DownWhileRunning) << index;
         EXPECT_FALSE(b.FDown) << index;
         EXPECT_EQ(objects.ActiveObject, c.Expected == TspFormCommand::None ? index : -1) << index;
+        EXPECT_EQ(b.Active, c.HotAfter) << index;
         b.MouseLeave();
     }
     // The system button opens the system menu on press and closes the form on a double click.
