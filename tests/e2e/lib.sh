@@ -120,6 +120,8 @@ e2e_app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 # e2e_start_app: starts the app, waits for its window to be shown and painted; aborts the
 # scenario when it does not come up within 30 s.
 e2e_start_app() {
+  # The pointer waits in the screen's corner, where its picture covers none of the window.
+  e2e_move $((SCREEN_W - 1)) $((SCREEN_H - 1))
   wine "$E2E_EXE" >"$e2e_tmp/app.log" 2>&1 </dev/null &
   APP_PID=$!
   APP_WIN=
@@ -246,12 +248,12 @@ e2e_menu_item() {
   echo "$((x + w / 2)) $((y + t + $2 * (ib - it) + (ib - it) / 2))"
 }
 
-# e2e_open_system_menu: right-clicks the caption's free part and prints the id of the menu
-# window that opens; fails when none appears within 3 s.
+# e2e_open_system_menu [LEFT]: right-clicks the caption's free part (see e2e_caption_point) and
+# prints the id of the menu window that opens; fails when none appears within 3 s.
 e2e_open_system_menu() {
   local before menu=
   before=$(e2e_visible_windows)
-  e2e_right_click $(e2e_caption_point)
+  e2e_right_click $(e2e_caption_point "${1:-0}")
   local end=$(($(e2e_now_ms) + 3000))
   while [ "$(e2e_now_ms)" -lt "$end" ]; do
     menu=$(e2e_new_window "$before") && break
@@ -315,6 +317,15 @@ e2e_region_diff() {
   compare -metric AE "$1" "$2" null: 2>&1 | awk '{ print int($1) }'
 }
 
+# e2e_region_is_picture X Y W H FILE PX PY: that rectangle of the last screenshot shows the
+# picture's rectangle of that size at (PX, PY), pixel for pixel within a small tolerance.
+e2e_region_is_picture() {
+  e2e_region "$1" "$2" "$3" "$4" "$e2e_tmp/region.png"
+  convert "$5" -crop "$3x$4+$6+$7" +repage "$e2e_tmp/picture.png"
+  [ "$(compare -fuzz 2% -metric AE "$e2e_tmp/region.png" "$e2e_tmp/picture.png" null: 2>&1 |
+       awk '{ print int($1) }')" -eq 0 ]
+}
+
 # e2e_region_sig X Y W H: prints a signature of that rectangle of the last screenshot.
 e2e_region_sig() {
   convert -size "${SCREEN_W}x${SCREEN_H}" -depth 8 "rgb:$e2e_shot_file" \
@@ -370,20 +381,23 @@ e2e_skin_value() {
     inside { i = index($0, "="); if (i && tolower(substr($0, 1, i - 1)) == k) { print substr($0, i + 1); exit } }'
 }
 
-# e2e_caption_point: prints a screen point on the caption's free part: right of the centred
-# caption text, left of the caption buttons.
+# e2e_caption_point [LEFT]: prints a screen point on the caption's free part: right of the
+# centred caption text, left of the caption buttons; LEFT pixels further left. (Two presses at one
+# place within the double-click time make a double click: a scenario that right-clicks the caption
+# twice in a row moves between them, as a user would.)
 e2e_caption_point() {
   local x y w h
   read -r x y w h <<<"$(e2e_geometry)"
-  echo "$((x + w * 3 / 4)) $((y + 14))"
+  echo "$((x + w * 3 / 4 - ${1:-0})) $((y + 14))"
 }
 
 # e2e_caption_button N: prints "x y w h", in screen coordinates, of the N-th caption button from
 # the right (0 close, 1 maximize, 2 minimize) of the app's window. The skin's buttons flow from
 # the caption rectangle's right edge leftwards, each its record's size, spaced by the buttons
 # offset; the caption rectangle keeps its distance from the frame picture's right edge.
+e2e_caption_buttons=(closebutton maxbutton minbutton)
 e2e_caption_button() {
-  local records=(closebutton maxbutton minbutton) i x y w h pic_w l t r b
+  local records=("${e2e_caption_buttons[@]}") i x y w h pic_w l t r b
   read -r x y w h <<<"$(e2e_geometry)"
   pic_w=$(identify -format '%w' "$E2E_SKIN/$(e2e_skin_value PICTURES picture)")
   IFS=, read -r l t r b <<<"$(e2e_skin_value FORMINFO captionrect)"
@@ -395,4 +409,16 @@ e2e_caption_button() {
     [ "$i" -eq "$1" ] && { echo "$((right - (br - bl))) $((y + t)) $((br - bl)) $((bb - bt))"; return; }
     right=$((right - (br - bl) - gap))
   done
+}
+
+# e2e_caption_button_shows N LOOK [MARGIN]: the last screenshot shows the N-th caption button
+# (as e2e_caption_button counts) in the look its skin record names LOOK (skinrect, activeskinrect,
+# downrect, restorerect...), leaving out MARGIN pixels at its right and bottom, where the pointer
+# is drawn when it rests on the button's bottom-right pixel.
+e2e_caption_button_shows() {
+  local record=${e2e_caption_buttons[$1]} x y w h l t r b picture
+  read -r x y w h <<<"$(e2e_caption_button "$1")"
+  IFS=, read -r l t r b <<<"$(e2e_skin_value "$record" "$2")"
+  picture=$E2E_SKIN/$(e2e_skin_value PICTURES "$(e2e_skin_value "$record" activepictureindex)")
+  e2e_region_is_picture "$x" "$y" $((w - ${3:-0})) $((h - ${3:-0})) "$picture" "$l" "$t"
 }

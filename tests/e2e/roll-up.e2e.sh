@@ -18,7 +18,7 @@ e2e_wait_painted
 e2e_shot rolledup
 
 # Rolled up while maximized the menu holds Minimize, Restore, a separator and Close.
-menu=$(e2e_open_system_menu) || e2e_abort "the system menu opens on the rolled-up caption"
+menu=$(e2e_open_system_menu 40) || e2e_abort "the system menu opens on the rolled-up caption"
 e2e_click $(e2e_menu_item "$menu" 1)
 e2e_wait_geometry "$maximized"
 e2e_expect_eq "the menu's Restore rolls the window down" "$maximized" "$(e2e_geometry)"

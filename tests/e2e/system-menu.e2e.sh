@@ -20,7 +20,7 @@ e2e_check "Escape closes the menu" e2e_wait_until 3 e2e_window_gone "$menu"
 e2e_check "the app keeps running" e2e_app_running
 e2e_expect_eq "the window stays maximized" "$(e2e_maximized_rect)" "$(e2e_geometry)"
 
-menu=$(e2e_open_system_menu) || e2e_abort "the menu opens again" "no new window appeared"
+menu=$(e2e_open_system_menu 40) || e2e_abort "the menu opens again" "no new window appeared"
 e2e_click $(e2e_menu_item "$menu" 0)
 e2e_check "its first item, Minimize, minimizes the window" e2e_wait_until 5 e2e_window_hidden
 e2e_expect_eq "the window manager holds the window as an icon" Iconic "$(e2e_wm_state)"
