@@ -316,6 +316,26 @@ void TspDynamicSkinForm::ForceResize()
     UpdateFrame(true);
 }
 
+void TspDynamicSkinForm::ActivationChanged(bool active)
+{
+    if (SkinMenu()->Visible())
+        SkinMenu()->Hide();
+    layerManager_->Hide();
+    menuLayerManager_->Hide();
+    FFormActive = active;
+    if (!FFormActive)
+        Objects.ResetObjectStates();
+    StateChanged();
+    Objects.Form.FormActive = FFormActive;
+    UpDateFormNC();
+    if (Objects.StartCaptionAnimation(FFormActive))
+        animateTimer_->SetEnabled(true);
+    if (FFormActive)
+        OnActivate(this);
+    else
+        OnDeActivate(this);
+}
+
 void TspDynamicSkinForm::CheckActiveState()
 {
     const bool active = GetFormActive();
@@ -594,27 +614,19 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         return;
     TspSkinData* container = reinterpret_cast<TspSkinData*>(msg.WParam);
     switch (msg.Msg) {
-    case WM_NCACTIVATE: {
-        if (SkinMenu()->Visible())
-            SkinMenu()->Hide();
-        layerManager_->Hide();
-        menuLayerManager_->Hide();
-        FFormActive = msg.WParam != 0;
-        if (!FFormActive)
-            Objects.ResetObjectStates();
-        StateChanged();
-        Objects.Form.FormActive = FFormActive;
+    case WM_NCACTIVATE:
         // The platform draws no caption of its own: the frame is repainted as it now looks.
         msg.Result = 1;
-        UpDateFormNC();
-        if (Objects.StartCaptionAnimation(FFormActive))
-            animateTimer_->SetEnabled(true);
-        if (FFormActive)
-            OnActivate(this);
-        else
-            OnDeActivate(this);
+        ActivationChanged(msg.WParam != 0);
         return;
-    }
+    case WM_ACTIVATE:
+        previous(msg);
+        // Wine activates a window restored from its icon with WM_NCACTIVATE saying inactive (it
+        // is not yet in front) and then WM_ACTIVATE saying active: the activation has the last
+        // word, or the frame would stay inactive.
+        if (const bool active = LOWORD(msg.WParam) != WA_INACTIVE; active != FFormActive)
+            ActivationChanged(active);
+        return;
     case WM_CREATE:
         previous(msg);
         // The container may have changed its skin while the form had no window to be told.

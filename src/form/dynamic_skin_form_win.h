@@ -232,6 +232,8 @@ private:
     void RunFadeIn();
     void StopFadeIn();
     void CheckActiveState();
+    // The window was activated or deactivated: menus and glows go, the frame shows its new look.
+    void ActivationChanged(bool active);
     // The reserved frame queries; true when msg was one of them.
     bool HandleFrameQuery(TMessage& msg);
     void HandleSysCommand(TMessage& msg, const TWndMethod& previous);
