@@ -114,6 +114,7 @@ e2e_find_window() {
 
 # e2e_window_hidden: the app's main window is not shown (closed or minimized).
 e2e_window_hidden() { [ -z "$(e2e_find_window)" ]; }
+e2e_window_shown() { [ -n "$(e2e_find_window)" ]; }
 
 e2e_app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A right click on the caption opens the skinned system menu at the cursor; Escape closes it; its
-# Minimize item minimizes the window.
+# Minimize item minimizes the window, which comes back as it was when activated.
 . "$(dirname "$0")/lib.sh"
 
 e2e_start_app
@@ -25,4 +25,16 @@ e2e_click $(e2e_menu_item "$menu" 0)
 e2e_check "its first item, Minimize, minimizes the window" e2e_wait_until 5 e2e_window_hidden
 e2e_expect_eq "the window manager holds the window as an icon" Iconic "$(e2e_wm_state)"
 e2e_check "the app keeps running" e2e_app_running
+
+# Brought back as a task bar would (the window manager's activation request): maximized as
+# before, in front, with the active look.
+xdotool windowactivate "$APP_WIN" 2>/dev/null
+e2e_check "activated, the window is shown again" e2e_wait_until 5 e2e_window_shown
+e2e_wait_geometry "$(e2e_maximized_rect)"
+e2e_expect_eq "it comes back maximized" "$(e2e_maximized_rect)" "$(e2e_geometry)"
+read -r x y w h <<<"$(e2e_geometry)"
+frame=$E2E_SKIN/$(e2e_skin_value PICTURES picture)
+edge=$(e2e_picture_pixel "$frame" 0 0)
+edge_shown() { e2e_shot && e2e_color_near "$edge" "$(e2e_pixel $((x + w / 3)) "$y")" 4; }
+e2e_check "its frame shows the active look ($edge at the top edge)" e2e_wait_until 3 edge_shown
 e2e_finish
