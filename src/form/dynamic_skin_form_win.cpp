@@ -764,8 +764,21 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             // a double click, stay clicks (a window manager that runs the move itself would take
             // the second press otherwise).
             const TPoint p = PointOf(msg.LParam);
-            if (DragDetect(form_.Handle(), POINT{p.X, p.Y}))
-                SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, msg.LParam);
+            if (!DragDetect(form_.Handle(), POINT{p.X, p.Y}))
+                return;
+            if (States.FWindowState == TspWindowState::Maximized) {
+                // The drag's first step decides at once whether a maximized window leaves its
+                // place, as WM_MOVING does where the platform's move loop sends it.
+                POINT c{};
+                GetCursorPos(&c);
+                RECT wr;
+                GetWindowRect(form_.Handle(), &wr);
+                TRect proposed = Rect(wr.left, wr.top, wr.right, wr.bottom).Offset(0, c.y - p.Y);
+                ApplyStateActions(States.Moving(proposed, {c.x, c.y}, StateFacts()));
+                if (States.FWindowState == TspWindowState::Maximized)
+                    return;
+            }
+            SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, msg.LParam);
             return;
         }
         previous(msg);
