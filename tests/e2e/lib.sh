@@ -202,7 +202,7 @@ e2e_restored_rect() {
 # "none" when the window manager set none.
 e2e_frame_extents() {
   local out
-  out=$(xprop -id "${1:-$APP_WIN}" _NET_FRAME_EXTENTS 2>/dev/null)
+  out=$(xprop -id "$APP_WIN" _NET_FRAME_EXTENTS 2>/dev/null)
   case $out in
     *=*) echo "${out#*= }" ;;
     *) echo none ;;
@@ -219,7 +219,7 @@ e2e_undecorated() {
 
 # Prints the ICCCM state of the app's window: Normal, Iconic or Withdrawn.
 e2e_wm_state() {
-  xprop -id "${1:-$APP_WIN}" WM_STATE 2>/dev/null | sed -n 's/^[[:space:]]*window state: //p'
+  xprop -id "$APP_WIN" WM_STATE 2>/dev/null | sed -n 's/^[[:space:]]*window state: //p'
 }
 
 # Prints the ids of every visible window, one a line, sorted.
@@ -313,11 +313,6 @@ e2e_region() {
     -crop "$3x$4+$1+$2" +repage "$5"
 }
 
-# e2e_region_diff FILE FILE: prints how many pixels differ between two regions of one size.
-e2e_region_diff() {
-  compare -metric AE "$1" "$2" null: 2>&1 | awk '{ print int($1) }'
-}
-
 # e2e_region_is_picture X Y W H FILE PX PY: that rectangle of the last screenshot shows the
 # picture's rectangle of that size at (PX, PY), pixel for pixel within a small tolerance.
 e2e_region_is_picture() {
@@ -333,10 +328,10 @@ e2e_region_sig() {
     -crop "$3x$4+$1+$2" +repage -format '%#' info:
 }
 
-# e2e_wait_painted [SECONDS]: waits until the app's window shows something other than one flat
-# colour and looks the same in two screenshots 0.3 s apart.
+# e2e_wait_painted: waits (up to 15 s) until the app's window shows something other than one
+# flat colour and looks the same in two screenshots 0.3 s apart.
 e2e_wait_painted() {
-  local end=$((SECONDS + ${1:-15})) geom last= sig
+  local end=$((SECONDS + 15)) geom last='' sig x y w h
   while [ $SECONDS -lt $end ]; do
     geom=$(e2e_geometry) || { sleep 0.2; continue; }
     read -r x y w h <<<"$geom"
@@ -398,7 +393,7 @@ e2e_caption_point() {
 # offset; the caption rectangle keeps its distance from the frame picture's right edge.
 e2e_caption_buttons=(closebutton maxbutton minbutton)
 e2e_caption_button() {
-  local records=("${e2e_caption_buttons[@]}") i x y w h pic_w l t r b
+  local i x y w h pic_w l t r b
   read -r x y w h <<<"$(e2e_geometry)"
   pic_w=$(identify -format '%w' "$E2E_SKIN/$(e2e_skin_value PICTURES picture)")
   IFS=, read -r l t r b <<<"$(e2e_skin_value FORMINFO captionrect)"
@@ -406,7 +401,7 @@ e2e_caption_button() {
   gap=$(e2e_skin_value FORMINFO buttonsoffset)
   local bl bt br bb
   for ((i = 0; i <= $1; i++)); do
-    IFS=, read -r bl bt br bb <<<"$(e2e_skin_value "${records[i]}" skinrect)"
+    IFS=, read -r bl bt br bb <<<"$(e2e_skin_value "${e2e_caption_buttons[i]}" skinrect)"
     [ "$i" -eq "$1" ] && { echo "$((right - (br - bl))) $((y + t)) $((br - bl)) $((bb - bt))"; return; }
     right=$((right - (br - bl) - gap))
   done
