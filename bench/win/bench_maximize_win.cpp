@@ -31,30 +31,53 @@ void MoveTo(HWND hwnd, const TRect& r)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// A cycle's two steps, each followed by the application's messages.
+// A cycle's two steps, each followed by the application's messages. Under Wine the window
+// manager now and then answers a resize late, and the driver then gives the window the stale size
+// (a maximized window back at its restored rectangle, or the other way round); a cycle that does
+// not end where it began is put right and counted, so that the count stands beside the figures.
 struct TCycle {
     HWND Window;
+    TRect Maximized, Normal;
     std::function<void()> Maximize, Restore;
-    void Run() const
+    std::function<bool()> StateNormal;  // what is kept of the window's state says restored
+    int Cycles = 0, PutRight = 0;
+
+    void Run()
     {
         Maximize();
         Application->ProcessMessages();
         Restore();
+        Application->ProcessMessages();
+        ++Cycles;
+        if (WindowRect(Window) != Normal || !StateNormal()) {
+            ++PutRight;
+            BackToNormal();
+        }
+    }
+    void BackToNormal()
+    {
+        if (!StateNormal())
+            Restore();
+        MoveTo(Window, Normal);
         Application->ProcessMessages();
     }
-    // Runs a cycle, checking that each step reaches its rectangle; the figures measure something
-    // else when one does not.
-    bool Reaches(const TRect& maximized, const TRect& normal, const char* name) const
+    // Checks that a cycle reaches both rectangles: the figures measure something else when it
+    // does not. Three tries, for the window manager's late answers.
+    bool Reaches(const char* name)
     {
-        Maximize();
-        Application->ProcessMessages();
-        const TRect big = WindowRect(Window);
-        Restore();
-        Application->ProcessMessages();
-        const TRect small = WindowRect(Window);
-        if (big == maximized && small == normal)
-            return true;
-        std::fprintf(stderr, "the %s window did not follow the cycle:\n", name);
+        TRect big, small;
+        for (int i = 0; i < 3; ++i) {
+            Maximize();
+            Application->ProcessMessages();
+            big = WindowRect(Window);
+            Restore();
+            Application->ProcessMessages();
+            small = WindowRect(Window);
+            if (big == Maximized && small == Normal && StateNormal())
+                return true;
+            BackToNormal();
+        }
+        std::fprintf(stderr, "the %s window does not follow the cycle:\n", name);
         PrintRect("  maximized", big);
         PrintRect("  restored", small);
         return false;
@@ -79,14 +102,15 @@ int Run(int argc, char** argv)
     }
 
     const auto command = [&] { engine.RunCommand(TspFormCommand::Maximize); };
-    const TCycle engineCycle{skinned, command, command};
-    const TCycle platformCycle{plain, [&] { MoveTo(plain, maximized); },
-                               [&] { MoveTo(plain, normal); }};
+    TCycle engineCycle{skinned, maximized, normal, command, command,
+                       [&] { return engine.States.FWindowState == TspWindowState::Normal; }};
+    TCycle platformCycle{plain, maximized, normal, [&] { MoveTo(plain, maximized); },
+                         [&] { MoveTo(plain, normal); }, [] { return true; }};
     const auto checked = [&] {
         w.BringToFront(*w.Skinned);
-        const bool engineOk = engineCycle.Reaches(maximized, normal, "skinned");
+        const bool engineOk = engineCycle.Reaches("skinned");
         w.BringToFront(*w.Plain);
-        return platformCycle.Reaches(maximized, normal, "plain") && engineOk;
+        return platformCycle.Reaches("plain") && engineOk;
     };
     if (!checked())
         return 1;
@@ -97,6 +121,8 @@ int Run(int argc, char** argv)
         "maximize-restore/platform", [&] { w.BringToFront(*w.Plain); },
         [&] { platformCycle.Run(); });
     timer.Run();
+    std::printf("cycles put right after a late resize: engine %d of %d, platform %d of %d\n",
+                engineCycle.PutRight, engineCycle.Cycles, platformCycle.PutRight, platformCycle.Cycles);
     if (!checked())
         return 1;
     timer.PrintRatio("maximize-restore-engine/platform", "maximize-restore/engine",
