@@ -122,7 +122,8 @@ int Run(int argc, char** argv)
         [&] { platformCycle.Run(); });
     timer.Run();
     std::printf("cycles put right after a late resize: engine %d of %d, platform %d of %d\n",
-                engineCycle.PutRight, engineCycle.Cycles, platformCycle.PutRight, platformCycle.Cycles);
+                engineCycle.PutRight, engineCycle.Cycles, platformCycle.PutRight,
+                platformCycle.Cycles);
     if (!checked())
         return 1;
     timer.PrintRatio("maximize-restore-engine/platform", "maximize-restore/engine",
