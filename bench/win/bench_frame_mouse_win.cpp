@@ -79,14 +79,16 @@ TFramePoints FramePoints(TspDynamicSkinForm& engine, HWND hwnd)
     for (const TPoint p : edges)
         add(p, kEdge, out.Edges);
 
-    std::vector<LRESULT> codes;
-    MovePass(hwnd, out.Points, &codes);
     bool ok = out.Buttons >= 3;
     if (!ok)
         std::fprintf(stderr, "the default skin shows %d caption buttons, expected at least 3\n",
                      out.Buttons);
-    for (size_t i = 0; i < codes.size(); ++i) {
-        const int code = static_cast<int>(codes[i]);
+    // A pass by hand, to see each answer and each button turn hot as the mouse reaches it.
+    RECT wr;
+    GetWindowRect(hwnd, &wr);
+    for (size_t i = 0; i < out.Points.size(); ++i) {
+        const TPoint p = out.Points[i];
+        const int code = static_cast<int>(MoveTo(hwnd, wr, p));
         // The caption is an object too: while it is hot the frame answers for it until the next
         // move has left it, so the first edge after it may answer as an object.
         const bool firstEdge = kinds[i] == kEdge && i > 0 && kinds[i - 1] != kEdge;
@@ -95,8 +97,15 @@ TFramePoints FramePoints(TspDynamicSkinForm& engine, HWND hwnd)
             : kinds[i] == kButton ? code == ht::Object
                                   : ht::IsSizing(code) || (firstEdge && code == ht::Object);
         if (!expected) {
-            std::fprintf(stderr, "the engine answers %d at %d,%d, not as %s\n", code,
-                         out.Points[i].X, out.Points[i].Y, kindNames[kinds[i]]);
+            std::fprintf(stderr, "the engine answers %d at %d,%d, not as %s\n", code, p.X, p.Y,
+                         kindNames[kinds[i]]);
+            ok = false;
+        }
+        const int hot = engine.Objects.ActiveObject;
+        const auto& objects = engine.Objects.ObjectList;
+        if (kinds[i] == kButton &&
+            (hot < 0 || !objects[static_cast<size_t>(hot)]->ObjectRect.Contains(p))) {
+            std::fprintf(stderr, "the button at %d,%d did not turn hot\n", p.X, p.Y);
             ok = false;
         }
     }
