@@ -667,7 +667,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             mouseTimer_->SetEnabled(false);
             tracker_->DropCapture();
             Objects.ActiveObject = Objects.OldActiveObject = -1;
-            FSizeMove = true;
+            FSizeMove = tracker_->Facts.SizeMove = true;
             BOOL full = TRUE;
             SystemParametersInfoW(SPI_GETDRAGFULLWINDOWS, 0, &full, 0);
             FFullDrag = full != FALSE;
@@ -679,7 +679,7 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             mouseTimer_->SetEnabled(false);
             Objects.ActiveObject = Objects.OldActiveObject = Objects.MouseCaptureObject = -1;
             const bool resized = FSizing;
-            FSizeMove = FSizing = false;
+            FSizeMove = FSizing = tracker_->Facts.SizeMove = false;
             if (resized)
                 UpdateFrame(true);
             UpDateFormNC();
@@ -1185,6 +1185,8 @@ void TspDynamicSkinForm::RunFadeIn()
         return;
     const std::shared_ptr<bool> alive = alive_;
     TspFadeIn* fade = fade_.get();
+    // The step handler may hide or free the form too, which ends (and frees) the fade.
+    auto ours = [&] { return *alive && fade_.get() == fade; };
     auto show = [&] {
         SetLayeredWindowAttributes(hwnd, 0, fade->Opacity(), LWA_ALPHA);
         if (OnFadeStep)
@@ -1192,7 +1194,7 @@ void TspDynamicSkinForm::RunFadeIn()
     };
     if (fade->Finished())
         show();
-    while (!fade->Finished()) {
+    while (ours() && !fade->Finished()) {
         // Other messages go on while the window fades in; any of them may hide, close or free
         // the form, which ends the fade.
         if (Application)
@@ -1209,6 +1211,8 @@ void TspDynamicSkinForm::RunFadeIn()
         else
             Sleep(1);
     }
+    if (!ours())
+        return;
     const bool opaque = fade->RemovesLayeredStyle();
     fade_.reset();
     if (opaque) {
@@ -1416,6 +1420,7 @@ std::optional<int32_t> TspDynamicSkinForm::HitTest(TPoint windowPoint)
     in.CaptionRects = CaptionDragRects(Objects, Geometry);
     in.NCDraggAble = NCDraggAble;
     in.ObjectHot = Objects.ActiveObject != -1;
+    in.SizeMove = FSizeMove;
     return FormHitTest(Geometry, in, windowPoint);
 }
 

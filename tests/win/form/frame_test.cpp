@@ -18,6 +18,7 @@
 #include "skin/skin_forms_win.h"
 #include "support.h"
 #include "win/framework/real_input.h"
+#include "win/form/window_helpers.h"
 
 #include <gtest/gtest.h>
 
@@ -189,19 +190,6 @@ TEST_F(Frames, RealFormClientAndRegionFollowResizes)
     }
 }
 
-// The window as the screen shows it, frame included.
-void CaptureWindow(HWND hwnd, TspBitmap& shot)
-{
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    shot.SetSize(wr.right - wr.left, wr.bottom - wr.top);
-    GetCanvas(shot);
-    HDC dc = GetWindowDC(hwnd);
-    BitBlt(BitmapDC(shot), 0, 0, shot.Width(), shot.Height(), dc, 0, 0, SRCCOPY);
-    ReleaseDC(hwnd, dc);
-    GdiFlush();
-}
-
 // Tests that a hovered button morphs on the engine's timer, which then stops, and that its
 // redraws on the real window change that button's pixels and nothing else.
 TEST_F(Frames, ObjectRedrawTouchesOnlyItsButton)
@@ -213,14 +201,14 @@ TEST_F(Frames, ObjectRedrawTouchesOnlyItsButton)
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     test::Pump(200);
     TspBitmap before, after;
-    CaptureWindow(form->Handle(), before);
+    test::CaptureWindow(form->Handle(), before);
     auto* close = engine->Objects.Find<TspSkinStdButtonObject>(L"closebutton");
     ASSERT_NE(close, nullptr);
     close->MouseEnter();
     test::Pump(300);  // the morph runs to its end on the engine's timer
     EXPECT_EQ(close->MorphStep(), kMorphSteps);
     EXPECT_FALSE(engine->MorphTimer()->Enabled());
-    CaptureWindow(form->Handle(), after);
+    test::CaptureWindow(form->Handle(), after);
     ASSERT_EQ(after.Width(), before.Width());
     const TRect r = close->ObjectRect;
     const TRect cl = engine->Geometry.NewClRect;
@@ -369,24 +357,6 @@ TEST_F(Frames, AttachedEngineAnswersActivationLimitsAndSkinChanges)
     EXPECT_TRUE(IsWindowVisible(hwnd));
 }
 
-// The middle of an object on the screen.
-TPoint ScreenCentre(HWND hwnd, const TRect& r)
-{
-    RECT wr;
-    GetWindowRect(hwnd, &wr);
-    return {wr.left + (r.Left + r.Right) / 2, wr.top + (r.Top + r.Bottom) / 2};
-}
-
-void ClickAt(TPoint p)
-{
-    SetCursorPos(p.X, p.Y);
-    test::Mouse(MOUSEEVENTF_MOVE);
-    test::Pump(120);
-    test::Mouse(MOUSEEVENTF_LEFTDOWN);
-    test::Mouse(MOUSEEVENTF_LEFTUP);
-    test::Pump(120);
-}
-
 // Tests the attached engine's hit test on a real window and real clicks on the skinned caption
 // buttons: the caption drags, buttons answer 19, edges and corners size, the client is the
 // client; maximize takes the work area and a second click restores the exact bounds; a caption
@@ -414,11 +384,11 @@ TEST_F(Frames, CaptionButtonsAnswerTheMouse)
     EXPECT_EQ(hit((close->ObjectRect.Left + close->ObjectRect.Right) / 2, (close->ObjectRect.Top + close->ObjectRect.Bottom) / 2), 19);
 
     const TRect normal = Rect(wr.left, wr.top, wr.right, wr.bottom);
-    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    test::ClickAt(test::ScreenCentre(hwnd, max->ObjectRect));
     GetWindowRect(hwnd, &wr);
     EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), engine->Geometry.GetMaximizedRect());
     EXPECT_EQ(engine->States.FWindowState, TspWindowState::Maximized);
-    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    test::ClickAt(test::ScreenCentre(hwnd, max->ObjectRect));
     GetWindowRect(hwnd, &wr);
     EXPECT_EQ(Rect(wr.left, wr.top, wr.right, wr.bottom), normal);
 
@@ -426,7 +396,7 @@ TEST_F(Frames, CaptionButtonsAnswerTheMouse)
     SendMessageW(hwnd, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(wr.left + 150, wr.top + 12));
     test::Pump();
     EXPECT_EQ(engine->States.FWindowState, TspWindowState::Maximized);
-    ClickAt(ScreenCentre(hwnd, max->ObjectRect));
+    test::ClickAt(test::ScreenCentre(hwnd, max->ObjectRect));
     EXPECT_EQ(engine->States.FWindowState, TspWindowState::Normal);
 
     int closes = 0;
@@ -434,7 +404,7 @@ TEST_F(Frames, CaptionButtonsAnswerTheMouse)
         ++closes;
         action = caHide;
     };
-    const TPoint c = ScreenCentre(hwnd, close->ObjectRect);
+    const TPoint c = test::ScreenCentre(hwnd, close->ObjectRect);
     SetCursorPos(c.X, c.Y);
     test::Mouse(MOUSEEVENTF_MOVE);
     test::Pump(120);
@@ -446,7 +416,7 @@ TEST_F(Frames, CaptionButtonsAnswerTheMouse)
     test::Pump(120);
     EXPECT_EQ(closes, 0);
     EXPECT_EQ(GetCapture(), nullptr);
-    ClickAt(c);
+    test::ClickAt(c);
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(IsWindowVisible(hwnd));
 }
