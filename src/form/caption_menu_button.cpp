@@ -21,20 +21,21 @@ TspSkinCaptionMenuButton::TspSkinCaptionMenuButton(TspSkinObjects* parent, const
 void TspSkinCaptionMenuButton::SetObjectRect(const TRect& r)
 {
     ObjectRect = r;
-    FActiveMaskBuffer.SetSize(0, 0);
-    if (!ActiveMaskPicture || r.Width() <= 0)
+    FActiveMaskBuffer.reset();
+    const TPixelView mask = ActiveMaskPicture ? ActiveMaskPicture->View() : TPixelView{};
+    if (mask.Empty() || r.Width() <= 0)
         return;
-    const TPixelView mask = ActiveMaskPicture->View();
-    if (mask.Empty())
-        return;
-    ComposeHorzBand(LeftOffset, RightOffset, FActiveMaskBuffer, mask, mask.BoundsRect(), r.Width(), true);
+    FActiveMaskBuffer = std::make_unique<TspBitmap>();
+    ComposeHorzBand(LeftOffset, RightOffset, *FActiveMaskBuffer, mask, mask.BoundsRect(), r.Width(), true);
 }
 
 bool TspSkinCaptionMenuButton::PtInObject(int X, int Y) const
 {
     if (!HasSkin() || !ActiveMaskPicture)
         return true;
-    const TspBitmap& m = FActiveMaskBuffer;
+    if (!FActiveMaskBuffer)
+        return false;
+    const TspBitmap& m = *FActiveMaskBuffer;
     if (m.Empty() || X < 0 || Y < 0 || X >= m.Width() || Y >= m.Height())
         return false;
     return (m.GetPixel(X, Y) & 0x00FFFFFF) == 0;

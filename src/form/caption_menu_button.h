@@ -13,6 +13,8 @@
 #include "form/frame_geometry.h"
 #include "form/skin_object_list.h"
 
+#include <memory>
+
 namespace vt {
 
 // What the menu button draws: the state image (composed to the button's width with the record's
@@ -40,8 +42,8 @@ public:
     int32_t LeftOffset = 0, RightOffset = 0;
     int32_t TopPosition = 0;  // window coordinates
     TRect ClRect;             // content rectangle inside the picture
-    // The active mask stretched to the current width (empty without an active mask).
-    TspBitmap FActiveMaskBuffer;
+    // The active mask stretched to the current width (none without an active mask).
+    std::unique_ptr<TspBitmap> FActiveMaskBuffer;
 
     // Moves the button and stretches the active mask to the new width.
     void SetObjectRect(const TRect& r);
