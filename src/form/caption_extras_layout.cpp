@@ -142,20 +142,20 @@ TspCaptionExtrasSkin TspCaptionExtrasSkin::From(const TspSkinData* sd)
     if (!sd || sd->Empty)
         return s;
     const int tab = sd->GetIndex(L"captiontab");
-    if (tab >= 0)
-        if (const auto* r = dynamic_cast<const TspDataSkinCaptionTab*>(sd->ObjectList[static_cast<size_t>(tab)].get())) {
-            TspCaptionTabRecord& t = s.Tab;
-            t.Index = tab;
-            t.SkinRect = r->SkinRect;
-            t.ClRect = r->ClRect;
-            t.LeftOffset = r->LeftOffset;
-            t.RightOffset = r->RightOffset;
-            t.TopPosition = r->TopPosition;
-            t.Font = {r->FontName, r->FontHeight, r->FontStyle, r->FontColor};
-            t.FontColor = r->FontColor;
-            t.ActiveFontColor = r->ActiveFontColor;
-            t.DownFontColor = r->DownFontColor;
-        }
+    const TspSkinRecord* tabRecord = tab >= 0 ? sd->ObjectList[static_cast<size_t>(tab)].get() : nullptr;
+    if (const auto* r = dynamic_cast<const TspDataSkinCaptionTab*>(tabRecord)) {
+        TspCaptionTabRecord& t = s.Tab;
+        t.Index = tab;
+        t.SkinRect = r->SkinRect;
+        t.ClRect = r->ClRect;
+        t.LeftOffset = r->LeftOffset;
+        t.RightOffset = r->RightOffset;
+        t.TopPosition = r->TopPosition;
+        t.Font = {r->FontName, r->FontHeight, r->FontStyle, r->FontColor};
+        t.FontColor = r->FontColor;
+        t.ActiveFontColor = r->ActiveFontColor;
+        t.DownFontColor = r->DownFontColor;
+    }
 
     TspQuickButtonSkin& q = s.Quick;
     const TRecordLookup tool = FindControlRecord<TspDataSkinButtonControl>(sd, L"resizetoolbutton");

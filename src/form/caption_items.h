@@ -31,7 +31,19 @@ enum class TspExtraImage : uint8_t { Normal, Active, Down, InActive };
 // A quick button's OnMouseDown: the item, the button, the point in window coordinates.
 using TspQuickButtonMouseEvent = TEvent<TObject*, TspMouseButton, int, int>;
 
-class TspQuickButtonItem : public TCollectionItem {
+// An item of the caption's collections: each real change of a published value is reported.
+class TspCaptionItem : public TCollectionItem {
+protected:
+    template <class T> void Store(T& field, const T& value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Changed(false);
+    }
+};
+
+class TspQuickButtonItem : public TspCaptionItem {
     VT_CLASS_NAME(TspQuickButtonItem)
 public:
     int32_t ImageIndex() const { return FImageIndex; }
@@ -74,14 +86,6 @@ public:
     bool SetReference(const String& name, TComponent* value) override;
 
 private:
-    template <class T> void Store(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed(false);
-    }
-
     int32_t FImageIndex = -1;
     String FHint;
     bool FEnabled = true;
@@ -94,7 +98,7 @@ private:
     bool FDown = false;
 };
 
-class TspCaptionTab : public TCollectionItem {
+class TspCaptionTab : public TspCaptionItem {
     VT_CLASS_NAME(TspCaptionTab)
 public:
     int32_t ImageIndex() const { return FImageIndex; }
@@ -111,14 +115,6 @@ public:
     bool SetProperty(const String& name, const TPropValue& value) override;
 
 private:
-    template <class T> void Store(T& field, const T& value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Changed(false);
-    }
-
     int32_t FImageIndex = -1;
     String FCaption;
     bool FVisible = true;

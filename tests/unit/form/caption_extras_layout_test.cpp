@@ -101,7 +101,10 @@ protected:
     }
     TspSkinCaptionObject& Caption() { return *objects.Find<TspSkinCaptionObject>(L"caption"); }
     TspSkinCaptionMenuButton& MenuButton() { return *objects.Find<TspSkinCaptionMenuButton>(L"captionmenubutton"); }
-    TspCaptionLayout Layout() { return LayoutCaptionExtras(Caption(), CaptionTextRect(Caption()), extras, skin, facts); }
+    TspCaptionLayout Layout()
+    {
+        return LayoutCaptionExtras(Caption(), CaptionTextRect(Caption()), extras, skin, facts);
+    }
     std::vector<TRect> QuickRects() const
     {
         std::vector<TRect> r;

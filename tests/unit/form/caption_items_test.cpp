@@ -193,7 +193,8 @@ TEST(CaptionExtras, CaptionTabIndexClampsFirstAndRaisesOnlyOnChange)
         owner.Repaints = 0;
         owner.Extras.SetCaptionTabIndex(c.Set);
         EXPECT_EQ(owner.Extras.CaptionTabIndex(), c.Expected) << c.From << " -> " << c.Set;
-        EXPECT_EQ(owner.Changes, c.Raised ? std::vector<int>{c.Expected} : std::vector<int>{}) << c.From << " -> " << c.Set;
+        const std::vector<int> raised = c.Raised ? std::vector<int>{c.Expected} : std::vector<int>{};
+        EXPECT_EQ(owner.Changes, raised) << c.From << " -> " << c.Set;
         EXPECT_EQ(owner.Repaints, c.Raised ? 1 : 0) << c.From << " -> " << c.Set;
     }
 
