@@ -219,6 +219,23 @@ TEST(CaptionExtras, NestedSetDuringTheChangeRaisesNoSecondEvent)
     EXPECT_FALSE(owner.Extras.TabChanging());
 }
 
+// Tests the tabs' accelerators: Alt and a tab's letter finds the first visible such tab; the
+// letter alone or a hidden tab finds nothing.
+TEST(CaptionExtras, TabAcceleratorsNeedAltAndAVisibleTab)
+{
+    TExtrasOwner owner(nullptr);
+    for (const wchar_t* caption : {L"F&restol", L"Belvani&os", L"Belvani&as", L"&Otro"})
+        owner.Extras.CaptionTabs.Add()->SetCaption(caption);
+    const TspCaptionExtras& e = owner.Extras;
+    EXPECT_EQ(e.CaptionTabForShortCut(scAlt | 'R'), 0);
+    EXPECT_EQ(e.CaptionTabForShortCut(scAlt | 'O'), 1);
+    EXPECT_EQ(e.CaptionTabForShortCut(scAlt | 'A'), 2);
+    EXPECT_EQ(e.CaptionTabForShortCut('R'), -1);
+    EXPECT_EQ(e.CaptionTabForShortCut(scAlt | 'B'), -1);
+    owner.Extras.CaptionTabs.Items(1)->SetVisible(false);
+    EXPECT_EQ(e.CaptionTabForShortCut(scAlt | 'O'), 3);
+}
+
 const char* kDescription = R"(object Owner: TExtrasOwner
   MenuButtonVisible = True
   MenuButtonCaption = 'E&mlor'
