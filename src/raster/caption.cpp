@@ -62,6 +62,36 @@ TGlyphTextPlace LayoutGlyphAndText(TspButtonLayout Layout, const TRect& R, int G
     return p;
 }
 
+TGlyphTextBox PlaceGlyphAndText(ITextRenderer& r, TspButtonLayout Layout, const TRect& R, int GlyphW, int GlyphH,
+                                const std::wstring& Caption, int Margin, int Spacing, bool Down)
+{
+    if (GlyphW == 0 || GlyphH == 0 || Caption.empty())
+        Spacing = 0;
+    int textW = 0, textH = 0;
+    if (!Caption.empty()) {
+        TRect m = Rect(0, 0, R.Width(), R.Height());
+        if (Layout == blGlyphLeft || Layout == blGlyphRight)
+            m.Right -= GlyphW + Spacing;
+        else
+            m.Bottom -= GlyphH + Spacing;
+        const TRect needed = r.Measure(Caption, m, dt::CalcRect | dt::ExpandTabs | dt::WordBreak);
+        textW = needed.Width();
+        textH = needed.Height();
+    }
+    TGlyphTextBox box;
+    box.Place = LayoutGlyphAndText(Layout, R, GlyphW, GlyphH, textW, textH, Margin, Spacing);
+    if (Down) {
+        box.Place.GlyphX += 1;
+        box.Place.GlyphY += 1;
+        box.Place.TextX += 1;
+        box.Place.TextY += 1;
+    }
+    box.TextRect = Rect(box.Place.TextX, box.Place.TextY, box.Place.TextX + textW + 2, box.Place.TextY + textH);
+    if (r.FontHeight() % 2 != 0)
+        box.TextRect.Top -= 1;
+    return box;
+}
+
 namespace {
 
 constexpr TColor kRed = 0x0000FF;

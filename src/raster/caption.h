@@ -41,6 +41,17 @@ struct TGlyphTextPlace {
 TGlyphTextPlace LayoutGlyphAndText(TspButtonLayout Layout, const TRect& R, int GlyphW, int GlyphH, int TextW,
                                    int TextH, int Margin, int Spacing);
 
+// Where the glyph helpers put a glyph of GlyphW x GlyphH and a caption inside R: the caption is
+// measured word-wrapped (with prefix processing) in R less the glyph and the spacing, both are
+// laid out, and moved by (1, 1) when Down. TextRect is where the caption is drawn: two pixels
+// wider than measured, one pixel higher for a font of odd height.
+struct TGlyphTextBox {
+    TGlyphTextPlace Place;
+    TRect TextRect;
+};
+TGlyphTextBox PlaceGlyphAndText(ITextRenderer& r, TspButtonLayout Layout, const TRect& R, int GlyphW, int GlyphH,
+                                const std::wstring& Caption, int Margin, int Spacing, bool Down);
+
 // Removes one character at a time from the end until text + "..." fits (or text is empty), then
 // appends "..." once; a text that already fits is returned unchanged.
 template <class Measure> std::wstring ShortenWithEllipsis(std::wstring text, int maxWidth, Measure measureWidth)

@@ -48,6 +48,42 @@ TEST(CaptionTest, LayoutGlyphAndTextTable)
             << int(c.layout) << " margin " << c.margin;
 }
 
+// Records how the caption is measured; 10 px per character, 13 px high, an odd font height.
+class TMeasuredText final : public ITextRenderer {
+public:
+    TRect Measure(const std::wstring& text, const TRect& r, uint32_t format) override
+    {
+        Room = r;
+        Format = format;
+        return Bounds(r.Left, r.Top, 10 * static_cast<int>(text.size()), 13);
+    }
+    int DrawText(TspBitmap&, const std::wstring&, const TRect&, uint32_t, TColor) override { return 13; }
+    int FontHeight() const override { return 13; }
+    TRect Room;
+    uint32_t Format = 0;
+};
+
+// Tests the glyph helpers' box: the caption measured word-wrapped with prefix processing in the
+// room the glyph and spacing leave, the pressed shift, and a caption rectangle two pixels wider
+// and one higher for an odd font; without a caption or a glyph there is no spacing.
+TEST(CaptionTest, PlaceGlyphAndText)
+{
+    TMeasuredText text;
+    const TRect r = Rect(0, 0, 100, 20);
+    TGlyphTextBox box = PlaceGlyphAndText(text, blGlyphLeft, r, 16, 16, L"abcd", -1, 4, false);
+    EXPECT_EQ(text.Room, Rect(0, 0, 80, 20));
+    EXPECT_EQ(text.Format, dt::CalcRect | dt::ExpandTabs | dt::WordBreak);
+    EXPECT_EQ(box.Place, (TGlyphTextPlace{20, 2, 40, 4}));
+    EXPECT_EQ(box.TextRect, Rect(40, 3, 82, 17));
+
+    box = PlaceGlyphAndText(text, blGlyphTop, r, 16, 16, L"abcd", 2, 4, true);
+    EXPECT_EQ(text.Room, Rect(0, 0, 100, 0));
+    EXPECT_EQ(box.Place, (TGlyphTextPlace{43, 3, 31, 23}));
+
+    EXPECT_EQ(PlaceGlyphAndText(text, blGlyphLeft, r, 16, 16, L"", 3, 4, false).Place, (TGlyphTextPlace{3, 2, 19, 10}));
+    EXPECT_EQ(PlaceGlyphAndText(text, blGlyphLeft, r, 0, 0, L"abcd", 3, 4, false).Place, (TGlyphTextPlace{3, 10, 3, 4}));
+}
+
 TEST(CaptionTest, ShortenWithEllipsis)
 {
     auto width = [](const std::wstring& s) { return 4 * static_cast<int>(s.size()); };
