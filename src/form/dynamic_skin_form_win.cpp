@@ -1,5 +1,6 @@
 #include "form/dynamic_skin_form_win.h"
 
+#include "form/caption_menu_button.h"
 #include "form/object_paint.h"
 #include "form/shortcut_order.h"
 #include "form/system_menu.h"
@@ -133,8 +134,10 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
         }
         tracker_->Facts.FormActive = GetFormActive();
         const bool over = WindowFromPoint(c) == form_.Handle();
-        if (!tracker_->Poll(over, ScreenToWindow(form_.Handle(), {c.x, c.y})))
+        const TPoint p = ScreenToWindow(form_.Handle(), {c.x, c.y});
+        if (!tracker_->Poll(over, p))
             mouseTimer_->SetEnabled(false);
+        CaptionExtrasMouse(WM_TIMER, p, TspMouseButton::Left);
     });
     Objects.CreateObjects(nullptr);
     BorderIconsChanged();
@@ -142,6 +145,8 @@ TspDynamicSkinForm::TspDynamicSkinForm(TComponent* owner)
     form_.SetBorderIcons(0);
     FWindowStateInit = form_.WindowState();
     form_.SetFrameOwner(this);
+    Extras.OnRepaint = [this] { UpDateFormNC(); };
+    menus_->MenuModeEnded = [this] { MenuModeEnded(); };
     previousShortCut_ = std::move(form_.OnShortCut);
     form_.OnShortCut = [this](TWMKey& key, bool& handled) { HandleShortCut(key, handled); };
     windowHook_ = std::make_unique<TWindowProcHook>(
@@ -369,6 +374,10 @@ void TspDynamicSkinForm::UpdateFrame(bool full)
         if (full)
             ArrangeFormObjects(Geometry, Objects);
     }
+    // The menu button opens the menu the extras name.
+    for (const auto& o : Objects.ObjectList)
+        if (auto* button = dynamic_cast<TspSkinCaptionMenuButton*>(o.get()))
+            button->MenuItem = Extras.MenuButtonPopupMenu() ? Extras.MenuButtonPopupMenu()->Items() : nullptr;
     CreateNewRegion(full);
     OnChangeClientRect(this, Geometry.NewClRect);
     if (!SupportNCArea || !form_.HandleAllocated())
@@ -601,7 +610,11 @@ void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
 void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
 {
     // First the menu side: the owner's closing messages close an open menu, the closed-menu
-    // notice ends the menu mode.
+    // notice ends the menu mode. A press that closes a quick button's menu must not open it again.
+    if (msg.Msg == WM_NCLBUTTONDOWN) {
+        const TspSkinCaptionObject* caption = CaptionObject();
+        menuClosedByPress_ = menus_->InMenu() && caption ? caption->PopupMenuQuickButton : -1;
+    }
     if (menus_->FormMessage(msg))
         return;
     if (msg.Msg == WM_SIZE) {
@@ -737,10 +750,13 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
             mouseTimer_->SetEnabled(true);
         return;
     }
-    case WM_NCMOUSEMOVE:
-        tracker_->NCMouseMove(ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+    case WM_NCMOUSEMOVE: {
+        const TPoint p = ScreenToWindow(form_.Handle(), PointOf(msg.LParam));
+        tracker_->NCMouseMove(p);
+        CaptionExtrasMouse(WM_NCMOUSEMOVE, p, TspMouseButton::Left);
         previous(msg);
         return;
+    }
     case WM_NCRBUTTONDOWN:
         if (msg.WParam == HTCAPTION && SupportNCArea) {
             // The platform's menu never opens: ours does, unless it is switched off.
@@ -754,8 +770,10 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         [[fallthrough]];
     case WM_NCLBUTTONDOWN:
         if (msg.WParam == static_cast<WPARAM>(ht::Object)) {
-            tracker_->MouseDown(msg.Msg == WM_NCLBUTTONDOWN ? TspMouseButton::Left : TspMouseButton::Right,
-                                ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+            const TspMouseButton button = msg.Msg == WM_NCLBUTTONDOWN ? TspMouseButton::Left : TspMouseButton::Right;
+            const TPoint p = ScreenToWindow(form_.Handle(), PointOf(msg.LParam));
+            tracker_->MouseDown(button, p);
+            CaptionExtrasMouse(msg.Msg, p, button);
             return;
         }
         tracker_->DropCapture();
@@ -797,8 +815,10 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         p = msg.Msg == WM_NCLBUTTONUP ? ScreenToWindow(form_.Handle(), p)
                                       : TPoint{p.X + Geometry.NewClRect.Left, p.Y + Geometry.NewClRect.Top};
         const bool routed = Objects.MouseCaptureObject >= 0;
-        tracker_->MouseUp(msg.Msg == WM_RBUTTONUP ? TspMouseButton::Right : TspMouseButton::Left, p,
-                          [this](TspFormCommand command) { RunCommand(command); });
+        const TspMouseButton button = msg.Msg == WM_RBUTTONUP ? TspMouseButton::Right : TspMouseButton::Left;
+        tracker_->MouseUp(button, p, [this](TspFormCommand command) { RunCommand(command); });
+        if (msg.Msg == WM_NCLBUTTONUP)
+            CaptionExtrasMouse(msg.Msg, p, button);
         if (!routed)
             previous(msg);
         return;
@@ -898,6 +918,7 @@ bool TspDynamicSkinForm::HandleFrameMessage(TMessage& msg)
 void TspDynamicSkinForm::Loaded()
 {
     TComponent::Loaded();
+    Extras.Loaded();
     EnsureSkinApplied();
     if (SupportNCArea && FWindowStateInit != static_cast<TWindowState>(States.FWindowState))
         SetWindowState(FWindowStateInit);
@@ -1102,7 +1123,14 @@ bool TspDynamicSkinForm::SetProperty(const String& name, const TPropValue& v)
         {L"OnSkinMenuClose",
          [](Self& f, const TPropValue& v) { f.Menus().OnSkinMenuClose = v.AsMethod<TNotifyEvent>(); }},
     };
-    return SetFromTable(*this, rows, name, v) || TComponent::SetProperty(name, v);
+    return SetFromTable(*this, rows, name, v) || Extras.SetProperty(name, v) || TComponent::SetProperty(name, v);
+}
+
+TCollection* TspDynamicSkinForm::GetCollectionProperty(const String& name)
+{
+    if (TCollection* c = Extras.GetCollectionProperty(name))
+        return c;
+    return TComponent::GetCollectionProperty(name);
 }
 
 bool TspDynamicSkinForm::SetReference(const String& name, TComponent* value)
@@ -1128,7 +1156,7 @@ bool TspDynamicSkinForm::SetReference(const String& name, TComponent* value)
         SystemMenu = menu;
         return true;
     }
-    return TComponent::SetReference(name, value);
+    return Extras.SetReference(name, value) || TComponent::SetReference(name, value);
 }
 
 // --- showing ------------------------------------------------------------------------------------
@@ -1401,6 +1429,23 @@ void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool&
         if (!DisableSystemMenu)
             OpenSystemMenuFromKeyboard();
     };
+    steps.MenuButton = [this](TShortCut k) {
+        TPopupMenu* menu = Extras.MenuButtonPopupMenu();
+        if (!Extras.MenuButtonVisible() || !menu)
+            return false;
+        // Its items' shortcuts work while it is closed; Alt and its letter open it.
+        if (menu->IsShortCut(k))
+            return true;
+        if (!IsAltAccel(k, Extras.MenuButtonCaption()))
+            return false;
+        MenuButtonTrackMenu();
+        return true;
+    };
+    steps.CaptionTabs = [this](TShortCut k) {
+        const int tab = Extras.CaptionTabForShortCut(k);
+        if (tab >= 0)
+            Extras.SetCaptionTabIndex(tab);
+    };
     steps.UserSystemMenu = [this](TShortCut k) { return SystemMenu && SystemMenu->IsShortCut(k); };
     handled = DispatchShortCut(shortCut, steps) || handled;
 }
@@ -1411,6 +1456,161 @@ void TspDynamicSkinForm::HandleShortCut(TWMKey& key, bool& handled)
     RunShortCutSteps(shortCut, key, handled);
 }
 
+// --- caption extras -------------------------------------------------------------------------------
+
+TspSkinCaptionObject* TspDynamicSkinForm::CaptionObject() const
+{
+    for (const auto& o : Objects.ObjectList)
+        if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(o.get());
+            caption && Geometry.IsObjectForState(ArrangeItemOf(*caption)))
+            return caption;
+    return nullptr;
+}
+
+TspCaptionMouseFacts TspDynamicSkinForm::CaptionMouseFacts() const
+{
+    TspCaptionMouseFacts f;
+    f.NCArea = SupportNCArea;
+    f.ShowHints = false;  // no hint window yet
+    f.DisableSystemMenu = DisableSystemMenu;
+    return f;
+}
+
+void TspDynamicSkinForm::CaptionExtrasMouse(UINT msg, TPoint p, TspMouseButton button)
+{
+    TspSkinCaptionObject* caption = CaptionObject();
+    if (!caption || !SupportNCArea)
+        return;
+    const int index = Objects.ActiveObject;
+    const bool hot = index >= 0 && static_cast<size_t>(index) < Objects.ObjectList.size() &&
+                     Objects.ObjectList[static_cast<size_t>(index)].get() == caption;
+    TspCaptionExtrasMouse mouse(*caption, Extras, CaptionMouseFacts());
+    const bool release = msg == WM_NCLBUTTONUP || msg == WM_NCRBUTTONUP;
+    if (!hot) {
+        // A release away from the caption still ends a press on one of its buttons.
+        if (release && caption->MouseCaptureQuickButton >= 0)
+            RunCaptionResponse(mouse.MouseUp(p, button));
+        if (captionHot_) {
+            captionHot_ = false;
+            RunCaptionResponse(mouse.MouseLeave());
+        }
+        return;
+    }
+    captionHot_ = true;
+    switch (msg) {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+        RunCaptionResponse(mouse.MouseDown(p, button, std::exchange(menuClosedByPress_, -1)));
+        break;
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONUP:
+        RunCaptionResponse(mouse.MouseUp(p, button));
+        break;
+    default:
+        RunCaptionResponse(mouse.MouseMove(p));
+        break;
+    }
+}
+
+void TspDynamicSkinForm::RunCaptionResponse(const TspCaptionResponse& response)
+{
+    if (response.Repaint)
+        UpDateFormNC();
+    // The events run last, with the state final: a click may show a modal box or free the form.
+    const std::shared_ptr<bool> alive = alive_;
+    for (const TspCaptionEvent& e : response.Events) {
+        if (!*alive)
+            return;
+        TspQuickButtonItem* item = e.Index >= 0 && e.Index < Extras.QuickButtons.Count()
+                                       ? Extras.QuickButtons.Items(e.Index)
+                                       : nullptr;
+        switch (e.Kind) {
+        case TspCaptionEventKind::TabChange:
+            Extras.SetCaptionTabIndex(e.Index);
+            break;
+        case TspCaptionEventKind::Click:
+            if (item && item->OnClick)
+                item->OnClick(this);
+            break;
+        case TspCaptionEventKind::MouseDown:
+            if (item && item->OnMouseDown) {
+                POINT c{};
+                GetCursorPos(&c);
+                const TPoint w = ScreenToWindow(form_.Handle(), {c.x, c.y});
+                item->OnMouseDown(item, e.Button, w.X, w.Y);
+            }
+            break;
+        case TspCaptionEventKind::OpenMenu:
+            if (item && item->PopupMenu() && form_.HandleAllocated()) {
+                layerManager_->Hide();
+                menuLayerManager_->Hide();
+                RECT wr;
+                GetWindowRect(form_.Handle(), &wr);
+                PopupMenuBelow(*item->PopupMenu(), item->ItemRect.Offset(wr.left, wr.top));
+            }
+            break;
+        case TspCaptionEventKind::ShowHint:
+        case TspCaptionEventKind::HideHint:
+            // Object hints need the hint window, which forms do not have yet.
+            break;
+        case TspCaptionEventKind::SystemMenu: {
+            POINT c{};
+            GetCursorPos(&c);
+            PopupSystemMenu(Rect(c.x, c.y, c.x, c.y));
+            break;
+        }
+        }
+    }
+}
+
+void TspDynamicSkinForm::PopupMenuBelow(TPopupMenu& menu, const TRect& screenRect)
+{
+    if (auto* skinned = dynamic_cast<TspSkinPopupMenu*>(&menu)) {
+        skinned->PopupFromRect(screenRect, false);
+        return;
+    }
+    TspSkinMenu* skinMenu = SkinMenu();
+    if (skinMenu->Visible())
+        skinMenu->Hide();
+    if (menu.OnPopup)
+        menu.OnPopup(&menu);
+    SkinMenuOpen();
+    TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
+    if (!skinMenu->Popup(&form_, skin, 0, screenRect, menu.Items(), false))
+        SkinMenuClose();
+}
+
+void TspDynamicSkinForm::MenuModeEnded()
+{
+    if (TspSkinCaptionObject* caption = CaptionObject())
+        RunCaptionResponse(TspCaptionExtrasMouse(*caption, Extras, CaptionMouseFacts()).SkinMenuClose());
+    // A button whose menu closed goes up, unless its own menu is the one being opened.
+    for (const auto& o : Objects.ObjectList) {
+        auto* button = dynamic_cast<TspSkinButtonObject*>(o.get());
+        if (!button || !button->FDown || button == menuTrackObject_)
+            continue;
+        auto* standard = dynamic_cast<TspSkinStdButtonObject*>(button);
+        if (button->IsMenuButton() || (standard && standard->Command == cmSysMenu))
+            button->SetDown(false);
+    }
+}
+
+void TspDynamicSkinForm::MenuButtonTrackMenu()
+{
+    TPopupMenu* menu = Extras.MenuButtonPopupMenu();
+    if (!Extras.MenuButtonVisible() || !menu)
+        return;
+    for (const auto& o : Objects.ObjectList) {
+        auto* button = dynamic_cast<TspSkinCaptionMenuButton*>(o.get());
+        if (!button || button->FDown)
+            continue;
+        button->MenuItem = menu->Items();
+        button->SetDown(true);
+        TrackMenu(*button, false);
+        return;
+    }
+}
+
 // --- hit test and commands -----------------------------------------------------------------------
 
 std::optional<int32_t> TspDynamicSkinForm::HitTest(TPoint windowPoint)
@@ -1418,6 +1618,8 @@ std::optional<int32_t> TspDynamicSkinForm::HitTest(TPoint windowPoint)
     THitTestInput in;
     in.Strips = &MaskStrips;
     in.CaptionRects = CaptionDragRects(Objects, Geometry);
+    if (const TspSkinCaptionObject* caption = CaptionObject())
+        in.CaptionItems = CaptionItemRects(*caption, Extras);
     in.NCDraggAble = NCDraggAble;
     in.ObjectHot = Objects.ActiveObject != -1;
     in.SizeMove = FSizeMove;
@@ -1576,6 +1778,13 @@ void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool systemMenu)
     RECT wr;
     GetWindowRect(form_.Handle(), &wr);
     const TRect r = button.ObjectRect.Offset(wr.left, wr.top);
+    // The menu mode of a menu open before ends as this one opens: this button stays down.
+    TspActiveSkinObject* const previousTrack = std::exchange(menuTrackObject_, &button);
+    struct TRestore {
+        TspActiveSkinObject*& field;
+        TspActiveSkinObject* value;
+        ~TRestore() { field = value; }
+    } restore{menuTrackObject_, previousTrack};
     if (auto* popup = dynamic_cast<TspSkinPopupMenu*>(item->GetParentMenu())) {
         popup->PopupFromRect(r, button.FPopupUp);
         return;

@@ -5,6 +5,8 @@
 // messages, activation, size limits and the container's skin messages.
 #pragma once
 
+#include "form/caption_extras_mouse.h"
+#include "form/caption_items.h"
 #include "form/caption_text.h"
 #include "form/fade_in.h"
 #include "form/frame_geometry.h"
@@ -55,6 +57,7 @@ public:
     void Loaded() override;
     bool SetProperty(const String& name, const TPropValue& value) override;
     bool SetReference(const String& name, TComponent* value) override;
+    TCollection* GetCollectionProperty(const String& name) override;
 
     // --- properties ---------------------------------------------------------------------------
     TspSkinData* SkinData() const override { return skinData_.get(); }
@@ -122,6 +125,16 @@ public:
     TWindowState FrameWindowState() const override;
     void SetFrameWindowState(TWindowState value) override;
     TRect FrameClientRect(int width, int height) override;
+
+    // --- caption extras -----------------------------------------------------------------------
+    // The menu button, quick buttons and caption tabs with their settings.
+    TspCaptionExtras Extras{this};
+    int32_t CaptionTabIndex() const { return Extras.CaptionTabIndex(); }
+    void SetCaptionTabIndex(int32_t value) { Extras.SetCaptionTabIndex(value); }
+    // Opens the menu button's menu as a click would (when the button shows, has a menu and is up).
+    void MenuButtonTrackMenu();
+    // The caption object of the current state, or null.
+    TspSkinCaptionObject* CaptionObject() const;
 
     // --- events -------------------------------------------------------------------------------
     TNotifyEvent OnActivate, OnDeActivate, OnChangeSkinData;
@@ -238,6 +251,19 @@ private:
     bool HandleFrameQuery(TMessage& msg);
     void HandleSysCommand(TMessage& msg, const TWndMethod& previous);
     void HandleShortCut(TWMKey& key, bool& handled);
+    // The caption's extras after the objects' own mouse handling: hot tracking, presses and
+    // releases, and what they ask for.
+    void CaptionExtrasMouse(UINT msg, TPoint windowPoint, TspMouseButton button);
+    void RunCaptionResponse(const TspCaptionResponse& response);
+    TspCaptionMouseFacts CaptionMouseFacts() const;
+    void MenuModeEnded();
+    // Opens menu below screenRect through the form's skinned menu.
+    void PopupMenuBelow(TPopupMenu& menu, const TRect& screenRect);
+    // The quick button whose menu the current press closed (it must not open again).
+    int menuClosedByPress_ = -1;
+    bool captionHot_ = false;
+    // The button whose menu is being opened: the menu mode's end leaves it down.
+    TspActiveSkinObject* menuTrackObject_ = nullptr;
     // The system menu at anchor (screen; it opens below it), through the form's skinned menu.
     void PopupSystemMenu(const TRect& anchor);
     // Alt+Space: below the enabled system button; nothing without one.

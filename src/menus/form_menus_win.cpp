@@ -36,6 +36,8 @@ void TspFormMenus::SkinMenuClose()
     if (!inMenu_)
         return;
     inMenu_ = false;
+    if (MenuModeEnded)
+        MenuModeEnded();
     OnSkinMenuClose(this);
 }
 

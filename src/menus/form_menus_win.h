@@ -43,6 +43,9 @@ public:
 
     TNotifyEvent OnSkinMenuOpen;
     TNotifyEvent OnSkinMenuClose;
+    // The form's own step when its menu mode ends, before OnSkinMenuClose (buttons whose menu
+    // was open go up).
+    std::function<void()> MenuModeEnded;
 
 private:
     TCustomForm& form_;
