@@ -19,12 +19,41 @@ void SleepAtLeast(int ms)
     }
 }
 
+// The menus' link items: the handler the description names, the web view it sends, the page.
+struct TLinkItem {
+    const wchar_t* Handler;
+    TWebBrowser* TForm1::*WebView;
+    const wchar_t* URL;
+};
+
+const TLinkItem kLinkItems[] = {
+    {L"N1231Click", &TForm1::WebBrowser1, L"https://www.worldbank.org/es/home"},
+    {L"N111Click", &TForm1::WebBrowser2, L"https://www.imf.org/es/home"},
+    {L"N231Click", &TForm1::WebBrowser3, L"https://www.sat.gob.mx/personas"},
+    {L"N312Click", &TForm1::WebBrowser1, L"https://www.bing.com/?FORM=Z9FD1"},
+    {L"A1Click", &TForm1::WebBrowser2, L"https://duckduckgo.com/"},
+    {L"G1Click", &TForm1::WebBrowser3, L"https://www.baidu.com/"},
+    {L"Item11Click", &TForm1::WebBrowser1,
+     L"https://www.nafin.com/portalnf/content/herramientas-de-negocio/calculadora-de-rendimientos/"
+     L"calculadora-de-rendimientos.do"},
+    {L"Item31Click", &TForm1::WebBrowser2, L"https://www.condusef.gob.mx/simulador/"},
+    {L"Item21Click", &TForm1::WebBrowser3,
+     L"https://www.nafin.com/portalnf/content/herramientas-de-negocio/simulador-de-creditos/"
+     L"simulador-de-creditos.do"},
+};
+
 } // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner)
 {
     RegisterAppClasses();
     RegisterMethod(L"FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
+    RegisterMethod(L"Close1Click", TNotifyEvent([this](TObject* s) { Close1Click(s); }));
+    // Each link handler only navigates: the current page stays.
+    for (const TLinkItem& link : kLinkItems) {
+        TNotifyEvent navigate = [this, &link](TObject*) { (this->*link.WebView)->Navigate(link.URL); };
+        RegisterMethod(link.Handler, navigate);
+    }
     BindField(L"spSkinPageControl1", spSkinPageControl1);
     BindField(L"spSkinTabSheet1", spSkinTabSheet1);
     BindField(L"spSkinTabSheet2", spSkinTabSheet2);
@@ -33,6 +62,25 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"WebBrowser2", WebBrowser2);
     BindField(L"WebBrowser3", WebBrowser3);
     BindField(L"spDynamicSkinForm1", spDynamicSkinForm1);
+    BindField(L"spSkinPopupMenu1", spSkinPopupMenu1);
+    BindField(L"N121", N121);
+    BindField(L"New", New);
+    BindField(L"N1231", N1231);
+    BindField(L"N111", N111);
+    BindField(L"N231", N231);
+    BindField(L"N11", N11);
+    BindField(L"S1", S1);
+    BindField(L"N312", N312);
+    BindField(L"A1", A1);
+    BindField(L"G1", G1);
+    BindField(L"N1", N1);
+    BindField(L"Close1", Close1);
+    BindField(L"spPngImageList1", spPngImageList1);
+    BindField(L"spSkinPopupMenu2", spSkinPopupMenu2);
+    BindField(L"Item11", Item11);
+    BindField(L"Item31", Item31);
+    BindField(L"Item21", Item21);
+    BindField(L"S2", S2);
     LoadFromResource(L"TFORM1");
 }
 
@@ -47,6 +95,11 @@ void TForm1::FormCreate(TObject* Sender)
     WebBrowser2->Navigate(kLinkPage);
     SleepAtLeast(kNavigationGapMs);
     WebBrowser3->Navigate(kPremiumPage);
+}
+
+void TForm1::Close1Click(TObject*)
+{
+    Close();
 }
 
 } // namespace vt

@@ -2,13 +2,16 @@
 // container filling the window, three pages, a web view on each; the skinned form engine
 // spDynamicSkinForm1 drawing the frame from the skin; the skin data container
 // spSkinData1, which loads the stored default skin spCompressedStoredSkin1 while the description
-// is read (registered by RegisterAppClasses, found by name).
+// is read (registered by RegisterAppClasses, found by name); the caption menu's and the "Negocio"
+// button's popup menus, whose link items send a web view to a fixed page; the caption's icons.
 #pragma once
 
 #include "app/page_control.h"
 #include "form/dynamic_skin_form_win.h"
 #include "framework/win/forms.h"
 #include "framework/win/webbrowser.h"
+#include "menus/skin_popup_menu_win.h"
+#include "raster/png_list.h"
 
 namespace vt {
 
@@ -25,6 +28,25 @@ public:
     TWebBrowser* WebBrowser2 = nullptr;
     TWebBrowser* WebBrowser3 = nullptr;
     TspDynamicSkinForm* spDynamicSkinForm1 = nullptr;
+    TspSkinPopupMenu* spSkinPopupMenu1 = nullptr;
+    TMenuItem* N121 = nullptr;
+    TMenuItem* New = nullptr;
+    TMenuItem* N1231 = nullptr;
+    TMenuItem* N111 = nullptr;
+    TMenuItem* N231 = nullptr;
+    TMenuItem* N11 = nullptr;
+    TMenuItem* S1 = nullptr;
+    TMenuItem* N312 = nullptr;
+    TMenuItem* A1 = nullptr;
+    TMenuItem* G1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* Close1 = nullptr;
+    TspPngImageList* spPngImageList1 = nullptr;
+    TspSkinPopupMenu* spSkinPopupMenu2 = nullptr;
+    TMenuItem* Item11 = nullptr;
+    TMenuItem* Item31 = nullptr;
+    TMenuItem* Item21 = nullptr;
+    TMenuItem* S2 = nullptr;
 
     // The start pages of the three web views, in navigation order.
     static constexpr const wchar_t* kStartPage = L"https://www.vantrel.example/frestol.html";
@@ -34,6 +56,8 @@ public:
     static constexpr int kNavigationGapMs = 100;
 
     void FormCreate(TObject* Sender);
+    // Closing the main window ends the application.
+    void Close1Click(TObject* Sender);
 };
 
 } // namespace vt

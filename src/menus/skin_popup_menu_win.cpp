@@ -92,6 +92,12 @@ void TspSkinPopupMenu::PopupCommon(TComponent* ctrl, const TRect& r, bool popupU
         menu.OnMenuClose = OnMenuClose;
 }
 
+// Out of line so that the header needs no complete skin data class.
+void TspSkinPopupMenu::SetSkinData(TspSkinData* value)
+{
+    skinData_ = value;
+}
+
 bool TspSkinPopupMenu::SetProperty(const String& name, const TPropValue& value)
 {
     if (SameDescriptionName(name, L"OnMenuClose")) {
@@ -104,7 +110,7 @@ bool TspSkinPopupMenu::SetProperty(const String& name, const TPropValue& value)
 bool TspSkinPopupMenu::SetReference(const String& name, TComponent* value)
 {
     if (SameDescriptionName(name, L"SkinData")) {
-        SetSkinData(dynamic_cast<TspSkinData*>(value));
+        SetSkinData(ReferenceOfKind<TspSkinData>(value, L"a skin data container"));
         return true;
     }
     if (SameDescriptionName(name, L"SkinComponent")) {

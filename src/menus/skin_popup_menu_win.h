@@ -27,7 +27,7 @@ public:
 
     // The skin; when none is set at popup time the engine's is taken once and kept.
     TspSkinData* SkinData() const { return skinData_.get(); }
-    void SetSkinData(TspSkinData* value) { skinData_ = value; }
+    void SetSkinData(TspSkinData* value);
     // The form whose engine to use, or the engine itself; both optional.
     TComponent* ComponentForm() const { return componentForm_.get(); }
     void SetComponentForm(TComponent* form) { componentForm_ = form; }

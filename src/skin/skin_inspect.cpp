@@ -350,30 +350,84 @@ int SkinpackDump(const std::wstring& input, std::string& out)
     return 0;
 }
 
-int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const std::wstring& placeholder,
-                  const std::wstring& output, std::string& out)
+namespace {
+
+// One placeholder of a form and the bytes that go in its place.
+struct TPlaceholderFill {
+    size_t At;      // where the placeholder starts in the form's text
+    size_t Length;  // of the placeholder
+    std::vector<uint8_t> Bytes;
+};
+
+// Where placeholder stands in text; raises EReadError unless it stands there exactly once.
+size_t FindPlaceholder(const std::string& text, const std::wstring& placeholder,
+                       const std::wstring& form)
 {
+    const std::string token = U8(placeholder);
+    const size_t at = token.empty() ? std::string::npos : text.find(token);
+    if (at == std::string::npos)
+        throw EReadError(L"\"" + form + L"\" has no " + placeholder + L" line");
+    if (text.find(token, at + 1) != std::string::npos)
+        throw EReadError(L"\"" + form + L"\" has more than one " + placeholder + L" line");
+    return at;
+}
+
+// Puts each fill's bytes as upper-case hex, 32 bytes a line at its placeholder's indentation, in
+// place of its placeholder. The places are all found in the form as written, so bytes put in
+// first are never searched.
+void FillPlaceholders(std::string& text, std::vector<TPlaceholderFill> fills, const std::wstring& form)
+{
+    std::sort(fills.begin(), fills.end(),
+              [](const TPlaceholderFill& a, const TPlaceholderFill& b) { return a.At > b.At; });
+    for (size_t i = 1; i < fills.size(); ++i)
+        if (fills[i].At + fills[i].Length > fills[i - 1].At)
+            throw EReadError(L"\"" + form + L"\" has placeholders that overlap");
+    static const char kHex[] = "0123456789ABCDEF";
+    for (const TPlaceholderFill& f : fills) {  // last first, so earlier places stay where they are
+        size_t start = f.At;
+        while (start > 0 && text[start - 1] == ' ')
+            --start;
+        const std::string indent = text.substr(start, f.At - start);
+        std::string hex;
+        for (size_t i = 0; i < f.Bytes.size(); ++i) {
+            if (i % 32 == 0)
+                hex += (i ? "\n" : "") + indent;
+            hex += kHex[f.Bytes[i] >> 4];
+            hex += kHex[f.Bytes[i] & 15];
+        }
+        text.replace(start, f.At + f.Length - start, hex);
+    }
+}
+
+} // namespace
+
+TEmbedFile ParseEmbedFile(const std::wstring& argument)
+{
+    const size_t eq = argument.find(L'=');
+    if (eq == 0 || eq == std::wstring::npos || eq + 1 == argument.size())
+        throw EReadError(L"\"" + argument + L"\" is not <placeholder>=<file>");
+    return {argument.substr(0, eq), argument.substr(eq + 1)};
+}
+
+int SkinpackEmbed(const std::wstring& package, const std::wstring& form,
+                  const std::wstring& placeholder, const std::wstring& output, std::string& out,
+                  const std::vector<TEmbedFile>& files)
+{
+    for (size_t i = 0; i < files.size(); ++i)
+        if (files[i].Placeholder == placeholder ||
+            std::any_of(files.begin(), files.begin() + i,
+                        [&](const TEmbedFile& f) { return f.Placeholder == files[i].Placeholder; }))
+            throw EReadError(L"The placeholder " + files[i].Placeholder + L" is given twice");
     int32_t version = 0;
     const std::vector<uint8_t> zlib = ReadPackageFileAt(package, version);
     const std::vector<uint8_t> formBytes = ReadFileBytes(form);
     std::string text(formBytes.begin(), formBytes.end());
-    const std::string token = U8(placeholder);
-    size_t at = token.empty() ? std::string::npos : text.find(token);
-    if (at == std::string::npos)
-        throw EReadError(L"\"" + form + L"\" has no " + placeholder + L" line");
-    size_t start = at;
-    while (start > 0 && text[start - 1] == ' ')
-        --start;
-    const std::string indent = text.substr(start, at - start);
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string hex;
-    for (size_t i = 0; i < zlib.size(); ++i) {
-        if (i % 32 == 0)
-            hex += (i ? "\n" : "") + indent;
-        hex += kHex[zlib[i] >> 4];
-        hex += kHex[zlib[i] & 15];
-    }
-    text.replace(start, at + token.size() - start, hex);
+    std::vector<TPlaceholderFill> fills;
+    fills.push_back({FindPlaceholder(text, placeholder, form), U8(placeholder).size(), zlib});
+    for (const TEmbedFile& f : files)
+        fills.push_back({FindPlaceholder(text, f.Placeholder, form), U8(f.Placeholder).size(),
+                         ReadFileBytes(f.Path)});
+    FillPlaceholders(text, std::move(fills), form);
     // Written beside the target and renamed, so a failed run leaves no half-written description.
     const std::wstring part = output + L".part";
     WriteFileBytes(part, text.data(), text.size());
@@ -381,8 +435,11 @@ int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const s
     fs::rename(FileSystemPath(part), FileSystemPath(output), ec);
     if (ec)
         throw EFCreateError(L"Cannot create file \"" + output + L"\". " + Utf8ToWide(ec.message()));
-    out += "stored " + std::to_string(zlib.size()) + " bytes of compressed data from " + U8(package) + " in " +
-           U8(output) + "\n";
+    out += "stored " + std::to_string(zlib.size()) + " bytes of compressed data from " +
+           U8(package);
+    if (!files.empty())
+        out += " and " + std::to_string(files.size()) + " file(s)";
+    out += " in " + U8(output) + "\n";
     return 0;
 }
 

@@ -38,9 +38,19 @@ int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::s
 int SkinpackInfo(const std::wstring& input, std::string& out);
 int SkinpackCheck(const std::wstring& input, std::string& out);
 int SkinpackDump(const std::wstring& input, std::string& out);
-// Writes form to output with the line holding placeholder replaced by the package's zlib stream
-// as upper-case hex, 32 bytes a line, each line indented as the placeholder was.
-int SkinpackEmbed(const std::wstring& package, const std::wstring& form, const std::wstring& placeholder,
-                  const std::wstring& output, std::string& out);
+// A raw file stored with the skin: its bytes in place of the line holding Placeholder.
+struct TEmbedFile {
+    std::wstring Placeholder;
+    std::wstring Path;
+};
+// "<placeholder>=<file>"; raises EReadError when either side is missing.
+TEmbedFile ParseEmbedFile(const std::wstring& argument);
+// Writes form to output with the line holding placeholder replaced by the package's zlib stream,
+// and each file's placeholder line by that file's bytes: upper-case hex, 32 bytes a line, each
+// line indented as its placeholder was. Every placeholder must occur exactly once; on any error
+// nothing is written.
+int SkinpackEmbed(const std::wstring& package, const std::wstring& form,
+                  const std::wstring& placeholder, const std::wstring& output, std::string& out,
+                  const std::vector<TEmbedFile>& files = {});
 
 } // namespace vt

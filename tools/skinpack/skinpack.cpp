@@ -19,9 +19,10 @@ const char kUsage[] =
     "  info <skin>                             versions, picture sizes, counts, records\n"
     "  check <skin>                            load the skin and report every problem (exit 1)\n"
     "  dump <skin>                             print the definition as the container saves it\n"
-    "  embed <in.skn> <form> <placeholder> <out>\n"
+    "  embed <in.skn> <form> <placeholder> <out> [<placeholder>=<file> ...]\n"
     "                                          write form with the placeholder line replaced by\n"
-    "                                          the package's zlib stream in hex lines\n";
+    "                                          the package's zlib stream in hex lines, and each\n"
+    "                                          further placeholder line by its file's bytes\n";
 
 } // namespace
 
@@ -47,8 +48,12 @@ int RunSkinpack(const std::vector<std::wstring>& args)
             status = vt::SkinpackCheck(args[1], out);
         else if (cmd == L"dump" && args.size() == 2)
             status = vt::SkinpackDump(args[1], out);
-        else if (cmd == L"embed" && args.size() == 5)
-            status = vt::SkinpackEmbed(args[1], args[2], args[3], args[4], out);
+        else if (cmd == L"embed" && args.size() >= 5) {
+            std::vector<vt::TEmbedFile> files;
+            for (size_t i = 5; i < args.size(); ++i)
+                files.push_back(vt::ParseEmbedFile(args[i]));
+            status = vt::SkinpackEmbed(args[1], args[2], args[3], args[4], out, files);
+        }
         else
             return usage();
     } catch (const std::exception& e) {

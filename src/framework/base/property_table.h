@@ -3,6 +3,7 @@
 // rule of the description format: letter case is ignored.
 #pragma once
 
+#include "framework/base/component.h"
 #include "framework/base/exceptions.h"
 #include "framework/base/form_reader.h"
 #include "framework/base/strings.h"
@@ -53,6 +54,16 @@ inline uint8_t ByteValue(const TPropValue& value)
     if (n < 0 || n > 255)
         throw EReadError(L"Invalid property value: " + std::to_wstring(n) + L" is not a byte");
     return static_cast<uint8_t>(n);
+}
+
+// A reference property's component as a T (null stays null); a component of another kind raises
+// EReadError naming it and the kind needed ("a skin data container"); the loader adds the property.
+template <class T> T* ReferenceOfKind(TComponent* value, const wchar_t* kind)
+{
+    auto* target = dynamic_cast<T*>(value);
+    if (value && !target)
+        throw EReadError(value->Name() + L" is not " + kind);
+    return target;
 }
 
 } // namespace vt

@@ -62,6 +62,86 @@ TEST(Skinpack, EmbedWritesTheZlibStreamInPlaceOfThePlaceholder)
     EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.vfd"));
 }
 
+// Tests embed with raw files: each file's bytes go in place of its own placeholder at that
+// placeholder's indentation, in the same pass as the skin. A missing file, a placeholder the form
+// lacks or holds twice, and a placeholder given twice are refused without writing anything.
+TEST(Skinpack, EmbedPutsEachFileInPlaceOfItsPlaceholder)
+{
+    ScratchDir dir("skp-embed-files");
+    std::vector<uint8_t> package = test::PackageFile({0x78, 0xDA});
+    WriteFileBytes(dir.File("a.skn"), package.data(), package.size());
+    const uint8_t small[] = {0x00, 0x7F, 0xFF};
+    WriteFileBytes(dir.File("small.png"), small, sizeof small);
+    std::vector<uint8_t> big(33);
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<uint8_t>(i * 7);
+    WriteFileBytes(dir.File("big.png"), big.data(), big.size());
+    const std::string form = "object X\n  Skin = {\n    @SKIN@\n  }\n  A = {\n      @ICON1_PNG@\n  }\n"
+                             "  B = {\n  @ICON10_PNG@\n  }\nend\n";
+    WriteFileBytes(dir.File("form.vfd"), form.data(), form.size());
+    std::string report;
+    ASSERT_EQ(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@SKIN@", dir.File("out.vfd"), report,
+                            {{L"@ICON10_PNG@", dir.File("big.png")}, {L"@ICON1_PNG@", dir.File("small.png")}}),
+              0);
+    std::string bigLine1, bigLine2;
+    for (size_t i = 0; i < big.size(); ++i) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", big[i]);
+        (i < 32 ? bigLine1 : bigLine2) += hex;
+    }
+    std::vector<uint8_t> out = ReadFileBytes(dir.File("out.vfd"));
+    EXPECT_EQ(std::string(out.begin(), out.end()),
+              "object X\n  Skin = {\n    78DA\n  }\n  A = {\n      007FFF\n  }\n  B = {\n  " + bigLine1 +
+                  "\n  " + bigLine2 + "\n  }\nend\n");
+    EXPECT_TRUE(Has(report, "and 2 file(s)")) << report;
+
+    const std::string twice = form + "@ICON1_PNG@\n";
+    WriteFileBytes(dir.File("twice.vfd"), twice.data(), twice.size());
+    struct Case {
+        const char* What;
+        std::wstring Form;
+        std::vector<TEmbedFile> Files;
+    };
+    const Case refused[] = {
+        {"missing file", dir.File("form.vfd"), {{L"@ICON1_PNG@", dir.File("none.png")}}},
+        {"placeholder not in the form", dir.File("form.vfd"), {{L"@ICON2_PNG@", dir.File("small.png")}}},
+        {"placeholder twice in the form", dir.File("twice.vfd"), {{L"@ICON1_PNG@", dir.File("small.png")}}},
+        {"placeholder given twice", dir.File("form.vfd"),
+         {{L"@ICON1_PNG@", dir.File("small.png")}, {L"@ICON1_PNG@", dir.File("big.png")}}},
+        {"file on the skin's placeholder", dir.File("form.vfd"), {{L"@SKIN@", dir.File("small.png")}}},
+        {"placeholders that overlap", dir.File("form.vfd"),
+         {{L"@ICON1_PNG@", dir.File("small.png")}, {L"ICON1_PNG", dir.File("big.png")}}},
+    };
+    for (const Case& c : refused) {
+        EXPECT_THROW(SkinpackEmbed(dir.File("a.skn"), c.Form, L"@SKIN@", dir.File("x.vfd"), report, c.Files),
+                     Exception)
+            << c.What;
+        EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.vfd")) << c.What;
+    }
+    try {
+        SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@SKIN@", dir.File("x.vfd"), report,
+                      {{L"@ICON1_PNG@", dir.File("none.png")}});
+        ADD_FAILURE() << "accepted a missing file";
+    } catch (const EFOpenError& e) {
+        EXPECT_TRUE(Has(e.what(), "none.png")) << e.what();
+    }
+
+    // A placeholder that reads as hex is found where the form has it, not in bytes put in before.
+    const std::string hexLike = "S = {\n  @SKIN@\n}\nF = {\n  DA\n}\n";
+    WriteFileBytes(dir.File("hexlike.vfd"), hexLike.data(), hexLike.size());
+    ASSERT_EQ(SkinpackEmbed(dir.File("a.skn"), dir.File("hexlike.vfd"), L"@SKIN@", dir.File("out.vfd"),
+                            report, {{L"DA", dir.File("small.png")}}),
+              0);
+    out = ReadFileBytes(dir.File("out.vfd"));
+    EXPECT_EQ(std::string(out.begin(), out.end()), "S = {\n  78DA\n}\nF = {\n  007FFF\n}\n");
+
+    const TEmbedFile parsed = ParseEmbedFile(L"@ICON1_PNG@=icons/a=b.png");
+    EXPECT_EQ(parsed.Placeholder, L"@ICON1_PNG@");
+    EXPECT_EQ(parsed.Path, L"icons/a=b.png");
+    for (const wchar_t* bad : {L"@ICON1_PNG@", L"=a.png", L"@ICON1_PNG@="})
+        EXPECT_THROW(ParseEmbedFile(bad), EReadError) << WideToUtf8(bad);
+}
+
 // Tests info and dump on each kind of argument: package, folder, definition file.
 TEST(Skinpack, InfoAndDumpDescribeTheSkin)
 {

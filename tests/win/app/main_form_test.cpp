@@ -1,12 +1,15 @@
 #include "app/main_form.h"
 #include "default_skin_check.h"
 #include "menus/skin_menu.h"
+#include "raster/png_image.h"
 #include "skin/skin_data.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <string>
+#include <vector>
 
 namespace vt {
 namespace {
@@ -179,6 +182,214 @@ TEST_F(MainForm, SelectingAPageByCodeShowsItSilently)
     pc->SetActivePageIndex(0);
     EXPECT_EQ(changes, 0);
     pc->OnChange = nullptr;
+}
+
+// Tests the image list of the caption's icons: ten 16 x 16 pictures named as designed, each the
+// icon file of its index decoded with its alpha (clear, opaque and part-covered pixels).
+TEST_F(MainForm, ImageListHoldsTheTenIconsByIndex)
+{
+    const wchar_t* const files[] = {L"icon0_floppy_disk.png", L"icon1_window_list.png", L"icon2_wrench.png",
+                                    L"icon3_calendar.png",    L"icon4_star.png",        L"icon5_gear.png",
+                                    L"icon6_information.png", L"icon7_play.png",        L"icon8_stop.png",
+                                    L"icon9_return.png"};
+    const wchar_t* const names[] = {L"PngImage1", L"PngImage0", L"PngImage3", L"PngImage2", L"PngImage4",
+                                    L"PngImage5", L"PngImage6", L"PngImage7", L"PngImage8", L"PngImage9"};
+    TspPngImageList* list = form->spPngImageList1;
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Owner(), form);
+    EXPECT_EQ(list->PngWidth(), 16);
+    EXPECT_EQ(list->PngHeight(), 16);
+    ASSERT_EQ(list->Count(), 10);
+    for (int i = 0; i < 10; ++i) {
+        const TspPngImage& png = list->PngImages().Items(i)->PngImage();
+        EXPECT_EQ(list->PngImages().Items(i)->Name(), names[i]) << i;
+        TspPngImage file;
+        file.LoadFromFile(std::wstring(Utf8ToWide(VANTREL_APP_ICON_DIR)) + L"/" + files[i]);
+        EXPECT_EQ(png.Width, 16) << i;
+        EXPECT_EQ(png.Height, 16) << i;
+        EXPECT_TRUE(png.HasAlphaChannel()) << i;
+        EXPECT_TRUE(png.Pixels == file.Pixels) << "item " << i << " is not " << WideToUtf8(files[i]);
+        int clear = 0, opaque = 0, partial = 0;
+        for (const TPixel& p : png.Pixels)
+            (p.A == 0 ? clear : p.A == 255 ? opaque : partial)++;
+        EXPECT_GT(clear, 0) << i;
+        EXPECT_GT(opaque, 0) << i;
+        EXPECT_GT(partial, 0) << i;
+    }
+}
+
+// Tests both popup menus' items, in order, as designed: caption, enabled state, shortcut, whether
+// a handler is bound; the first menu takes its skin from the engine, the second has its own. The
+// disabled headings cannot be chosen, neither directly nor through the menu's command.
+TEST_F(MainForm, PopupMenusHoldTheirItems)
+{
+    struct Row {
+        TspSkinPopupMenu* Menu;
+        TMenuItem* Field;
+        const wchar_t* Name;
+        const wchar_t* Caption;
+        bool Enabled;
+        TShortCut ShortCut;
+        bool Handled;  // a handler of this window is bound (the skin ones come later)
+    };
+    TspSkinPopupMenu* m1 = form->spSkinPopupMenu1;
+    TspSkinPopupMenu* m2 = form->spSkinPopupMenu2;
+    ASSERT_TRUE(m1 && m2);
+    const Row rows[] = {
+        {m1, form->N121, L"N121", L"-File-", false, 0, false},
+        {m1, form->New, L"New", L"Select skin...", true, 16467, false},
+        {m1, form->N1231, L"N1231", L"Banco Mundial", true, 0, true},
+        {m1, form->N111, L"N111", L"FMI", true, 0, true},
+        {m1, form->N231, L"N231", L"Hacienda", true, 0, true},
+        {m1, form->N11, L"N11", L"-Additional-", false, 0, false},
+        {m1, form->S1, L"S1", L"Show Icon", true, 0, false},
+        {m1, form->N312, L"N312", L"Bing", true, 0, true},
+        {m1, form->A1, L"A1", L"Duck Duck Go", true, 0, true},
+        {m1, form->G1, L"G1", L"Baidu", true, 0, true},
+        {m1, form->N1, L"N1", L"-", true, 0, false},
+        {m1, form->Close1, L"Close1", L"Close", true, 0, true},
+        {m2, form->Item11, L"Item11", L"Rendimientos", true, 0, true},
+        {m2, form->Item31, L"Item31", L"Simulador", true, 0, true},
+        {m2, form->Item21, L"Item21", L"Creditos", true, 0, true},
+        {m2, form->S2, L"S2", L"Select Skin...", true, 0, false},
+    };
+    int index[2] = {0, 0};
+    for (const Row& r : rows) {
+        const std::string name = WideToUtf8(r.Name);
+        int& at = index[r.Menu == m2];
+        ASSERT_LT(at, r.Menu->Items()->Count()) << name;
+        TMenuItem* item = r.Menu->Items()->Items(at++);
+        EXPECT_EQ(item, r.Field) << name;
+        EXPECT_EQ(item->Name(), r.Name);
+        EXPECT_EQ(item->Owner(), form) << name;
+        EXPECT_EQ(item->Caption, r.Caption) << name;
+        EXPECT_EQ(item->Enabled, r.Enabled) << name;
+        EXPECT_EQ(item->ShortCut, r.ShortCut) << name;
+        EXPECT_EQ(item->OnClick.Assigned(), r.Handled) << name;
+        EXPECT_EQ(item->Count(), 0) << name;
+        EXPECT_EQ(item->ImageIndex, -1) << name;
+    }
+    EXPECT_EQ(index[0], 12);
+    EXPECT_EQ(m1->Items()->Count(), 12);
+    EXPECT_EQ(index[1], 4);
+    EXPECT_EQ(m2->Items()->Count(), 4);
+    EXPECT_EQ(m1->SkinData(), nullptr);
+    EXPECT_EQ(m2->SkinData(), form->spDynamicSkinForm1->SkinData());
+    EXPECT_EQ(m1->FindItemByShortCut(16467), form->New);
+
+    for (TMenuItem* heading : {form->N121, form->N11}) {
+        int runs = 0;
+        heading->OnClick = [&](TObject*) { ++runs; };
+        heading->Click();
+        m1->DispatchCommand(heading->Command());
+        EXPECT_EQ(runs, 0) << WideToUtf8(heading->Caption);
+        heading->OnClick = nullptr;
+    }
+}
+
+// Tests that each link item sends its web view, and only that one, to its page while the current
+// page stays whichever it was (the second page here, so the first and third load unseen).
+TEST_F(MainForm, LinkItemsNavigateTheirWebViewAndKeepThePage)
+{
+    form->Show();
+    struct Link {
+        TMenuItem* Item;
+        int WebView;  // 0..2: WebBrowser1..3
+        const wchar_t* URL;
+    };
+    const Link links[] = {
+        {form->N1231, 0, L"https://www.worldbank.org/es/home"},
+        {form->N111, 1, L"https://www.imf.org/es/home"},
+        {form->N231, 2, L"https://www.sat.gob.mx/personas"},
+        {form->N312, 0, L"https://www.bing.com/?FORM=Z9FD1"},
+        {form->A1, 1, L"https://duckduckgo.com/"},
+        {form->G1, 2, L"https://www.baidu.com/"},
+        {form->Item11, 0,
+         L"https://www.nafin.com/portalnf/content/herramientas-de-negocio/calculadora-de-rendimientos/"
+         L"calculadora-de-rendimientos.do"},
+        {form->Item31, 1, L"https://www.condusef.gob.mx/simulador/"},
+        {form->Item21, 2,
+         L"https://www.nafin.com/portalnf/content/herramientas-de-negocio/simulador-de-creditos/"
+         L"simulador-de-creditos.do"},
+    };
+    TWebBrowser* webs[] = {form->WebBrowser1, form->WebBrowser2, form->WebBrowser3};
+    TspSkinPageControl* pc = form->spSkinPageControl1;
+    pc->SetActivePageIndex(1);
+    for (const Link& l : links) {
+        const std::string name = WideToUtf8(l.Item->Name());
+        size_t before[3];
+        for (int i = 0; i < 3; ++i)
+            before[i] = webs[i]->Navigations().size();
+        l.Item->Click();
+        Application->ProcessMessages();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(webs[i]->Navigations().size(), before[i] + (i == l.WebView)) << name << " web view " << i + 1;
+        EXPECT_EQ(webs[l.WebView]->LastURL(), l.URL) << name;
+        EXPECT_EQ(pc->ActivePageIndex(), 1) << name;
+        EXPECT_TRUE(IsWindowVisible(form->WebBrowser2->Handle())) << name;
+    }
+    pc->SetActivePageIndex(0);
+}
+
+// Tests that "Close" asks the window to close: the close query sees the request, and refusing it
+// keeps the window.
+TEST_F(MainForm, CloseItemAsksTheWindowToClose)
+{
+    form->Show();
+    int asked = 0;
+    form->OnCloseQuery = [&](TObject* sender, bool& canClose) {
+        EXPECT_EQ(sender, form);
+        ++asked;
+        canClose = false;
+    };
+    form->Close1->Click();
+    form->OnCloseQuery = nullptr;
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(form->Visible());
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+// Tests that a bad value for the menus' and the image list's properties is a load error naming
+// the component and property: an unknown handler, a reference to a component of the wrong kind,
+// unknown words for a shortcut, a flag and a size.
+TEST(MainFormDescription, BadValuesNameTheProperty)
+{
+    RegisterAppClasses();
+    struct Case {
+        const char* Body;
+        const wchar_t* Message;
+    };
+    const Case cases[] = {
+        {"  object Menu: TspSkinPopupMenu\n    object Item: TMenuItem\n      OnClick = NoSuchClick\n"
+         "    end\n  end\n",
+         L"Error reading Item.OnClick: Invalid property value"},
+        {"  object Menu: TspSkinPopupMenu\n    SkinData = Icons\n  end\n"
+         "  object Icons: TspPngImageList\n  end\n",
+         L"Error reading Menu.SkinData: Icons is not a skin data container"},
+        {"  object Menu: TspSkinPopupMenu\n    SkinData = Nothing\n  end\n",
+         L"Error reading Menu.SkinData: Invalid property value 'Nothing'"},
+        {"  object Menu: TspSkinPopupMenu\n    object Item: TMenuItem\n      ShortCut = 'Ctrl+Nothing'\n"
+         "    end\n  end\n",
+         L"Error reading Item.ShortCut: Invalid property value 'Ctrl+Nothing'"},
+        {"  object Menu: TspSkinPopupMenu\n    object Item: TMenuItem\n      Enabled = Perhaps\n"
+         "    end\n  end\n",
+         L"Error reading Item.Enabled: Invalid property value"},
+        {"  object Icons: TspPngImageList\n    PngWidth = Sixteen\n  end\n",
+         L"Error reading Icons.PngWidth: Invalid property value"},
+        {"  object Icons: TspPngImageList\n    PngImages = <\n      item\n        Title = 'x'\n      end>\n"
+         "  end\n",
+         L"Error reading Icons.PngImages.Title: Property Title does not exist"},
+    };
+    for (const Case& c : cases) {
+        auto* f = new TForm(Application);
+        try {
+            f->LoadFromText(std::string("object F: TForm\n") + c.Body + "end\n");
+            ADD_FAILURE() << "loaded:\n" << c.Body;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), c.Message) << c.Body;
+        }
+        delete f;
+    }
 }
 
 } // namespace
