@@ -14,6 +14,18 @@ using test::ScratchDir;
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// Bytes [from, to) of bytes as upper-case hex.
+std::string Hex(const std::vector<uint8_t>& bytes, size_t from, size_t to)
+{
+    std::string out;
+    for (size_t i = from; i < to; ++i) {
+        char hex[3];
+        std::snprintf(hex, sizeof hex, "%02X", bytes[i]);
+        out += hex;
+    }
+    return out;
+}
+
 // Tests unpack: the definition comes out byte for byte and the pictures under their names, so
 // packing the folder again gives the same package body.
 TEST(Skinpack, UnpackThenPackKeepsTheBody)
@@ -43,15 +55,9 @@ TEST(Skinpack, EmbedWritesTheZlibStreamInPlaceOfThePlaceholder)
     WriteFileBytes(dir.File("form.vfd"), form.data(), form.size());
     std::string report;
     ASSERT_EQ(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@DATA@", dir.File("out.vfd"), report), 0);
-    std::string line1, line2;
-    for (size_t i = 0; i < zlib.size(); ++i) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", zlib[i]);
-        (i < 32 ? line1 : line2) += hex;
-    }
     std::vector<uint8_t> out = ReadFileBytes(dir.File("out.vfd"));
-    EXPECT_EQ(std::string(out.begin(), out.end()),
-              "object X\n  Data = {\n    " + line1 + "\n    " + line2 + "\n  }\nend\n");
+    EXPECT_EQ(std::string(out.begin(), out.end()), "object X\n  Data = {\n    " + Hex(zlib, 0, 32) + "\n    " +
+                                                       Hex(zlib, 32, 40) + "\n  }\nend\n");
 
     EXPECT_THROW(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@NONE@", dir.File("x.vfd"), report),
                  EReadError);
@@ -83,16 +89,10 @@ TEST(Skinpack, EmbedPutsEachFileInPlaceOfItsPlaceholder)
     ASSERT_EQ(SkinpackEmbed(dir.File("a.skn"), dir.File("form.vfd"), L"@SKIN@", dir.File("out.vfd"), report,
                             {{L"@ICON10_PNG@", dir.File("big.png")}, {L"@ICON1_PNG@", dir.File("small.png")}}),
               0);
-    std::string bigLine1, bigLine2;
-    for (size_t i = 0; i < big.size(); ++i) {
-        char hex[3];
-        std::snprintf(hex, sizeof hex, "%02X", big[i]);
-        (i < 32 ? bigLine1 : bigLine2) += hex;
-    }
     std::vector<uint8_t> out = ReadFileBytes(dir.File("out.vfd"));
     EXPECT_EQ(std::string(out.begin(), out.end()),
-              "object X\n  Skin = {\n    78DA\n  }\n  A = {\n      007FFF\n  }\n  B = {\n  " + bigLine1 +
-                  "\n  " + bigLine2 + "\n  }\nend\n");
+              "object X\n  Skin = {\n    78DA\n  }\n  A = {\n      007FFF\n  }\n  B = {\n  " + Hex(big, 0, 32) +
+                  "\n  " + Hex(big, 32, 33) + "\n  }\nend\n");
     EXPECT_TRUE(Has(report, "and 2 file(s)")) << report;
 
     const std::string twice = form + "@ICON1_PNG@\n";
