@@ -42,6 +42,18 @@ const TLinkItem kLinkItems[] = {
      L"simulador-de-creditos.do"},
 };
 
+struct TAboutButton {
+    const wchar_t* Handler;
+    const wchar_t* Text;
+};
+
+const TAboutButton kAboutButtons[] = {
+    {L"spDynamicSkinForm1QuickButtons0Click", L"Acerca de El Padre Casimund... Welcome to Tessamund!."},
+    {L"spDynamicSkinForm1QuickButtons2Click", L"Acerca de Emlor..."},
+    {L"spDynamicSkinForm1QuickButtons3Click", L"Acerca de Liorenna..."},
+    {L"spDynamicSkinForm1QuickButtons4Click", L"Acerca de El Padre Oswelt... Welcome to Ombrevane!."},
+};
+
 } // namespace
 
 TForm1::TForm1(TComponent* owner) : TForm(owner)
@@ -49,6 +61,12 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     RegisterAppClasses();
     RegisterMethod(L"FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
     RegisterMethod(L"Close1Click", TNotifyEvent([this](TObject* s) { Close1Click(s); }));
+    RegisterMethod(L"spDynamicSkinForm1CaptionTabChange",
+                   TNotifyEvent([this](TObject* s) { spDynamicSkinForm1CaptionTabChange(s); }));
+    RegisterMethod(L"spSkinPageControl1Change", TNotifyEvent([this](TObject* s) { spSkinPageControl1Change(s); }));
+    // Four quick buttons each show their about message and wait until it is dismissed.
+    for (const TAboutButton& about : kAboutButtons)
+        RegisterMethod(about.Handler, TNotifyEvent([&about](TObject*) { ShowMessagePos(about.Text, -1, -1); }));
     // Each link handler only navigates: the current page stays.
     for (const TLinkItem& link : kLinkItems) {
         TNotifyEvent navigate = [this, &link](TObject*) { (this->*link.WebView)->Navigate(link.URL); };
@@ -95,6 +113,19 @@ void TForm1::FormCreate(TObject* Sender)
     WebBrowser2->Navigate(kLinkPage);
     SleepAtLeast(kNavigationGapMs);
     WebBrowser3->Navigate(kPremiumPage);
+}
+
+void TForm1::spDynamicSkinForm1CaptionTabChange(TObject*)
+{
+    // The tab chose the page; setting it by code raises no page change, so the two never loop.
+    const int tab = spDynamicSkinForm1->CaptionTabIndex();
+    if (spSkinPageControl1->ActivePageIndex() != tab)
+        spSkinPageControl1->SetActivePageIndex(tab);
+}
+
+void TForm1::spSkinPageControl1Change(TObject*)
+{
+    spDynamicSkinForm1->SetCaptionTabIndex(spSkinPageControl1->ActivePageIndex());
 }
 
 void TForm1::Close1Click(TObject*)

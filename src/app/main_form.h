@@ -58,6 +58,9 @@ public:
     void FormCreate(TObject* Sender);
     // Closing the main window ends the application.
     void Close1Click(TObject* Sender);
+    // The caption tabs and the pages follow each other.
+    void spDynamicSkinForm1CaptionTabChange(TObject* Sender);
+    void spSkinPageControl1Change(TObject* Sender);
 };
 
 } // namespace vt
