@@ -151,7 +151,7 @@ void TspBitmap::SetSize(int32_t width, int32_t height)
         return;
     FBits = nullptr;
     FWidth = FHeight = 0;
-    if (w > MaxBitmapSide || h > MaxBitmapSide || w * h > MaxBitmapPixels) {
+    if (!BitmapSizeAllowed(w, h)) {
         store_->Release();
         throw EOutOfResources(L"Can't allocate the DIB handle");
     }

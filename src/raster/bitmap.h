@@ -48,6 +48,11 @@ std::unique_ptr<TPixelStore> NewPixelStore(TspBitmap& owner);
 // Largest accepted bitmap; anything bigger is refused like a failed allocation.
 inline constexpr int32_t MaxBitmapSide = 32768;
 inline constexpr int64_t MaxBitmapPixels = int64_t(1) << 26;
+// A size a bitmap can take: both sides positive and within the limits.
+constexpr bool BitmapSizeAllowed(int64_t w, int64_t h)
+{
+    return w > 0 && h > 0 && w <= MaxBitmapSide && h <= MaxBitmapSide && w * h <= MaxBitmapPixels;
+}
 
 // The blend of one source pixel over a destination, every byte (alpha included):
 // (D * (256 - a) + S * a) >> 8, with a = 0 keeping D and a = 255 storing S.
