@@ -16,7 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -288,6 +288,27 @@ TEST_F(CaptionExtrasPaint, FrameWithoutExtrasIsUnchanged)
             coloured += PixelR(c) != PixelG(c) || PixelG(c) != PixelB(c);
         }
     EXPECT_EQ(coloured, 0);
+}
+
+// Tests the menu button drawn alone on an inactive form: its own pixels (its disabled cyan image
+// too) grey, and where its picture is clear (the rounded corner) the target shows through untouched.
+TEST_F(CaptionExtrasPaint, MenuButtonAloneGreysOnlyItself)
+{
+    Compose();
+    ASSERT_TRUE(sd.AutoRenderingInActiveImage);
+    src.FormActive = false;
+    objects.Form.FormActive = false;
+    const TspSkinCaptionMenuButton& b = MenuButton();
+    TspBitmap target;
+    target.SetSize(b.ObjectRect.Width(), b.ObjectRect.Height());
+    target.Clear(0xFFFF0000);
+    DrawObject(MenuButton(), geometry, src, true, target, {0, 0});
+    ASSERT_EQ(PixelA(b.FAlphaInActiveImage->GetPixel(0, 0)), 0);
+    EXPECT_EQ(target.GetPixel(0, 0), 0xFFFF0000u);
+    for (const TPoint p : {Point(3, 10), Point(14 + 8, 1 + 8)}) {
+        const TspColor c = target.GetPixel(p.X, p.Y);
+        EXPECT_TRUE(PixelR(c) == PixelG(c) && PixelG(c) == PixelB(c)) << p.X << "," << p.Y << ": " << std::hex << c;
+    }
 }
 
 // Tests that settings past any picture's size (a huge menu button, a hot quick button with a huge
