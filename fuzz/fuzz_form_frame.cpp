@@ -2,18 +2,23 @@
 // region for a few window sizes and form states. The pictures are the default skin's, loaded once;
 // only the definition text varies, as a hand-edited or generated skin would.
 //
+// The form carries the application's caption extras (menu button, quick buttons, tabs), laid
+// out and drawn from whatever the definition's caption, menu-button and tab records say.
+//
 // Input: a 10-byte header, then the definition text.
 //   byte 0   form state: bit 0 active, bits 1-3 border style, bit 4 maximized, bit 5 rolled up,
 //            bit 6 SupportNCArea, bit 7 also extreme sizes (the huge ones for geometry only)
 //   byte 1   border icons and caption-button switches, one per bit
 //   bytes 2-9  two window sizes, width and height as 16-bit little-endian values up to 2048
 #include "form/frame_paint.h"
+#include "raster/png_list.h"
 #include "form/frame_region.h"
 #include "framework/base/exceptions.h"
 #include "framework/base/ini_file.h"
 #include "framework/base/string_list.h"
 #include "raster/caption.h"
 #include "skin/skin_data.h"
+#include "unit/form/app_extras.h"
 
 #include <algorithm>
 #include <climits>
@@ -53,6 +58,24 @@ public:
 
 NullForms gForms;
 BlockText gText;
+
+// The application's caption extras over ten 16 x 16 half-transparent images, with the first
+// quick button hot so both drawing variants run.
+struct Extras {
+    Extras()
+    {
+        auto* images = new vt::TspPngImageList(&owner);
+        vt::TspPngImage png;
+        png.Width = png.Height = 16;
+        png.Pixels.assign(256, vt::TPixel{0, 128, 255, 200});
+        for (int i = 0; i < 10; ++i)
+            images->PngImages().Add()->SetPngImage(png);
+        vt::test::SetApplicationExtras(extras, images, new vt::TPopupMenu(&owner));
+        extras.QuickButtons.Items(0)->Active = true;
+    }
+    vt::TComponent owner{nullptr};
+    vt::TspCaptionExtras extras{&owner};
+};
 
 vt::TspSkinData& Pictures()
 {
@@ -115,7 +138,7 @@ void RunSize(vt::TspFrameGeometry& g, vt::TspSkinObjects& objects,
     g.FFormWidth = w;
     g.FFormHeight = h;
     g.CalcRects();
-    vt::ArrangeFormObjects(g, objects);
+    vt::ArrangeFormObjects(g, objects, {src.Extras, src.ExtrasFacts.SystemMenu});
     // A window smaller than its frame gets an empty client area, never an inverted one.
     const vt::TRect client = g.CalcClientRect(vt::Rect(0, 0, w, h));
     if (client.Right < client.Left || client.Bottom < client.Top)
@@ -227,6 +250,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     src.DrawIcon = [](vt::TspBitmap& target, const vt::TRect& r) {
         target.FillRect(r, 0xFF00FF00u);
     };
+    static Extras extras;
+    extras.extras.SetCaptionTabPos(static_cast<vt::TspCaptionTabPos>(size % 3));
+    const vt::TspCaptionExtrasSkin extrasSkin = vt::TspCaptionExtrasSkin::From(&sd);
+    src.Extras = &extras.extras;
+    src.ExtrasSkin = &extrasSkin;
+    src.ExtrasFacts.ShowIcon = objects.Form.ShowIcon;
+    src.ExtrasFacts.SystemMenu = settings.BorderIcons.SystemMenu;
 
     RunSize(g, objects, src, Side(data + 2), Side(data + 4), Depth::Region);
     RunSize(g, objects, src, Side(data + 6), Side(data + 8), Depth::Pictures);

@@ -4,6 +4,8 @@
 #include "raster/caption.h"
 #include "raster/compose.h"
 
+#include <algorithm>
+
 namespace vt {
 
 TspSkinCaptionMenuButton::TspSkinCaptionMenuButton(TspSkinObjects* parent, const TspSkinData& skinData,
@@ -14,6 +16,18 @@ TspSkinCaptionMenuButton::TspSkinCaptionMenuButton(TspSkinObjects* parent, const
       LeftOffset(record.LeftOffset), RightOffset(record.RightOffset), TopPosition(record.TopPosition),
       ClRect(record.ClRect)
 {
+    auto copy = [](const std::unique_ptr<TspBitmap>& from) {
+        std::unique_ptr<TspBitmap> to;
+        if (from && !from->Empty()) {
+            to = std::make_unique<TspBitmap>();
+            to->Assign(*from);
+        }
+        return to;
+    };
+    FAlphaNormalImage = copy(record.FAlphaNormalImage);
+    FAlphaActiveImage = copy(record.FAlphaActiveImage);
+    FAlphaDownImage = copy(record.FAlphaDownImage);
+    FAlphaInActiveImage = copy(record.FAlphaInActiveImage);
     Visible = false;
     SetObjectRect(ObjectRect);
 }
@@ -23,7 +37,7 @@ void TspSkinCaptionMenuButton::SetObjectRect(const TRect& r)
     ObjectRect = r;
     FActiveMaskBuffer.reset();
     const TPixelView mask = ActiveMaskPicture ? ActiveMaskPicture->View() : TPixelView{};
-    if (mask.Empty() || r.Width() <= 0)
+    if (mask.Empty() || !BitmapSizeAllowed(r.Width(), mask.Height))
         return;
     FActiveMaskBuffer = std::make_unique<TspBitmap>();
     ComposeHorzBand(LeftOffset, RightOffset, *FActiveMaskBuffer, mask, mask.BoundsRect(), r.Width(), true);
@@ -79,6 +93,8 @@ TspMenuButtonPaint TspSkinCaptionMenuButton::Paint(const TspCaptionExtras& extra
 TRect MenuButtonObjectRect(const TspFrameGeometry& g, bool systemMenu, const TRect& caption, int32_t width,
                            int32_t topPosition, int32_t height)
 {
+    // A width past any picture's size is cut to the largest a button can be drawn at.
+    width = std::clamp(width, 0, MaxBitmapSide);
     const int32_t t = topPosition;
     if (!g.NewButtonsInLeft && g.IsModernSkin() && !systemMenu && caption.Left <= 2)
         return Rect(t, t, t + width + 5, t + height);
@@ -88,8 +104,6 @@ TRect MenuButtonObjectRect(const TspFrameGeometry& g, bool systemMenu, const TRe
 void ArrangeCaptionMenuButton(const TspFrameGeometry& g, TspSkinObjects& objects, const TspCaptionExtras& extras,
                               bool systemMenu)
 {
-    if (g.Form.FullLayeredBorder || !g.Form.SupportNCArea || (g.NewButtonsRect.IsEmpty() && g.NewCaptionRect.IsEmpty()))
-        return;
     TspSkinCaptionMenuButton* button = nullptr;
     TspActiveSkinObject* caption = nullptr;
     for (const auto& o : objects.ObjectList) {
@@ -99,8 +113,15 @@ void ArrangeCaptionMenuButton(const TspFrameGeometry& g, TspSkinObjects& objects
             g.IsObjectForState(ArrangeItemOf(*o)))
             caption = o.get();
     }
-    if (!button || !caption)
+    if (!button)
         return;
+    // Without the flow or a caption the button has no place, so it is not shown.
+    const bool flow = !g.Form.FullLayeredBorder && g.Form.SupportNCArea &&
+                      !(g.NewButtonsRect.IsEmpty() && g.NewCaptionRect.IsEmpty());
+    if (!flow || !caption) {
+        button->Visible = false;
+        return;
+    }
     button->Visible = extras.MenuButtonVisible();
     button->SetObjectRect(MenuButtonObjectRect(g, systemMenu, caption->ObjectRect, extras.MenuButtonWidth(),
                                                button->TopPosition, button->SkinRect.Height()));

@@ -44,6 +44,9 @@ public:
     TRect ClRect;             // content rectangle inside the picture
     // The active mask stretched to the current width (none without an active mask).
     std::unique_ptr<TspBitmap> FActiveMaskBuffer;
+    // The record's per-pixel-alpha state images (premultiplied), copied at creation; null where
+    // the record has none, and then that state draws nothing.
+    std::unique_ptr<TspBitmap> FAlphaNormalImage, FAlphaActiveImage, FAlphaDownImage, FAlphaInActiveImage;
 
     // Moves the button and stretches the active mask to the new width.
     void SetObjectRect(const TRect& r);
@@ -66,7 +69,8 @@ TRect MenuButtonObjectRect(const TspFrameGeometry& g, bool systemMenu, const TRe
 
 // After the caption buttons' flow (ArrangeFormObjects): the form's menu button takes its place
 // and shows when extras say so, and a visible one moves the caption's left edge 5 pixels past it.
-// Nothing when the flow did not run (a full layered border, no non-client area, no band).
+// When the flow did not run (a full layered border, no non-client area, no band) or there is no
+// caption, the button is hidden.
 void ArrangeCaptionMenuButton(const TspFrameGeometry& g, TspSkinObjects& objects, const TspCaptionExtras& extras,
                               bool systemMenu);
 

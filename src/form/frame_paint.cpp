@@ -1,9 +1,13 @@
 #include "form/frame_paint.h"
 
+#include "form/caption_extras_paint.h"
 #include "form/object_paint.h"
 #include "raster/compose.h"
 #include "raster/effect_bmp.h"
 #include "skin/skin_data.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace vt {
 
@@ -18,6 +22,8 @@ TArrangeItem ArrangeItemOf(const TspActiveSkinObject& object)
         item.ShowIcon = std->IsIconSysButton();
     } else if (dynamic_cast<const TspSkinCaptionObject*>(&object)) {
         item.Kind = TArrangeKind::Caption;
+    } else if (dynamic_cast<const TspSkinCaptionMenuButton*>(&object)) {
+        item.Kind = TArrangeKind::CaptionMenuButton;
     }
     item.SkinRect = object.SkinRect;
     item.ObjectRect = object.ObjectRect;
@@ -37,7 +43,7 @@ std::vector<TArrangeItem> ArrangeItemsOf(const TspSkinObjects& objects)
     return items;
 }
 
-void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects)
+void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects, const TArrangeExtras& extras)
 {
     std::vector<TArrangeItem> items = ArrangeItemsOf(objects);
     if (geometry.Skin.Loaded)
@@ -46,6 +52,13 @@ void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects)
         geometry.CalcDefRects(items);
     for (size_t i = 0; i < items.size(); ++i)
         objects.ObjectList[i]->ObjectRect = items[i].ObjectRect;
+    if (extras.Extras) {
+        ArrangeCaptionMenuButton(geometry, objects, *extras.Extras, extras.SystemMenu);
+        return;
+    }
+    for (auto& o : objects.ObjectList)
+        if (dynamic_cast<TspSkinCaptionMenuButton*>(o.get()))
+            o->Visible = false;
 }
 
 // --- objects ---------------------------------------------------------------------------------
@@ -66,6 +79,48 @@ bool GreysWhenInactive(const TFramePaintSources& src)
 
 namespace {
 
+// The inactive effect on a premultiplied picture: applied to its straight colours, its alpha kept.
+void ApplyInactiveEffectKeepingAlpha(TspBitmap& picture, TspInActiveEffect effect)
+{
+    const size_t n = static_cast<size_t>(picture.Width()) * static_cast<size_t>(picture.Height());
+    std::vector<uint8_t> alpha(n);
+    for (size_t i = 0; i < n; ++i) {
+        const TspColor p = picture.FBits[i];
+        const uint32_t a = alpha[i] = PixelA(p);
+        auto straight = [a](uint8_t c) {
+            return static_cast<uint8_t>(a ? std::min<uint32_t>(255, (c * 255 + a / 2) / a) : 0);
+        };
+        picture.FBits[i] = MakePixel(straight(PixelR(p)), straight(PixelG(p)), straight(PixelB(p)), 255);
+    }
+    ApplyInactiveEffect(picture, effect);
+    for (size_t i = 0; i < n; ++i)
+        picture.FBits[i] = (picture.FBits[i] & 0x00FFFFFF) | (TspColor(alpha[i]) << 24);
+    picture.CheckRGBA2();
+}
+
+// What the extras' drawing reads: the form gives its extras, their skin copy, ShowIcon and
+// SystemMenu; the rest the frame knows better.
+TspExtrasPaintSources ExtrasSourcesOf(const TspFrameGeometry& geometry, const TFramePaintSources& src)
+{
+    static const TspCaptionExtrasSkin kNoRecords;
+    TspExtrasPaintSources e;
+    e.Skin = src.Skin;
+    e.Extras = src.Extras;
+    e.ExtrasSkin = src.ExtrasSkin ? src.ExtrasSkin : &kNoRecords;
+    e.Facts = src.ExtrasFacts;
+    e.Facts.FormActive = src.FormActive;
+    e.Facts.NCArea = geometry.Form.SupportNCArea;
+    e.Facts.ModernSkin = geometry.IsModernSkin();
+    e.Facts.FullLayeredBorder = geometry.Form.FullLayeredBorder;
+    if (!geometry.Form.FullLayeredBorder) {
+        e.Facts.ClientTop = geometry.NewClRect.Top;
+        e.Facts.TopOrigin = 0;
+    }
+    if (!e.Facts.Renderer)
+        e.Facts.Renderer = src.Caption.Renderer;
+    return e;
+}
+
 void Blit(TspBitmap& target, TPoint at, const TspBitmap& picture)
 {
     if (!picture.Empty())
@@ -73,9 +128,11 @@ void Blit(TspBitmap& target, TPoint at, const TspBitmap& picture)
                  picture.BoundsRect());
 }
 
-// The caption's text, planned in its font and drawn at origin (the object's top-left on target).
+// The caption's text in textRect (object coordinates), planned in its font and drawn at origin
+// (the object's top-left on target); centred when quick buttons are shown.
 void DrawCaptionTextOf(const TspSkinCaptionObject& caption, const TspFrameGeometry& geometry,
-                       const TFramePaintSources& src, TspBitmap& target, TPoint origin)
+                       const TFramePaintSources& src, const TRect& textRect, bool quickButtons, TspBitmap& target,
+                       TPoint origin)
 {
     const TCaptionTextSources& c = src.Caption;
     if (c.CaptionPaint) {
@@ -93,10 +150,11 @@ void DrawCaptionTextOf(const TspSkinCaptionObject& caption, const TspFrameGeomet
     in.DefaultFont = c.DefaultFont;
     in.Origin = origin;
     in.ButtonsOffset = geometry.Skin.ButtonsOffset;
+    in.QuickButtons = quickButtons;
     ITextRenderer* text = c.Renderer(CaptionFont(caption, in));
     if (!text)
         return;
-    const TspCaptionTextPlan plan = PlanCaptionText(caption, CaptionTextRect(caption), in, *text);
+    const TspCaptionTextPlan plan = PlanCaptionText(caption, textRect, in, *text);
     DrawCaptionText(caption, plan, src.Skin, *text, target);
 }
 
@@ -106,23 +164,46 @@ void DrawObject(TspActiveSkinObject& object, const TspFrameGeometry& geometry, c
                 bool update, TspBitmap& target, TPoint origin)
 {
     const int32_t w = object.ObjectRect.Width(), h = object.ObjectRect.Height();
-    if (w <= 0 || h <= 0)
+    // A skin may stretch an object past any picture's size: it is left out, not composed.
+    if (!BitmapSizeAllowed(w, h))
         return;
+    if (auto* button = dynamic_cast<TspSkinCaptionMenuButton*>(&object)) {
+        TspBitmap picture;
+        if (!src.Extras || !RenderCaptionMenuButton(*button, ExtrasSourcesOf(geometry, src), picture))
+            return;
+        if (update && GreysWhenInactive(src))
+            ApplyInactiveEffectKeepingAlpha(picture, src.Skin->InActiveEffect);
+        BlendPremultiplied(target, origin, picture.View());
+        return;
+    }
     if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(&object)) {
         TObjectPaintSources ps;
         ps.Skin = src.Skin;
         ps.FormActive = src.FormActive;
         ps.CanStretchFrame = geometry.CanStretchFrame();
         TspBitmap background;
-        if (RenderCaptionBackground(*caption, update, ps, background)) {
-            // The caption alone greys itself; on the frame image the whole strip is greyed after.
-            if (update && GreysWhenInactive(src))
-                ApplyInactiveEffect(background, src.Skin->InActiveEffect);
-            DrawCaptionTextOf(*caption, geometry, src, background, {0, 0});
-            Blit(target, origin, background);
-        } else {
-            DrawCaptionTextOf(*caption, geometry, src, target, origin);
+        const bool own = RenderCaptionBackground(*caption, update, ps, background);
+        TspBitmap& surface = own ? background : target;
+        const TPoint at = own ? TPoint{0, 0} : origin;
+        // The extras go over the background and narrow the text's rectangle.
+        TRect textRect = CaptionTextRect(*caption);
+        bool text = true, quickButtons = false;
+        if (src.Extras) {
+            const TspExtrasPaintSources es = ExtrasSourcesOf(geometry, src);
+            const TspCaptionLayout layout =
+                LayoutCaptionExtras(*caption, textRect, *src.Extras, *es.ExtrasSkin, es.Facts);
+            DrawCaptionExtras(*caption, layout, es, surface, at);
+            textRect = layout.TextRect;
+            text = layout.DrawText;
+            quickButtons = es.Facts.NCArea && QuickButtonsUsable(*src.Extras);
         }
+        // The caption alone greys itself; on the frame image the whole strip is greyed after.
+        if (own && update && GreysWhenInactive(src))
+            ApplyInactiveEffect(background, src.Skin->InActiveEffect);
+        if (text)
+            DrawCaptionTextOf(*caption, geometry, src, textRect, quickButtons, surface, at);
+        if (own)
+            Blit(target, origin, background);
         return;
     }
     const TspObjectLook look = object.Look(update);
@@ -151,7 +232,7 @@ bool ComposeFrame(TspFrameGeometry& geometry, TspSkinObjects& objects, const TFr
     const int32_t W = geometry.FFormWidth, H = geometry.FFormHeight;
     if (W < geometry.GetMinWidth() || H < geometry.GetMinHeight())
         return false;
-    ArrangeFormObjects(geometry, objects);
+    ArrangeFormObjects(geometry, objects, {src.Extras, src.ExtrasFacts.SystemMenu});
 
     const TPixelImage& source = src.FormActive || sd->FInActivePicture.Empty() ? sd->FPicture : sd->FInActivePicture;
     const TFrameGeometry g = geometry.Skin.Geometry();

@@ -4,6 +4,7 @@
 // around the client; everything here is portable.
 #pragma once
 
+#include "form/caption_extras_layout.h"
 #include "form/caption_text.h"
 #include "form/frame_geometry.h"
 #include "form/skin_object_list.h"
@@ -16,10 +17,18 @@ namespace vt {
 class ITextRenderer;
 class TspSkinData;
 
+// What the caption menu button's place and visibility read besides the frame: the form's caption
+// extras (null: the form has none, and the button stays hidden) and whether it has a system menu.
+struct TArrangeExtras {
+    const TspCaptionExtras* Extras = nullptr;
+    bool SystemMenu = true;
+};
+
 // Copies the objects into the geometry's arrange items, lays them out for the current size and
-// copies the rectangles back.
+// copies the rectangles back; then the menu button takes its place after the caption buttons and
+// shows when the extras' MenuButtonVisible says so.
 std::vector<TArrangeItem> ArrangeItemsOf(const TspSkinObjects& objects);
-void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects);
+void ArrangeFormObjects(TspFrameGeometry& geometry, TspSkinObjects& objects, const TArrangeExtras& extras = {});
 TArrangeItem ArrangeItemOf(const TspActiveSkinObject& object);
 
 // What the caption's text needs besides the objects.
@@ -39,6 +48,15 @@ struct TFramePaintSources {
     const TspSkinData* Skin = nullptr;
     bool FormActive = true;
     TCaptionTextSources Caption;
+    // The caption extras: null for a form without them (no menu button, quick buttons or tabs).
+    // They are laid out on every paint, so their item rectangles follow the last frame. A null
+    // ExtrasSkin counts as a skin without the extras' records. Of ExtrasFacts the form gives
+    // ShowIcon and SystemMenu; the frame fills in the rest from itself (activity, non-client area,
+    // modern skin, layered border, the client's top) and draws with Caption.Renderer when Renderer
+    // is empty.
+    TspCaptionExtras* Extras = nullptr;
+    const TspCaptionExtrasSkin* ExtrasSkin = nullptr;
+    TspCaptionExtrasFacts ExtrasFacts;
     // Draws the window icon into a small-icon rectangle (the icon-showing system button).
     std::function<void(TspBitmap&, const TRect&)> DrawIcon;
 };

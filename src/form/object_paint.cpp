@@ -13,13 +13,6 @@ namespace {
 
 const TPixelImage* Usable(const TPixelImage* p) { return p && !p->Empty() ? p : nullptr; }
 
-const TPixelImage* ActivePicture(const TspSkinData& skin, int32_t index)
-{
-    if (index < 0 || static_cast<size_t>(index) >= skin.FActivePictures.size())
-        return nullptr;
-    return Usable(skin.FActivePictures[static_cast<size_t>(index)].get());
-}
-
 const TPixelImage* SourcePicture(TspLookSource source, const TspActiveSkinObject& object, const TspSkinData& skin)
 {
     switch (source) {
@@ -28,7 +21,7 @@ const TPixelImage* SourcePicture(TspLookSource source, const TspActiveSkinObject
     case TspLookSource::RollUpPicture:
         return Usable(&skin.FRollUpPicture);
     case TspLookSource::ActivePicture:
-        return ActivePicture(skin, object.ActivePictureIndex);
+        return SkinActivePicture(skin, object.ActivePictureIndex);
     default:
         return nullptr;
     }
@@ -100,6 +93,13 @@ void RenderStretchedCaption(const TspSkinCaptionObject& c, const TspSkinData& sk
 
 } // namespace
 
+const TPixelImage* SkinActivePicture(const TspSkinData& skin, int32_t index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= skin.FActivePictures.size())
+        return nullptr;
+    return Usable(skin.FActivePictures[static_cast<size_t>(index)].get());
+}
+
 const TPixelImage* LookPicture(const TspObjectLook& look, const TspActiveSkinObject& object, const TspSkinData* skin)
 {
     if (!skin || skin->Empty)
@@ -120,7 +120,7 @@ bool RenderLook(const TspObjectLook& look, const TspActiveSkinObject& object, co
     if (!from)
         return false;
     if (look.Morph) {
-        const TPixelImage* to = ActivePicture(*skin, object.ActivePictureIndex);
+        const TPixelImage* to = SkinActivePicture(*skin, object.ActivePictureIndex);
         if (!to)
             return false;
         TspBitmap normal, hot;
@@ -176,7 +176,7 @@ void DrawCaptionText(const TspSkinCaptionObject& caption, const TspCaptionTextPl
     if (!plan.Draw || target.Empty())
         return;
     if (plan.Backdrop && skin && !skin->Empty && !plan.BackdropDest.IsEmpty())
-        if (const TPixelImage* pic = ActivePicture(*skin, caption.ActivePictureIndex)) {
+        if (const TPixelImage* pic = SkinActivePicture(*skin, caption.ActivePictureIndex)) {
             TspBitmap backdrop;
             ComposeHorzBand(caption.FrameLeftOffset, caption.FrameRightOffset, backdrop, pic->View(),
                             plan.BackdropSource, plan.BackdropDest.Width(), true);

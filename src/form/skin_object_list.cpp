@@ -1,5 +1,7 @@
 #include "form/skin_object_list.h"
 
+#include "form/caption_menu_button.h"
+
 #include "skin/resource_strings.h"
 #include "skin/skin_data.h"
 
@@ -51,10 +53,10 @@ void TspSkinObjects::CreateObjects(const TspSkinData* skinData)
         if (dynamic_cast<const TspDataSkinMainMenuItem*>(r) || dynamic_cast<const TspDataSkinMenuItem*>(r) ||
             dynamic_cast<const TspDataSkinMainMenuBarButton*>(r) || dynamic_cast<const TspDataSkinCaptionTab*>(r))
             continue;
-        // The caption menu button and the rarer kinds are not built yet: skipped like unknown ones.
-        if (dynamic_cast<const TspDataSkinCaptionMenuButton*>(r))
-            continue;
-        if (auto* s = dynamic_cast<const TspDataSkinStdButton*>(r))
+        // The caption menu button starts hidden: the caption extras show it (ArrangeFormObjects).
+        if (auto* m = dynamic_cast<const TspDataSkinCaptionMenuButton*>(r))
+            ObjectList.push_back(std::make_unique<TspSkinCaptionMenuButton>(this, sd, *m));
+        else if (auto* s = dynamic_cast<const TspDataSkinStdButton*>(r))
             ObjectList.push_back(std::make_unique<TspSkinStdButtonObject>(this, sd, *s));
         else if (auto* b = dynamic_cast<const TspDataSkinButton*>(r))
             ObjectList.push_back(std::make_unique<TspSkinButtonObject>(this, sd, *b));

@@ -65,6 +65,28 @@ void BlendRow(const TspColor* src, TspColor* dst, int32_t count)
         dst[i] = BlendPixel(src[i], dst[i]);
 }
 
+namespace {
+// x / 255 rounded to nearest, exact for 0 <= x <= 255 * 255.
+constexpr uint32_t Div255(uint32_t x) { return (x + 128 + ((x + 128) >> 8)) >> 8; }
+} // namespace
+
+TspColor BlendPremultipliedPixel(TspColor src, TspColor dst, uint8_t constantAlpha)
+{
+    if (constantAlpha == 255) {
+        if (PixelA(src) == 255)
+            return src;
+        if (src == 0)
+            return dst;
+    }
+    const uint32_t sa = Div255(uint32_t(PixelA(src)) * constantAlpha), keep = 255 - sa;
+    TspColor r = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const uint32_t s = Div255(((src >> shift) & 0xFF) * constantAlpha), d = (dst >> shift) & 0xFF;
+        r |= std::min<uint32_t>(s + Div255(d * keep), 255) << shift;
+    }
+    return r;
+}
+
 void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count)
 {
     // Without a branch per pixel, so the compiler turns the loop into vector selects.
@@ -129,7 +151,7 @@ void TspBitmap::SetSize(int32_t width, int32_t height)
         return;
     FBits = nullptr;
     FWidth = FHeight = 0;
-    if (w > MaxBitmapSide || h > MaxBitmapSide || w * h > MaxBitmapPixels) {
+    if (!BitmapSizeAllowed(w, h)) {
         store_->Release();
         throw EOutOfResources(L"Can't allocate the DIB handle");
     }
@@ -924,6 +946,19 @@ void AlphaFromMaskPremultiplied(TspBitmap& bitmap, TPixelView mask)
 {
     AlphaFromMask(bitmap, mask);
     bitmap.CheckRGBA2();
+}
+
+void BlendPremultiplied(TspBitmap& dst, TPoint at, TPixelView src, uint8_t constantAlpha)
+{
+    if (dst.Empty() || src.Empty() || constantAlpha == 0)
+        return;
+    const TRect area = IntersectRect(Bounds(at.X, at.Y, src.Width, src.Height), dst.BoundsRect());
+    for (int32_t y = area.Top; y < area.Bottom; ++y) {
+        const TspColor* s = src.Row(y - at.Y);
+        TspColor* d = dst.GetScanLine(y);
+        for (int32_t x = area.Left; x < area.Right; ++x)
+            d[x] = BlendPremultipliedPixel(s[x - at.X], d[x], constantAlpha);
+    }
 }
 
 } // namespace vt

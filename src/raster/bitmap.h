@@ -48,11 +48,20 @@ std::unique_ptr<TPixelStore> NewPixelStore(TspBitmap& owner);
 // Largest accepted bitmap; anything bigger is refused like a failed allocation.
 inline constexpr int32_t MaxBitmapSide = 32768;
 inline constexpr int64_t MaxBitmapPixels = int64_t(1) << 26;
+// A size a bitmap can take: both sides positive and within the limits.
+constexpr bool BitmapSizeAllowed(int64_t w, int64_t h)
+{
+    return w > 0 && h > 0 && w <= MaxBitmapSide && h <= MaxBitmapSide && w * h <= MaxBitmapPixels;
+}
 
 // The blend of one source pixel over a destination, every byte (alpha included):
 // (D * (256 - a) + S * a) >> 8, with a = 0 keeping D and a = 255 storing S.
 TspColor BlendPixel(TspColor src, TspColor dst);
 void BlendRow(const TspColor* src, TspColor* dst, int32_t count);
+// The platform's per-pixel alpha blend of a premultiplied source scaled by a constant alpha ca,
+// every byte (alpha included) with exact rounding: S' = S * ca / 255, then
+// D = S' + D * (255 - S'.alpha) / 255, clamped to 255 for a source that is not truly premultiplied.
+TspColor BlendPremultipliedPixel(TspColor src, TspColor dst, uint8_t constantAlpha = 255);
 void KeyedCopyRow(const TspColor* src, TspColor* dst, int32_t count);
 void CopyRow(const TspColor* src, TspColor* dst, int32_t count);
 // count pixels of the endless repetition of tile[0..period), starting at tile[phase]; period > 0,
@@ -191,6 +200,9 @@ TspColor ColorToOpaquePixel(TColor color);
 void StackBlur(TspBitmap& bitmap, int32_t radius);
 void AlphaFromMask(TspBitmap& bitmap, TPixelView mask);
 void AlphaFromMaskPremultiplied(TspBitmap& bitmap, TPixelView mask);
+// Blends the whole of a premultiplied picture onto dst with its top-left at at (clipped to dst),
+// as the skin's per-pixel-alpha images are put on a frame.
+void BlendPremultiplied(TspBitmap& dst, TPoint at, TPixelView src, uint8_t constantAlpha = 255);
 
 // Standard RGB <-> HSL on 0..1 values (hue in turns).
 void RGBToHSL(double r, double g, double b, double& h, double& s, double& l);

@@ -279,9 +279,16 @@ void ComposeFramedPictureFromClient(TspBitmap& Dest, TPixelView Source, const TR
     ComposeFramedPicture(g, ng, Dest, Source, R, Dest.FWidth, Dest.FHeight, DrawClient, s);
 }
 
+namespace {
+// Fixed lengths past any picture's size show nothing more; bounding them keeps the sums in range.
+int32_t BoundFixed(int32_t v) { return std::clamp(v, -MaxBitmapSide, MaxBitmapSide); }
+} // namespace
+
 void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& R, int32_t W, bool Stretch)
 {
+    LeftFixed = BoundFixed(LeftFixed);
+    RightFixed = BoundFixed(RightFixed);
     int32_t h = R.Height();
     PrepareDest(Dest, W, h);
     if (LeftFixed != 0)
@@ -303,6 +310,8 @@ void ComposeHorzBand(int32_t LeftFixed, int32_t RightFixed, TspBitmap& Dest, TPi
 void ComposeVertBand(int32_t TopFixed, int32_t BottomFixed, TspBitmap& Dest, TPixelView Source,
                      const TRect& R, int32_t H, bool Stretch)
 {
+    TopFixed = BoundFixed(TopFixed);
+    BottomFixed = BoundFixed(BottomFixed);
     int32_t w = R.Width();
     PrepareDest(Dest, w, H);
     if (TopFixed != 0)

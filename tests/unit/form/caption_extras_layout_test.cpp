@@ -10,6 +10,7 @@
 #include "raster/png_list.h"
 #include "skin/skin_data.h"
 #include "support.h"
+#include "unit/form/app_extras.h"
 
 #include <gtest/gtest.h>
 
@@ -44,37 +45,7 @@ protected:
         images = new TspPngImageList(&owner);
         for (int i = 0; i < 10; ++i)
             images->PngImages().Add();
-        auto* menu = new TPopupMenu(&owner);
-        extras.SetMenuButtonVisible(true);
-        extras.SetMenuButtonWidth(90);
-        extras.SetMenuButtonCaption(L"E&mlor");
-        extras.SetMenuButtonImageList(images);
-        extras.SetMenuButtonImageIndex(5);
-        extras.SetMenuButtonSpacing(10);
-        extras.SetMenuButtonMargin(10);
-        extras.SetQuickImageList(images);
-        const struct {
-            TspQuickButtonPos Position;
-            int Group;
-            const wchar_t* Caption;
-            bool Menu;
-        } quick[] = {{spqbpRight, 0, L"", false}, {spqbpRight, 0, L"Negocio", true}, {spqbpLeft, 1, L"", false},
-                     {spqbpLeft, 1, L"", false},  {spqbpLeft, 2, L"", false}};
-        for (const auto& q : quick) {
-            TspQuickButtonItem& item = *extras.QuickButtons.Add();
-            item.SetPosition(q.Position);
-            item.SetGroupIndex(q.Group);
-            item.SetCaption(q.Caption);
-            item.SetImageIndex(extras.QuickButtons.Count());
-            if (q.Menu)
-                item.SetPopupMenu(menu);
-        }
-        extras.SetCaptionTabsImageList(images);
-        for (const wchar_t* caption : {L"F&restol", L"Belvani&os", L"Belvani&as"}) {
-            TspCaptionTab& tab = *extras.CaptionTabs.Add();
-            tab.SetCaption(caption);
-            tab.SetImageIndex(extras.CaptionTabs.Count() - 1);
-        }
+        test::SetApplicationExtras(extras, images, new TPopupMenu(&owner));
         skin = TspCaptionExtrasSkin::From(&sd);
         facts.SystemMenu = false;
         facts.ClientTop = 29;
@@ -93,11 +64,7 @@ protected:
         TspObjectSettings settings;
         settings.BorderIcons.SystemMenu = systemMenu;
         objects.CheckObjects(settings, &sd);
-        const auto& record = *sd.ObjectList[static_cast<size_t>(sd.GetIndex(L"captionmenubutton"))];
-        objects.ObjectList.push_back(std::make_unique<TspSkinCaptionMenuButton>(
-            &objects, sd, dynamic_cast<const TspDataSkinCaptionMenuButton&>(record)));
-        ArrangeFormObjects(g, objects);
-        ArrangeCaptionMenuButton(g, objects, extras, systemMenu);
+        ArrangeFormObjects(g, objects, {&extras, systemMenu});
     }
     TspSkinCaptionObject& Caption() { return *objects.Find<TspSkinCaptionObject>(L"caption"); }
     TspSkinCaptionMenuButton& MenuButton() { return *objects.Find<TspSkinCaptionMenuButton>(L"captionmenubutton"); }

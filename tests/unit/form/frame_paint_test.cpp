@@ -3,6 +3,7 @@
 // included), and nothing below the minimum size or without a skin.
 #include "form/frame_paint.h"
 #include "form/object_paint.h"
+#include "skin/form_records.h"
 #include "skin/skin_data.h"
 #include "support.h"
 
@@ -115,6 +116,22 @@ TEST_P(FramePaint, NothingBelowTheMinimumOrWithoutASkin)
     bare.Form.Height = 200;
     TFramePaintSources none;
     EXPECT_FALSE(ComposeFrame(bare, objects, none, pictures));
+}
+
+// Tests that an object a skin stretches past any picture's size is left out of the frame instead of
+// failing the whole paint.
+TEST_P(FramePaint, OutsizedObjectIsLeftOut)
+{
+    const size_t close = static_cast<size_t>(sd.GetIndex(L"closebutton"));
+    auto* record = dynamic_cast<TspDataSkinObject*>(sd.ObjectList[close].get());
+    ASSERT_NE(record, nullptr);
+    record->SkinRect.Bottom = record->SkinRect.Top + 1000000;
+    objects.CreateObjects(&sd);
+    Size(400, 300);
+    bool composed = false;
+    EXPECT_NO_THROW(composed = ComposeFrame(geometry, objects, src, pictures));
+    EXPECT_TRUE(composed);
+    EXPECT_GT(text.Calls, 0);  // the rest is drawn
 }
 
 INSTANTIATE_TEST_SUITE_P(ShippedSkins, FramePaint, ::testing::Values("zozaziz", "carbonel", "velin"));

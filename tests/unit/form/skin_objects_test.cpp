@@ -2,6 +2,7 @@
 // per state, radio groups, morphing on the shared timer, commands, access by name, the caption's
 // text placement and its animation. Expected rectangles come from the default skin's definition
 // (skins/zozaziz/skin.ini).
+#include "form/caption_menu_button.h"
 #include "form/caption_text.h"
 #include "form/skin_object_list.h"
 #include "skin/resource_strings.h"
@@ -84,9 +85,11 @@ struct THandSkin {
     TspSkinData sd;
 };
 
-enum class Kind { Active, Button, Std, Caption };
+enum class Kind { Active, Button, Std, Caption, MenuButton };
 Kind KindOf(const TspActiveSkinObject& o)
 {
+    if (dynamic_cast<const TspSkinCaptionMenuButton*>(&o))
+        return Kind::MenuButton;
     if (dynamic_cast<const TspSkinStdButtonObject*>(&o))
         return Kind::Std;
     if (dynamic_cast<const TspSkinButtonObject*>(&o))
@@ -96,20 +99,23 @@ Kind KindOf(const TspActiveSkinObject& o)
     return Kind::Active;
 }
 
-// Tests that the default skin makes its caption and four caption buttons in record order and skips
-// the records of the menus, tabs, menu bar and caption menu button.
+// Tests that the default skin makes its caption, four caption buttons and the caption menu button
+// (hidden until the extras show it) in record order and skips the records of the menus, tabs and
+// menu bar.
 TEST_F(DefaultSkinObjects, MakesOneObjectPerUsableRecordInOrder)
 {
     const std::vector<std::pair<String, Kind>> expected = {{L"caption", Kind::Caption},
                                                            {L"closebutton", Kind::Std},
                                                            {L"maxbutton", Kind::Std},
                                                            {L"minbutton", Kind::Std},
-                                                           {L"sysmenubutton", Kind::Std}};
+                                                           {L"sysmenubutton", Kind::Std},
+                                                           {L"captionmenubutton", Kind::MenuButton}};
     ASSERT_EQ(objects.ObjectList.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(objects.ObjectList[i]->IDName, expected[i].first);
         EXPECT_EQ(KindOf(*objects.ObjectList[i]), expected[i].second) << i;
     }
+    EXPECT_FALSE(objects.ObjectList[5]->Visible);
     const auto& max = Obj(L"maxbutton");
     EXPECT_EQ(max.Command, cmMaximize);
     EXPECT_EQ(max.ObjectRect, Rect(0, 21, 30, 42));
@@ -135,10 +141,11 @@ TEST(SkinObjectCreation, ChoosesClassByRecordAndMakesPlainButtonsWithoutSkin)
     hand.Add<TspDataSkinGauge>(L"gauge");
     TspSkinObjects objects;
     objects.CreateObjects(&hand.sd);
-    ASSERT_EQ(objects.ObjectList.size(), 3u);
+    ASSERT_EQ(objects.ObjectList.size(), 4u);
     EXPECT_EQ(KindOf(*objects.ObjectList[0]), Kind::Button);
     EXPECT_EQ(KindOf(*objects.ObjectList[1]), Kind::Std);
-    EXPECT_EQ(KindOf(*objects.ObjectList[2]), Kind::Caption);
+    EXPECT_EQ(KindOf(*objects.ObjectList[2]), Kind::MenuButton);
+    EXPECT_EQ(KindOf(*objects.ObjectList[3]), Kind::Caption);
     EXPECT_EQ(objects.ObjectList[1]->IDName, L"std");
 
     objects.CreateObjects(nullptr);

@@ -4,6 +4,8 @@
 #include "framework/base/exceptions.h"
 #include "raster/bitmap.h"
 
+#include <vector>
+
 namespace vt {
 namespace {
 
@@ -115,6 +117,66 @@ TEST(TspBitmapTest, BlendRowMatchesPixelRuleOnMixedRows)
     }
     BlendRow(src.data(), dst.data(), 37);
     EXPECT_EQ(dst, want);
+}
+
+// Tests the premultiplied blend with a constant alpha: an opaque source replaces, a clear one
+// keeps, half-covering colours add to the rest of the destination with exact rounding, the
+// constant alpha scales the source alpha included, and a source that is not truly premultiplied
+// saturates instead of wrapping.
+TEST(TspBitmapTest, BlendPremultipliedPixelTable)
+{
+    struct Case {
+        TspColor src, dst;
+        uint8_t constant;
+        TspColor expected;
+    } cases[] = {
+        {0xFF123456, 0x80ABCDEF, 255, 0xFF123456},
+        {0x00000000, 0x80ABCDEF, 255, 0x80ABCDEF},
+        {MakePixel(128, 0, 0, 128), 0xFF0000FF, 255, MakePixel(128, 0, 127, 255)},
+        {0xFFFFFFFF, 0xFF000000, 128, MakePixel(128, 128, 128, 255)},
+        {MakePixel(64, 32, 0, 64), 0x00000000, 255, MakePixel(64, 32, 0, 64)},  // onto clear: unchanged
+        {MakePixel(100, 0, 0, 100), MakePixel(0, 0, 200, 200), 255, MakePixel(100, 0, 122, 222)},
+        {MakePixel(200, 0, 0, 0), 0xFF646464, 255, MakePixel(255, 100, 100, 255)},
+        {0xFFFFFFFF, 0x80ABCDEF, 0, 0x80ABCDEF},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BlendPremultipliedPixel(c.src, c.dst, c.constant), c.expected)
+            << std::hex << c.src << " over " << c.dst << " at " << int(c.constant);
+}
+
+// Tests that a picture is blended at its place and clipped at every edge of the target.
+TEST(TspBitmapTest, BlendPremultipliedClipsToTheTarget)
+{
+    TspBitmap src, dst;
+    src.SetSize(2, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x)
+            src.SetPixel(x, y, MakePixel(static_cast<uint8_t>(10 * (y * 2 + x + 1)), 0, 0, 255));
+    const TspColor ground = 0xFF000040;
+    const struct {
+        TPoint At;
+        std::vector<std::pair<TPoint, TspColor>> Changed;
+    } cases[] = {
+        {{1, 1}, {{{1, 1}, src.GetPixel(0, 0)}, {{2, 1}, src.GetPixel(1, 0)}, {{1, 2}, src.GetPixel(0, 1)},
+                  {{2, 2}, src.GetPixel(1, 1)}}},
+        {{-1, 2}, {{{0, 2}, src.GetPixel(1, 0)}}},
+        {{3, -1}, {{{3, 0}, src.GetPixel(0, 1)}}},
+        {{4, 0}, {}},
+    };
+    for (const auto& c : cases) {
+        Filled(dst, 4, 3, ground);
+        BlendPremultiplied(dst, c.At, src.View());
+        for (int y = 0; y < 3; ++y)
+            for (int x = 0; x < 4; ++x) {
+                TspColor want = ground;
+                for (const auto& [p, colour] : c.Changed)
+                    if (p == Point(x, y))
+                        want = colour;
+                EXPECT_EQ(dst.GetPixel(x, y), want) << c.At.X << "," << c.At.Y << ": " << x << "," << y;
+            }
+    }
+    BlendPremultiplied(dst, {0, 0}, TPixelView{});  // nothing to blend
+    EXPECT_EQ(dst.GetPixel(0, 0), ground);
 }
 
 TEST(TspBitmapTest, KeyedCopySkipsKeyAndForcesOpaque)
