@@ -267,6 +267,7 @@ void TspDynamicSkinForm::ChangeSkinData()
     skinApplied_ = true;
     appliedChangeCount_ = sd ? sd->ChangeCount : 0;
     Geometry.Skin = TFormSkinInfo::From(sd);
+    extrasSkin_ = TspCaptionExtrasSkin::From(sd && !sd->Empty ? sd : nullptr);
     UpdateFacts();
     Objects.CreateObjects(sd && !sd->Empty ? sd : nullptr);
     BorderIconsChanged();
@@ -372,7 +373,7 @@ void TspDynamicSkinForm::UpdateFrame(bool full)
     if (Geometry.Form.SkinnableForm) {
         Geometry.CalcRects();
         if (full)
-            ArrangeFormObjects(Geometry, Objects);
+            ArrangeFormObjects(Geometry, Objects, {&Extras, BorderIcons.SystemMenu});
     }
     // The menu button opens the menu the extras name.
     for (const auto& o : Objects.ObjectList)
@@ -421,6 +422,10 @@ TFramePaintSources TspDynamicSkinForm::PaintSources()
 {
     TFramePaintSources src;
     src.Skin = skinData_.get();
+    src.Extras = &Extras;
+    src.ExtrasSkin = &extrasSkin_;
+    src.ExtrasFacts.ShowIcon = ShowIcon;
+    src.ExtrasFacts.SystemMenu = BorderIcons.SystemMenu;
     src.FormActive = GetFormActive();
     src.Caption.FormCaption = form_.Caption();
     src.Caption.DefaultFont = src.FormActive ? DefCaptionFont : DefInActiveCaptionFont;
@@ -493,7 +498,7 @@ void TspDynamicSkinForm::PaintNCDefault(HDC dc, bool useExternalDC)
     UpdateFacts();
     if (Objects.ObjectList.empty())
         Objects.CreateObjects(nullptr);
-    ArrangeFormObjects(Geometry, Objects);
+    ArrangeFormObjects(Geometry, Objects, {&Extras, BorderIcons.SystemMenu});
     const int32_t W = FFormWidth, H = FFormHeight;
     const int32_t ch = Geometry.DefaultCaptionHeight();
     if (W <= 6 || H <= 6)
@@ -573,6 +578,11 @@ void TspDynamicSkinForm::PaintBG(HDC dc)
 
 void TspDynamicSkinForm::DrawSkinObject(TspActiveSkinObject& object)
 {
+    // The menu button lies over the caption's own drawing: the frame is painted again whole.
+    if (dynamic_cast<TspSkinCaptionMenuButton*>(&object)) {
+        UpDateFormNC();
+        return;
+    }
     if (!form_.HandleAllocated() || !Geometry.IsObjectForState(ArrangeItemOf(object)))
         return;
     const TRect r = object.ObjectRect;

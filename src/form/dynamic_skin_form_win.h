@@ -261,6 +261,7 @@ private:
     void PopupMenuBelow(TPopupMenu& menu, const TRect& screenRect);
     // The quick button whose menu the current press closed (it must not open again).
     int menuClosedByPress_ = -1;
+    TspCaptionExtrasSkin extrasSkin_;  // copied at each skin change
     bool captionHot_ = false;
     // The button whose menu is being opened: the menu mode's end leaves it down.
     TspActiveSkinObject* menuTrackObject_ = nullptr;
