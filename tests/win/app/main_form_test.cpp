@@ -172,6 +172,7 @@ TEST_F(MainForm, SelectingAPageByCodeShowsItSilently)
     form->Show();
     TspSkinPageControl* pc = form->spSkinPageControl1;
     int changes = 0;
+    const TNotifyEvent previous = pc->OnChange;
     pc->OnChange = [&](TObject*) { ++changes; };
     pc->SetActivePageIndex(2);
     Application->ProcessMessages();
@@ -181,7 +182,7 @@ TEST_F(MainForm, SelectingAPageByCodeShowsItSilently)
     EXPECT_EQ(form->WebBrowser3->LastURL(), L"https://links.vantrel.example/vantrelpremium");
     pc->SetActivePageIndex(0);
     EXPECT_EQ(changes, 0);
-    pc->OnChange = nullptr;
+    pc->OnChange = previous;
 }
 
 // Tests the image list of the caption's icons: ten 16 x 16 pictures named as designed, each the
@@ -347,6 +348,96 @@ TEST_F(MainForm, CloseItemAsksTheWindowToClose)
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(form->Visible());
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
+// Tests the caption extras as the description sets them: the menu button with popup menu 1, the
+// five quick buttons (button 3 down at start, grouped as tabled), and the three tabs on page 0.
+TEST_F(MainForm, CaptionExtrasFromTheDescription)
+{
+    TspCaptionExtras& x = form->spDynamicSkinForm1->Extras;
+    EXPECT_TRUE(x.MenuButtonVisible());
+    EXPECT_EQ(x.MenuButtonCaption(), L"E&mlor");
+    EXPECT_EQ(x.MenuButtonWidth(), 90);
+    EXPECT_EQ(x.MenuButtonImageIndex(), 5);
+    EXPECT_EQ(x.MenuButtonPopupMenu(), form->spSkinPopupMenu1);
+    EXPECT_EQ(x.MenuButtonImageList(), form->spPngImageList1);
+    EXPECT_EQ(x.QuickImageList(), form->spPngImageList1);
+    struct Row {
+        TspQuickButtonPos Position;
+        int Group;
+        bool AllUp, Down;
+        int Image;
+        const wchar_t* Caption;
+        bool Menu, Click;
+    };
+    const Row rows[] = {{spqbpRight, 0, false, false, 6, L"", false, true},
+                        {spqbpRight, 0, false, false, 2, L"Negocio", true, false},
+                        {spqbpLeft, 1, false, false, 7, L"", false, true},
+                        {spqbpLeft, 1, false, true, 8, L"", false, true},
+                        {spqbpLeft, 2, true, false, 9, L"", false, true}};
+    ASSERT_EQ(x.QuickButtons.Count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        const TspQuickButtonItem& b = *x.QuickButtons.Items(i);
+        EXPECT_EQ(b.Position(), rows[i].Position) << i;
+        EXPECT_EQ(b.GroupIndex(), rows[i].Group) << i;
+        EXPECT_EQ(b.AllowAllUp(), rows[i].AllUp) << i;
+        EXPECT_EQ(b.Down(), rows[i].Down) << i;
+        EXPECT_EQ(b.ImageIndex(), rows[i].Image) << i;
+        EXPECT_EQ(b.Caption(), rows[i].Caption) << i;
+        EXPECT_EQ(b.PopupMenu() == form->spSkinPopupMenu2, rows[i].Menu) << i;
+        EXPECT_EQ(static_cast<bool>(b.OnClick), rows[i].Click) << i;
+    }
+    const wchar_t* tabs[] = {L"F&restol", L"Belvani&os", L"Belvani&as"};
+    ASSERT_EQ(x.CaptionTabs.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(x.CaptionTabs.Items(i)->Caption(), tabs[i]);
+        EXPECT_EQ(x.CaptionTabs.Items(i)->ImageIndex(), i);
+    }
+    EXPECT_EQ(x.CaptionTabIndex(), 0);
+    EXPECT_EQ(x.CaptionTabPos(), sptpLeft);
+}
+
+// Tests the tab and page synchronisation both ways, and the keyboard: Alt+R, Alt+O and Alt+A
+// select the tabs (and with them the pages); Ctrl+S is taken by the menu button menu's item while
+// the menu is closed.
+TEST_F(MainForm, TabsAndPagesFollowEachOtherAndTheKeys)
+{
+    form->Show();
+    TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
+    TspSkinPageControl* pc = form->spSkinPageControl1;
+    engine->SetCaptionTabIndex(2);
+    EXPECT_EQ(pc->ActivePageIndex(), 2);
+    pc->SetActivePageIndex(1);
+    pc->OnChange(pc);  // as a user's page change raises it
+    EXPECT_EQ(engine->CaptionTabIndex(), 1);
+    struct Key {
+        WORD Vk;
+        int Tab;
+    };
+    for (const Key k : {Key{'R', 0}, Key{'O', 1}, Key{'A', 2}, Key{'R', 0}}) {
+        TWMKey key{WM_SYSKEYDOWN, k.Vk, 0x20000000};
+        form->IsShortCut(key);
+        EXPECT_EQ(engine->CaptionTabIndex(), k.Tab) << char(k.Vk);
+        EXPECT_EQ(pc->ActivePageIndex(), k.Tab) << char(k.Vk);
+    }
+    // Ctrl+S: the item's shortcut works while its menu is closed (the key is taken).
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    BYTE saved = keys[VK_CONTROL];
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    TWMKey ctrlS{WM_KEYDOWN, 'S', 0};
+    EXPECT_TRUE(form->IsShortCut(ctrlS));
+    keys[VK_CONTROL] = saved;
+    SetKeyboardState(keys);
+    // Alt+M opens the menu button's menu.
+    TWMKey altM{WM_SYSKEYDOWN, 'M', 0x20000000};
+    EXPECT_TRUE(form->IsShortCut(altM));
+    EXPECT_TRUE(engine->SkinMenu()->Visible());
+    engine->SkinMenu()->Hide();
+    Application->ProcessMessages();
+    pc->SetActivePageIndex(0);
+    engine->SetCaptionTabIndex(0);
 }
 
 // Tests that a bad value for the menus' and the image list's properties is a load error naming
