@@ -7,18 +7,6 @@
 
 namespace vt {
 
-namespace {
-
-template <class T> T* RefOfKind(const String& name, TComponent* value, const wchar_t* kind)
-{
-    auto* target = dynamic_cast<T*>(value);
-    if (value && !target)
-        throw EReadError(name + L": " + value->Name() + L" is not " + kind);
-    return target;
-}
-
-} // namespace
-
 // --- quick buttons -----------------------------------------------------------------------------
 
 void TspQuickButtonItem::SetPopupMenu(TPopupMenu* value)
@@ -96,7 +84,7 @@ bool TspQuickButtonItem::SetReference(const String& name, TComponent* value)
 {
     if (!SameDescriptionName(name, L"PopupMenu"))
         return TCollectionItem::SetReference(name, value);
-    SetPopupMenu(RefOfKind<TPopupMenu>(name, value, L"a popup menu"));
+    SetPopupMenu(ReferenceOfKind<TPopupMenu>(value, L"a popup menu"));
     return true;
 }
 
@@ -246,7 +234,7 @@ bool TspCaptionExtras::SetProperty(const String& name, const TPropValue& value)
 
 bool TspCaptionExtras::SetReference(const String& name, TComponent* value)
 {
-    auto imageList = [&] { return RefOfKind<TCustomImageList>(name, value, L"an image list"); };
+    auto imageList = [&] { return ReferenceOfKind<TCustomImageList>(value, L"an image list"); };
     if (SameDescriptionName(name, L"MenuButtonImageList"))
         SetMenuButtonImageList(imageList());
     else if (SameDescriptionName(name, L"QuickImageList"))
@@ -254,7 +242,7 @@ bool TspCaptionExtras::SetReference(const String& name, TComponent* value)
     else if (SameDescriptionName(name, L"CaptionTabsImageList"))
         SetCaptionTabsImageList(imageList());
     else if (SameDescriptionName(name, L"MenuButtonPopupMenu"))
-        SetMenuButtonPopupMenu(RefOfKind<TPopupMenu>(name, value, L"a popup menu"));
+        SetMenuButtonPopupMenu(ReferenceOfKind<TPopupMenu>(value, L"a popup menu"));
     else
         return false;
     return true;

@@ -1145,25 +1145,16 @@ TCollection* TspDynamicSkinForm::GetCollectionProperty(const String& name)
 
 bool TspDynamicSkinForm::SetReference(const String& name, TComponent* value)
 {
-    auto container = [&]() -> TspSkinData* {
-        auto* sd = dynamic_cast<TspSkinData*>(value);
-        if (value && !sd)
-            throw EReadError(name + L": " + value->Name() + L" is not a skin data container");
-        return sd;
-    };
     if (SameDescriptionName(name, L"SkinData")) {
-        SetSkinData(container());
+        SetSkinData(ReferenceOfKind<TspSkinData>(value, L"a skin data container"));
         return true;
     }
     if (SameDescriptionName(name, L"MenusSkinData")) {
-        SetMenusSkinData(container());
+        SetMenusSkinData(ReferenceOfKind<TspSkinData>(value, L"a skin data container"));
         return true;
     }
     if (SameDescriptionName(name, L"SystemMenu")) {
-        auto* menu = dynamic_cast<TPopupMenu*>(value);
-        if (value && !menu)
-            throw EReadError(name + L": " + value->Name() + L" is not a popup menu");
-        SystemMenu = menu;
+        SystemMenu = ReferenceOfKind<TPopupMenu>(value, L"a popup menu");
         return true;
     }
     return Extras.SetReference(name, value) || TComponent::SetReference(name, value);
