@@ -19,6 +19,8 @@
 #include "support.h"
 #include "win/framework/real_input.h"
 #include "win/form/window_helpers.h"
+#include "unit/form/app_extras.h"
+#include "raster/png_list.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +128,78 @@ TEST_F(Frames, EveryShippedSkinAtThreeSizes)
                 }
             }
         }
+    }
+}
+
+// Tests the application's caption extras (menu button, quick buttons, tabs with the app's icons)
+// in every shipped skin: each piece changes the caption band where it is laid out, the caption's
+// drag zone leaves the items out, and a picture of each band is saved; without a skin the plain
+// caption shows no extras.
+TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
+{
+    auto* icons = new TspPngImageList(form.get());
+    icons->SetPngWidth(16);
+    icons->SetPngHeight(16);
+    const char* files[] = {"icon0_floppy_disk", "icon1_window_list", "icon2_wrench", "icon3_calendar",
+                           "icon4_star", "icon5_gear", "icon6_information", "icon7_play",
+                           "icon8_stop", "icon9_return"};
+    for (const char* f : files) {
+        TspPngImage png;
+        png.LoadFromFile(test::SourcePath(std::string("src/app/icons/") + f + ".png"));
+        icons->PngImages().Add()->SetPngImage(png);
+    }
+    auto* negocio = new TPopupMenu(form.get());
+    negocio->Items()->Add(new TMenuItem(nullptr));
+    negocio->Items()->Items(0)->Caption = L"Rendimientos";
+    const int W = 1024, H = 300;
+    auto band = [&](bool extras, TspBitmap& frame) {
+        engine->Extras.SetMenuButtonVisible(extras);
+        engine->Extras.SetQuickImageList(extras ? icons : nullptr);
+        engine->Extras.SetCaptionTabsImageList(icons);
+        engine->UpdateFrame(true);
+        frame.SetSize(W, H);
+        frame.FillRect(frame.BoundsRect(), MakePixel(255, 0, 255, 255));
+        GetCanvas(frame);
+        engine->PaintNCSkin(BitmapDC(frame), true);
+        GdiFlush();
+    };
+    test::SetApplicationExtras(engine->Extras, icons, negocio);
+    const std::filesystem::path folder = FramesFolder();
+    for (const char* skin : {"zozaziz", "carbonel", "velin"}) {
+        Load(skin);
+        form->SetBounds(40, 40, W, H);
+        ShowActive();
+        engine->Extras.CaptionTabs.Items(0)->SetVisible(false);
+        TspBitmap without, with;
+        band(false, without);
+        engine->Extras.CaptionTabs.Items(0)->SetVisible(true);
+        band(true, with);
+        const int bandHeight = engine->Geometry.NewClRect.Top;
+        TspBitmap picture;
+        picture.SetSize(W, bandHeight);
+        CopyRect(picture, picture.BoundsRect(), with.View(), Rect(0, 0, W, bandHeight));
+        SavePng(folder / (std::string(skin) + "-caption-extras.png"), ToImage(picture));
+        auto changed = [&](const TRect& r) {
+            int n = 0;
+            for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, bandHeight); ++y)
+                for (int x = std::max(r.Left, 0); x < std::min(r.Right, W); ++x)
+                    n += (with.GetPixel(x, y) & 0xFFFFFF) != (without.GetPixel(x, y) & 0xFFFFFF);
+            return n;
+        };
+        const TspCaptionExtras& x = engine->Extras;
+        for (int i = 0; i < x.QuickButtons.Count(); ++i) {
+            const TRect r = x.QuickButtons.Items(i)->ItemRect;
+            ASSERT_FALSE(r.IsEmpty()) << skin << " quick button " << i;
+            EXPECT_GT(changed(r), 10) << skin << " quick button " << i;
+        }
+        const TRect firstTab = x.CaptionTabs.Items(0)->ItemRect;
+        ASSERT_FALSE(firstTab.IsEmpty()) << skin;
+        EXPECT_GT(changed(firstTab), 10) << skin << " the current tab";
+        EXPECT_GT(changed(Rect(7, 1, 97, 22)), 10) << skin << " menu button";
+        // The items are objects to the hit test, the free caption still drags.
+        const TRect q = x.QuickButtons.Items(2)->ItemRect;
+        EXPECT_EQ(engine->HitTest({(q.Left + q.Right) / 2, (q.Top + q.Bottom) / 2}), ht::Object) << skin;
+        EXPECT_EQ(engine->HitTest({W / 2, 8}), HTCAPTION) << skin;
     }
 }
 
