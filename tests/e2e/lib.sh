@@ -383,14 +383,15 @@ e2e_skin_value() {
     inside { i = index($0, "="); if (i && tolower(substr($0, 1, i - 1)) == k) { print substr($0, i + 1); exit } }'
 }
 
-# e2e_caption_point [LEFT]: prints a screen point on the caption's free part: right of the
-# centred caption text, left of the caption buttons; LEFT pixels further left. (Two presses at one
-# place within the double-click time make a double click: a scenario that right-clicks the caption
-# twice in a row moves between them, as a user would.)
+# e2e_caption_point [LEFT]: prints a screen point on the caption's free part: right of the caption
+# tabs, left of "Negocio" and the caption buttons (5/8 of the way across, which stays clear of both
+# from the designed width up); LEFT pixels further left. (Two presses at one place within the
+# double-click time make a double click: a scenario that right-clicks the caption twice in a row
+# moves between them, as a user would.)
 e2e_caption_point() {
   local x y w h
   read -r x y w h <<<"$(e2e_geometry)"
-  echo "$((x + w * 3 / 4 - ${1:-0})) $((y + 14))"
+  echo "$((x + w * 5 / 8 - ${1:-0})) $((y + 14))"
 }
 
 # e2e_caption_button N: prints "x y w h", in screen coordinates, of the N-th caption button from
@@ -436,13 +437,16 @@ E2E_ICONS=$e2e_root/src/app/icons
 
 # e2e_icon_at N X Y W H: prints the screen point "x y" of the top-left corner of image N of the
 # app's image list where it shows within that rectangle of the last screenshot; fails when it
-# shows nowhere there. The image is matched on the caption's own background colour.
+# shows nowhere there. The image is matched on the caption's own background colour, taken below
+# the caption text.
 e2e_icon_at() {
   local icon out score at
   icon=$(echo "$E2E_ICONS/icon$1"_*.png)
   [ -f "$icon" ] || return 1
   e2e_region "$2" "$3" "$4" "$5" "$e2e_tmp/band.png"
-  convert "$icon" -background "rgb($(e2e_pixel $(e2e_caption_point) | tr ' ' ,))" -flatten "$e2e_tmp/icon.png"
+  local cx cy
+  read -r cx cy <<<"$(e2e_caption_point)"
+  convert "$icon" -background "rgb($(e2e_pixel "$cx" $((cy + 11)) | tr ' ' ,))" -flatten "$e2e_tmp/icon.png"
   # Prints "absolute (normalized) @ x,y".
   out=$(compare -metric RMSE -subimage-search "$e2e_tmp/band.png" "$e2e_tmp/icon.png" null: 2>&1)
   score=$(sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' <<<"$out")
