@@ -252,15 +252,21 @@ e2e_menu_item() {
 # e2e_open_system_menu [LEFT]: right-clicks the caption's free part (see e2e_caption_point) and
 # prints the id of the menu window that opens; fails when none appears within 3 s.
 e2e_open_system_menu() {
-  local before menu=
+  local before
   before=$(e2e_visible_windows)
   e2e_right_click $(e2e_caption_point "${1:-0}")
-  local end=$(($(e2e_now_ms) + 3000))
+  e2e_wait_new_window "$before" 3
+}
+
+# e2e_wait_new_window "IDS" SECONDS: waits for a visible window that is not among IDS and prints
+# its id; fails when none appears in time.
+e2e_wait_new_window() {
+  local id= end=$(($(e2e_now_ms) + $2 * 1000))
   while [ "$(e2e_now_ms)" -lt "$end" ]; do
-    menu=$(e2e_new_window "$before") && break
+    id=$(e2e_new_window "$1") && break
     sleep 0.1
   done
-  [ -n "$menu" ] && echo "$menu"
+  [ -n "$id" ] && echo "$id"
 }
 
 # ---- screenshots and pixels ------------------------------------------------------------------
@@ -377,14 +383,15 @@ e2e_skin_value() {
     inside { i = index($0, "="); if (i && tolower(substr($0, 1, i - 1)) == k) { print substr($0, i + 1); exit } }'
 }
 
-# e2e_caption_point [LEFT]: prints a screen point on the caption's free part: right of the
-# centred caption text, left of the caption buttons; LEFT pixels further left. (Two presses at one
-# place within the double-click time make a double click: a scenario that right-clicks the caption
-# twice in a row moves between them, as a user would.)
+# e2e_caption_point [LEFT]: prints a screen point on the caption's free part: right of the caption
+# tabs, left of "Negocio" and the caption buttons (5/8 of the way across, which stays clear of both
+# from the designed width up); LEFT pixels further left. (Two presses at one place within the
+# double-click time make a double click: a scenario that right-clicks the caption twice in a row
+# moves between them, as a user would.)
 e2e_caption_point() {
   local x y w h
   read -r x y w h <<<"$(e2e_geometry)"
-  echo "$((x + w * 3 / 4 - ${1:-0})) $((y + 14))"
+  echo "$((x + w * 5 / 8 - ${1:-0})) $((y + 14))"
 }
 
 # e2e_caption_button N: prints "x y w h", in screen coordinates, of the N-th caption button from
@@ -417,4 +424,105 @@ e2e_caption_button_shows() {
   IFS=, read -r l t r b <<<"$(e2e_skin_value "$record" "$2")"
   picture=$E2E_SKIN/$(e2e_skin_value PICTURES "$(e2e_skin_value "$record" activepictureindex)")
   e2e_region_is_picture "$x" "$y" $((w - ${3:-0})) $((h - ${3:-0})) "$picture" "$l" "$t"
+}
+
+# ---- the caption extras: menu button, quick buttons, caption tabs ----------------------------
+# Their rectangles are laid out at each paint from caption text widths, so the scenarios find them
+# by their pictures: each quick button and tab shows one image of the app's image list
+# (src/app/icons/iconN_*.png), found in the caption band of a screenshot by a subimage search.
+# The left quick buttons and the tabs lie in the band's left half, "Negocio" and the information
+# button in its right half.
+
+E2E_ICONS=$e2e_root/src/app/icons
+
+# e2e_icon_at N X Y W H: prints the screen point "x y" of the top-left corner of image N of the
+# app's image list where it shows within that rectangle of the last screenshot; fails when it
+# shows nowhere there. The image is matched on the caption's own background colour, taken below
+# the caption text.
+e2e_icon_at() {
+  local icon out score at
+  icon=$(echo "$E2E_ICONS/icon$1"_*.png)
+  [ -f "$icon" ] || return 1
+  e2e_region "$2" "$3" "$4" "$5" "$e2e_tmp/band.png"
+  local cx cy
+  read -r cx cy <<<"$(e2e_caption_point)"
+  convert "$icon" -background "rgb($(e2e_pixel "$cx" $((cy + 11)) | tr ' ' ,))" -flatten "$e2e_tmp/icon.png"
+  # Prints "absolute (normalized) @ x,y".
+  out=$(compare -metric RMSE -subimage-search "$e2e_tmp/band.png" "$e2e_tmp/icon.png" null: 2>&1)
+  score=$(sed -n 's/.*(\([0-9.e-]*\)).*/\1/p' <<<"$out")
+  at=$(sed -n 's/.*@ *\([0-9]*\),\([0-9]*\).*/\1 \2/p' <<<"$out")
+  [ -n "$score" ] && [ -n "$at" ] && awk -v s="$score" 'BEGIN { exit !(s < 0.08) }' || return 1
+  read -r out score <<<"$at"
+  echo "$(($2 + out)) $(($3 + score))"
+}
+
+# e2e_caption_band LEFT|RIGHT: prints "x y w h" of that half of the app window's caption band,
+# tall enough for the tabs standing on the client's top edge.
+e2e_caption_band() {
+  local x y w h
+  read -r x y w h <<<"$(e2e_geometry)"
+  case $1 in
+    LEFT) echo "$x $y $((w / 2)) 34" ;;
+    RIGHT) echo "$((x + w / 2)) $y $((w / 2)) 34" ;;
+  esac
+}
+
+# The image each quick button shows, by index, and the half of the caption it stands in.
+e2e_quick_images=(6 2 7 8 9)
+e2e_quick_sides=(RIGHT RIGHT LEFT LEFT LEFT)
+
+# e2e_quick_button N: prints "x y w h", on screen, of quick button N (as the app numbers them:
+# 0 information, 1 "Negocio", 2 play, 3 stop, 4 return), from the last screenshot. A button shows
+# its 16 x 16 image 2 pixels in from its top and, without a caption, from its left: it is 20 x 20.
+# "Negocio" shows its image 3 pixels in and ends 2 pixels before the information button.
+e2e_quick_button() {
+  local ix iy right
+  read -r ix iy <<<"$(e2e_icon_at "${e2e_quick_images[$1]}" $(e2e_caption_band "${e2e_quick_sides[$1]}"))" ||
+    return 1
+  [ -n "$ix" ] || return 1
+  if [ "$1" -eq 1 ]; then
+    read -r right _ <<<"$(e2e_quick_button 0)" || return 1
+    echo "$((ix - 3)) $((iy - 2)) $((right - 2 - ix + 3)) 20"
+  else
+    echo "$((ix - 2)) $((iy - 2)) 20 20"
+  fi
+}
+
+# e2e_quick_point N: prints a point inside quick button N (its image's centre).
+e2e_quick_point() {
+  local x y w h
+  read -r x y w h <<<"$(e2e_quick_button "$1")" && [ -n "$x" ] || return 1
+  echo "$((x + w / 2)) $((y + h / 2))"
+}
+
+# e2e_quick_edge N: prints the colour of the middle of quick button N's top edge, where a down
+# button shows its frame and a button that is up shows the caption.
+e2e_quick_edge() {
+  local x y w h
+  read -r x y w h <<<"$(e2e_quick_button "$1")" && [ -n "$x" ] || return 1
+  e2e_pixel $((x + w / 2)) "$y"
+}
+
+# e2e_tab_point N: prints a point inside caption tab N (the centre of its image, image N).
+e2e_tab_point() {
+  local x y
+  read -r x y <<<"$(e2e_icon_at "$1" $(e2e_caption_band LEFT))" && [ -n "$x" ] || return 1
+  echo "$((x + 8)) $((y + 8))"
+}
+
+# e2e_address_sig: prints a signature of the current page's address line: each page's web view,
+# unable to load here, shows the address it tried in bold at its top-left.
+e2e_address_sig() {
+  local x y w h
+  read -r x y w h <<<"$(e2e_geometry)"
+  e2e_region_sig $((x + 8)) $((y + 36)) $((w / 2)) 26
+}
+
+# e2e_address_width: prints the width of the dark text on the current page's address line.
+e2e_address_width() {
+  local x y w h
+  read -r x y w h <<<"$(e2e_geometry)"
+  e2e_region $((x + 8)) $((y + 36)) $((w / 2)) 26 "$e2e_tmp/address.png"
+  convert "$e2e_tmp/address.png" -colorspace gray -negate -threshold 50% -format '%@' info: |
+    sed -E 's/x.*//'
 }
