@@ -169,6 +169,7 @@ TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
         Load(skin);
         form->SetBounds(40, 40, W, H);
         ShowActive();
+        ASSERT_TRUE(engine->GetFormActive()) << skin;
         engine->Extras.CaptionTabs.Items(0)->SetVisible(false);
         TspBitmap without, with;
         band(false, without);
