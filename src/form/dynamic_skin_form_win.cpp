@@ -289,7 +289,7 @@ void TspDynamicSkinForm::ChangeSkinData()
     UpdateFrame(true);
     if (form_.HandleAllocated()) {
         RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        CheckActiveState();
+        CheckActiveState(GetFormActive());
         mouseTimer_->SetEnabled(true);
     }
     OnChangeSkinData(this);
@@ -329,24 +329,23 @@ void TspDynamicSkinForm::ActivationChanged(bool active)
     layerManager_->Hide();
     menuLayerManager_->Hide();
     FFormActive = active;
-    if (!FFormActive)
-        Objects.ResetObjectStates();
-    StateChanged();
-    Objects.Form.FormActive = FFormActive;
+    CheckActiveState(active);
+    Objects.Form.FormActive = active;
     UpDateFormNC();
-    if (Objects.StartCaptionAnimation(FFormActive))
-        animateTimer_->SetEnabled(true);
     if (FFormActive)
         OnActivate(this);
     else
         OnDeActivate(this);
 }
 
-void TspDynamicSkinForm::CheckActiveState()
+void TspDynamicSkinForm::CheckActiveState(bool active)
 {
-    const bool active = GetFormActive();
-    if (!active)
+    if (!active) {
         Objects.ResetObjectStates();
+        // No quick button stays hot, and the ungrouped ones go up; grouped ones keep their state.
+        if (TspSkinCaptionObject* caption = CaptionObject())
+            RunCaptionResponse(TspCaptionExtrasMouse(*caption, Extras, CaptionMouseFacts()).Deactivate());
+    }
     StateChanged();
     if (Objects.StartCaptionAnimation(active))
         animateTimer_->SetEnabled(true);
@@ -748,15 +747,15 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         BorderIconsChanged();  // the default caption object takes the new text
         return;
     case WM_NCHITTEST: {
-        const std::optional<int32_t> code = HitTest(ScreenToWindow(form_.Handle(), PointOf(msg.LParam)));
+        const TPoint p = ScreenToWindow(form_.Handle(), PointOf(msg.LParam));
+        const std::optional<int32_t> code = HitTest(p);
         if (!code) {
             previous(msg);
             return;
         }
         msg.Result = *code;
         tracker_->Facts.FormActive = GetFormActive();
-        if (tracker_->HitTestStartsTracking(*code, ScreenToWindow(form_.Handle(), PointOf(msg.LParam)),
-                                            mouseTimer_->Enabled()))
+        if (tracker_->HitTestStartsTracking(*code, p, mouseTimer_->Enabled()))
             mouseTimer_->SetEnabled(true);
         return;
     }
@@ -771,10 +770,8 @@ void TspDynamicSkinForm::NewWndProc(TMessage& msg, const TWndMethod& previous)
         if (msg.WParam == HTCAPTION && SupportNCArea) {
             // The platform's menu never opens: ours does, unless it is switched off.
             tracker_->DropCapture();
-            if (!DisableSystemMenu) {
-                const TPoint p = PointOf(msg.LParam);
-                PopupSystemMenu(Rect(p.X, p.Y, p.X, p.Y));
-            }
+            const TPoint p = PointOf(msg.LParam);
+            PopupSystemMenu(Rect(p.X, p.Y, p.X, p.Y));
             return;
         }
         [[fallthrough]];
@@ -1341,23 +1338,25 @@ void TspDynamicSkinForm::PopupSystemMenu(const TRect& anchor)
 {
     if (DisableSystemMenu || !form_.HandleAllocated())
         return;
-    TPopupMenu* menu = PrepareSystemMenu();
-    if (!menu)
-        return;
+    if (TPopupMenu* menu = PrepareSystemMenu())
+        PopupMenuBelow(*menu, anchor);
+}
+
+void TspDynamicSkinForm::PopupItems(TComponent* popupCtrl, TMenuItem* items, const TRect& anchor, bool popupUp)
+{
+    // A menu open before closes first, ending its menu mode; then this one's mode starts.
     TspSkinMenu* skinMenu = SkinMenu();
     if (skinMenu->Visible())
         skinMenu->Hide();
-    if (menu->OnPopup)
-        menu->OnPopup(menu);
     SkinMenuOpen();
     TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
-    if (!skinMenu->Popup(&form_, skin, 0, anchor, menu->Items(), false))
+    if (!skinMenu->Popup(popupCtrl, skin, 0, anchor, items, popupUp))
         SkinMenuClose();
 }
 
 void TspDynamicSkinForm::OpenSystemMenuFromKeyboard()
 {
-    if (DisableSystemMenu || !form_.HandleAllocated())
+    if (!form_.HandleAllocated())
         return;
     RECT wr;
     GetWindowRect(form_.Handle(), &wr);
@@ -1415,7 +1414,7 @@ void TspDynamicSkinForm::RunSysCommand(TspSysCommand command)
     }
 }
 
-void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled)
+void TspDynamicSkinForm::HandleShortCut(TWMKey& key, bool& handled)
 {
     TspShortCutSteps steps;
     steps.OnShortCut = [&](TShortCut) {
@@ -1426,10 +1425,7 @@ void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool&
             OnShortCut(key, handled);
         return handled;
     };
-    steps.SystemMenu = [this] {
-        if (!DisableSystemMenu)
-            OpenSystemMenuFromKeyboard();
-    };
+    steps.SystemMenu = [this] { OpenSystemMenuFromKeyboard(); };
     steps.MenuButton = [this](TShortCut k) {
         TPopupMenu* menu = Extras.MenuButtonPopupMenu();
         if (!Extras.MenuButtonVisible() || !menu)
@@ -1448,13 +1444,7 @@ void TspDynamicSkinForm::RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool&
             Extras.SetCaptionTabIndex(tab);
     };
     steps.UserSystemMenu = [this](TShortCut k) { return SystemMenu && SystemMenu->IsShortCut(k); };
-    handled = DispatchShortCut(shortCut, steps) || handled;
-}
-
-void TspDynamicSkinForm::HandleShortCut(TWMKey& key, bool& handled)
-{
-    const TShortCut shortCut = ShortCutOfKey(key);
-    RunShortCutSteps(shortCut, key, handled);
+    handled = DispatchShortCut(ShortCutOfKey(key), steps) || handled;
 }
 
 // --- caption extras -------------------------------------------------------------------------------
@@ -1570,15 +1560,9 @@ void TspDynamicSkinForm::PopupMenuBelow(TPopupMenu& menu, const TRect& screenRec
         skinned->PopupFromRect(screenRect, false);
         return;
     }
-    TspSkinMenu* skinMenu = SkinMenu();
-    if (skinMenu->Visible())
-        skinMenu->Hide();
     if (menu.OnPopup)
         menu.OnPopup(&menu);
-    SkinMenuOpen();
-    TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
-    if (!skinMenu->Popup(&form_, skin, 0, screenRect, menu.Items(), false))
-        SkinMenuClose();
+    PopupItems(&form_, menu.Items(), screenRect, false);
 }
 
 void TspDynamicSkinForm::MenuModeEnded()
@@ -1790,13 +1774,7 @@ void TspDynamicSkinForm::TrackMenu(TspSkinButtonObject& button, bool systemMenu)
         popup->PopupFromRect(r, button.FPopupUp);
         return;
     }
-    TspSkinMenu* menu = SkinMenu();
-    if (menu->Visible())
-        SkinMenuClose();
-    SkinMenuOpen();
-    TspSkinData* skin = menusSkinData_ ? menusSkinData_.get() : skinData_.get();
-    if (!menu->Popup(nullptr, skin, 0, r, item, button.FPopupUp))
-        SkinMenuClose();
+    PopupItems(nullptr, item, r, button.FPopupUp);
 }
 
 // --- menus --------------------------------------------------------------------------------------

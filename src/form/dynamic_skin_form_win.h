@@ -244,7 +244,8 @@ private:
     void StartFadeIn();
     void RunFadeIn();
     void StopFadeIn();
-    void CheckActiveState();
+    // The objects follow the activity: reset when inactive, the caption's activation animation.
+    void CheckActiveState(bool active);
     // The window was activated or deactivated: menus and glows go, the frame shows its new look.
     void ActivationChanged(bool active);
     // The reserved frame queries; true when msg was one of them.
@@ -259,6 +260,8 @@ private:
     void MenuModeEnded();
     // Opens menu below screenRect through the form's skinned menu.
     void PopupMenuBelow(TPopupMenu& menu, const TRect& screenRect);
+    // Every menu the form opens itself: items' children at anchor, in the menu mode.
+    void PopupItems(TComponent* popupCtrl, TMenuItem* items, const TRect& anchor, bool popupUp);
     // The quick button whose menu the current press closed (it must not open again).
     int menuClosedByPress_ = -1;
     TspCaptionExtrasSkin extrasSkin_;  // copied at each skin change
@@ -271,7 +274,6 @@ private:
     void OpenSystemMenuFromKeyboard();
     // The menu to show as the system menu, made ready for the window's state now.
     TPopupMenu* PrepareSystemMenu();
-    void RunShortCutSteps(TShortCut shortCut, TWMKey& key, bool& handled);
     void RunSysCommand(TspSysCommand command);
     TspFadeInFacts FadeFacts() const;
     TPopupMenu* FSysMenu = nullptr;  // owned

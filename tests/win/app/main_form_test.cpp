@@ -440,6 +440,26 @@ TEST_F(MainForm, TabsAndPagesFollowEachOtherAndTheKeys)
     engine->SetCaptionTabIndex(0);
 }
 
+// Tests that losing the activation (as to an about box) drops the quick buttons' hot states and
+// raises an ungrouped button, while the grouped one that is down stays down.
+TEST_F(MainForm, DeactivationDropsHotQuickButtonsAndKeepsGroupedOnes)
+{
+    form->Show();
+    TspCaptionExtras& x = form->spDynamicSkinForm1->Extras;
+    TspQuickButtonItem& info = *x.QuickButtons.Items(0);
+    TspQuickButtonItem& stop = *x.QuickButtons.Items(3);
+    ASSERT_TRUE(stop.Down());
+    info.ChangeDown(true);
+    info.Active = true;
+    stop.Active = true;
+    SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+    EXPECT_FALSE(info.Active);
+    EXPECT_FALSE(info.Down());
+    EXPECT_FALSE(stop.Active);
+    EXPECT_TRUE(stop.Down());
+    SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+}
+
 // Tests that a bad value for the menus' and the image list's properties is a load error naming
 // the component and property: an unknown handler, a reference to a component of the wrong kind,
 // unknown words for a shortcut, a flag and a size.
