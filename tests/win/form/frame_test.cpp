@@ -3,6 +3,7 @@
 // inactive default frame grey in every pixel; a real form whose frame messages go through the
 // engine: its client is the window less the frame and its region follows each resize; and a
 // button's redraw touches only that button. The engine takes over the form's window procedure.
+#include "form/caption_extras_layout.h"
 #include "form/dynamic_skin_form_win.h"
 #include "menus/form_menus_win.h"
 #include "menus/skin_menu.h"
@@ -58,6 +59,7 @@ protected:
     void SetUp() override
     {
         Application->Initialize();
+        InstallSkinFormRegistry();  // a reloaded container reaches the engine
         form = std::make_unique<TForm>(nullptr);
         form->SetCaption(L"Vantrel frame");
         engine = new TspDynamicSkinForm(form.get());
@@ -196,12 +198,57 @@ TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
         const TRect firstTab = x.CaptionTabs.Items(0)->ItemRect;
         ASSERT_FALSE(firstTab.IsEmpty()) << skin;
         EXPECT_GT(changed(firstTab), 10) << skin << " the current tab";
+        {
+            // The current tab's caption is written in the record's down font colour.
+            const TspCaptionTabPaint tp = CaptionTabPaint(0, x, TspCaptionExtrasSkin::From(engine->SkinData()), nullptr);
+            // Right of the tab's image, inside its content rectangle.
+            const TRect text = Rect(firstTab.Left + tp.Content.Left + 20, firstTab.Top + tp.Content.Top,
+                                    firstTab.Left + tp.Content.Right, firstTab.Top + tp.Content.Bottom);
+            const TspColor want = ColorToPixel(tp.Font.Colour, 255);
+            int n = 0;
+            for (int y = text.Top; y < text.Bottom; ++y)
+                for (int xx = text.Left; xx < text.Right; ++xx) {
+                    const TspColor c = with.GetPixel(xx, y);
+                    n += std::abs(int(PixelR(c)) - int(PixelR(want))) + std::abs(int(PixelG(c)) - int(PixelG(want))) +
+                             std::abs(int(PixelB(c)) - int(PixelB(want))) < 40;
+                }
+            EXPECT_GT(n, 8) << skin << " the current tab's caption colour";
+        }
         EXPECT_GT(changed(Rect(7, 1, 97, 22)), 10) << skin << " menu button";
         // The items are objects to the hit test, the free caption still drags.
         const TRect q = x.QuickButtons.Items(2)->ItemRect;
         EXPECT_EQ(engine->HitTest({(q.Left + q.Right) / 2, (q.Top + q.Bottom) / 2}), ht::Object) << skin;
         EXPECT_EQ(engine->HitTest({W / 2, 8}), HTCAPTION) << skin;
     }
+
+    // Without a skin there is no caption record to carry them: the plain caption is the same with
+    // and without the extras, and the places they had are free caption.
+    sd->ClearSkin();
+    test::Pump();
+    auto plain = [&](bool extras, TspBitmap& frame) {
+        engine->Extras.SetMenuButtonVisible(extras);
+        engine->Extras.SetQuickImageList(extras ? icons : nullptr);
+        engine->Extras.SetCaptionTabsImageList(extras ? icons : nullptr);
+        frame.SetSize(W, H);
+        frame.FillRect(frame.BoundsRect(), MakePixel(255, 0, 255, 255));
+        GetCanvas(frame);
+        engine->PaintNCDefault(BitmapDC(frame), true);
+        GdiFlush();
+    };
+    TspBitmap without, with;
+    plain(false, without);
+    plain(true, with);
+    const int bandHeight = 19 + 3;
+    TspBitmap picture;
+    picture.SetSize(W, bandHeight);
+    CopyRect(picture, picture.BoundsRect(), with.View(), Rect(0, 0, W, bandHeight));
+    SavePng(folder / "none-caption-extras.png", ToImage(picture));
+    int differing = 0;
+    for (int y = 0; y < bandHeight; ++y)
+        for (int x = 0; x < W; ++x)
+            differing += (with.GetPixel(x, y) & 0xFFFFFF) != (without.GetPixel(x, y) & 0xFFFFFF);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(engine->HitTest({180, 10}), HTCAPTION);  // where a quick button sits in a skin
 }
 
 // Tests the plain frame without a skin: the caption band in the face colour with the form's
@@ -385,7 +432,6 @@ TEST_F(Frames, NeedsAFormAndOpensButtonMenusBelowTheButton)
 // corrupt package leaves the plain frame painting.
 TEST_F(Frames, AttachedEngineAnswersActivationLimitsAndSkinChanges)
 {
-    InstallSkinFormRegistry();
     Load("zozaziz");
     form->SetBounds(80, 80, 400, 300);
     ShowActive();
