@@ -63,7 +63,7 @@ void TUpDownModel::SetMouseIn(int i, bool value)
     if (b.MouseIn == value)
         return;
     b.MouseIn = value;
-    sink_.Repaint();
+    sink_.Redraw();
 }
 
 void TUpDownModel::Hover(TPoint p)
@@ -102,7 +102,7 @@ bool TUpDownModel::MouseDown(TUpDownMouse mouse, TPoint p)
     captureMouse_ = mouse;
     buttons_[static_cast<size_t>(i)].Down = true;
     buttons_[static_cast<size_t>(i)].MouseIn = true;
-    sink_.Repaint();
+    sink_.Redraw();
     if (increment_ != 0) {
         timerMode_ = i == 0 ? 2 : 1;
         waitMode_ = true;
@@ -126,7 +126,7 @@ bool TUpDownModel::MouseUp(TUpDownMouse mouse, TPoint p)
     if (activeButton_ != i)
         b.MouseIn = false;
     captureButton_ = -1;
-    sink_.Repaint();
+    sink_.Redraw();
     if (i == 0) {
         Step(increment_);
         sink_.UpClick();
@@ -168,7 +168,7 @@ void TUpDownModel::CaptureLost()
     b.MouseIn = false;
     captureButton_ = -1;
     activeButton_ = -1;
-    sink_.Repaint();
+    sink_.Redraw();
 }
 
 void TUpDownModel::MouseEnter()

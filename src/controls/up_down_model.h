@@ -35,7 +35,7 @@ public:
     // (Re)starts the repeat timer at ms milliseconds; StopTimer ends it.
     virtual void StartTimer(unsigned ms) = 0;
     virtual void StopTimer() = 0;
-    virtual void Repaint() = 0;
+    virtual void Redraw() = 0;
     // An accepted Position set.
     virtual void Changed() = 0;
     virtual void UpClick() = 0;

@@ -20,7 +20,7 @@ public:
         due = now + ms;
     }
     void StopTimer() override { interval.reset(); }
-    void Repaint() override { ++repaints; }
+    void Redraw() override { ++repaints; }
     void Changed() override { changes.push_back(now); }
     void UpClick() override { ++upClicks; }
     void DownClick() override { ++downClicks; }
@@ -48,7 +48,7 @@ public:
 constexpr TPoint kUp{30, 10}, kDown{10, 10}, kOff{100, 100};
 
 struct UpDownModel : ::testing::Test {
-    Fixture() { m.SetButtonRects(UpDownButtonRects(false, {}, {}, udHorizontal, 40, 20)); }
+    UpDownModel() { m.SetButtonRects(UpDownButtonRects(false, {}, {}, udHorizontal, 40, 20)); }
     Clock clock;
     TUpDownModel m{clock};
 };
