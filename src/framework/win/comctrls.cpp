@@ -54,6 +54,48 @@ void TTabSheet::SetText(const String& v)
         pageControl_->UpdateTabs();
 }
 
+void TTabSheet::SetTabVisible(bool v)
+{
+    if (v == tabVisible_)
+        return;
+    tabVisible_ = v;
+    if (pageControl_ && !v && pageControl_->activePage_ == this) {
+        // The active page loses its tab: the next page with a tab takes over (or the one
+        // before when it was the last).
+        auto& pages = pageControl_->pages_;
+        const int at = PageIndex();
+        TTabSheet* next = nullptr;
+        for (int i = at + 1; i < static_cast<int>(pages.size()) && !next; ++i)
+            if (pages[static_cast<size_t>(i)]->tabVisible_)
+                next = pages[static_cast<size_t>(i)];
+        for (int i = at - 1; i >= 0 && !next; --i)
+            if (pages[static_cast<size_t>(i)]->tabVisible_)
+                next = pages[static_cast<size_t>(i)];
+        pageControl_->ShowPage(next);
+    }
+    if (pageControl_)
+        pageControl_->UpdateTabs();
+}
+
+void TTabSheet::SetImageIndex(int v)
+{
+    if (v == imageIndex_)
+        return;
+    imageIndex_ = v;
+    if (pageControl_)
+        pageControl_->UpdateTabs();
+}
+
+bool TTabSheet::SetProperty(const String& name, const TPropValue& v)
+{
+    using Row = TPropertyRow<TTabSheet>;
+    static const Row rows[] = {
+        {L"TabVisible", [](TTabSheet& c, const TPropValue& v) { c.SetTabVisible(v.AsBoolean()); }},
+        {L"ImageIndex", [](TTabSheet& c, const TPropValue& v) { c.SetImageIndex(v.AsInteger()); }},
+    };
+    return SetFromTable(*this, rows, name, v) || TWinControl::SetProperty(name, v);
+}
+
 // --- TPageControl ---------------------------------------------------------------------------
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner)
@@ -72,13 +114,146 @@ void TPageControl::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = WC_TABCONTROLW;
-    p.Style |= WS_TABSTOP;
+    p.Style |= WS_TABSTOP | TabStyleBits();
 }
 
 void TPageControl::CreateWnd()
 {
     TWinControl::CreateWnd();
+    if (images_)
+        TabCtrl_SetImageList(Handle(), images_);
+    ApplyItemSize();
     UpdateTabs();
+}
+
+DWORD TPageControl::TabStyleBits() const
+{
+    DWORD s = 0;
+    switch (tabPosition_) {
+    case tpTop: break;
+    case tpBottom: s |= TCS_BOTTOM; break;
+    // Side tabs are always multi-line for the native control.
+    case tpLeft: s |= TCS_VERTICAL | TCS_MULTILINE; break;
+    case tpRight: s |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE; break;
+    }
+    if (multiLine_)
+        s |= TCS_MULTILINE;
+    if (style_ == tsButtons)
+        s |= TCS_BUTTONS;
+    else if (style_ == tsFlatButtons)
+        s |= TCS_BUTTONS | TCS_FLATBUTTONS;
+    if (tabWidth_ > 0)
+        s |= TCS_FIXEDWIDTH;
+    return s;
+}
+
+void TPageControl::ApplyTabStyle()
+{
+    if (!HandleAllocated())
+        return;
+    HWND wnd = Handle();
+    const DWORD mask = TCS_BOTTOM | TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE | TCS_BUTTONS |
+                       TCS_FLATBUTTONS | TCS_FIXEDWIDTH;
+    const DWORD old = static_cast<DWORD>(GetWindowLongPtrW(wnd, GWL_STYLE));
+    const DWORD style = (old & ~mask) | TabStyleBits();
+    if (style != old) {
+        SetWindowLongPtrW(wnd, GWL_STYLE, static_cast<LONG_PTR>(style));
+        SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    Realign();
+    Invalidate();
+}
+
+void TPageControl::SetItemSize(int width, int height)
+{
+    if (HandleAllocated())
+        SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+}
+
+void TPageControl::ApplyItemSize()
+{
+    if (tabWidth_ > 0 || tabHeight_ > 0)
+        SetItemSize(tabWidth_, tabHeight_);
+}
+
+void TPageControl::SetTabPosition(TTabPosition v)
+{
+    if (v == tabPosition_)
+        return;
+    tabPosition_ = v;
+    ApplyTabStyle();
+}
+
+void TPageControl::SetTabHeight(int v)
+{
+    if (v < 0 || v == tabHeight_)
+        return;
+    tabHeight_ = v;
+    ApplyItemSize();
+    Realign();
+}
+
+void TPageControl::SetTabWidth(int v)
+{
+    if (v < 0 || v == tabWidth_)
+        return;
+    tabWidth_ = v;
+    ApplyTabStyle();
+    ApplyItemSize();
+    Realign();
+}
+
+void TPageControl::SetMultiLine(bool v)
+{
+    if (v == multiLine_)
+        return;
+    multiLine_ = v;
+    ApplyTabStyle();
+}
+
+void TPageControl::SetStyle(TTabStyle v)
+{
+    if (v == style_)
+        return;
+    style_ = v;
+    ApplyTabStyle();
+}
+
+void TPageControl::SetNativeImages(HIMAGELIST v)
+{
+    images_ = v;
+    if (HandleAllocated()) {
+        TabCtrl_SetImageList(Handle(), v);
+        Realign();
+        Invalidate();
+    }
+}
+
+int TPageControl::TabIndexOfPage(int pageIndex) const
+{
+    if (pageIndex < 0 || pageIndex >= PageCount() || !pages_[static_cast<size_t>(pageIndex)]->tabVisible_)
+        return -1;
+    int tab = 0;
+    for (int i = 0; i < pageIndex; ++i)
+        if (pages_[static_cast<size_t>(i)]->tabVisible_)
+            ++tab;
+    return tab;
+}
+
+int TPageControl::PageIndexOfTab(int tabIndex) const
+{
+    if (tabIndex < 0)
+        return -1;
+    for (int i = 0; i < PageCount(); ++i)
+        if (pages_[static_cast<size_t>(i)]->tabVisible_ && tabIndex-- == 0)
+            return i;
+    return -1;
+}
+
+int TPageControl::VisibleTabCount() const
+{
+    return static_cast<int>(std::count_if(pages_.begin(), pages_.end(), [](TTabSheet* p) { return p->tabVisible_; }));
 }
 
 void TPageControl::InsertPage(TTabSheet* page)
@@ -106,16 +281,21 @@ void TPageControl::UpdateTabs()
     HWND wnd = Handle();
     TabCtrl_DeleteAllItems(wnd);
     if (tabsShown_) {
-        for (size_t i = 0; i < pages_.size(); ++i) {
-            String text = pages_[i]->Text();
+        int tab = 0;
+        for (TTabSheet* page : pages_) {
+            if (!page->tabVisible_)
+                continue;
+            String text = page->Text();
             TCITEMW item{};
-            item.mask = TCIF_TEXT;
+            item.mask = TCIF_TEXT | TCIF_IMAGE;
             item.pszText = text.data();
-            SendMessageW(wnd, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+            item.iImage = page->imageIndex_;
+            SendMessageW(wnd, TCM_INSERTITEMW, static_cast<WPARAM>(tab++), reinterpret_cast<LPARAM>(&item));
         }
-        TabCtrl_SetCurSel(wnd, ActivePageIndex());
+        TabCtrl_SetCurSel(wnd, TabIndexOfPage(ActivePageIndex()));
     }
     Realign();
+    TabsUpdated();
 }
 
 void TPageControl::ShowPage(TTabSheet* page)
@@ -133,7 +313,8 @@ void TPageControl::ShowPage(TTabSheet* page)
     if (old)
         old->SetVisible(false);
     if (HandleAllocated() && tabsShown_)
-        TabCtrl_SetCurSel(Handle(), ActivePageIndex());
+        TabCtrl_SetCurSel(Handle(), TabIndexOfPage(ActivePageIndex()));
+    ActivePageChanged();
 }
 
 void TPageControl::SetActivePage(TTabSheet* page)
@@ -196,7 +377,7 @@ void TPageControl::WndProc(TMessage& msg)
             return;
         }
         if (hdr->code == TCN_SELCHANGE) {
-            int index = TabCtrl_GetCurSel(Handle());
+            int index = PageIndexOfTab(TabCtrl_GetCurSel(Handle()));
             if (index >= 0 && index < PageCount()) {
                 ShowPage(pages_[static_cast<size_t>(index)]);
                 Change();
@@ -221,6 +402,19 @@ bool TPageControl::SetProperty(const String& name, const TPropValue& v)
         {L"ActivePageIndex",
          [](TPageControl& c, const TPropValue& v) { c.SetActivePageIndex(v.AsInteger()); }},
         {L"OnChange", [](TPageControl& c, const TPropValue& v) { c.OnChange = v.AsMethod<TNotifyEvent>(); }},
+        {L"TabPosition",
+         [](TPageControl& c, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"tpTop", L"tpBottom", L"tpLeft", L"tpRight"};
+             c.SetTabPosition(static_cast<TTabPosition>(IdentIndex(v.AsIdent(), names)));
+         }},
+        {L"TabHeight", [](TPageControl& c, const TPropValue& v) { c.SetTabHeight(v.AsInteger()); }},
+        {L"TabWidth", [](TPageControl& c, const TPropValue& v) { c.SetTabWidth(v.AsInteger()); }},
+        {L"MultiLine", [](TPageControl& c, const TPropValue& v) { c.SetMultiLine(v.AsBoolean()); }},
+        {L"Style",
+         [](TPageControl& c, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"tsTabs", L"tsButtons", L"tsFlatButtons"};
+             c.SetStyle(static_cast<TTabStyle>(IdentIndex(v.AsIdent(), names)));
+         }},
         {L"OnChanging",
          [](TPageControl& c, const TPropValue& v) { c.OnChanging = v.AsMethod<TTabChangingEvent>(); }},
     };
