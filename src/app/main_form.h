@@ -6,7 +6,8 @@
 // button's popup menus, whose link items send a web view to a fixed page; the caption's icons.
 #pragma once
 
-#include "app/page_control.h"
+#include "app/app_classes.h"
+#include "controls/page_control_win.h"
 #include "form/dynamic_skin_form_win.h"
 #include "framework/win/forms.h"
 #include "framework/win/webbrowser.h"

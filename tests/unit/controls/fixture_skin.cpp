@@ -55,6 +55,55 @@ void Panel(TspDataSkinPanelControl& p, const TRect& rect)
     p.SkinRect = rect;
 }
 
+// The page control's pictures in a picture of their own, whatever number it gets.
+void AddPageControlRecords(TspSkinData& sd)
+{
+    const int32_t index = static_cast<int32_t>(sd.FActivePictures.size());
+    auto picture = SolidImage(120, 80, 0xFFFFFF);
+    FillImage(*picture, {0, 0, 60, 40}, F::kTabFrame);
+    FillImage(*picture, {4, 4, 56, 36}, F::kTabClient);
+    FillImage(*picture, {60, 0, 100, 20}, F::kTabNormal);
+    FillImage(*picture, {60, 20, 100, 44}, F::kTabActive);
+    FillImage(*picture, {60, 44, 100, 64}, F::kTabHot);
+    FillImage(*picture, {100, 0, 110, 20}, F::kTabsBG);
+    FillImage(*picture, {0, 40, 12, 52}, F::kCloseNormal);
+    FillImage(*picture, {12, 40, 24, 52}, F::kCloseHot);
+    FillImage(*picture, {24, 40, 36, 52}, F::kCloseDown);
+    FillImage(*picture, {0, 60, 32, 76}, F::kUpDownFace);
+    FillImage(*picture, {32, 60, 64, 76}, F::kUpDownHot);
+    sd.FActivePicturesNames.Add(L"tabs.bmp");
+    sd.FActivePictures.push_back(std::move(picture));
+
+    auto& tab = Add<TspDataSkinTabControl>(sd, F::kTab, L"tab");
+    tab.PictureIndex = index;
+    tab.SkinRect = {0, 0, 60, 40};
+    tab.ClRect = {4, 4, 56, 36};
+    tab.LTPoint = {4, 4};
+    tab.RTPoint = {56, 4};
+    tab.LBPoint = {4, 36};
+    tab.RBPoint = {56, 36};
+    tab.TabRect = {60, 0, 100, 20};
+    tab.ActiveTabRect = {60, 20, 100, 44};
+    tab.MouseInTabRect = {60, 44, 100, 64};
+    tab.TabLeftOffset = tab.TabRightOffset = 4;
+    tab.TabsBGRect = {100, 0, 110, 20};
+    tab.CloseButtonRect = {0, 40, 12, 52};
+    tab.CloseButtonActiveRect = {12, 40, 24, 52};
+    tab.CloseButtonDownRect = {24, 40, 36, 52};
+    tab.FontColor = 0x000000;
+    tab.ActiveFontColor = tab.FocusFontColor = 0x800000;
+    tab.MouseInFontColor = 0x000080;
+    tab.UpDown = F::kTabUpDown;
+
+    auto& upDown = Add<TspDataSkinUpDownControl>(sd, F::kTabUpDown, L"updown");
+    upDown.PictureIndex = index;
+    upDown.SkinRect = {0, 60, 32, 76};
+    upDown.UpButtonRect = {16, 0, 32, 16};
+    upDown.DownButtonRect = {0, 0, 16, 16};
+    upDown.ActiveUpButtonRect = {48, 60, 64, 76};
+    upDown.ActiveDownButtonRect = {32, 60, 48, 76};
+}
+
 } // namespace
 
 void BuildFixtureSkin(TspSkinData& sd)
@@ -125,6 +174,7 @@ void BuildFixtureSkin(TspSkinData& sd)
     bevel.PictureIndex = 0;
     bevel.SkinRect = F::kPanelRect;
     bevel.CursorIndex = 0;
+    AddPageControlRecords(sd);
     sd.Empty = false;
 }
 

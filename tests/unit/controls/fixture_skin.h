@@ -30,6 +30,13 @@ struct FixtureSkin {
     static constexpr uint32_t kPanelFrame = 0x0000C0, kPanelClient = 0xE0E000;
     static constexpr uint32_t kFixedColour = 0xC000C0;
     static constexpr uint32_t kVerticalEnd = 0x00C0C0, kVerticalMiddle = 0x808080;
+    // The page control's record (close pictures, an active tab 4 pixels taller) and its scroller.
+    static constexpr const wchar_t* kTab = L"fixturetab";
+    static constexpr const wchar_t* kTabUpDown = L"fixtureupdown";
+    static constexpr uint32_t kTabFrame = 0x3060C0, kTabClient = 0xF0F0F0, kTabNormal = 0x80A0E0,
+                              kTabActive = 0xE0F0FF, kTabHot = 0xA0C0F0, kTabsBG = 0xC0C0C0,
+                              kCloseNormal = 0x808080, kCloseHot = 0xC04040, kCloseDown = 0x802020,
+                              kUpDownFace = 0x406080, kUpDownHot = 0x60A0E0;
 };
 
 // Fills sd with the fixture (as a load would, but without messages); sd is left not Empty.

@@ -82,7 +82,8 @@ TEST_F(MainForm, PropertiesFromTheDescription)
         EXPECT_EQ(webs[i]->TabOrder(), tabOrders[i]);
         EXPECT_EQ(webs[i]->SelectedEngine(), TWebBrowserEngine::EdgeIfAvailable);
         EXPECT_EQ(webs[i]->ControlData().size(), 156u);
-        EXPECT_EQ(webs[i]->Font().Name(), L"MS Sans Serif");  // the form's font, inherited
+        // The page control's own font, inherited through the sheet.
+        EXPECT_EQ(webs[i]->Font().Name(), L"Tahoma");
     }
 }
 
@@ -152,7 +153,11 @@ TEST_F(MainForm, ShownMaximizedOnTheFirstPageWithoutTabsOrBorder)
     EXPECT_EQ(pc->ActivePageIndex(), 0);
     EXPECT_EQ(pc->ActivePage(), form->spSkinTabSheet1);
     EXPECT_FALSE(pc->TabsShown());
-    EXPECT_EQ(TabCtrl_GetItemCount(pc->Handle()), 0);
+    EXPECT_FALSE(pc->BorderShown());
+    EXPECT_TRUE(pc->HasRecord()) << "the default skin's \"tab\" record";
+    // The native tabs stay; only the painting and the page area leave them out.
+    EXPECT_EQ(TabCtrl_GetItemCount(pc->Handle()), 3);
+    EXPECT_EQ(pc->TabScroller(), nullptr);
     GetClientRect(form->Handle(), &client);
     EXPECT_EQ(pc->BoundsRect(), FromRECT(client));
     GetClientRect(pc->Handle(), &client);

@@ -1,10 +1,9 @@
-#include "app/page_control.h"
+#include "app/app_classes.h"
 
-#include "framework/base/form_loader.h"
+#include "controls/page_control_win.h"
 #include "form/dynamic_skin_form_win.h"
 #include "menus/skin_popup_menu_win.h"
 #include "raster/raster_classes.h"
-#include "skin/skin_data.h"
 #include "skin/skin_classes.h"
 
 namespace vt {
@@ -15,8 +14,7 @@ void RegisterAppClasses()
     RegisterSkinClasses();
     RegisterSkinMenuClasses();
     RegisterFormClasses();
-    RegisterComponentClass<TspSkinPageControl>();
-    RegisterComponentClass<TspSkinTabSheet>();
+    RegisterPageControlClasses();
 }
 
 } // namespace vt

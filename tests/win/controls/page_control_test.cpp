@@ -1,0 +1,221 @@
+// The skinned page control over the real tab control: pages placed by the corrected display
+// rectangle in every tab position with and without a record, overflowing tabs scrolled by a
+// skinned up-down (never the platform's), and close buttons that close their own tab.
+#include "controls/page_control_win.h"
+#include "framework/win/forms.h"
+#include "skin/skin_data.h"
+#include "support.h"
+
+#include <gtest/gtest.h>
+
+#include <windowsx.h>
+
+namespace vt {
+namespace {
+
+// The tab control's own answer for the control's window, before the skin's corrections.
+TRect PlatformDisplayRect(TspSkinPageControl& pc)
+{
+    WNDCLASSW wc{};
+    GetClassInfoW(nullptr, WC_TABCONTROLW, &wc);
+    RECT rc;
+    GetClientRect(pc.Handle(), &rc);
+    CallWindowProcW(wc.lpfnWndProc, pc.Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
+    return FromRECT(rc);
+}
+
+class PageControlWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Application->Initialize();
+        form_ = std::make_unique<TForm>(nullptr);
+        form_->SetClientWidth(400);
+        form_->SetClientHeight(300);
+        sd_ = new TspSkinData(form_.get());
+        pc_ = new TspSkinPageControl(form_.get());
+        pc_->SetBounds(10, 10, 300, 200);
+        pc_->SetParent(form_.get());
+    }
+    void TearDown() override { form_.reset(); }
+
+    void AddPages(int n, const wchar_t* caption = L"Page")
+    {
+        for (int i = 0; i < n; ++i) {
+            auto* sheet = new TspSkinTabSheet(form_.get());
+            sheet->SetText(caption + std::to_wstring(i));
+            sheet->SetPageControl(pc_);
+        }
+        pc_->SetActivePageIndex(0);
+    }
+    void LoadDefaultSkin()
+    {
+        sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
+        pc_->SetSkinData(sd_);
+    }
+    void Send(UINT msg, WPARAM keys, TPoint p)
+    {
+        SendMessageW(pc_->Handle(), msg, keys, MAKELPARAM(p.X, p.Y));
+    }
+
+    std::unique_ptr<TForm> form_;
+    TspSkinData* sd_ = nullptr;
+    TspSkinPageControl* pc_ = nullptr;
+};
+
+// Tests that the pages lie where the corrected display rectangle says, in every tab position,
+// with the default skin's record and without a skin, and with the tabs and border hidden.
+TEST_F(PageControlWindow, SheetsPlacedByTheTableInEveryPosition)
+{
+    AddPages(3);
+    form_->Show();
+    for (bool record : {false, true}) {
+        if (record)
+            LoadDefaultSkin();
+        ASSERT_EQ(pc_->HasRecord(), record);
+        for (TTabPosition pos : {tpTop, tpBottom, tpLeft, tpRight}) {
+            SCOPED_TRACE(testing::Message() << "record " << record << " position " << int(pos));
+            pc_->SetTabPosition(pos);
+            Application->ProcessMessages();
+            TDisplayRectInput in;
+            in.Platform = PlatformDisplayRect(*pc_);
+            in.Position = pos;
+            in.HasRecord = record;
+            in.Margins = record ? FrameMarginsOf(pc_->Record().SkinRect, pc_->Record().ClRect) : TFrameMargins{};
+            in.ClientWidth = in.Width = 300;
+            in.ClientHeight = in.Height = 200;
+            const TRect expected = PageAreaOf(CorrectDisplayRect(in), pos);
+            EXPECT_EQ(pc_->Pages(0)->BoundsRect(), expected);
+            EXPECT_EQ(pc_->Pages(2)->BoundsRect(), expected) << "hidden pages are laid out too";
+        }
+    }
+    pc_->HideBorderAndTabs();
+    EXPECT_EQ(pc_->TabPosition(), tpTop);
+    EXPECT_EQ(pc_->Pages(0)->BoundsRect(), (TRect{0, 0, 300, 200}));
+    EXPECT_EQ(TabCtrl_GetItemCount(pc_->Handle()), 3) << "the native tabs stay";
+    pc_->ShowBorderAndTabs();
+    EXPECT_NE(pc_->Pages(0)->BoundsRect(), (TRect{0, 0, 300, 200}));
+}
+
+// Tests that tabs that do not fit get a skinned up-down of the record's size (the platform's own
+// never shows), that its up button scrolls the tab row, and that a wide control drops it.
+TEST_F(PageControlWindow, OverflowShowsASkinnedScrollerThatScrolls)
+{
+    LoadDefaultSkin();
+    AddPages(8, L"A long caption ");
+    form_->Show();
+    Application->ProcessMessages();
+    TspSkinUpDown* scroller = pc_->TabScroller();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_EQ(FindWindowExW(pc_->Handle(), nullptr, UPDOWN_CLASSW, nullptr), nullptr);
+    ASSERT_TRUE(scroller->HasRecord()) << "the tab record's up-down name";
+    const TRect skin = scroller->Geometry().Record.SkinRect;
+    EXPECT_EQ(scroller->Width(), skin.Width());
+    EXPECT_EQ(scroller->Height(), skin.Height());
+    EXPECT_EQ(scroller->Left(), 300 - skin.Width());
+    EXPECT_GT(scroller->Max(), 0);
+    EXPECT_EQ(scroller->Position(), 0);
+
+    const int firstLeft = pc_->TabRect(1).Left;
+    const TRect upButton = scroller->Model().Button(0).Rect;
+    const TPoint at{(upButton.Left + upButton.Right) / 2, (upButton.Top + upButton.Bottom) / 2};
+    SendMessageW(scroller->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.X, at.Y));
+    SendMessageW(scroller->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(at.X, at.Y));
+    Application->ProcessMessages();
+    EXPECT_EQ(scroller->Position(), 1);
+    EXPECT_LE(pc_->TabRect(0).Right, 0) << "the first tab scrolled off";
+    EXPECT_LT(pc_->TabRect(1).Left, firstLeft);
+    EXPECT_EQ(FindWindowExW(pc_->Handle(), nullptr, UPDOWN_CLASSW, nullptr), nullptr);
+
+    pc_->SetBounds(0, 0, 4000, 200);
+    Application->ProcessMessages();
+    EXPECT_EQ(pc_->TabScroller(), nullptr);
+}
+
+// Tests that a cross closes its own tab (not the active one, even when the press was refused as
+// a selection), that OnClose can refuse, and that FreeOnClose frees the page.
+TEST_F(PageControlWindow, CrossClosesItsOwnTabUnlessRefused)
+{
+    AddPages(3);
+    pc_->SetShowCloseButtons(true);
+    form_->Show();
+    Application->ProcessMessages();
+    std::vector<TObject*> asked;
+    bool allow = true;
+    int afterClose = 0;
+    pc_->OnClose = [&](TObject* page, bool& canClose) {
+        asked.push_back(page);
+        canClose = allow;
+    };
+    pc_->OnAfterClose = [&](TObject*) { ++afterClose; };
+    pc_->OnChanging = [](TObject*, bool& change) { change = false; };
+
+    auto cross = [&](int page) {
+        auto* sheet = static_cast<TspSkinTabSheet*>(pc_->Pages(page));
+        const TRect tab = pc_->TabRect(pc_->TabIndexOfPage(page));
+        Send(WM_MOUSEMOVE, 0, {tab.Left + 3, tab.Top + 3});  // hover paints the tab's cross
+        const TRect b = sheet->ButtonRect.Offset(tab.Left, tab.Top);
+        EXPECT_FALSE(b.IsEmpty());
+        return TPoint{(b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2};
+    };
+    auto click = [&](TPoint p) {
+        Send(WM_MOUSEMOVE, 0, p);
+        Send(WM_LBUTTONDOWN, MK_LBUTTON, p);
+        Send(WM_LBUTTONUP, 0, p);
+        Application->ProcessMessages();
+    };
+
+    // Each tab is wider by the close button's room.
+    EXPECT_EQ(pc_->CloseSize(), 14);
+
+    allow = false;
+    click(cross(1));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], pc_->Pages(1));
+    EXPECT_TRUE(pc_->Pages(1)->TabVisible());
+    EXPECT_EQ(afterClose, 0);
+
+    allow = true;
+    click(cross(2));
+    EXPECT_EQ(pc_->ActivePageIndex(), 0) << "OnChanging refused the press";
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1], pc_->Pages(2)) << "the pressed cross's page, not the active one";
+    EXPECT_FALSE(pc_->Pages(2)->TabVisible());
+    EXPECT_TRUE(pc_->Pages(0)->TabVisible());
+    EXPECT_EQ(afterClose, 1);
+    EXPECT_EQ(TabCtrl_GetItemCount(pc_->Handle()), 2);
+
+    // A press on one cross and a release on another closes nothing.
+    const TPoint first = cross(0), second = cross(1);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, first);
+    Send(WM_MOUSEMOVE, MK_LBUTTON, second);
+    Send(WM_LBUTTONUP, 0, second);
+    EXPECT_EQ(asked.size(), 2u);
+
+    pc_->SetFreeOnClose(true);
+    click(cross(1));
+    EXPECT_EQ(pc_->PageCount(), 2);
+    EXPECT_EQ(afterClose, 2);
+}
+
+// Tests the wheel: with support and focus it walks the pages with tabs through OnChanging and
+// OnChange, and stops at the last.
+TEST_F(PageControlWindow, WheelWalksPagesAndStopsAtTheEnd)
+{
+    AddPages(3);
+    pc_->SetMouseWheelSupport(true);
+    form_->Show();
+    pc_->SetFocus();
+    int changes = 0;
+    pc_->OnChange = [&](TObject*) { ++changes; };
+    const LPARAM at = MAKELPARAM(20, 20);
+    for (int i = 0; i < 4; ++i)
+        SendMessageW(pc_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), at);
+    EXPECT_EQ(pc_->ActivePageIndex(), 2);
+    EXPECT_EQ(changes, 2);
+    SendMessageW(pc_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at);
+    EXPECT_EQ(pc_->ActivePageIndex(), 1);
+}
+
+} // namespace
+} // namespace vt
