@@ -94,6 +94,18 @@ void Turn(TspBitmap& src, bool clockwise)
     src.Assign(out);
 }
 
+// Composes a w x h image with render and puts it on dc in one blit.
+template <class Render> void PaintComposed(HDC dc, int32_t w, int32_t h, Render render)
+{
+    if (w < 1 || h < 1)
+        return;
+    TspBitmap b;
+    b.SetSize(w, h);
+    render(b);
+    if (HDC src = BitmapDC(b))
+        BitBlt(dc, 0, 0, b.Width(), b.Height(), src, 0, 0, SRCCOPY);
+}
+
 } // namespace
 
 // --- TspSkinTabSheet ------------------------------------------------------------------------
@@ -145,13 +157,7 @@ void TspSkinTabSheet::RenderBackground(TspBitmap& b)
 
 void TspSkinTabSheet::PaintTabBackground(HDC dc)
 {
-    if (Width() < 1 || Height() < 1)
-        return;
-    TspBitmap b;
-    b.SetSize(Width(), Height());
-    RenderBackground(b);
-    if (HDC src = BitmapDC(b))
-        BitBlt(dc, 0, 0, b.Width(), b.Height(), src, 0, 0, SRCCOPY);
+    PaintComposed(dc, Width(), Height(), [this](TspBitmap& b) { RenderBackground(b); });
 }
 
 void TspSkinTabSheet::WndProc(TMessage& msg)
@@ -707,13 +713,7 @@ void TspSkinPageControl::PaintWindow(HDC dc) { PaintTo(dc); }
 
 void TspSkinPageControl::PaintTo(HDC dc)
 {
-    if (Width() < 1 || Height() < 1)
-        return;
-    TspBitmap out;
-    out.SetSize(Width(), Height());
-    Render(out);
-    if (HDC src = BitmapDC(out))
-        BitBlt(dc, 0, 0, out.Width(), out.Height(), src, 0, 0, SRCCOPY);
+    PaintComposed(dc, Width(), Height(), [this](TspBitmap& out) { Render(out); });
 }
 
 void TspSkinPageControl::Render(TspBitmap& out)
