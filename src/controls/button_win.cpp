@@ -556,7 +556,7 @@ template <class Base> bool TSkinButtonLayer<Base>::SetProperty(const String& nam
         {L"Spacing", [](Self& c, const TPropValue& v) { c.SetSpacing(v.AsInteger()); }},
         {L"Layout",
          [](Self& c, const TPropValue& v) {
-             c.SetLayout(static_cast<TspButtonLayout>(IdentIndex(v.AsString(), kLayoutNames)));
+             c.SetLayout(static_cast<TspButtonLayout>(IdentIndex(v.AsIdent(), kLayoutNames)));
          }},
         {L"Glyph.Data",
          [](Self& c, const TPropValue& v) {
