@@ -55,6 +55,14 @@ void Panel(TspDataSkinPanelControl& p, const TRect& rect)
     p.SkinRect = rect;
 }
 
+// The speed buttons' records: a menu button whose track part is its fixed right end.
+void AddButtonRecords(TspSkinData& sd)
+{
+    auto& menu = Add<TspDataSkinMenuButtonControl>(sd, F::kMenuButton, L"menubutton");
+    Button(menu, mkRightSlide, false);
+    menu.TrackButtonRect = {36, 0, 40, 20};
+}
+
 } // namespace
 
 void BuildFixtureSkin(TspSkinData& sd)
@@ -125,6 +133,7 @@ void BuildFixtureSkin(TspSkinData& sd)
     bevel.PictureIndex = 0;
     bevel.SkinRect = F::kPanelRect;
     bevel.CursorIndex = 0;
+    AddButtonRecords(sd);
     sd.Empty = false;
 }
 

@@ -391,6 +391,11 @@ TEST_F(ButtonWindow, MenuSpeedButtonOpensItsMenu)
     EXPECT_FALSE(menus->SkinMenu()->Visible());
     PostMouse(form_->Handle(), WM_LBUTTONUP, 25, 30);
     EXPECT_EQ(ClicksOf(b), 1u);
+
+    // A menu button record's track part moves with the stretched right end.
+    auto* m = Add<TspSkinMenuSpeedButton>(Rect(100, 20, 160, 45), L"", F::kMenuButton);
+    m->SetTrackButtonMode(true);
+    EXPECT_EQ(m->TrackRect(), Rect(56, 0, 60, 20));
 }
 
 // Tests description properties: the button classes load by name, refused NumGlyphs and Margin
