@@ -213,7 +213,9 @@ void TButtonModel::Press()
     mouseDown_ = true;
     if (!down_) {
         mouseIn_ = true;
+        allowAllUpCheck_ = false;
         SetDown(true);
+        // The click comes last: its handler may free the button.
         if (Options.CheckedMode) {
             stopMouseUp_ = true;
             host_.ButtonClick();
@@ -222,7 +224,6 @@ void TButtonModel::Press()
         } else if (Grouped()) {
             host_.ButtonClick();
         }
-        allowAllUpCheck_ = false;
     } else if (Grouped()) {
         allowAllUpCheck_ = true;
     }
@@ -256,11 +257,12 @@ void TButtonModel::Release(bool over)
         }
         return;
     }
-    if (down_ && Options.AllowAllUp && allowAllUpCheck_ && over) {
+    const bool raise = down_ && Options.AllowAllUp && allowAllUpCheck_ && over;
+    allowAllUpCheck_ = false;
+    if (raise) {
         SetDown(false);
         host_.ButtonClick();
     }
-    allowAllUpCheck_ = false;
 }
 
 void TButtonModel::CaptureLost()
