@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -178,11 +179,16 @@ TEST(ButtonModel, GlowImageGrowsWithTheButton)
 
 // A window stand-in: timers on a millisecond clock, clicks with their times, and the group of
 // buttons it belongs to.
-class FakeButton : public IButtonHost {
+class FakeButton final : public IButtonHost {
 public:
     FakeButton() : model(*this) {}
 
-    void ButtonClick() override { clicks.push_back(now); }
+    void ButtonClick() override
+    {
+        clicks.push_back(now);
+        if (onClick)
+            onClick();
+    }
     void Repaint() override { ++repaints; }
     void StartTimer(TButtonTimer t, int ms) override { timers[t] = {ms, now + ms}; }
     void StopTimer(TButtonTimer t) override { timers.erase(t); }
@@ -246,6 +252,7 @@ public:
     };
     TButtonModel model;
     std::vector<FakeButton*>* group = nullptr;
+    std::function<void()> onClick;
     std::map<TButtonTimer, Timer> timers;
     std::vector<int> clicks;
     int now = 0;
@@ -295,6 +302,42 @@ TEST(ButtonModel, ScriptsGiveClicksAndDown)
         EXPECT_EQ(b.clicks, c.clicks) << c.what;
         EXPECT_EQ(b.model.Down(), c.down) << c.what;
         EXPECT_FALSE(b.Running(TButtonTimer::btRepeat)) << c.what;
+    }
+}
+
+// Tests that a click handler may free the button at each kind of click the state machine makes,
+// the script's last step clicking (the sanitizer build catches a touch after the free).
+TEST(ButtonModel, ClickHandlerMayFreeTheButton)
+{
+    struct Case {
+        TButtonOptions options;
+        const char* script;
+        int freeAtClick;
+    } cases[] = {
+        {{}, "E P R", 1},
+        {{.CheckedMode = true, .GroupIndex = -1}, "E P", 1},
+        {{.CheckedMode = true, .GroupIndex = -1}, "E P R P R", 2},
+        {{.GroupIndex = 1}, "E P", 1},
+        {{.AllowAllUp = true, .GroupIndex = 1}, "E P R P R", 2},
+        {{}, "F S s", 1},
+    };
+    for (const Case& c : cases) {
+        auto* b = new FakeButton;
+        b->model.Options = c.options;
+        std::vector<FakeButton*> group{b};
+        b->group = &group;
+        int clicks = 0;
+        bool freed = false;
+        b->onClick = [&, b] {
+            if (++clicks == c.freeAtClick) {
+                freed = true;
+                delete b;
+            }
+        };
+        b->Run(c.script);
+        EXPECT_TRUE(freed) << c.script;
+        if (!freed)
+            delete b;
     }
 }
 
