@@ -31,6 +31,13 @@ TColor SkinColourOr(const TspSkinData* sd, TColor TspSkinColors::*field, TColor 
     return sd && sd->FSkinColors ? sd->FSkinColors.get()->*field : fallback;
 }
 
+// The caption font's charset comes from the skin's resource strings when it has them.
+void ApplySkinCharset(TFont& font, const TspSkinData* sd)
+{
+    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
+        font.SetCharset(strings->CharSet());
+}
+
 } // namespace
 
 // --- Timers and groups ------------------------------------------------------------------------
@@ -297,8 +304,7 @@ void TSkinButtonLayer<Base>::RenderButtonState(TspBitmap& bitmap, const TRect& r
         font.SetHeight(skin_.FontHeight);
         font.SetStyle(skin_.FontStyle);
     }
-    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
-        font.SetCharset(strings->CharSet());
+    ApplySkinCharset(font, sd);
     TButtonColourInput colour;
     colour.UseSkinFontColor = FUseSkinFontColor;
     colour.Enabled = this->Enabled();
@@ -335,9 +341,7 @@ template <class Base> void TSkinButtonLayer<Base>::RenderDefaultLook(TspBitmap& 
     canvas.FrameRect(r);
 
     canvas.Font().Assign(this->DefaultFont());
-    const TspSkinData* sd = this->SkinData();
-    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
-        canvas.Font().SetCharset(strings->CharSet());
+    ApplySkinCharset(canvas.Font(), this->SkinData());
     if (!this->Enabled())
         canvas.Font().SetColor(clBtnShadow);
     bool drawDefault = true;

@@ -11,6 +11,7 @@
 #include "raster/layer_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
+#include "painted_image.h"
 #include "support.h"
 #include "win/framework/real_input.h"
 
@@ -20,16 +21,6 @@ namespace vt {
 namespace {
 
 using F = test::FixtureSkin;
-
-void PaintImage(TControl& c, TspBitmap& b)
-{
-    b.SetSize(c.Width(), c.Height());
-    b.Clear(0);
-    if (auto* g = dynamic_cast<TGraphicControl*>(c.IsWindowed() ? nullptr : &c))
-        g->PaintTo(BitmapDC(b));
-    else
-        c.Perform(WM_PAINT, reinterpret_cast<WPARAM>(BitmapDC(b)));
-}
 
 uint32_t PictureRgb(const TspSkinData& sd, int index, int x, int y)
 {
@@ -93,6 +84,8 @@ protected:
     void LoadDefaultSkin() { sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini")); }
     void ShowForm()
     {
+        // The pointer is kept off the form until a test moves it there.
+        SetCursorPos(5, 5);
         form_->Show();
         SetForegroundWindow(form_->Handle());
         test::Pump(80);
@@ -169,7 +162,7 @@ TEST_F(ButtonWindow, TopEdgeMatchesTheSkinPictureInEachLook)
     const int picture = b->Geometry().Record.Picture;
     auto topEdgeMismatches = [&](const TRect& r) {
         TspBitmap img;
-        PaintImage(*b, img);
+        test::PaintControlImage(*b, img);
         int bad = 0;
         for (int x = 0; x < r.Width(); ++x)
             bad += (img.GetPixel(x, 0) & 0xFFFFFF) != PictureRgb(*sd_, picture, r.Left + x, r.Top);
@@ -180,10 +173,8 @@ TEST_F(ButtonWindow, TopEdgeMatchesTheSkinPictureInEachLook)
               PictureRgb(*sd_, picture, s.ActiveSkinRect.Left + 40, s.ActiveSkinRect.Top))
         << "the looks must differ for the test to mean anything";
 
-    POINT p{40, 13};
-    ClientToScreen(b->Handle(), &p);
-    SetCursorPos(p.x, p.y);
-    PostMouse(b->Handle(), WM_MOUSEMOVE, 40, 13);
+    // The enter notice the mouse brings (real pointer moves would race other tests' windows).
+    b->Perform(CM_MOUSEENTER);
     test::Pump(250);  // the fade's five or six ticks
     EXPECT_TRUE(b->Model().MouseIn());
     EXPECT_EQ(b->Model().MorphKf(), 1.0);
@@ -237,6 +228,7 @@ TEST_F(ButtonWindow, RepeatStepsUntilReleaseOrCaptureLoss)
     auto* b = Add(Rect(10, 10, 96, 37));
     b->SetRepeatMode(true);
     b->SetRepeatInterval(100);
+    b->SetCanFocused(false);  // as a scroll arrow: the press needs no focus
     ShowForm();
     HWND w = b->Handle();
     PostMouse(w, WM_MOUSEMOVE, 40, 13);
@@ -329,11 +321,8 @@ TEST_F(ButtonWindow, GlowFrameFollowsTheMouse)
     test::BuildFixtureSkin(*sd_);
     auto* b = Add(Rect(20, 20, 120, 40), L"", F::kButton);
     ShowForm();
-    HWND w = b->Handle();
-    POINT p{50, 10};
-    ClientToScreen(w, &p);
-    SetCursorPos(p.x, p.y);
-    PostMouse(w, WM_MOUSEMOVE, 50, 10);
+    b->Handle();
+    b->Perform(CM_MOUSEENTER);
     test::Pump(60);
     ASSERT_TRUE(b->LayerManager().IsVisible());
     RECT lr{};
@@ -345,7 +334,7 @@ TEST_F(ButtonWindow, GlowFrameFollowsTheMouse)
 
     static_cast<TspDataSkinButtonControl&>(*sd_->CtrlList[0]).GlowLayerPictureIndex = 99;
     sd_->SendSkinDataMessage(SKINMSG_CHANGED);
-    PostMouse(w, WM_MOUSEMOVE, 50, 10);
+    b->Perform(CM_MOUSEENTER);
     test::Pump(60);
     EXPECT_FALSE(b->LayerManager().IsVisible());
 }
