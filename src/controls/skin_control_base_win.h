@@ -166,9 +166,13 @@ protected:
     TPixelView Picture() const;
     TPixelView MaskPicture() const;
     void WndProc(TMessage& msg) override;
+    // For controls that keep a different size rule or drop the mask (a button not using the
+    // skin's size).
+    TControlGeometry& MutableGeometry() { return geometry_; }
+    // A picture of the container's active list, empty for an index outside it.
+    TPixelView ActivePicture(int32_t index) const;
 
 private:
-    TPixelView ActivePicture(int32_t index) const;
 
     TControlGeometry geometry_;
     bool FForceBackground = false;

@@ -13,6 +13,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
 #include "unit/menus/menu_fixture_skin.h"
+#include "button_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -54,6 +55,7 @@ public:
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
 
         BuildMenu();
+        AddButtonPage(*this, sd_, [this](TControl* c, const wchar_t* n) { controls_.push_back(c); c->OnClick = [n](TObject*) { Print(std::wstring(n) + L" OnClick"); }; });
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {

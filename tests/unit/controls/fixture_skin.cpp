@@ -104,6 +104,14 @@ void AddPageControlRecords(TspSkinData& sd)
     upDown.ActiveDownButtonRect = {32, 60, 48, 76};
 }
 
+// The speed buttons' records: a menu button whose track part is its fixed right end.
+void AddButtonRecords(TspSkinData& sd)
+{
+    auto& menu = Add<TspDataSkinMenuButtonControl>(sd, F::kMenuButton, L"menubutton");
+    Button(menu, mkRightSlide, false);
+    menu.TrackButtonRect = {36, 0, 40, 20};
+}
+
 } // namespace
 
 void BuildFixtureSkin(TspSkinData& sd)
@@ -175,6 +183,7 @@ void BuildFixtureSkin(TspSkinData& sd)
     bevel.SkinRect = F::kPanelRect;
     bevel.CursorIndex = 0;
     AddPageControlRecords(sd);
+    AddButtonRecords(sd);
     sd.Empty = false;
 }
 

@@ -22,6 +22,7 @@ struct FixtureSkin {
     static constexpr const wchar_t* kFixed = L"fixed";           // mode 0, masked
     static constexpr const wchar_t* kVertical = L"vertical";     // mode 3
     static constexpr const wchar_t* kNotCustom = L"notcustom";   // a bevel record
+    static constexpr const wchar_t* kMenuButton = L"toolmenubutton"; // mode 2, track part at the right
     static constexpr TRect kButtonRect{0, 0, 40, 20};
     static constexpr TRect kPanelRect{0, 60, 40, 100};
     static constexpr TRect kFixedRect{40, 60, 70, 85};

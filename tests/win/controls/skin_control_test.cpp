@@ -8,6 +8,7 @@
 #include "raster/bitmap_win.h"
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
+#include "painted_image.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -28,12 +29,7 @@ uint32_t FaceColour()
 uint32_t Painted(TControl& c, int x, int y)
 {
     TspBitmap b;
-    b.SetSize(c.Width(), c.Height());
-    b.Clear(0);
-    if (auto* g = dynamic_cast<TGraphicControl*>(c.IsWindowed() ? nullptr : &c))
-        g->PaintTo(BitmapDC(b));
-    else
-        c.Perform(WM_PAINT, reinterpret_cast<WPARAM>(BitmapDC(b)));
+    test::PaintControlImage(c, b);
     return Rgb(b, x, y);
 }
 
