@@ -13,6 +13,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
 #include "unit/menus/menu_fixture_skin.h"
+#include "check_label_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -52,6 +53,7 @@ public:
         auto* parentImage = Add<TspSkinControl>(L"parentImage", L"nosuchrecord", Rect(20, 140, 140, 165));
         parentImage->SetDrawDefault(false);
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
+        AddCheckLabelPage(*this, sd_, Print);
 
         BuildMenu();
 

@@ -30,6 +30,11 @@ struct FixtureSkin {
     static constexpr uint32_t kPanelFrame = 0x0000C0, kPanelClient = 0xE0E000;
     static constexpr uint32_t kFixedColour = 0xC000C0;
     static constexpr uint32_t kVerticalEnd = 0x00C0C0, kVerticalMiddle = 0x808080;
+    // A framed check box with a hot look of its own and no grayed picture (mode 2, 40 x 20).
+    static constexpr const wchar_t* kCheckBox = L"framedcheck";
+    static constexpr TRect kCheckRect{120, 0, 160, 20}, kCheckActiveRect{120, 20, 160, 40};
+    static constexpr TRect kCheckImage{120, 40, 133, 53}, kUnCheckImage{133, 40, 146, 53};
+    static constexpr uint32_t kCheckNormal = 0x306090, kCheckHot = 0x90C030, kCheckMark = 0x00FF00;
 };
 
 // Fills sd with the fixture (as a load would, but without messages); sd is left not Empty.
