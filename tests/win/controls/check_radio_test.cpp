@@ -8,6 +8,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
 #include "support.h"
+#include "win/controls/skinned_form_test.h"
 #include "unit/controls/fixture_skin.h"
 #include "win/framework/real_input.h"
 
@@ -24,28 +25,19 @@ constexpr uint32_t kParent = 0x0000FF;  // the form's colour as 0xRRGGBB
 
 uint32_t Rgb(uint32_t pixel) { return pixel & 0xFFFFFF; }
 
-class CheckRadio : public ::testing::Test {
+class CheckRadio : public test::SkinnedFormTest {
 protected:
     void SetUp() override
     {
-        Application->Initialize();
-        InstallSkinFormRegistry();
-        form_ = std::make_unique<TForm>(nullptr);
+        SkinnedFormTest::SetUp();
         form_->SetClientWidth(420);
         form_->SetClientHeight(260);
         form_->SetColor(RGBColor(0, 0, 255));
-        hook_.emplace(*form_, [this](TMessage& m, const TWndMethod& previous) {
-            if (!DispatchSkinChange(*form_, m.Msg, reinterpret_cast<TspSkinData*>(m.WParam)))
-                previous(m);
-        });
-        sd_ = new TspSkinData(form_.get());
-        form_->Handle();
         sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
     }
     void TearDown() override
     {
-        hook_.reset();
-        form_.reset();
+        SkinnedFormTest::TearDown();
         test::Pump(20);
     }
 
@@ -130,9 +122,6 @@ protected:
         EXPECT_EQ(mismatches, 0) << "image " << rect.Left << "," << rect.Top;
     }
 
-    std::unique_ptr<TForm> form_;
-    std::optional<TWindowProcHook> hook_;
-    TspSkinData* sd_ = nullptr;
     std::vector<std::wstring> clicks_;
     TspBitmap painted_;
 };

@@ -8,6 +8,7 @@
 #include "skin/skin_data.h"
 #include "skin/skin_forms_win.h"
 #include "support.h"
+#include "win/controls/skinned_form_test.h"
 #include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
@@ -17,27 +18,18 @@
 namespace vt {
 namespace {
 
-class SkinLabel : public ::testing::Test {
+class SkinLabel : public test::SkinnedFormTest {
 protected:
     void SetUp() override
     {
-        Application->Initialize();
-        InstallSkinFormRegistry();
-        form_ = std::make_unique<TForm>(nullptr);
+        SkinnedFormTest::SetUp();
         form_->SetClientWidth(420);
         form_->SetClientHeight(200);
         form_->SetColor(RGBColor(0, 0, 255));
-        hook_.emplace(*form_, [this](TMessage& m, const TWndMethod& previous) {
-            if (!DispatchSkinChange(*form_, m.Msg, reinterpret_cast<TspSkinData*>(m.WParam)))
-                previous(m);
-        });
-        sd_ = new TspSkinData(form_.get());
-        form_->Handle();
     }
     void TearDown() override
     {
-        hook_.reset();
-        form_.reset();
+        SkinnedFormTest::TearDown();
         test::Pump(20);
     }
 
@@ -72,9 +64,6 @@ protected:
         return b.GetPixel(x, y) & 0xFFFFFF;
     }
 
-    std::unique_ptr<TForm> form_;
-    std::optional<TWindowProcHook> hook_;
-    TspSkinData* sd_ = nullptr;
 };
 
 // Tests AutoSize without a record: the width becomes the caption + 4 and follows a longer and a
