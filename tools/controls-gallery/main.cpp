@@ -14,6 +14,7 @@
 #include "skin/skin_forms_win.h"
 #include "unit/menus/menu_fixture_skin.h"
 #include "button_page.h"
+#include "check_label_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -53,6 +54,7 @@ public:
         auto* parentImage = Add<TspSkinControl>(L"parentImage", L"nosuchrecord", Rect(20, 140, 140, 165));
         parentImage->SetDrawDefault(false);
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
+        AddCheckLabelPage(*this, sd_, Print);
 
         BuildMenu();
         AddButtonPage(*this, sd_, [this](TControl* c, const wchar_t* n) { controls_.push_back(c); c->OnClick = [n](TObject*) { Print(std::wstring(n) + L" OnClick"); }; });

@@ -112,6 +112,33 @@ void AddButtonRecords(TspSkinData& sd)
     menu.TrackButtonRect = {36, 0, 40, 20};
 }
 
+// A framed check box record drawn from picture 0's free right-hand column: its normal and hot
+// rectangles, and check images whose bottom-left pixel (white) is the transparent colour.
+void AddCheckLabelRecords(TspSkinData& sd)
+{
+    TPixelImage& picture = *sd.FActivePictures[0];
+    FillImage(picture, F::kCheckRect, F::kCheckNormal);
+    FillImage(picture, F::kCheckActiveRect, F::kCheckHot);
+    FillImage(picture, F::kCheckImage, F::kCheckMark);
+    FillImage(picture, F::kUnCheckImage, 0x000000);
+    FillImage(picture, Bounds(F::kCheckImage.Left, F::kCheckImage.Bottom - 1, 1, 1), 0xFFFFFF);
+    FillImage(picture, Bounds(F::kUnCheckImage.Left, F::kUnCheckImage.Bottom - 1, 1, 1), 0xFFFFFF);
+
+    auto& c = Add<TspDataSkinCheckRadioControl>(sd, F::kCheckBox, L"checkradio");
+    c.PictureIndex = 0;
+    c.SkinRect = F::kCheckRect;
+    c.LTPoint = {2, 0};
+    c.RTPoint = {38, 0};
+    c.ClRect = {2, 0, 38, 20};
+    c.ActiveSkinRect = F::kCheckActiveRect;
+    c.CheckImageArea = {2, 3, 15, 16};
+    c.TextArea = {16, 0, 38, 20};
+    c.CheckImageRect = F::kCheckImage;
+    c.UnCheckImageRect = F::kUnCheckImage;
+    c.Morphing = true;
+    c.MorphKind = mkDefault;
+}
+
 } // namespace
 
 void BuildFixtureSkin(TspSkinData& sd)
@@ -184,6 +211,7 @@ void BuildFixtureSkin(TspSkinData& sd)
     bevel.CursorIndex = 0;
     AddPageControlRecords(sd);
     AddButtonRecords(sd);
+    AddCheckLabelRecords(sd);
     sd.Empty = false;
 }
 

@@ -38,6 +38,11 @@ struct FixtureSkin {
                               kTabActive = 0xE0F0FF, kTabHot = 0xA0C0F0, kTabsBG = 0xC0C0C0,
                               kCloseNormal = 0x808080, kCloseHot = 0xC04040, kCloseDown = 0x802020,
                               kUpDownFace = 0x406080, kUpDownHot = 0x60A0E0;
+    // A framed check box with a hot look of its own and no grayed picture (mode 2, 40 x 20).
+    static constexpr const wchar_t* kCheckBox = L"framedcheck";
+    static constexpr TRect kCheckRect{120, 0, 160, 20}, kCheckActiveRect{120, 20, 160, 40};
+    static constexpr TRect kCheckImage{120, 40, 133, 53}, kUnCheckImage{133, 40, 146, 53};
+    static constexpr uint32_t kCheckNormal = 0x306090, kCheckHot = 0x90C030, kCheckMark = 0x00FF00;
 };
 
 // Fills sd with the fixture (as a load would, but without messages); sd is left not Empty.

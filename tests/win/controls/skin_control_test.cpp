@@ -10,6 +10,7 @@
 #include "skin/skin_forms_win.h"
 #include "painted_image.h"
 #include "support.h"
+#include "win/controls/skinned_form_test.h"
 
 #include <gtest/gtest.h>
 
@@ -50,37 +51,8 @@ template <class T> T* Child(TForm& form, TWinControl* parent, TRect r, const wch
     return c;
 }
 
-// A form that runs the skin-change walk on the container's messages, as the form engine will.
-class SkinnedForm : public ::testing::Test {
+class SkinnedForm : public test::SkinnedFormTest {
 protected:
-    void SetUp() override
-    {
-        Application->Initialize();
-        InstallSkinFormRegistry();
-        form_ = std::make_unique<TForm>(nullptr);
-        form_->SetClientWidth(300);
-        form_->SetClientHeight(200);
-        hook_.emplace(*form_, [this](TMessage& m, const TWndMethod& previous) {
-            if (DispatchSkinChange(*form_, m.Msg, reinterpret_cast<TspSkinData*>(m.WParam))) {
-                if (m.Msg == SKINMSG_BEGIN_CHANGE && onBeginChange)
-                    onBeginChange();
-                return;
-            }
-            previous(m);
-        });
-        sd_ = new TspSkinData(form_.get());
-        form_->Handle();
-    }
-    void TearDown() override
-    {
-        hook_.reset();
-        form_.reset();
-    }
-
-    std::unique_ptr<TForm> form_;
-    std::optional<TWindowProcHook> hook_;
-    TspSkinData* sd_ = nullptr;
-    std::function<void()> onBeginChange;
     test::ScratchDir dir_{"controls-fixture"};
 };
 
