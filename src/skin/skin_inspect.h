@@ -36,7 +36,10 @@ void LoadSkinSource(TspSkinData& sd, const TSkinSource& source);
 int SkinpackPack(const std::wstring& input, const std::wstring& output, std::string& out);
 int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::string& out);
 int SkinpackInfo(const std::wstring& input, std::string& out);
-int SkinpackCheck(const std::wstring& input, std::string& out);
+// check: errors are problems that make the load fail or leave nothing loaded, warnings those of a
+// skin that loads but will look wrong; each line says which. Exit status 1 on errors, and on
+// warnings too when strict.
+int SkinpackCheck(const std::wstring& input, std::string& out, bool strict = false);
 int SkinpackDump(const std::wstring& input, std::string& out);
 // A raw file stored with the skin: its bytes in place of the line holding Placeholder.
 struct TEmbedFile {
