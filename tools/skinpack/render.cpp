@@ -61,7 +61,7 @@ void MakeObjects(const TspSkinData& sd, bool active, TspSkinObjects& objects)
     objects.CheckObjects(TspObjectSettings{}, &sd);
 }
 
-TPixelImage RenderFrame(const TspSkinData& sd, const TRenderRequest& r)
+TPixelImage RenderFrame(const TspSkinData& sd, const TRenderRequest& r, std::vector<TPlacedPicture>* places)
 {
     TspFrameGeometry g;
     g.Skin = TFormSkinInfo::From(&sd);
@@ -81,6 +81,10 @@ TPixelImage RenderFrame(const TspSkinData& sd, const TRenderRequest& r)
     if (!ComposeFrame(g, objects, src, pictures))
         Fail(L"The frame needs a window of at least " + IntToStr(g.GetMinWidth()) + L" x " +
              IntToStr(g.GetMinHeight()));
+    if (places)
+        for (const auto& o : objects.ObjectList)
+            if (o->Visible && !o->ObjectRect.IsEmpty() && o->Look(false).Source != TspLookSource::None)
+                places->push_back({o->IDName, TRenderState::Normal, o->ObjectRect});
     TspBitmap window;
     window.SetSize(r.Width, r.Height);
     window.Clear(kClientGrey);
@@ -217,13 +221,14 @@ const char* RenderStateName(TRenderState state)
     return "normal";
 }
 
-TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& request)
+TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& request,
+                              std::vector<TPlacedPicture>* objects)
 {
     CheckSize(request.Width, request.Height);
     if (sd.Empty)
         Fail(L"No skin is loaded");
     if (request.What == L"frame")
-        return RenderFrame(sd, request);
+        return RenderFrame(sd, request, objects);
     if (FindRecord(sd.ObjectList, request.What))
         return RenderObject(sd, request);
     if (const auto* rec = dynamic_cast<const TspDataSkinControl*>(FindRecord(sd.CtrlList, request.What)))
@@ -236,7 +241,7 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
     if (sd.Empty)
         Fail(L"No skin is loaded");
     struct Piece {
-        TSheetTile Tile;
+        TPlacedPicture Tile;
         TPixelImage Picture;
     };
     std::vector<Piece> pieces;
@@ -352,7 +357,7 @@ int SkinpackRender(const std::vector<std::wstring>& args, std::string& out)
         SavePng(FileSystemPath(args[2]), sheet.Picture);
         out += "wrote " + WideToUtf8(args[2]) + " (" + std::to_string(sheet.Picture.Width) + " x " +
                std::to_string(sheet.Picture.Height) + ", " + std::to_string(sheet.Tiles.size()) + " pictures)\n";
-        for (const TSheetTile& t : sheet.Tiles)
+        for (const TPlacedPicture& t : sheet.Tiles)
             out += "  " + WideToUtf8(t.Name) + " " + RenderStateName(t.State) + " at " +
                    std::to_string(t.Place.Left) + "," + std::to_string(t.Place.Top) + " " +
                    std::to_string(t.Place.Width()) + " x " + std::to_string(t.Place.Height()) + "\n";

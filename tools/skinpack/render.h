@@ -33,22 +33,26 @@ struct TRenderRequest {
     TRenderState State = TRenderState::Normal;
 };
 
+// A picture's place on a larger one: an object on the frame, a record on the sheet.
+struct TPlacedPicture {
+    std::wstring Name;  // "frame" or the record's name
+    TRenderState State = TRenderState::Normal;
+    TRect Place;
+};
+
 // The picture of a request on the loaded skin sd. The frame is the whole window: the border
 // pictures with the caption objects laid out (no text), the client filled grey, and alpha 0
 // where the mask cuts the window away. A record is rendered as its control or object draws it;
 // a fixed-size record keeps its own size. Raises EInvalidOperation for an unknown name, a size
 // outside 1..kMaxRenderSide, a window below the frame's minimum, or a record that draws nothing
-// in that state.
-TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& request);
+// in that state. For the frame, objects (when given) receives where each form object drawn over
+// the frame picture was laid out.
+TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& request,
+                              std::vector<TPlacedPicture>* objects = nullptr);
 
-struct TSheetTile {
-    std::wstring Name;  // "frame" or the record's name
-    TRenderState State = TRenderState::Normal;
-    TRect Place;  // on the sheet
-};
 struct TSkinSheet {
     TPixelImage Picture;
-    std::vector<TSheetTile> Tiles;
+    std::vector<TPlacedPicture> Tiles;
 };
 
 // Every form object and control record at its own size in each state it has a look for, and the
