@@ -2,7 +2,12 @@
 // tree, loaded once, and a way to lend its pictures to one input's container.
 #pragma once
 
+#include "framework/base/exceptions.h"
+#include "framework/base/ini_file.h"
+#include "framework/base/string_list.h"
 #include "skin/skin_data.h"
+
+#include <initializer_list>
 
 #include <cstdlib>
 #include <memory>
@@ -60,5 +65,26 @@ private:
     vt::TspSkinData& from_;
     vt::TspSkinData& to_;
 };
+
+// Loads the definition text into sd (which holds lent pictures) as the container reads a folder
+// skin's, leaving out the sections a target does not read; false when the load raised.
+inline bool LoadDefinition(vt::TspSkinData& sd, const uint8_t* text, size_t size,
+                           std::initializer_list<const wchar_t*> skipped)
+{
+    try {
+        vt::TStringList lines;
+        lines.LoadFromBytes(text, size);
+        vt::TMemIniFile f;
+        f.SetValueLimit(2047);
+        f.SetStrings(lines);
+        for (const wchar_t* section : skipped)
+            f.EraseSection(section);
+        sd.LoadDefinition(f);
+    } catch (const vt::Exception&) {
+        return false;
+    }
+    sd.Empty = false;
+    return true;
+}
 
 } // namespace fuzz

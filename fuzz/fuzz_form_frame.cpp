@@ -157,21 +157,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sd.SetFormRegistry(&fuzz::Forms());
     sd.BuildMode = true;
     fuzz::LentPictures lent(fuzz::DefaultSkin(), sd);
-    try {
-        vt::TStringList lines;
-        lines.LoadFromBytes(data + kHeader, size - kHeader);
-        vt::TMemIniFile f;
-        f.SetValueLimit(2047);
-        f.SetStrings(lines);
-        // The frame reads neither the controls' records nor the layered border; loading them
-        // would take most of a run (the package fuzzer covers them).
-        f.EraseSection(L"SKINCONTROLS");
-        f.EraseSection(L"LAYERFRAME");
-        sd.LoadDefinition(f);
-    } catch (const vt::Exception&) {
+    // The frame reads neither the controls' records nor the layered border; loading them would
+    // take most of a run (the package fuzzer covers them).
+    if (!fuzz::LoadDefinition(sd, data + kHeader, size - kHeader, {L"SKINCONTROLS", L"LAYERFRAME"}))
         return 0;
-    }
-    sd.Empty = false;
 
     vt::TspFrameGeometry g;
     g.Skin = vt::TFormSkinInfo::From(&sd);

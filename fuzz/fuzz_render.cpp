@@ -9,8 +9,6 @@
 //   bytes 2-5  width and height as 16-bit little-endian signed values
 #include "default_skin.h"
 #include "framework/base/exceptions.h"
-#include "framework/base/ini_file.h"
-#include "framework/base/string_list.h"
 #include "render.h"
 
 #include <cstddef>
@@ -56,19 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     sd.SetFormRegistry(&fuzz::Forms());
     sd.BuildMode = true;
     fuzz::LentPictures lent(fuzz::DefaultSkin(), sd);
-    try {
-        vt::TStringList lines;
-        lines.LoadFromBytes(data + kHeader, size - kHeader);
-        vt::TMemIniFile f;
-        f.SetValueLimit(2047);
-        f.SetStrings(lines);
-        // The layered border is no part of a render and its alpha pictures would take most of a run.
-        f.EraseSection(L"LAYERFRAME");
-        sd.LoadDefinition(f);
-    } catch (const vt::Exception&) {
+    // The layered border is no part of a render and its alpha pictures would take most of a run.
+    if (!fuzz::LoadDefinition(sd, data + kHeader, size - kHeader, {L"LAYERFRAME"}))
         return 0;
-    }
-    sd.Empty = false;
 
     if (data[0] == 1) {
         try {

@@ -132,6 +132,11 @@ void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kin
 
 } // namespace
 
+bool RectInPicture(const TRect& r, const TPixelImage& picture)
+{
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= picture.Width && r.Bottom <= picture.Height;
+}
+
 TSkinSource ResolveSkinSource(const std::wstring& argument)
 {
     std::error_code ec;
@@ -307,7 +312,7 @@ void CheckRect(const String& record, const char* key, const TRect& r, const TPix
 {
     if (r.IsEmpty() || !picture)
         return;
-    if (r.Left < 0 || r.Top < 0 || r.Right > picture->Width || r.Bottom > picture->Height)
+    if (!RectInPicture(r, *picture))
         warnings.push_back("[" + U8(record) + "] " + key + "=" + RectText(r) + " lies outside its " + pictureName +
                            " (" + Describe(*picture) + ")");
 }
@@ -400,9 +405,7 @@ int SkinpackCheck(const std::wstring& input, std::string& out, bool strict)
             if (!sd.FPicture.Empty() && !sd.FMask.Empty() &&
                 (sd.FPicture.Width != sd.FMask.Width || sd.FPicture.Height != sd.FMask.Height))
                 warnings.push_back("the mask is " + Describe(sd.FMask) + " but the main picture is " + Describe(sd.FPicture));
-            if (!sd.FPicture.Empty() && !sd.ClRect.IsEmpty() &&
-                (sd.ClRect.Left < 0 || sd.ClRect.Top < 0 || sd.ClRect.Right > sd.FPicture.Width ||
-                 sd.ClRect.Bottom > sd.FPicture.Height))
+            if (!sd.FPicture.Empty() && !sd.ClRect.IsEmpty() && !RectInPicture(sd.ClRect, sd.FPicture))
                 warnings.push_back("[FORMINFO] clientrect lies outside the main picture (" + Describe(sd.FPicture) + ")");
             if (sd.FActivePicturesNames.Count() != pictures)
                 warnings.push_back("[PICTURES] names " + std::to_string(sd.FActivePicturesNames.Count()) +

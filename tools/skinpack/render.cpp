@@ -123,6 +123,12 @@ TPixelImage RenderObject(const TspSkinData& sd, const TRenderRequest& r)
         Fail(L"\"" + r.What + L"\" is a form record the frame makes no object of; it is drawn by its menu or bar");
     TspActiveSkinObject& o = *objects.ObjectList[static_cast<size_t>(index)];
     SetObjectState(o, r.State);
+    // A rectangle reaching past its picture would be drawn from pixels that are not there.
+    const TspObjectLook look = o.Look(true);
+    const TPixelImage* from = LookPicture(look, o, &sd);
+    if (from && !look.Morph && !RectInPicture(look.Rect, *from))
+        Fail(L"The form object \"" + r.What + L"\" copies its " + StateWord(r.State) +
+             L" look from outside its picture (skinpack check names the rectangle)");
     TspBitmap out;
     bool drawn;
     if (auto* caption = dynamic_cast<TspSkinCaptionObject*>(&o)) {
@@ -133,7 +139,7 @@ TPixelImage RenderObject(const TspSkinData& sd, const TRenderRequest& r)
         src.CanStretchFrame = true;
         drawn = RenderCaptionBackground(*caption, true, src, out);
     } else {
-        drawn = RenderLook(o.Look(true), o, &sd, r.Width, r.Height, out);
+        drawn = RenderLook(look, o, &sd, r.Width, r.Height, out);
     }
     if (!drawn)
         Fail(L"The form object \"" + r.What + L"\" has no picture to draw in the " + StateWord(r.State) + L" state");
@@ -181,6 +187,12 @@ TPixelImage RenderControl(const TspSkinData& sd, const TspDataSkinControl& rec, 
     if (!picture)
         Fail(L"The control record \"" + r.What + L"\" names no picture (pictureindex " + IntToStr(rec.PictureIndex) +
              L")");
+    // The state's rectangle is drawn, the record's own one gives a fixed-size record its size.
+    const TRect rect = StateRect(rec, r.State);
+    if ((!IsEmptyRect(rect) && !RectInPicture(rect, *picture)) ||
+        (!IsEmptyRect(rec.SkinRect) && !RectInPicture(rec.SkinRect, *picture)))
+        Fail(L"The control record \"" + r.What + L"\" copies its " + StateWord(r.State) +
+             L" look from outside its picture (skinpack check names the rectangle)");
     TControlGeometry g;
     g.Assign(record);
     if (g.Mode == rmNone)
@@ -189,7 +201,7 @@ TPixelImage RenderControl(const TspSkinData& sd, const TspDataSkinControl& rec, 
     g.CalcSkinSize(w, h);
     CheckSize(w, h);
     TspBitmap out;
-    if (!RenderSkinRect(out, picture->View(), StateRect(rec, r.State), g, false, w, h))
+    if (!RenderSkinRect(out, picture->View(), rect, g, false, w, h))
         Fail(L"The control record \"" + r.What + L"\" draws nothing at " + IntToStr(w) + L" x " + IntToStr(h));
     const TPixelImage* mask = SkinActivePicture(sd, record.MaskPicture);
     const std::optional<TRegion> region = mask ? SkinRegion(g, mask->View(), w, h) : std::nullopt;
@@ -281,7 +293,7 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
         Fail(L"Nothing in the skin draws a picture");
 
     // Rows of tiles, each framed by a gap; a row breaks before it grows past the widest tile or
-    // 1024 pixels, and the sheet stops before it grows past the largest render.
+    // 1024 pixels, and a tile that would make the sheet larger than any render is left out.
     constexpr int32_t kGap = 6;
     int32_t rowLimit = 1024;
     for (const Piece& p : pieces)
@@ -295,8 +307,8 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
             y += rowH + kGap;
             rowH = 0;
         }
-        if (y + p.Picture.Height + kGap > kMaxRenderSide)
-            break;
+        if (y + p.Picture.Height + kGap > kMaxRenderSide || p.Picture.Width + 2 * kGap > kMaxRenderSide)
+            continue;
         p.Tile.Place = Bounds(x, y, p.Picture.Width, p.Picture.Height);
         sheet.Tiles.push_back(p.Tile);
         placed.push_back(&p);
@@ -304,8 +316,10 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
         rowH = std::max(rowH, p.Picture.Height);
         width = std::max(width, x);
     }
+    if (placed.empty())
+        Fail(L"No picture of the skin fits on a sheet");
     TspBitmap canvas;
-    canvas.SetSize(std::min(width, kMaxRenderSide), y + rowH + kGap);
+    canvas.SetSize(width, y + rowH + kGap);
     for (int32_t cy = 0; cy < canvas.Height(); ++cy)
         for (int32_t cx = 0; cx < canvas.Width(); ++cx)
             canvas.SetPixel(cx, cy, ((cx / 8 + cy / 8) & 1) ? 0xFFE4E4E4u : 0xFFFFFFFFu);

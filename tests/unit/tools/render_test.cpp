@@ -111,16 +111,11 @@ TEST_P(ShippedSkinRender, LargeFrameKeepsCornersBandsAndButtonsInPlace)
 
     // Bands: a stretched or tiled pixel can only come from its own row (top and bottom) or
     // column (left and right) of the picture's band.
-    auto rowColours = [&](int y, int from, int to) {
+    auto colours = [&](const TRect& area) {
         std::set<uint32_t> s;
-        for (int x = from; x < to; ++x)
-            s.insert(Rgb(pic.At(x, y)));
-        return s;
-    };
-    auto columnColours = [&](int x, int from, int to) {
-        std::set<uint32_t> s;
-        for (int y = from; y < to; ++y)
-            s.insert(Rgb(pic.At(x, y)));
+        for (int y = area.Top; y < area.Bottom; ++y)
+            for (int x = area.Left; x < area.Right; ++x)
+                s.insert(Rgb(pic.At(x, y)));
         return s;
     };
     int strays = 0, checked = 0;
@@ -131,22 +126,22 @@ TEST_P(ShippedSkinRender, LargeFrameKeepsCornersBandsAndButtonsInPlace)
         strays += !allowed.count(Rgb(frame.At(x, y)));
     };
     for (int y = 0; y < lt.Y; ++y) {
-        const auto allowed = rowColours(y, lt.X, rt.X);
+        const auto allowed = colours(Rect(lt.X, y, rt.X, y + 1));
         for (int x = lt.X; x < rt.X + dx; ++x)
             check(x, y, allowed);
     }
     for (int y = lb.Y; y < pic.Height; ++y) {
-        const auto allowed = rowColours(y, lb.X, rb.X);
+        const auto allowed = colours(Rect(lb.X, y, rb.X, y + 1));
         for (int x = lb.X; x < rb.X + dx; ++x)
             check(x, y + dy, allowed);
     }
     for (int x = 0; x < cl.Left; ++x) {
-        const auto allowed = columnColours(x, lt.Y, lb.Y);
+        const auto allowed = colours(Rect(x, lt.Y, x + 1, lb.Y));
         for (int y = lt.Y; y < lb.Y + dy; ++y)
             check(x, y, allowed);
     }
     for (int x = cl.Right; x < pic.Width; ++x) {
-        const auto allowed = columnColours(x, rt.Y, rb.Y);
+        const auto allowed = colours(Rect(x, rt.Y, x + 1, rb.Y));
         for (int y = rt.Y; y < rb.Y + dy; ++y)
             check(x + dx, y, allowed);
     }
@@ -235,6 +230,18 @@ TEST(Render, BadRequestsFailClearly)
     auto* button = dynamic_cast<TspDataSkinControl*>(sd.CtrlList[sd.GetControlIndex(L"button")].get());
     ASSERT_NE(button, nullptr);
     button->PictureIndex = -1;
+    // A control record and an object whose rectangles reach past their pictures.
+    TspDataSkinControl* wide = nullptr;
+    for (auto& rec : sd.CtrlList)
+        if (auto* c = dynamic_cast<TspDataSkinControl*>(rec.get()); c && c != button && !c->SkinRect.IsEmpty()) {
+            wide = c;
+            break;
+        }
+    ASSERT_NE(wide, nullptr);
+    wide->SkinRect.Right += 5000;
+    auto* close = dynamic_cast<TspDataSkinObject*>(sd.ObjectList[sd.GetIndex(L"closebutton")].get());
+    ASSERT_NE(close, nullptr);
+    close->SkinRect.Bottom += 5000;
     struct Case {
         TRenderRequest request;
         const char* message;
@@ -247,6 +254,8 @@ TEST(Render, BadRequestsFailClearly)
         {{L"frame", 50, 10}, "needs a window of at least"},
         {{L"button", 80, 20}, "\"button\" names no picture"},
         {{L"menuitem", 80, 20}, "makes no object of"},
+        {{wide->IDName, 80, 20}, "from outside its picture"},
+        {{L"closebutton", 30, 21}, "from outside its picture"},
     };
     for (const Case& c : cases) {
         try {
