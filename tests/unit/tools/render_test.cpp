@@ -2,6 +2,9 @@
 // a large frame keeps its corners, bands and caption buttons in place, a control record keeps its
 // fixed parts, the sheet holds the single renders, and bad requests fail with a clear message.
 #include "framework/base/exceptions.h"
+#include "framework/base/platform_files.h"
+#include "framework/base/streams.h"
+#include "raster/png_image.h"
 #include "render.h"
 #include "skin/control_records.h"
 #include "skin/form_records.h"
@@ -10,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -263,6 +267,66 @@ TEST(Render, BadRequestsFailClearly)
             ADD_FAILURE() << "rendered " << WideToUtf8(c.request.What);
         } catch (const EInvalidOperation& e) {
             EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+        }
+    }
+}
+
+// Tests the command's arguments: the size is <W>x<H> in digits only, options and states are known
+// words (else status 2), and the PNG written decodes to the size rendered.
+TEST(Render, CommandReadsItsArguments)
+{
+    test::ScratchDir dir("render-args");
+    const std::wstring skin = test::SourcePath("skins/zozaziz");
+    const std::wstring png = dir.File("out.png");
+    enum Outcome { Written, BadArguments, BadSize, BadRequest };
+    struct Case {
+        std::vector<std::wstring> args;
+        Outcome outcome;
+        int width = 0, height = 0;
+    };
+    const Case cases[] = {
+        {{skin, L"frame", L"300x200", png}, Written, 300, 200},
+        {{skin, L"button", L"169X27", png, L"--state", L"down", L"--inactive"}, Written, 169, 27},
+        {{skin, L"frame", L"300x200", png, L"--state"}, BadArguments},
+        {{skin, L"frame", L"300x200", png, L"--state", L"pressed"}, BadArguments},
+        {{skin, L"frame", L"300x200", png, L"--big"}, BadArguments},
+        {{skin, L"frame", L"300x200"}, BadArguments},
+        {{skin, L"frame", L"300", png}, BadSize},
+        {{skin, L"frame", L"x200", png}, BadSize},
+        {{skin, L"frame", L"+300x200", png}, BadSize},
+        {{skin, L"frame", L"9999999999x200", png}, BadSize},
+        {{skin, L"frame", L"16385x200", png}, BadRequest},
+        {{skin, L"nosuch", L"30x20", png}, BadRequest},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(WideToUtf8(c.args[1] + L" " + c.args[2]));
+        std::filesystem::remove(FileSystemPath(png));
+        std::string out;
+        int status = -1;
+        try {
+            status = SkinpackRender(c.args, out);
+        } catch (const EConvertError&) {
+            status = BadSize + 100;
+        } catch (const EInvalidOperation&) {
+            status = BadRequest + 100;
+        }
+        switch (c.outcome) {
+        case Written: {
+            ASSERT_EQ(status, 0) << out;
+            TspPngImage image;
+            image.LoadFromBytes(ReadFileBytes(png));
+            EXPECT_EQ(image.Width, c.width);
+            EXPECT_EQ(image.Height, c.height);
+            break;
+        }
+        case BadArguments:
+            EXPECT_EQ(status, 2) << out;
+            break;
+        case BadSize:
+        case BadRequest:
+            EXPECT_EQ(status, c.outcome + 100) << out;
+            EXPECT_FALSE(std::filesystem::exists(FileSystemPath(png)));
+            break;
         }
     }
 }
