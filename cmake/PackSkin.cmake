@@ -1,5 +1,6 @@
 # cmake -DSKINPACK=<tool> -DSKIN_DIR=<folder> -DOUT=<name.skn> -P PackSkin.cmake
-# Packs a skin folder and checks the package; OUT exists afterwards only if the check passed.
+# Packs a skin folder and checks the package strictly (warnings fail too); OUT exists afterwards
+# only if the check passed.
 set(tmp ${OUT}.part.skn)
 file(REMOVE ${tmp} ${OUT})
 
@@ -10,7 +11,7 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "skinpack pack ${SKIN_DIR} failed (${rc}):\n${out}${err}")
 endif()
 
-execute_process(COMMAND ${SKINPACK} check ${tmp}
+execute_process(COMMAND ${SKINPACK} check ${tmp} --strict
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   file(REMOVE ${tmp})

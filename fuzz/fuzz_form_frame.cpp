@@ -10,6 +10,7 @@
 //            bit 6 SupportNCArea, bit 7 also extreme sizes (the huge ones for geometry only)
 //   byte 1   border icons and caption-button switches, one per bit
 //   bytes 2-9  two window sizes, width and height as 16-bit little-endian values up to 2048
+#include "default_skin.h"
 #include "form/frame_paint.h"
 #include "raster/png_list.h"
 #include "form/frame_region.h"
@@ -31,12 +32,6 @@
 
 namespace {
 
-struct NullForms : vt::ISkinFormRegistry, vt::ISkinMessageSink {
-    void SendSkinMessage(uint32_t, vt::TspSkinData*, intptr_t) override {}
-    std::vector<vt::TSkinFormEntry> SkinForms() override { return {}; }
-    vt::ISkinMessageSink* FormSink(vt::TComponent*) override { return nullptr; }
-};
-
 // Measures 7 px a character and paints text as a solid block, so the caption's rectangles reach
 // the pixels without a font engine.
 class BlockText : public vt::ITextRenderer {
@@ -56,7 +51,6 @@ public:
     int FontHeight() const override { return 14; }
 };
 
-NullForms gForms;
 BlockText gText;
 
 // The application's caption extras over ten 16 x 16 half-transparent images, with the first
@@ -75,43 +69,6 @@ struct Extras {
     }
     vt::TComponent owner{nullptr};
     vt::TspCaptionExtras extras{&owner};
-};
-
-vt::TspSkinData& Pictures()
-{
-    static const std::unique_ptr<vt::TspSkinData> base = [] {
-        auto sd = std::make_unique<vt::TspSkinData>(nullptr);
-        sd->SetFormRegistry(&gForms);
-        sd->BuildMode = true;
-        sd->LoadFromFile(L"" VANTREL_SOURCE_DIR "/skins/zozaziz/skin.ini");
-        if (sd->Empty)
-            std::abort();
-        return sd;
-    }();
-    return *base;
-}
-
-// Lends the default skin's pictures to one input's container and takes them back: a copy per
-// input would cost more than the run.
-class LentPictures {
-public:
-    LentPictures(vt::TspSkinData& from, vt::TspSkinData& to) : from_(from), to_(to) { Swap(); }
-    ~LentPictures() { Swap(); }
-    LentPictures(const LentPictures&) = delete;
-    LentPictures& operator=(const LentPictures&) = delete;
-
-private:
-    void Swap()
-    {
-        std::swap(from_.FPicture, to_.FPicture);
-        std::swap(from_.FInActivePicture, to_.FInActivePicture);
-        std::swap(from_.FMask, to_.FMask);
-        std::swap(from_.FRollUpPicture, to_.FRollUpPicture);
-        std::swap(from_.FRollUpMask, to_.FRollUpMask);
-        std::swap(from_.FActivePictures, to_.FActivePictures);
-    }
-    vt::TspSkinData& from_;
-    vt::TspSkinData& to_;
 };
 
 // Larger windows reach no code the smaller ones miss, and their region alone would take most of
@@ -197,24 +154,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t state = data[0], icons = data[1];
 
     vt::TspSkinData sd(nullptr);
-    sd.SetFormRegistry(&gForms);
+    sd.SetFormRegistry(&fuzz::Forms());
     sd.BuildMode = true;
-    LentPictures lent(Pictures(), sd);
-    try {
-        vt::TStringList lines;
-        lines.LoadFromBytes(data + kHeader, size - kHeader);
-        vt::TMemIniFile f;
-        f.SetValueLimit(2047);
-        f.SetStrings(lines);
-        // The frame reads neither the controls' records nor the layered border; loading them
-        // would take most of a run (the package fuzzer covers them).
-        f.EraseSection(L"SKINCONTROLS");
-        f.EraseSection(L"LAYERFRAME");
-        sd.LoadDefinition(f);
-    } catch (const vt::Exception&) {
+    fuzz::LentPictures lent(fuzz::DefaultSkin(), sd);
+    // The frame reads neither the controls' records nor the layered border; loading them would
+    // take most of a run (the package fuzzer covers them).
+    if (!fuzz::LoadDefinition(sd, data + kHeader, size - kHeader, {L"SKINCONTROLS", L"LAYERFRAME"}))
         return 0;
-    }
-    sd.Empty = false;
 
     vt::TspFrameGeometry g;
     g.Skin = vt::TFormSkinInfo::From(&sd);

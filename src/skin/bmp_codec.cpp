@@ -253,10 +253,13 @@ void ReadBitmapRecord(TStream& stream, TPixelImage& image)
     Channel cr, cg, cb, ca;
     if (h.bpp == 16 || h.bpp == 32) {
         if (h.compression == kBiBitFields) {
-            cr = Channel(h.masks[0]);
-            cg = Channel(h.masks[1]);
-            cb = Channel(h.masks[2]);
-            ca = Channel(h.hasAlphaMask ? h.masks[3] : 0);
+            // Mask bits beyond the pixel's own select nothing: a channel left without bits reads
+            // 0, or opaque for alpha.
+            const uint32_t pixelBits = h.bpp == 16 ? 0xFFFFu : 0xFFFFFFFFu;
+            cr = Channel(h.masks[0] & pixelBits);
+            cg = Channel(h.masks[1] & pixelBits);
+            cb = Channel(h.masks[2] & pixelBits);
+            ca = Channel(h.hasAlphaMask ? h.masks[3] & pixelBits : 0);
         } else if (h.bpp == 16) {
             cr = Channel(0x7C00);
             cg = Channel(0x03E0);
@@ -340,7 +343,10 @@ void WriteBitmap(TStream& stream, const TPixelImage& image)
         if (bpp <= 8)
             palette.resize(limit);
     } else if (bpp == 16) {
-        bpp = 24;
+        // A 16-bit picture read with an alpha mask keeps its alpha in a 32-bit record.
+        const bool opaque = std::all_of(image.Pixels.begin(), image.Pixels.end(),
+                                        [](const TPixel& p) { return p.A == 255; });
+        bpp = opaque ? 24 : 32;
     }
 
     const uint64_t rowSize = (static_cast<uint64_t>(image.Width) * bpp + 31) / 32 * 4;

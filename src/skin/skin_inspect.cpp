@@ -4,6 +4,8 @@
 #include "framework/base/ini_file.h"
 #include "framework/base/platform_files.h"
 #include "skin/bmp_codec.h"
+#include "skin/control_records.h"
+#include "skin/form_records.h"
 #include "skin/jpeg_codec.h"
 #include "skin/skin_data.h"
 #include "skin/skin_records.h"
@@ -129,6 +131,11 @@ void ListRecords(const TMemIniFile& f, const wchar_t* section, TspRecordList kin
 }
 
 } // namespace
+
+bool RectInPicture(const TRect& r, const TPixelImage& picture)
+{
+    return r.Left >= 0 && r.Top >= 0 && r.Right <= picture.Width && r.Bottom <= picture.Height;
+}
 
 TSkinSource ResolveSkinSource(const std::wstring& argument)
 {
@@ -282,59 +289,142 @@ int SkinpackInfo(const std::wstring& input, std::string& out)
     return 0;
 }
 
-int SkinpackCheck(const std::wstring& input, std::string& out)
+namespace {
+
+std::string RectText(const TRect& r)
 {
-    std::vector<std::string> problems;
+    return std::to_string(r.Left) + "," + std::to_string(r.Top) + "," + std::to_string(r.Right) + "," +
+           std::to_string(r.Bottom);
+}
+
+const TPixelImage* ActivePictureAt(const TspSkinData& sd, int32_t index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= sd.FActivePictures.size() || !sd.FActivePictures[index] ||
+        sd.FActivePictures[index]->Empty())
+        return nullptr;
+    return sd.FActivePictures[static_cast<size_t>(index)].get();
+}
+
+// Warns when a record's non-empty rectangle reaches past the picture it is copied from (the
+// control or object then draws from pixels that are not there); where is its key's name.
+void CheckRect(const String& record, const char* key, const TRect& r, const TPixelImage* picture,
+               const char* pictureName, std::vector<std::string>& warnings)
+{
+    if (r.IsEmpty() || !picture)
+        return;
+    if (!RectInPicture(r, *picture))
+        warnings.push_back("[" + U8(record) + "] " + key + "=" + RectText(r) + " lies outside its " + pictureName +
+                           " (" + Describe(*picture) + ")");
+}
+
+// The rectangles of each form object and control record against the pictures they come from.
+void CheckRecordRects(const TspSkinData& sd, std::vector<std::string>& warnings)
+{
+    for (const auto& rec : sd.ObjectList) {
+        const auto* o = dynamic_cast<const TspDataSkinObject*>(rec.get());
+        if (!o)
+            continue;
+        const TPixelImage* active = ActivePictureAt(sd, o->ActivePictureIndex);
+        const TPixelImage* normal = o->SkinRectInAPicture ? active
+                                    : o->RollUp           ? &sd.FRollUpPicture
+                                                          : &sd.FPicture;
+        if (normal && normal->Empty())
+            normal = nullptr;
+        const char* normalName = o->SkinRectInAPicture ? "active picture" : o->RollUp ? "roll-up picture" : "main picture";
+        CheckRect(o->IDName, "skinrect", o->SkinRect, normal, normalName, warnings);
+        CheckRect(o->IDName, "activeskinrect", o->ActiveSkinRect, active, "active picture", warnings);
+        CheckRect(o->IDName, "inactiveskinrect", o->InActiveSkinRect, active, "active picture", warnings);
+        if (const auto* b = dynamic_cast<const TspDataSkinButton*>(o)) {
+            CheckRect(o->IDName, "downrect", b->DownRect, normal, normalName, warnings);
+            CheckRect(o->IDName, "disableskinrect", b->DisableSkinRect, normal, normalName, warnings);
+        }
+    }
+    for (const auto& rec : sd.CtrlList) {
+        const auto* c = dynamic_cast<const TspDataSkinControl*>(rec.get());
+        if (!c)
+            continue;
+        const TPixelImage* picture = ActivePictureAt(sd, c->PictureIndex);
+        if (!picture && !c->SkinRect.IsEmpty() && c->PictureIndex >= 0)
+            warnings.push_back("[" + U8(c->IDName) + "] pictureindex=" + std::to_string(c->PictureIndex) +
+                               " names no active picture (there are " + std::to_string(sd.FActivePictures.size()) +
+                               ")");
+        CheckRect(c->IDName, "skinrect", c->SkinRect, picture, "picture", warnings);
+        if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(c)) {
+            CheckRect(c->IDName, "activeskinrect", b->ActiveSkinRect, picture, "picture", warnings);
+            CheckRect(c->IDName, "downskinrect", b->DownSkinRect, picture, "picture", warnings);
+            CheckRect(c->IDName, "disabledskinrect", b->DisabledSkinRect, picture, "picture", warnings);
+        }
+    }
+}
+
+} // namespace
+
+int SkinpackCheck(const std::wstring& input, std::string& out, bool strict)
+{
+    // Errors: the load fails or leaves nothing loaded. Warnings: the skin loads but will look wrong.
+    std::vector<std::string> errors, warnings;
     TSkinSource src;
     try {
         src = ResolveSkinSource(input);
     } catch (const Exception& e) {
-        out += "problem: " + std::string(e.what()) + "\n";
+        out += "error: " + std::string(e.what()) + "\n1 error(s), 0 warning(s)\n";
         return 1;
     }
-    // The container's own load: every error it raises is a problem.
     TspSkinData sd(nullptr);
+    bool loaded = false;
     try {
         LoadSkinSource(sd, src);
+        loaded = !sd.Empty;
+        if (!loaded)
+            errors.push_back("the load left nothing loaded");
     } catch (const Exception& e) {
-        problems.push_back(std::string("load failed: ") + e.what());
+        errors.push_back(std::string("load failed: ") + e.what());
     }
     // The definition and pictures read on their own, for the checks the loader does not make.
     try {
         Loaded l = ReadRaw(input);
-        for (const wchar_t* s : kRequiredSections)
-            if (!l.ini.SectionExists(s))
-                problems.push_back("missing section [" + U8(s) + "]");
+        // A folder definition without them is not loaded at all (an error above); a package's
+        // body is, with the defaults.
+        if (src.Kind == TSkinSourceKind::skPackage)
+            for (const wchar_t* s : kRequiredSections)
+                if (!l.ini.SectionExists(s))
+                    warnings.push_back("missing section [" + U8(s) + "]: the loader takes its defaults");
         std::string ignore;
-        ListRecords(l.ini, L"SKINOBJECTS", TspRecordList::rlObjects, ignore, &problems);
-        ListRecords(l.ini, L"SKINCONTROLS", TspRecordList::rlControls, ignore, &problems);
-        if (!sd.Empty) {
+        ListRecords(l.ini, L"SKINOBJECTS", TspRecordList::rlObjects, ignore, &warnings);
+        ListRecords(l.ini, L"SKINCONTROLS", TspRecordList::rlControls, ignore, &warnings);
+        if (loaded) {
+            if (sd.FPicture.Empty())
+                errors.push_back("the skin has no main picture: forms keep their plain frame");
             const int pictures = static_cast<int>(sd.FActivePictures.size());
             for (const wchar_t* key : {L"bgpictureindex", L"mdibgpictureindex"}) {
                 int32_t v = l.ini.ReadInteger(L"FORMINFO", key, -1);
                 if (v < -1 || v >= pictures)
-                    problems.push_back("[FORMINFO] " + U8(key) + "=" + std::to_string(v) + " names no active picture (there are " +
+                    warnings.push_back("[FORMINFO] " + U8(key) + "=" + std::to_string(v) + " names no active picture (there are " +
                                        std::to_string(pictures) + ")");
             }
             if (!sd.FPicture.Empty() && !sd.FMask.Empty() &&
                 (sd.FPicture.Width != sd.FMask.Width || sd.FPicture.Height != sd.FMask.Height))
-                problems.push_back("the mask is " + Describe(sd.FMask) + " but the main picture is " + Describe(sd.FPicture));
-            if (!sd.FPicture.Empty() && !sd.ClRect.IsEmpty() &&
-                (sd.ClRect.Left < 0 || sd.ClRect.Top < 0 || sd.ClRect.Right > sd.FPicture.Width ||
-                 sd.ClRect.Bottom > sd.FPicture.Height))
-                problems.push_back("[FORMINFO] clientrect lies outside the main picture (" + Describe(sd.FPicture) + ")");
+                warnings.push_back("the mask is " + Describe(sd.FMask) + " but the main picture is " + Describe(sd.FPicture));
+            if (!sd.FPicture.Empty() && !sd.ClRect.IsEmpty() && !RectInPicture(sd.ClRect, sd.FPicture))
+                warnings.push_back("[FORMINFO] clientrect lies outside the main picture (" + Describe(sd.FPicture) + ")");
             if (sd.FActivePicturesNames.Count() != pictures)
-                problems.push_back("[PICTURES] names " + std::to_string(sd.FActivePicturesNames.Count()) +
+                warnings.push_back("[PICTURES] names " + std::to_string(sd.FActivePicturesNames.Count()) +
                                    " active pictures but the skin has " + std::to_string(pictures));
+            CheckRecordRects(sd, warnings);
         }
     } catch (const Exception& e) {
-        if (problems.empty())
-            problems.push_back(e.what());
+        if (errors.empty())
+            errors.push_back(e.what());
     }
-    for (const auto& p : problems)
-        out += "problem: " + p + "\n";
-    out += problems.empty() ? "sound\n" : std::to_string(problems.size()) + " problem(s)\n";
-    return problems.empty() ? 0 : 1;
+    for (const auto& p : errors)
+        out += "error: " + p + "\n";
+    for (const auto& p : warnings)
+        out += "warning: " + p + "\n";
+    if (errors.empty() && warnings.empty())
+        out += "sound\n";
+    else
+        out += std::to_string(errors.size()) + " error(s), " + std::to_string(warnings.size()) + " warning(s)\n";
+    return !errors.empty() || (strict && !warnings.empty()) ? 1 : 0;
 }
 
 int SkinpackDump(const std::wstring& input, std::string& out)

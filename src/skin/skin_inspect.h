@@ -32,11 +32,18 @@ TSkinSource ResolveSkinSource(const std::wstring& argument);
 // lacks a required section raises EReadError naming it, where the container would stay silent.
 void LoadSkinSource(TspSkinData& sd, const TSkinSource& source);
 
+// Whether r lies within picture's bounds (its right and bottom edges may touch them): a record
+// rectangle that does not is drawn from pixels that are not there.
+bool RectInPicture(const TRect& r, const TPixelImage& picture);
+
 // The tool's commands. Each writes its report to out (UTF-8 lines) and returns the exit status.
 int SkinpackPack(const std::wstring& input, const std::wstring& output, std::string& out);
 int SkinpackUnpack(const std::wstring& input, const std::wstring& folder, std::string& out);
 int SkinpackInfo(const std::wstring& input, std::string& out);
-int SkinpackCheck(const std::wstring& input, std::string& out);
+// check: errors are problems that make the load fail or leave nothing loaded, warnings those of a
+// skin that loads but will look wrong; each line says which. Exit status 1 on errors, and on
+// warnings too when strict.
+int SkinpackCheck(const std::wstring& input, std::string& out, bool strict = false);
 int SkinpackDump(const std::wstring& input, std::string& out);
 // A raw file stored with the skin: its bytes in place of the line holding Placeholder.
 struct TEmbedFile {

@@ -1,7 +1,8 @@
-// skinpack: packs, unpacks, inspects, checks and prints skins. A <skin> is a .skn package, a
-// skin folder or a definition file.
+// skinpack: packs, unpacks, inspects, checks, renders and prints skins. A <skin> is a .skn
+// package, a skin folder or a definition file.
 #include "framework/base/exceptions.h"
 #include "framework/base/strings.h"
+#include "render.h"
 #include "skin/skin_inspect.h"
 #include "skinpack.h"
 
@@ -17,8 +18,13 @@ const char kUsage[] =
     "  pack <folder-or-definition> <out.skn>   build a package from a skin folder\n"
     "  unpack <in.skn> <folder>                write the package's definition and pictures\n"
     "  info <skin>                             versions, picture sizes, counts, records\n"
-    "  check <skin>                            load the skin and report every problem (exit 1)\n"
+    "  check <skin> [--strict]                 report errors (the load fails: exit 1) and warnings\n"
+    "                                          (it loads but looks wrong: exit 1 with --strict)\n"
     "  dump <skin>                             print the definition as the container saves it\n"
+    "  render <skin> <what> <W>x<H> <out.png> [--inactive] [--state normal|hot|down|disabled]\n"
+    "                                          write a PNG of the frame (<what> = frame) or of a\n"
+    "                                          form object or control record at that size\n"
+    "  render <skin> sheet <out.png>           every record's pictures on one contact sheet\n"
     "  embed <in.skn> <form> <placeholder> <out> [<placeholder>=<file> ...]\n"
     "                                          write form with the placeholder line replaced by\n"
     "                                          the package's zlib stream in hex lines, and each\n"
@@ -44,8 +50,15 @@ int RunSkinpack(const std::vector<std::wstring>& args)
             status = vt::SkinpackUnpack(args[1], args[2], out);
         else if (cmd == L"info" && args.size() == 2)
             status = vt::SkinpackInfo(args[1], out);
-        else if (cmd == L"check" && args.size() == 2)
-            status = vt::SkinpackCheck(args[1], out);
+        else if (cmd == L"check" && (args.size() == 2 || (args.size() == 3 && args[2] == L"--strict")))
+            status = vt::SkinpackCheck(args[1], out, args.size() == 3);
+        else if (cmd == L"render" && args.size() >= 3) {
+            status = vt::SkinpackRender(std::vector<std::wstring>(args.begin() + 1, args.end()), out);
+            if (status == 2) {
+                std::fwrite(out.data(), 1, out.size(), stderr);
+                return usage();
+            }
+        }
         else if (cmd == L"dump" && args.size() == 2)
             status = vt::SkinpackDump(args[1], out);
         else if (cmd == L"embed" && args.size() >= 5) {

@@ -112,6 +112,24 @@ TEST(Bmp, DecodesHeadersDepthsAndMasks)
     EXPECT_EQ(bf.At(0, 1), (TPixel{0x66, 0x55, 0x44, 255}));
 }
 
+// Tests 16-bit bit fields with an alpha mask (a 56-byte header): mask bits beyond the pixel's 16
+// select nothing, so such an alpha reads opaque, never transparent; a real alpha bit survives a
+// write and read back.
+TEST(Bmp, SixteenBitAlphaMaskKeepsToThePixel)
+{
+    auto withAlphaMask = [](const std::vector<uint8_t>& pixels, const std::vector<uint32_t>& masks) {
+        std::vector<uint8_t> bytes = Bmp(1, 1, 16, 3, 0, {}, pixels, masks);
+        bytes[14] = 56;  // the four masks are part of the header
+        return bytes;
+    };
+    const TPixelImage beyond = Read(withAlphaMask({0x00, 0xF8, 0, 0}, {0xF800, 0x07E0, 0x001F, 0x10000}));
+    EXPECT_EQ(beyond.At(0, 0), (TPixel{0, 0, 255, 255}));
+
+    const TPixelImage clear = Read(withAlphaMask({0x00, 0x7C, 0, 0}, {0x7C00, 0x03E0, 0x001F, 0x8000}));
+    EXPECT_EQ(clear.At(0, 0), (TPixel{0, 0, 255, 0}));
+    EXPECT_EQ(Read(test::BitmapBytes(clear)).Pixels, clear.Pixels);
+}
+
 // Tests that an 8-bit record without a used-colours count carries 256 entries (1,024 bytes) and
 // that the next record starts right after its rows.
 TEST(Bmp, EightBitFullTableMeasuresTheRecordEnd)

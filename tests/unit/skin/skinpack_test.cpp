@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 
 namespace vt {
 namespace {
@@ -167,7 +168,27 @@ TEST(Skinpack, InfoAndDumpDescribeTheSkin)
     EXPECT_TRUE(Has(info, "body version 2")) << info;
 }
 
-// Tests check: problems are listed with exit status 1; errors of the loader become problems.
+// The test skin's definition with nothing for check to report.
+std::wstring SoundDefinition()
+{
+    std::wstring clean = test::TestDefinition();
+    clean.replace(clean.find(L"1=odd:nosuchtype\r\n"), 18, L"");
+    clean.replace(clean.find(L"count=3\r\n0=item"), 7, L"count=2");
+    clean.replace(clean.find(L"2=bar:"), 2, L"1=");
+    clean.replace(clean.find(L"2,29,194,144"), 12, L"2,3,38,28");
+    clean += L"[checkbox]\r\nskinrect=1,1,1,1\r\n";
+    return clean;
+}
+
+std::wstring Replaced(std::wstring text, const std::wstring& from, const std::wstring& to)
+{
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::wstring::npos) << WideToUtf8(from);
+    return at == std::wstring::npos ? text : text.replace(at, from.size(), to);
+}
+
+// Tests check: the loader's own errors are errors, what it accepts but draws wrong are warnings,
+// each line says which; only errors fail the check unless it is strict.
 TEST(Skinpack, CheckReportsProblems)
 {
     ScratchDir dir("skp-check");
@@ -175,31 +196,97 @@ TEST(Skinpack, CheckReportsProblems)
     def.replace(def.find(L"bgpictureindex=1"), 16, L"bgpictureindex=9");
     test::WriteTestSkinFolder(dir, def);
     std::string out;
-    EXPECT_EQ(SkinpackCheck(dir.Path().wstring(), out), 1);
-    EXPECT_TRUE(Has(out, "bgpictureindex=9 names no active picture")) << out;
-    EXPECT_TRUE(Has(out, "\"odd:nosuchtype\" has an unknown type")) << out;
-    EXPECT_TRUE(Has(out, "clientrect lies outside the main picture")) << out;
+    EXPECT_EQ(SkinpackCheck(dir.Path().wstring(), out), 0) << out;
+    EXPECT_TRUE(Has(out, "warning: [FORMINFO] bgpictureindex=9 names no active picture")) << out;
+    EXPECT_TRUE(Has(out, "warning: [SKINOBJECTS] entry 1 \"odd:nosuchtype\" has an unknown type")) << out;
+    EXPECT_TRUE(Has(out, "warning: [FORMINFO] clientrect lies outside the main picture")) << out;
+    EXPECT_TRUE(Has(out, "0 error(s), 5 warning(s)")) << out;
 
     std::vector<uint8_t> junk = {2, 0, 0, 0, 50, 0, 0, 0, 1, 2, 3};
     WriteFileBytes(dir.File("junk.skn"), junk.data(), junk.size());
     out.clear();
     EXPECT_EQ(SkinpackCheck(dir.File("junk.skn"), out), 1);
-    EXPECT_TRUE(Has(out, "load failed: Stream read error")) << out;
+    EXPECT_TRUE(Has(out, "error: load failed: Stream read error")) << out;
     out.clear();
     EXPECT_EQ(SkinpackCheck(dir.File("missing.skn"), out), 1);
-    EXPECT_TRUE(Has(out, "Cannot open file")) << out;
+    EXPECT_TRUE(Has(out, "error: Cannot open file")) << out;
 
     ScratchDir sound("skp-sound");
-    std::wstring clean = test::TestDefinition();
-    clean.replace(clean.find(L"1=odd:nosuchtype\r\n"), 18, L"");
-    clean.replace(clean.find(L"count=3\r\n0=item"), 7, L"count=2");
-    clean.replace(clean.find(L"2=bar:"), 2, L"1=");
-    clean.replace(clean.find(L"2,29,194,144"), 12, L"2,3,38,28");
-    clean += L"[checkbox]\r\nskinrect=1,1,1,1\r\n";
-    test::WriteTestSkinFolder(sound, clean);
+    test::WriteTestSkinFolder(sound, SoundDefinition());
     out.clear();
-    EXPECT_EQ(SkinpackCheck(sound.Path().wstring(), out), 0) << out;
+    EXPECT_EQ(SkinpackCheck(sound.Path().wstring(), out, true), 0) << out;
     EXPECT_TRUE(Has(out, "sound")) << out;
+}
+
+// Tests the exit status of check, plain and strict, over small broken skins: a skin that loads
+// but looks wrong warns, one the loader refuses or loads empty is an error.
+TEST(Skinpack, CheckFailsOnErrorsAndStrictlyOnWarnings)
+{
+    struct Case {
+        const char* name;
+        std::function<std::wstring(const ScratchDir&)> make;  // returns the skin to check
+        const char* line;                                     // one line check must print
+        int status, strictStatus;
+    };
+    const std::wstring sound = SoundDefinition();
+    auto folder = [](const std::wstring& definition) {
+        return [definition](const ScratchDir& d) { return test::WriteTestSkinFolder(d, definition); };
+    };
+    // A package whose body has the main picture and the definition text only.
+    auto package = [](const std::string& text) {
+        return [text](const ScratchDir& d) {
+            const std::vector<uint8_t> file = test::PackageFile(test::Deflate(
+                test::Body(2, test::BitmapBytes(test::MakePicture(40, 30, TPixelFormat::pf24bit)), {}, text)));
+            WriteFileBytes(d.File("p.skn"), file.data(), file.size());
+            return d.File("p.skn");
+        };
+    };
+    std::string noFormInfo = test::MinimalDefinitionText();
+    noFormInfo.erase(noFormInfo.find("[FORMINFO]"), noFormInfo.find("[SKINOBJECTS]") - noFormInfo.find("[FORMINFO]"));
+    const Case cases[] = {
+        {"sound", folder(sound), "sound", 0, 0},
+        {"rectangle outside its picture",
+         folder(Replaced(sound, L"[button]\r\nskinrect=9,9,9,9", L"[button]\r\npictureindex=0\r\nskinrect=2,1,20,5")),
+         "warning: [button] skinrect=2,1,20,5 lies outside its picture (9 x 5, 32-bit)", 0, 1},
+        {"mask of another size",
+         [&](const ScratchDir& d) {
+             const std::wstring path = test::WriteTestSkinFolder(d, sound);
+             SaveBitmapToFile(d.File("mask.bmp"), test::MakePicture(41, 30, TPixelFormat::pf1bit));
+             return path;
+         },
+         "warning: the mask is 41 x 30, 1-bit but the main picture is 40 x 30, 24-bit", 0, 1},
+        {"unknown type", folder(Replaced(sound, L"0=button:button", L"0=button:nosuchtype")),
+         "warning: [SKINCONTROLS] entry 0 \"button:nosuchtype\" has an unknown type", 0, 1},
+        {"package without [FORMINFO]", package(noFormInfo),
+         "warning: missing section [FORMINFO]: the loader takes its defaults", 0, 1},
+        {"folder without [FORMINFO]", folder(Replaced(sound, L"[FORMINFO]", L"[FORMINFO-GONE]")),
+         "error: load failed: The definition has no [FORMINFO] section", 1, 1},
+        {"unreadable package",
+         [](const ScratchDir& d) {
+             const std::vector<uint8_t> file = test::PackageFile({0x78, 0x9C, 0xFF, 0xFF, 0x00});
+             WriteFileBytes(d.File("bad.skn"), file.data(), file.size());
+             return d.File("bad.skn");
+         },
+         "error: load failed:", 1, 1},
+        {"main picture file missing",
+         [&](const ScratchDir& d) {
+             const std::wstring path = test::WriteTestSkinFolder(d, sound);
+             std::filesystem::remove(d.Path() / "main.bmp");
+             return path;
+         },
+         "error: load failed:", 1, 1},
+        {"no main picture named", folder(Replaced(sound, L"picture=main.bmp", L"picture=")),
+         "error: the skin has no main picture", 1, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScratchDir dir("skp-check-table");
+        const std::wstring skin = c.make(dir);
+        std::string out, strictOut;
+        EXPECT_EQ(SkinpackCheck(skin, out), c.status) << out;
+        EXPECT_EQ(SkinpackCheck(skin, strictOut, true), c.strictStatus) << strictOut;
+        EXPECT_TRUE(Has(out, c.line)) << out;
+    }
 }
 
 // Tests the argument rules: a folder with several definitions, a package given to pack.
