@@ -245,8 +245,9 @@ TEST(CheckRadioModel, FlatLayoutPlacesMarkImageCaptionAndFocus)
         EXPECT_EQ(got.Check, c.check);
         EXPECT_EQ(got.Caption, c.caption);
         EXPECT_EQ(got.Focus, c.focus);
-        if (c.in.HasImage)
+        if (c.in.HasImage) {
             EXPECT_EQ(got.Image, c.image);
+        }
     }
     TFlatLayoutInput wrap{150, 40, true, {13, 13}, true, {16, 16}, true, true, {}};
     EXPECT_EQ(FlatWrapLeft(wrap), 44);

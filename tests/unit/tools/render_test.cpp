@@ -160,8 +160,9 @@ TEST_P(ShippedSkinRender, LargeFrameKeepsCornersBandsAndButtonsInPlace)
         ++buttons;
         SCOPED_TRACE(WideToUtf8(p.Name));
         for (const TPlacedPicture& s : small)
-            if (s.Name == p.Name)
+            if (s.Name == p.Name) {
                 EXPECT_EQ(p.Place, Bounds(s.Place.Left + dx, s.Place.Top, s.Place.Width(), s.Place.Height()));
+            }
         const TPixelImage alone = RenderSkinPicture(sd, {p.Name, p.Place.Width(), p.Place.Height()});
         EXPECT_EQ(Differing(frame, p.Place.Left, p.Place.Top, alone, 0, 0, p.Place.Width(), p.Place.Height()), 0);
     }
@@ -194,8 +195,9 @@ TEST_P(ShippedSkinRender, ButtonKeepsItsFixedParts)
         EXPECT_EQ(Differing(img, 169 - right, 0, pic, r.Right - right, r.Top, right, 27), 0);
         if (s.state == TRenderState::Normal)
             normal = img;
-        else if (s.state == TRenderState::Down)
+        else if (s.state == TRenderState::Down) {
             EXPECT_NE(normal, img);
+        }
     }
 }
 
