@@ -15,6 +15,7 @@
 #include "unit/menus/menu_fixture_skin.h"
 #include "button_page.h"
 #include "check_label_page.h"
+#include "pages_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -58,6 +59,7 @@ public:
 
         BuildMenu();
         AddButtonPage(*this, sd_, [this](TControl* c, const wchar_t* n) { controls_.push_back(c); c->OnClick = [n](TObject*) { Print(std::wstring(n) + L" OnClick"); }; });
+        AddPagesPage(*this, sd_, Print);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {
