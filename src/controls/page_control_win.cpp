@@ -927,6 +927,8 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
     if (!HasRecord() || Style() == tsTabs)
         colour = fontColour;
     GetCanvas(img).Font().SetColor(colour);
+    // The caption lies over the tab's picture, never on a box of the brush's colour.
+    GetCanvas(img).Brush().SetStyle(TBrushStyle::bsClear);
 
     // Side tabs with horizontal text draw on a turned image.
     if (side && FTextInHorizontal)

@@ -3,12 +3,15 @@
 // skinned up-down (never the platform's), and close buttons that close their own tab.
 #include "controls/page_control_win.h"
 #include "framework/win/forms.h"
+#include "painted_image.h"
 #include "skin/skin_data.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
 
 #include <windowsx.h>
+
+#include <vector>
 
 namespace vt {
 namespace {
@@ -215,6 +218,31 @@ TEST_F(PageControlWindow, WheelWalksPagesAndStopsAtTheEnd)
     EXPECT_EQ(changes, 2);
     SendMessageW(pc_->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at);
     EXPECT_EQ(pc_->ActivePageIndex(), 1);
+}
+
+// Tests that a caption is drawn over the tab's own look: a caption of spaces paints exactly what
+// an empty one does, with and without a record, selected or not.
+TEST_F(PageControlWindow, CaptionLeavesTheTabLookUnderIt)
+{
+    AddPages(2);
+    pc_->SetTabWidth(90);  // so that the caption leaves the tab's size alone
+    form_->Show();
+    for (bool record : {false, true}) {
+        if (record)
+            LoadDefaultSkin();
+        for (int page : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "record " << record << " page " << page);
+            auto painted = [&](const wchar_t* caption) {
+                pc_->Pages(page)->SetText(caption);
+                Application->ProcessMessages();
+                TspBitmap b;
+                test::PaintControlImage(*pc_, b);
+                return std::vector<TspColor>(b.GetScanLine(0), b.GetScanLine(0) + size_t(b.Width()) * b.Height());
+            };
+            const auto empty = painted(L"");
+            EXPECT_TRUE(painted(L"          ") == empty);
+        }
+    }
 }
 
 } // namespace
