@@ -952,6 +952,8 @@ void TspSkinPageControl::RenderTabContent(TspBitmap& img, int page, bool mouseIn
 {
     const int c = FShowCloseButtons ? FCloseSize + 2 : 0;
     TCanvas& canvas = GetCanvas(img);
+    // The caption goes over the tab's picture, never on a box of the brush's colour.
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
     TRect content{0, 0, img.Width() - c, img.Height()};
     if (shift) {
         const int d = TabPosition() == tpTop || TabPosition() == tpLeft ? 2 : -2;

@@ -15,6 +15,7 @@
 #include "unit/menus/menu_fixture_skin.h"
 #include "button_page.h"
 #include "check_label_page.h"
+#include "pages_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -55,6 +56,7 @@ public:
         parentImage->SetDrawDefault(false);
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
         AddCheckLabelPage(*this, sd_, Print);
+        AddPagesPage(*this, sd_, Print);
 
         BuildMenu();
         AddButtonPage(*this, sd_, [this](TControl* c, const wchar_t* n) { controls_.push_back(c); c->OnClick = [n](TObject*) { Print(std::wstring(n) + L" OnClick"); }; });
