@@ -376,7 +376,11 @@ void TspSkinPageControl::Notification(TComponent* component, TOperation operatio
         FSkinUpDown = nullptr;
 }
 
-void TspSkinPageControl::SetTabExtendedDraw(bool v) { SetLookField(FTabExtendedDraw, v); }
+void TspSkinPageControl::SetTabExtendedDraw(bool v)
+{
+    FTabExtendedDraw = v;
+    Invalidate();
+}
 
 void TspSkinPageControl::SetTabMargin(int v)
 {
@@ -386,13 +390,33 @@ void TspSkinPageControl::SetTabMargin(int v)
     Invalidate();
 }
 
-void TspSkinPageControl::SetTabSpacing(int v) { SetLookField(FTabSpacing, v); }
+void TspSkinPageControl::SetTabSpacing(int v)
+{
+    if (v == FTabSpacing)
+        return;
+    FTabSpacing = v;
+    Invalidate();
+}
 
-void TspSkinPageControl::SetTabLayout(TspButtonLayout v) { SetLookField(FTabLayout, v); }
+void TspSkinPageControl::SetTabLayout(TspButtonLayout v)
+{
+    if (v == FTabLayout)
+        return;
+    FTabLayout = v;
+    Invalidate();
+}
 
-void TspSkinPageControl::SetTextInHorizontal(bool v) { SetLookField(FTextInHorizontal, v); }
+void TspSkinPageControl::SetTextInHorizontal(bool v)
+{
+    FTextInHorizontal = v;
+    Invalidate();
+}
 
-void TspSkinPageControl::SetTabsBGTransparent(bool v) { SetLookField(FTabsBGTransparent, v); }
+void TspSkinPageControl::SetTabsBGTransparent(bool v)
+{
+    FTabsBGTransparent = v;
+    Invalidate();
+}
 
 void TspSkinPageControl::SetTabsInCenter(bool v)
 {
@@ -903,8 +927,6 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
     if (!HasRecord() || Style() == tsTabs)
         colour = fontColour;
     GetCanvas(img).Font().SetColor(colour);
-    // The caption lies over the tab's picture, never on a box of the brush's colour.
-    GetCanvas(img).Brush().SetStyle(TBrushStyle::bsClear);
 
     // Side tabs with horizontal text draw on a turned image.
     if (side && FTextInHorizontal)
@@ -930,6 +952,8 @@ void TspSkinPageControl::RenderTabContent(TspBitmap& img, int page, bool mouseIn
 {
     const int c = FShowCloseButtons ? FCloseSize + 2 : 0;
     TCanvas& canvas = GetCanvas(img);
+    // The caption goes over the tab's picture, never on a box of the brush's colour.
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
     TRect content{0, 0, img.Width() - c, img.Height()};
     if (shift) {
         const int d = TabPosition() == tpTop || TabPosition() == tpLeft ? 2 : -2;

@@ -2,7 +2,6 @@
 
 #include "controls/page_control_win.h"
 #include "controls/up_down_win.h"
-#include "framework/win/forms.h"
 
 #include <algorithm>
 
@@ -10,50 +9,39 @@ namespace vt {
 
 void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print)
 {
-    constexpr int kTop = 310;  // below the buttons, boxes and labels
-    form.SetClientHeight(std::max(form.ClientHeight(), kTop + 190));
+    constexpr int kTop = 320;
+    form.SetClientHeight(std::max(form.ClientHeight(), kTop + 150));
 
     auto* upDown = new TspSkinUpDown(&form);
     upDown->SetName(L"upDown");
-    upDown->SetBounds(20, kTop, 40, 20);
+    upDown->SetBounds(20, kTop, 40, 22);
+    upDown->SetMin(0);
     upDown->SetMax(10);
     upDown->SetParent(&form);
     upDown->SetSkinData(sd);
-    upDown->OnChange = [print, upDown](TObject*) { print(L"upDown OnChange " + std::to_wstring(upDown->Position())); };
-
-    // More tabs than fit, with close buttons: the skinned scroller shows at the row's end.
-    auto* pages = new TspSkinPageControl(&form);
-    pages->SetName(L"pageControl");
-    pages->SetBounds(80, kTop, 420, 170);
-    pages->SetShowCloseButtons(true);
-    pages->SetParent(&form);
-    for (int i = 0; i < 8; ++i) {
-        auto* sheet = new TspSkinTabSheet(&form);
-        sheet->SetText(L"Page " + std::to_wstring(i + 1));
-        sheet->SetPageControl(pages);
-    }
-    pages->SetActivePageIndex(0);
-    pages->SetSkinData(sd);
-    pages->OnChange = [print, pages](TObject*) {
-        print(L"pageControl OnChange " + std::to_wstring(pages->ActivePageIndex()));
-    };
-    pages->OnClose = [print](TObject* page, bool&) {
-        print(L"pageControl OnClose " + static_cast<TTabSheet*>(page)->Text());
+    upDown->OnChange = [print, upDown](TObject*) {
+        print(L"upDown OnChange " + std::to_wstring(upDown->Position()));
     };
 
-    // The same pages with the tabs on the left and no close buttons.
-    auto* left = new TspSkinPageControl(&form);
-    left->SetName(L"pageControlLeft");
-    left->SetBounds(520, kTop, 260, 170);
-    left->SetTabPosition(tpLeft);
-    left->SetParent(&form);
-    for (const wchar_t* caption : {L"One", L"Two", L"Three"}) {
-        auto* sheet = new TspSkinTabSheet(&form);
-        sheet->SetText(caption);
-        sheet->SetPageControl(left);
-    }
-    left->SetActivePageIndex(1);
-    left->SetSkinData(sd);
+    auto pages = [&](const wchar_t* name, int left, int width, int count, bool close) {
+        auto* pc = new TspSkinPageControl(&form);
+        pc->SetName(name);
+        pc->SetBounds(left, kTop, width, 140);
+        pc->SetParent(&form);
+        pc->SetSkinData(sd);
+        pc->SetShowCloseButtons(close);
+        for (int i = 0; i < count; ++i) {
+            auto* sheet = new TspSkinTabSheet(&form);
+            sheet->SetText(L"Page " + std::to_wstring(i + 1));
+            sheet->SetPageControl(pc);
+        }
+        pc->SetActivePageIndex(0);
+        const std::wstring n = name;
+        pc->OnChange = [print, pc, n](TObject*) { print(n + L" OnChange " + std::to_wstring(pc->ActivePageIndex())); };
+        pc->OnAfterClose = [print, n](TObject*) { print(n + L" OnAfterClose"); };
+    };
+    pages(L"overflowPages", 80, 260, 8, false);
+    pages(L"closingPages", 360, 320, 3, true);
 }
 
 } // namespace vt

@@ -1,15 +1,17 @@
-// The gallery's up-down and page control.
+// The gallery's page of the up-down control and the skinned page control.
 #pragma once
+
+#include "framework/win/forms.h"
 
 #include <functional>
 #include <string>
 
 namespace vt {
 
-class TForm;
 class TspSkinData;
 
-// Adds them below the other controls (making the form taller), each printing its events.
+// Adds an up-down and two page controls (a short one whose tabs overflow into the scroller, and
+// one with close buttons) below the other controls, bound to sd; events are printed.
 void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print);
 
 } // namespace vt

@@ -247,11 +247,9 @@ TEST_F(CheckRadio, FramedBoxTakesTheSkinHeightAndFades)
     MoveTo(Centre(*box));
     EXPECT_TRUE(box->MouseIn());
     EXPECT_LT(box->FadeFactor(), 1.0) << "a fade, not a jump";
-    test::Pump(250);
-    EXPECT_EQ(box->FadeFactor(), 1.0);
+    EXPECT_TRUE(test::PumpUntil([&] { return box->FadeFactor() == 1.0; }));
     MoveTo(form_->ClientToScreen({300, 200}));
-    test::Pump(250);
-    EXPECT_EQ(box->FadeFactor(), 0.0);
+    EXPECT_TRUE(test::PumpUntil([&] { return box->FadeFactor() == 0.0; }));
 
     box->SetFlat(true);
     box->SetBounds(10, 10, 150, 25);

@@ -3,9 +3,10 @@
 // skinned up-down (never the platform's), and close buttons that close their own tab.
 #include "controls/page_control_win.h"
 #include "framework/win/forms.h"
-#include "painted_image.h"
 #include "skin/skin_data.h"
 #include "support.h"
+#include "unit/controls/fixture_skin.h"
+#include "win/controls/painted_image.h"
 
 #include <gtest/gtest.h>
 
@@ -243,6 +244,44 @@ TEST_F(PageControlWindow, CaptionLeavesTheTabLookUnderIt)
             EXPECT_TRUE(painted(L"          ") == empty);
         }
     }
+}
+
+// Tests the tabs of a record: an inactive tab is its picture with the caption written over it
+// (no box of another colour behind the text), and the current tab stands taller.
+TEST_F(PageControlWindow, TabCaptionsAreWrittenOverTheTabPicture)
+{
+    using F = test::FixtureSkin;
+    test::BuildFixtureSkin(*sd_);
+    pc_->SetSkinDataName(F::kTab);
+    pc_->SetSkinData(sd_);
+    AddPages(3, L"Tab");
+    form_->Show();
+    Application->ProcessMessages();
+    TspBitmap image;
+    test::PaintControlImage(*pc_, image);
+    const TRect current = pc_->TabRect(0), other = pc_->TabRect(1);
+    ASSERT_FALSE(other.IsEmpty());
+    // The fixture's colours are pixel values.
+    const TspColor face = F::kTabNormal;
+    const int below = other.Bottom + 1;
+    EXPECT_EQ(image.GetPixel((current.Left + current.Right) / 2, below) & 0xFFFFFF, F::kTabActive);
+    EXPECT_NE(image.GetPixel((other.Left + other.Right) / 2, below) & 0xFFFFFF, F::kTabNormal);
+    int faceOnly = 0, foreign = 0, text = 0;
+    // The middle band of the tab, inside its fixed ends.
+    for (int y = other.Top + 2; y < other.Bottom - 2; ++y)
+        for (int x = other.Left + 5; x < other.Right - 5; ++x) {
+            const TspColor c = image.GetPixel(x, y) & 0xFFFFFF;
+            if (c == face) {
+                ++faceOnly;
+            } else if (PixelR(c) <= PixelR(face) && PixelG(c) <= PixelG(face) && PixelB(c) <= PixelB(face)) {
+                ++text;  // black text, or its edge over the face
+            } else {
+                ++foreign;
+            }
+        }
+    EXPECT_GT(faceOnly, 0);
+    EXPECT_GT(text, 5);
+    EXPECT_EQ(foreign, 0);
 }
 
 } // namespace

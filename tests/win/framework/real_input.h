@@ -19,6 +19,20 @@ inline void Pump(int ms = 60)
     } while (GetTickCount() - start < static_cast<DWORD>(ms));
 }
 
+// Runs the application's loop until done() holds or about ms milliseconds have passed; says
+// whether it held. Timers lag on a loaded machine, so waits on them end on the state, not a time.
+template <class F> bool PumpUntil(F done, int ms = 3000)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start >= static_cast<DWORD>(ms))
+            return false;
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+    return true;
+}
+
 // Presses the keys in order and releases them in reverse, as a chord.
 inline void Chord(std::initializer_list<WORD> keys)
 {
