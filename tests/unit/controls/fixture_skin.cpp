@@ -69,6 +69,10 @@ void AddPageControlRecords(TspSkinData& sd)
     FillImage(*picture, {0, 40, 12, 52}, F::kCloseNormal);
     FillImage(*picture, {12, 40, 24, 52}, F::kCloseHot);
     FillImage(*picture, {24, 40, 36, 52}, F::kCloseDown);
+    // A diagonal in each close picture, so a shifted, turned or stretched copy shows.
+    for (int look = 0; look < 3; ++look)
+        for (int i = 2; i < 10; ++i)
+            FillImage(*picture, Bounds(look * 12 + i, 40 + i, 1, 1), 0x000000);
     FillImage(*picture, {0, 60, 32, 76}, F::kUpDownFace);
     FillImage(*picture, {32, 60, 64, 76}, F::kUpDownHot);
     sd.FActivePicturesNames.Add(L"tabs.bmp");

@@ -284,5 +284,82 @@ TEST_F(PageControlWindow, TabCaptionsAreWrittenOverTheTabPicture)
     EXPECT_EQ(foreign, 0);
 }
 
+// Pixels of image at `at` that differ from the record picture's `source` (alpha aside).
+int DifferencesFromPicture(const TspBitmap& image, TPoint at, const TspSkinData& sd, int picture, const TRect& source)
+{
+    const TPixelView view = sd.FActivePictures[static_cast<size_t>(picture)]->View();
+    int bad = 0;
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x)
+            bad += (image.GetPixel(at.X + x, at.Y + y) & 0xFFFFFF) !=
+                   (view.Row(source.Top + y)[source.Left + x] & 0xFFFFFF);
+    return bad;
+}
+
+// Tests the fixture record's tabs with close buttons: the current tab stands as tall as the
+// record's active picture and the others as its normal one; each cross is the record's normal,
+// hot and pressed picture copied pixel for pixel as the pointer moves over it and presses; and the
+// release closes that tab.
+TEST_F(PageControlWindow, RecordCrossesDrawTheirPicturesAndCloseTheirTab)
+{
+    using F = test::FixtureSkin;
+    test::BuildFixtureSkin(*sd_);
+    pc_->SetSkinDataName(F::kTab);
+    pc_->SetSkinData(sd_);
+    pc_->SetShowCloseButtons(true);
+    AddPages(3, L"Tab");
+    std::vector<TObject*> asked;
+    pc_->OnClose = [&](TObject* page, bool&) { asked.push_back(page); };
+    form_->Show();
+    Application->ProcessMessages();
+    ASSERT_TRUE(pc_->HasRecord());
+    const TTabRecordCopy& rec = pc_->Record();
+    EXPECT_EQ(pc_->CloseSize(), rec.Close.Normal.Width());
+    TspBitmap image;
+    auto paint = [&] { test::PaintControlImage(*pc_, image); };
+
+    // The run of the tab's colour down a column left of the caption and the cross.
+    auto columnRun = [&](const TRect& tab, uint32_t colour) {
+        int run = 0;
+        for (int y = tab.Top; y < image.Height() && (image.GetPixel(tab.Left + 1, y) & 0xFFFFFF) == colour; ++y)
+            ++run;
+        return run;
+    };
+    paint();
+    EXPECT_EQ(columnRun(pc_->TabRect(0), F::kTabActive), rec.ActiveTabRect.Height());
+    EXPECT_EQ(columnRun(pc_->TabRect(1), F::kTabNormal), rec.TabRect.Height());
+    EXPECT_GT(rec.ActiveTabRect.Height(), rec.TabRect.Height());
+
+    auto crossAt = [&](int page) {
+        const TRect tab = pc_->TabRect(pc_->TabIndexOfPage(page));
+        const TRect b = static_cast<TspSkinTabSheet*>(pc_->Pages(page))->ButtonRect;
+        return TPoint{tab.Left + b.Left, tab.Top + b.Top};
+    };
+    for (int page : {0, 1, 2}) {
+        SCOPED_TRACE(testing::Message() << "page " << page);
+        EXPECT_EQ(DifferencesFromPicture(image, crossAt(page), *sd_, rec.Picture, rec.Close.Normal), 0);
+    }
+
+    const TPoint corner = crossAt(1);
+    const TPoint middle{corner.X + rec.Close.Normal.Width() / 2, corner.Y + rec.Close.Normal.Height() / 2};
+    Send(WM_MOUSEMOVE, 0, middle);
+    paint();
+    EXPECT_EQ(DifferencesFromPicture(image, crossAt(1), *sd_, rec.Picture, rec.Close.Active), 0);
+    EXPECT_EQ(DifferencesFromPicture(image, crossAt(2), *sd_, rec.Picture, rec.Close.Normal), 0);
+    Send(WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    paint();
+    EXPECT_EQ(DifferencesFromPicture(image, crossAt(1), *sd_, rec.Picture, rec.Close.Down), 0);
+    EXPECT_TRUE(asked.empty()) << "the press alone closes nothing";
+
+    Send(WM_LBUTTONUP, 0, middle);
+    Application->ProcessMessages();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], pc_->Pages(1));
+    EXPECT_FALSE(pc_->Pages(1)->TabVisible());
+    EXPECT_EQ(TabCtrl_GetItemCount(pc_->Handle()), 2);
+    ASSERT_GE(pc_->ActivePageIndex(), 0);
+    EXPECT_TRUE(pc_->ActivePage()->TabVisible()) << "a page still shown is current";
+}
+
 } // namespace
 } // namespace vt
