@@ -2,6 +2,8 @@
 
 #include "controls/page_control_win.h"
 #include "controls/up_down_win.h"
+#include "skin/skin_data.h"
+#include "unit/controls/fixture_skin.h"
 
 #include <algorithm>
 
@@ -10,7 +12,7 @@ namespace vt {
 void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print)
 {
     constexpr int kTop = 320;
-    form.SetClientHeight(std::max(form.ClientHeight(), kTop + 150));
+    form.SetClientHeight(std::max(form.ClientHeight(), kTop + 300));
 
     auto* upDown = new TspSkinUpDown(&form);
     upDown->SetName(L"upDown");
@@ -23,12 +25,15 @@ void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const s
         print(L"upDown OnChange " + std::to_wstring(upDown->Position()));
     };
 
-    auto pages = [&](const wchar_t* name, int left, int width, int count, bool close) {
+    auto pages = [&](const wchar_t* name, int left, int top, int width, int count, bool close, TspSkinData* skin,
+                     const wchar_t* record) {
         auto* pc = new TspSkinPageControl(&form);
         pc->SetName(name);
-        pc->SetBounds(left, kTop, width, 140);
+        pc->SetBounds(left, top, width, 140);
         pc->SetParent(&form);
-        pc->SetSkinData(sd);
+        if (record)
+            pc->SetSkinDataName(record);
+        pc->SetSkinData(skin);
         pc->SetShowCloseButtons(close);
         for (int i = 0; i < count; ++i) {
             auto* sheet = new TspSkinTabSheet(&form);
@@ -40,8 +45,13 @@ void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const s
         pc->OnChange = [print, pc, n](TObject*) { print(n + L" OnChange " + std::to_wstring(pc->ActivePageIndex())); };
         pc->OnAfterClose = [print, n](TObject*) { print(n + L" OnAfterClose"); };
     };
-    pages(L"overflowPages", 80, 260, 8, false);
-    pages(L"closingPages", 360, 320, 3, true);
+    pages(L"overflowPages", 80, kTop, 260, 8, false, sd, nullptr);
+    pages(L"closingPages", 360, kTop, 320, 3, true, sd, nullptr);
+    // The controls' fixture skin, whatever the gallery's skin: a current tab taller than the
+    // others, pictured close buttons and its own scroller once the tabs overflow.
+    auto* fixture = new TspSkinData(&form);
+    test::BuildFixtureSkin(*fixture);
+    pages(L"fixturePages", 80, kTop + 150, 360, 7, true, fixture, test::FixtureSkin::kTab);
 }
 
 } // namespace vt
