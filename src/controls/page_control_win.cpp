@@ -376,11 +376,7 @@ void TspSkinPageControl::Notification(TComponent* component, TOperation operatio
         FSkinUpDown = nullptr;
 }
 
-void TspSkinPageControl::SetTabExtendedDraw(bool v)
-{
-    FTabExtendedDraw = v;
-    Invalidate();
-}
+void TspSkinPageControl::SetTabExtendedDraw(bool v) { SetLookField(FTabExtendedDraw, v); }
 
 void TspSkinPageControl::SetTabMargin(int v)
 {
@@ -390,33 +386,13 @@ void TspSkinPageControl::SetTabMargin(int v)
     Invalidate();
 }
 
-void TspSkinPageControl::SetTabSpacing(int v)
-{
-    if (v == FTabSpacing)
-        return;
-    FTabSpacing = v;
-    Invalidate();
-}
+void TspSkinPageControl::SetTabSpacing(int v) { SetLookField(FTabSpacing, v); }
 
-void TspSkinPageControl::SetTabLayout(TspButtonLayout v)
-{
-    if (v == FTabLayout)
-        return;
-    FTabLayout = v;
-    Invalidate();
-}
+void TspSkinPageControl::SetTabLayout(TspButtonLayout v) { SetLookField(FTabLayout, v); }
 
-void TspSkinPageControl::SetTextInHorizontal(bool v)
-{
-    FTextInHorizontal = v;
-    Invalidate();
-}
+void TspSkinPageControl::SetTextInHorizontal(bool v) { SetLookField(FTextInHorizontal, v); }
 
-void TspSkinPageControl::SetTabsBGTransparent(bool v)
-{
-    FTabsBGTransparent = v;
-    Invalidate();
-}
+void TspSkinPageControl::SetTabsBGTransparent(bool v) { SetLookField(FTabsBGTransparent, v); }
 
 void TspSkinPageControl::SetTabsInCenter(bool v)
 {

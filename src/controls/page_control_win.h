@@ -169,6 +169,14 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // Sets a look-only property, repainting when it changed.
+    template <class T> void SetLookField(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Invalidate();
+    }
     friend class TspSkinTabSheet;
 
     void GetSkinData();
