@@ -32,19 +32,8 @@
 namespace vt {
 namespace {
 
+using test::PumpUntil;
 using test::WindowRectOf;
-
-// Runs the application's loop until done answers true or about ms milliseconds have passed.
-bool PumpUntil(const std::function<bool()>& done, int ms = 3000)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > static_cast<DWORD>(ms))
-            return false;
-        test::Pump(10);
-    }
-    return true;
-}
 
 bool Layered(HWND hwnd) { return (GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
 

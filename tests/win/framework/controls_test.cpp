@@ -2,6 +2,7 @@
 #include "win/framework/box_watcher.h"
 #include "framework/win/forms.h"
 #include "framework/win/timer.h"
+#include "win/framework/real_input.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -21,18 +22,6 @@ protected:
     {
         Application->OnException = nullptr;
         Application->SetMainForm(nullptr);
-    }
-    // Pumps messages until done() or the time is up.
-    template <class F> bool PumpUntil(F done, int ms = 3000)
-    {
-        DWORD start = GetTickCount();
-        while (!done()) {
-            if (GetTickCount() - start > static_cast<DWORD>(ms))
-                return false;
-            Application->ProcessMessages();
-            Sleep(5);
-        }
-        return true;
     }
 };
 
@@ -243,7 +232,7 @@ TEST_F(Timers, HandlerMayFreeItsTimerAndExceptionsAreHandled)
     steady->SetInterval(10);
     steady->SetOnTimer([&](TObject*) { ++steadyTicks; });
 
-    EXPECT_TRUE(PumpUntil([&] { return steadyTicks >= 6; }));
+    EXPECT_TRUE(test::PumpUntil([&] { return steadyTicks >= 6; }));
     EXPECT_EQ(selfTicks, 1);
     EXPECT_FALSE(selfRef);
     EXPECT_EQ(throws, 2);

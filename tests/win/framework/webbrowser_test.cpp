@@ -1,19 +1,11 @@
 #include "framework/win/forms.h"
 #include "framework/win/webbrowser.h"
+#include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
 
 namespace vt {
 namespace {
-
-void PumpFor(int ms)
-{
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < static_cast<DWORD>(ms)) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
 
 // Tests that Navigate before the window exists is kept and applied once it does, that the last
 // address is readable, and that an address no engine can load ends in the plain view (the only
@@ -43,7 +35,7 @@ TEST(WebBrowser, QueuesUntilTheWindowExistsThenFallsBack)
     EXPECT_EQ(web->LastURL(), L"https://www.vantrel.example/later.html");
 
     // The plain view is painted, not left blank: some pixel differs from the background.
-    PumpFor(100);
+    test::Pump(100);
     HDC dc = GetDC(web->Handle());
     RECT r;
     GetClientRect(web->Handle(), &r);
