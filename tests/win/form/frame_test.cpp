@@ -153,20 +153,40 @@ TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
     auto* negocio = new TPopupMenu(form.get());
     negocio->Items()->Add(new TMenuItem(nullptr));
     negocio->Items()->Items(0)->Caption = L"Rendimientos";
+    const std::filesystem::path folder = FramesFolder();
     const int W = 1024, H = 300;
+    // The frame with or without the extras, skinned or plain as the container says.
     auto band = [&](bool extras, TspBitmap& frame) {
+        const bool skinned = !sd->Empty;
         engine->Extras.SetMenuButtonVisible(extras);
         engine->Extras.SetQuickImageList(extras ? icons : nullptr);
-        engine->Extras.SetCaptionTabsImageList(icons);
-        engine->UpdateFrame(true);
+        engine->Extras.SetCaptionTabsImageList(extras || skinned ? icons : nullptr);
+        if (skinned)
+            engine->UpdateFrame(true);
         frame.SetSize(W, H);
         frame.FillRect(frame.BoundsRect(), MakePixel(255, 0, 255, 255));
         GetCanvas(frame);
-        engine->PaintNCSkin(BitmapDC(frame), true);
+        if (skinned)
+            engine->PaintNCSkin(BitmapDC(frame), true);
+        else
+            engine->PaintNCDefault(BitmapDC(frame), true);
         GdiFlush();
     };
+    // How many pixels of r differ between two frames.
+    auto differing = [&](const TspBitmap& a, const TspBitmap& b, const TRect& r, int bandHeight) {
+        int n = 0;
+        for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, bandHeight); ++y)
+            for (int x = std::max(r.Left, 0); x < std::min(r.Right, W); ++x)
+                n += (a.GetPixel(x, y) & 0xFFFFFF) != (b.GetPixel(x, y) & 0xFFFFFF);
+        return n;
+    };
+    auto saveBand = [&](const TspBitmap& frame, int bandHeight, const std::string& name) {
+        TspBitmap picture;
+        picture.SetSize(W, bandHeight);
+        CopyRect(picture, picture.BoundsRect(), frame.View(), Rect(0, 0, W, bandHeight));
+        SavePng(folder / (name + "-caption-extras.png"), ToImage(picture));
+    };
     test::SetApplicationExtras(engine->Extras, icons, negocio);
-    const std::filesystem::path folder = FramesFolder();
     for (const char* skin : {"zozaziz", "carbonel", "velin"}) {
         Load(skin);
         form->SetBounds(40, 40, W, H);
@@ -178,17 +198,8 @@ TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
         engine->Extras.CaptionTabs.Items(0)->SetVisible(true);
         band(true, with);
         const int bandHeight = engine->Geometry.NewClRect.Top;
-        TspBitmap picture;
-        picture.SetSize(W, bandHeight);
-        CopyRect(picture, picture.BoundsRect(), with.View(), Rect(0, 0, W, bandHeight));
-        SavePng(folder / (std::string(skin) + "-caption-extras.png"), ToImage(picture));
-        auto changed = [&](const TRect& r) {
-            int n = 0;
-            for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, bandHeight); ++y)
-                for (int x = std::max(r.Left, 0); x < std::min(r.Right, W); ++x)
-                    n += (with.GetPixel(x, y) & 0xFFFFFF) != (without.GetPixel(x, y) & 0xFFFFFF);
-            return n;
-        };
+        saveBand(with, bandHeight, skin);
+        auto changed = [&](const TRect& r) { return differing(with, without, r, bandHeight); };
         const TspCaptionExtras& x = engine->Extras;
         for (int i = 0; i < x.QuickButtons.Count(); ++i) {
             const TRect r = x.QuickButtons.Items(i)->ItemRect;
@@ -225,29 +236,12 @@ TEST_F(Frames, CaptionExtrasInEveryShippedSkin)
     // and without the extras, and the places they had are free caption.
     sd->ClearSkin();
     test::Pump();
-    auto plain = [&](bool extras, TspBitmap& frame) {
-        engine->Extras.SetMenuButtonVisible(extras);
-        engine->Extras.SetQuickImageList(extras ? icons : nullptr);
-        engine->Extras.SetCaptionTabsImageList(extras ? icons : nullptr);
-        frame.SetSize(W, H);
-        frame.FillRect(frame.BoundsRect(), MakePixel(255, 0, 255, 255));
-        GetCanvas(frame);
-        engine->PaintNCDefault(BitmapDC(frame), true);
-        GdiFlush();
-    };
     TspBitmap without, with;
-    plain(false, without);
-    plain(true, with);
-    const int bandHeight = 19 + 3;
-    TspBitmap picture;
-    picture.SetSize(W, bandHeight);
-    CopyRect(picture, picture.BoundsRect(), with.View(), Rect(0, 0, W, bandHeight));
-    SavePng(folder / "none-caption-extras.png", ToImage(picture));
-    int differing = 0;
-    for (int y = 0; y < bandHeight; ++y)
-        for (int x = 0; x < W; ++x)
-            differing += (with.GetPixel(x, y) & 0xFFFFFF) != (without.GetPixel(x, y) & 0xFFFFFF);
-    EXPECT_EQ(differing, 0);
+    band(false, without);
+    band(true, with);
+    const int bandHeight = 19 + 3;  // the plain caption and its ring
+    saveBand(with, bandHeight, "none");
+    EXPECT_EQ(differing(with, without, Rect(0, 0, W, bandHeight), bandHeight), 0);
     EXPECT_EQ(engine->HitTest({180, 10}), HTCAPTION);  // where a quick button sits in a skin
 }
 
