@@ -2,6 +2,7 @@
 // once more on release; losing the capture to another window stops it without a click.
 #include "controls/up_down_win.h"
 #include "framework/win/forms.h"
+#include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +11,7 @@
 namespace vt {
 namespace {
 
-// Pumps messages for ms milliseconds.
-void PumpFor(int ms)
-{
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(ms);
-    while (GetTickCount64() < end) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
+using test::Pump;
 
 class UpDownWindow : public ::testing::Test {
 protected:
@@ -56,9 +49,9 @@ TEST_F(UpDownWindow, HeldButtonStepsUntilReleased)
 {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, up_);
     EXPECT_EQ(GetCapture(), ud_->Handle());
-    PumpFor(400);
+    Pump(400);
     EXPECT_EQ(ud_->Position(), 0) << "nothing before the first delay";
-    PumpFor(600);  // about 1000 ms held: steps at 600, 700, 800, 900 (timers may lag)
+    Pump(600);  // about 1000 ms held: steps at 600, 700, 800, 900 (timers may lag)
     const int held = ud_->Position();
     EXPECT_GE(held, 2);
     EXPECT_LE(held, 5);
@@ -66,7 +59,7 @@ TEST_F(UpDownWindow, HeldButtonStepsUntilReleased)
     EXPECT_EQ(ud_->Position(), held + 1);
     EXPECT_EQ(upClicks_, 1);
     EXPECT_NE(GetCapture(), ud_->Handle());
-    PumpFor(300);
+    Pump(300);
     EXPECT_EQ(ud_->Position(), held + 1) << "the repeat stops with the release";
     EXPECT_EQ(changes_, held + 1);
 }
@@ -76,14 +69,14 @@ TEST_F(UpDownWindow, HeldButtonStepsUntilReleased)
 TEST_F(UpDownWindow, CaptureLossStopsTheRepeat)
 {
     Send(WM_LBUTTONDOWN, MK_LBUTTON, up_);
-    PumpFor(750);
+    Pump(750);
     const int held = ud_->Position();
     EXPECT_GE(held, 1);
     SetCapture(form_->Handle());
     Application->ProcessMessages();
     EXPECT_FALSE(ud_->Model().Repeating());
     EXPECT_FALSE(ud_->Model().Button(0).Down);
-    PumpFor(400);
+    Pump(400);
     ReleaseCapture();
     Send(WM_LBUTTONUP, 0, up_);
     EXPECT_EQ(ud_->Position(), held);
