@@ -17,8 +17,6 @@ namespace vt {
 
 namespace {
 
-constexpr TColor kPaletteFrame = 0x00B76B3B, kHotFill = 0x00F3D4C1, kPressedFill = 0x00E4BCA2;
-
 // Tiles srcRect of src over dstRect of dst at natural size.
 void TileView(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect)
 {
@@ -53,12 +51,6 @@ void FillFromPicture(TspBitmap& dst, const TRect& dstRect, TPixelView src, const
     } else {
         CopyRect(dst, dstRect, src, srcRect);
     }
-}
-
-void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill)
-{
-    b.FillRect(r, ColorToPixel(frame, 255));
-    b.FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ColorToPixel(fill, 255));
 }
 
 // Copies srcRect of src to (x, y), leaving out pixels of the transparent colour when keyed.
@@ -844,9 +836,9 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
     if (!HasRecord()) {
         img.SetSize(w, h);
         if (mouseIn && !selected)
-            img.Clear(ColorToPixel(kHotFill, 255));
+            img.Clear(ColorToPixel(kDefaultHotFill, 255));
         else if (selected)
-            FrameAndFill(img, img.BoundsRect(), kPaletteFrame, focused ? kPressedFill : kHotFill);
+            FrameAndFill(img, img.BoundsRect(), kDefaultFrame, focused ? kDefaultDownFill : kDefaultHotFill);
         else
             img.Clear(ColorToPixel(clBtnFace, 255));
     } else if (Style() != tsTabs) {
