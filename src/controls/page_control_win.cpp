@@ -22,13 +22,8 @@ void TileView(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect&
 {
     if (src.Empty() || srcRect.IsEmpty() || !RectInsideRect(srcRect, src.BoundsRect()))
         return;
-    const int32_t w = srcRect.Width(), h = srcRect.Height();
-    for (int32_t y = dstRect.Top; y < dstRect.Bottom; y += h)
-        for (int32_t x = dstRect.Left; x < dstRect.Right; x += w) {
-            const TRect piece = IntersectRect(Bounds(x, y, w, h), dstRect);
-            if (!piece.IsEmpty())
-                CopyRect(dst, piece, src, Bounds(srcRect.Left, srcRect.Top, piece.Width(), piece.Height()));
-        }
+    for (const TTilePiece& p : TilePieces(dstRect, TRect{}, srcRect, dst.BoundsRect()))
+        CopyRect(dst, p.Dst, src, p.Src);
 }
 
 // Stretches (StretchEffect) or tiles srcRect over dstRect.
