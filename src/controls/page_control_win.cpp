@@ -66,6 +66,27 @@ void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect
         }
 }
 
+// Copies piece to (x, y) of dst, leaving dst's pixels inside keep as they are.
+void DrawAround(TspBitmap& dst, const TspBitmap& piece, int32_t x, int32_t y, const TRect& keep)
+{
+    const TRect at = IntersectRect(Bounds(x, y, piece.Width(), piece.Height()), dst.BoundsRect());
+    if (at.IsEmpty())
+        return;
+    const TRect k = IntersectRect(keep, at);
+    if (k.IsEmpty()) {
+        CopyRect(dst, at, piece.View(), at.Offset(-x, -y));
+        return;
+    }
+    // What of at lies above, below, left and right of k.
+    const TRect parts[] = {{at.Left, at.Top, at.Right, k.Top},
+                           {at.Left, k.Bottom, at.Right, at.Bottom},
+                           {at.Left, k.Top, k.Left, k.Bottom},
+                           {k.Right, k.Top, at.Right, k.Bottom}};
+    for (const TRect& r : parts)
+        if (!r.IsEmpty())
+            CopyRect(dst, r, piece.View(), r.Offset(-x, -y));
+}
+
 // A quarter turn of the image: clockwise when clockwise, else the other way.
 void Turn(TspBitmap& src, bool clockwise)
 {
@@ -684,18 +705,21 @@ void TspSkinPageControl::Render(TspBitmap& out)
     GetSkinData();
     out.Clear(ColorToPixel(clBtnFace, 255));
     const TRect area = PageArea();
+    const TRect frame = PageFrameOf(area, Margins());
+    // The selected tab reaches over the frame's edge and the tab strip: neither is drawn under it.
+    const TRect keep = SelectedTabExtent();
     if (!HasRecord()) {
         if (!FHideBorder) {
             const TRect f{area.Left - 1, area.Top - 1, area.Right + 1, area.Bottom + 1};
             FrameAndFill(out, f, clBtnShadow, clBtnFace);
         }
     } else if (!FHideBorder) {
-        RenderFrame(out, PageFrameOf(area, Margins()));
+        RenderFrame(out, frame, keep);
     }
-    RenderTabs(out, PageFrameOf(area, Margins()));
+    RenderTabs(out, frame, keep);
 }
 
-void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f)
+void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f, const TRect& keep)
 {
     TPixelView picture = PictureView(rec_.Picture);
     if (picture.Empty() || f.Width() < 1 || f.Height() < 1)
@@ -706,23 +730,10 @@ void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f)
                           rec_.StretchEffect, rec_.StretchType};
     TspBitmap left, top, right, bottom;
     BuildFrameStrips(g, ng, left, top, right, bottom, picture, rec_.SkinRect, f.Width(), f.Height(), s);
-    // The selected tab reaches over the frame's edge: the frame is not drawn under it.
-    const TRect keep = SelectedTabExtent();
-    auto place = [&](const TspBitmap& piece, int32_t x, int32_t y) {
-        if (piece.Empty())
-            return;
-        for (int32_t py = 0; py < piece.Height(); ++py)
-            for (int32_t px = 0; px < piece.Width(); ++px) {
-                const TPoint at{x + px, y + py};
-                if (at.X < 0 || at.Y < 0 || at.X >= out.Width() || at.Y >= out.Height() || keep.Contains(at))
-                    continue;
-                out.SetPixel(at.X, at.Y, piece.GetPixel(px, py));
-            }
-    };
-    place(top, f.Left, f.Top);
-    place(left, f.Left, f.Top + top.Height());
-    place(right, f.Right - right.Width(), f.Top + top.Height());
-    place(bottom, f.Left, f.Bottom - bottom.Height());
+    DrawAround(out, top, f.Left, f.Top, keep);
+    DrawAround(out, left, f.Left, f.Top + top.Height(), keep);
+    DrawAround(out, right, f.Right - right.Width(), f.Top + top.Height(), keep);
+    DrawAround(out, bottom, f.Left, f.Bottom - bottom.Height(), keep);
 }
 
 TRect TspSkinPageControl::SelectedTabExtent()
@@ -743,7 +754,7 @@ TRect TspSkinPageControl::SelectedTabExtent()
     return r;
 }
 
-void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f)
+void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f, const TRect& keep)
 {
     if (FHideTabs || PageCount() == 0)
         return;
@@ -779,11 +790,7 @@ void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f)
             if (i != selectedTab)
                 RenderTab(s, PageIndexOfTab(i), TabRect(i).Offset(-strip.Left, -strip.Top), i == FActiveTabIndex,
                           false);
-        const TRect keep = SelectedTabExtent();
-        for (int32_t y = 0; y < s.Height(); ++y)
-            for (int32_t x = 0; x < s.Width(); ++x)
-                if (!keep.Contains({x + strip.Left, y + strip.Top}))
-                    out.SetPixel(x + strip.Left, y + strip.Top, s.GetPixel(x, y));
+        DrawAround(out, s, strip.Left, strip.Top, keep);
     }
     if (selectedTab >= 0) {
         TRect r = TabRect(selectedTab);

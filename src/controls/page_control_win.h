@@ -194,8 +194,9 @@ private:
 
     // Painting.
     void Render(TspBitmap& out);
-    void RenderFrame(TspBitmap& out, const TRect& frame);
-    void RenderTabs(TspBitmap& out, const TRect& frame);
+    // keep: the selected tab's extent, which the frame and the other tabs leave alone.
+    void RenderFrame(TspBitmap& out, const TRect& frame, const TRect& keep);
+    void RenderTabs(TspBitmap& out, const TRect& frame, const TRect& keep);
     void RenderTab(TspBitmap& out, int page, TRect r, bool mouseIn, bool selected);
     void RenderTabContent(TspBitmap& img, int page, bool mouseIn, bool selected, bool shift);
     void RenderCloseButton(TspBitmap& img, TspSkinTabSheet& sheet, int closeRoomLeft, bool mouseOverTab);
