@@ -2,6 +2,7 @@
 // scroller; painting (frame, tab strip, one tab, close button); hover and closing; messages.
 #include "controls/page_control_win.h"
 
+#include "controls/button_model.h"
 #include "controls/framed_record.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -85,6 +86,22 @@ void DrawAround(TspBitmap& dst, const TspBitmap& piece, int32_t x, int32_t y, co
     for (const TRect& r : parts)
         if (!r.IsEmpty())
             CopyRect(dst, r, piece.View(), r.Offset(-x, -y));
+}
+
+// A button record's face: its down, active or normal rectangle, completed as a button completes
+// them, with the matching font colour.
+struct TButtonFace {
+    TRect Rect;
+    TColor FontColor = 0;
+};
+TButtonFace ButtonFace(const TspDataSkinButtonControl& record, bool down, bool hot)
+{
+    const TButtonSkin s = ReadButtonSkin(record);
+    if (down)
+        return {s.DownSkinRect, s.DownFontColor};
+    if (hot)
+        return {s.ActiveSkinRect, s.ActiveFontColor};
+    return {s.SkinRect, s.FontColor};
 }
 
 // A quarter turn of the image: clockwise when clockwise, else the other way.
@@ -849,10 +866,9 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
         TRecordLookup found = FindControlRecord<TspDataSkinButtonControl>(FSD.get(), FButtonTabSkinDataName);
         if (found) {
             const auto& b = static_cast<const TspDataSkinButtonControl&>(*found.Record);
-            const TRect active = b.ActiveSkinRect.IsEmpty() ? b.SkinRect : b.ActiveSkinRect;
-            const TRect down = b.DownSkinRect.IsEmpty() ? active : b.DownSkinRect;
-            ComposeRecordRect(img, *FSD, b, selected ? down : mouseIn ? active : b.SkinRect, w, h);
-            colour = selected ? b.DownFontColor : mouseIn ? b.ActiveFontColor : b.FontColor;
+            const TButtonFace face = ButtonFace(b, selected, mouseIn);
+            ComposeRecordRect(img, *FSD, b, face.Rect, w, h);
+            colour = face.FontColor;
         }
     } else {
         const TTabLook look = ChooseTabLook(selected, focused, mouseIn, !rec_.MouseInTabRect.IsEmpty());
@@ -976,16 +992,13 @@ void TspSkinPageControl::RenderCloseButton(TspBitmap& img, TspSkinTabSheet& shee
         if (!found)
             return;
         const auto& r = static_cast<const TspDataSkinButtonControl&>(*found.Record);
-        const TRect active = r.ActiveSkinRect.IsEmpty() ? r.SkinRect : r.ActiveSkinRect;
-        const TRect down = r.DownSkinRect.IsEmpty() ? active : r.DownSkinRect;
-        TspBitmap face;
-        const TRect& source = look == TCloseLook::Down ? down : look == TCloseLook::Active ? active : r.SkinRect;
-        if (look != TCloseLook::Normal && ComposeRecordRect(face, *FSD, r, source, FCloseSize, FCloseSize))
-            face.Draw(img, b.Left, b.Top);
-        const TColor colour = look == TCloseLook::Down   ? r.DownFontColor
-                              : look == TCloseLook::Active ? r.ActiveFontColor
-                                                           : r.FontColor;
-        DrawShapes(img, CloseGlyph(b.Left + FCloseSize / 2 - 5, b.Top + FCloseSize / 2 - 5), colour);
+        const TButtonFace face =
+            ButtonFace(r, look == TCloseLook::Down, look == TCloseLook::Active);
+        const int size = FCloseSize;
+        TspBitmap picture;
+        if (look != TCloseLook::Normal && ComposeRecordRect(picture, *FSD, r, face.Rect, size, size))
+            picture.Draw(img, b.Left, b.Top);
+        DrawShapes(img, CloseGlyph(b.Left + size / 2 - 5, b.Top + size / 2 - 5), face.FontColor);
         return;
     }
     const TRect& source = look == TCloseLook::Down ? rec_.Close.Down
