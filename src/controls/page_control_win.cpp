@@ -218,8 +218,7 @@ TspSkinPageControl::TspSkinPageControl(TComponent* owner) : TPageControl(owner)
     Font().SetName(L"Tahoma");
     Font().SetHeight(13);
     Font().SetColor(clBtnText);
-    FTempImages = ImageList_Create(1, 1, ILC_COLOR32, 1, 1);
-    SetNativeImages(FTempImages);
+    ApplyReserve();
 }
 
 TspSkinPageControl::~TspSkinPageControl()
@@ -369,6 +368,11 @@ void TspSkinPageControl::Loaded()
         pendingTabsInCenter_ = false;
         SetTabsInCenter(true);
     }
+    RefreshDefaultItemSize();
+}
+
+void TspSkinPageControl::RefreshDefaultItemSize()
+{
     GetSkinData();
     if (!HasRecord() && FOldTabHeight == -1)
         SetItemSize(TabWidth(), ItemHeight());
@@ -428,23 +432,24 @@ void TspSkinPageControl::SetTabsInCenter(bool v)
         return;
     }
     FTabsInCenter = v;
-    if (v) {
-        SetTabPosition(tpTop);
-        SetMultiLine(false);
-        FTabsBGTransparent = true;
-    }
+    if (v)
+        PinTabRowTop();
     Invalidate();
 }
 
 void TspSkinPageControl::SetTabsOffset(int v)
 {
     FTabsOffset = v;
-    if (v > 0) {
-        SetTabPosition(tpTop);
-        SetMultiLine(false);
-        FTabsBGTransparent = true;
-    }
+    if (v > 0)
+        PinTabRowTop();
     Invalidate();
+}
+
+void TspSkinPageControl::PinTabRowTop()
+{
+    SetTabPosition(tpTop);
+    SetMultiLine(false);
+    FTabsBGTransparent = true;
 }
 
 void TspSkinPageControl::SetShowCloseButtons(bool v)
@@ -466,12 +471,7 @@ void TspSkinPageControl::SetImages(TCustomImageList* v)
 void TspSkinPageControl::SetDefaultItemHeight(int v)
 {
     FDefaultItemHeight = v;
-    GetSkinData();
-    if (!HasRecord() && FOldTabHeight == -1)
-        SetItemSize(TabWidth(), ItemHeight());
-    UpdateScrollerPosition();
-    Invalidate();
-    Realign();
+    RefreshDefaultItemSize();
 }
 
 // --- geometry corrections -------------------------------------------------------------------

@@ -184,6 +184,10 @@ private:
     TspSkinTabSheet* SheetOfPage(int pageIndex) const;
     int ItemHeight() const;
     void ApplyReserve();
+    // Without a record (and with the tabs shown) the item height is DefaultItemHeight or TabHeight.
+    void RefreshDefaultItemSize();
+    // A centred or shifted tab row: top, single-line, over the parent's background.
+    void PinTabRowTop();
     void UpdateScrollerPosition();
     void CheckScroller();
     void DestroyScroller();
