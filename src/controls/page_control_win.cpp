@@ -1042,9 +1042,8 @@ void TspSkinPageControl::TrackHover(TPoint p)
             tab = i;
     const int page = PageIndexOfTab(tab);
     if (tab != FActiveTabIndex) {
-        const int old = FActiveTab;
+        const int old = HoveredPage();
         FActiveTabIndex = tab;
-        FActiveTab = page;
         if (TspSkinTabSheet* s = SheetOfPage(old); s && old != ActivePageIndex()) {
             s->ButtonMouseIn = false;
             s->ButtonMouseDown = false;
@@ -1067,7 +1066,7 @@ void TspSkinPageControl::TrackHover(TPoint p)
 
 void TspSkinPageControl::PressCloseButton(TPoint p, bool down)
 {
-    const int page = FActiveTab;
+    const int page = HoveredPage();
     TspSkinTabSheet* sheet = SheetOfPage(page);
     if (!FShowCloseButtons || !sheet) {
         pressedClosePage_ = -1;
@@ -1103,7 +1102,7 @@ void TspSkinPageControl::ClosePage(int page)
         sheet->ButtonMouseIn = false;
         sheet->ButtonMouseDown = false;
         sheet->SetTabVisible(false);
-        FActiveTab = FActiveTabIndex = -1;
+        FActiveTabIndex = -1;
         if (FFreeOnClose)
             delete sheet;
         Raise(OnAfterClose, this);
@@ -1204,7 +1203,7 @@ void TspSkinPageControl::WndProc(TMessage& msg)
     case CM_MOUSELEAVE:
         if (!FHideTabs) {
             TrackHover({-1, -1});
-            FActiveTab = FActiveTabIndex = -1;
+            FActiveTabIndex = -1;
             RepaintTabs();
         }
         break;

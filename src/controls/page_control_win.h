@@ -209,6 +209,7 @@ private:
 
     // Hover, close buttons and closing.
     void TrackHover(TPoint p);
+    int HoveredPage() const { return PageIndexOfTab(FActiveTabIndex); }
     bool OverCloseButton(int page, TPoint p);
     void PressCloseButton(TPoint p, bool down);
     void ClosePage(int page);
@@ -234,7 +235,7 @@ private:
     bool FFreeOnClose = false;
     bool FShowCloseButtons = false;
     bool FTabsBGTransparent = false;
-    int FActiveTab = -1;
+    // The hovered tab, -1 none.
     int FActiveTabIndex = -1;
     // The page whose close button the left button went down on, -1 none.
     int pressedClosePage_ = -1;
