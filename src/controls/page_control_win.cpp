@@ -1209,33 +1209,24 @@ void TspSkinPageControl::WndProc(TMessage& msg)
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-        if (!FHideTabs) {
-            const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    case WM_LBUTTONDBLCLK:
+    case WM_NCHITTEST: {
+        const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        const bool press = msg.Msg == WM_LBUTTONDOWN, release = msg.Msg == WM_LBUTTONUP;
+        if ((press || release) && !FHideTabs) {
             TrackHover(p);
-            if (msg.Msg == WM_LBUTTONDOWN)
+            if (press)
                 PressCloseButton(p, true);
         }
-        [[fallthrough]];
-    case WM_LBUTTONDBLCLK:
-    case WM_NCHITTEST:
-        if (ShiftsTabRow(FTabsInCenter, FTabsOffset)) {
-            const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-            const LPARAM original = msg.LParam;
+        if (ShiftsTabRow(FTabsInCenter, FTabsOffset))
             msg.LParam = MAKELPARAM(p.X - TabsStart(), p.Y);
-            TComponentRef<TControl> self(this);
-            TPageControl::WndProc(msg);
-            if (self && msg.Msg == WM_LBUTTONUP && !FHideTabs)
-                PressCloseButton({GET_X_LPARAM(original), GET_Y_LPARAM(original)}, false);
-            return;
-        }
-        if (msg.Msg == WM_LBUTTONUP && !FHideTabs) {
-            TComponentRef<TControl> self(this);
-            TPageControl::WndProc(msg);
-            if (self)
-                PressCloseButton({GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)}, false);
-            return;
-        }
-        break;
+        TComponentRef<TControl> self(this);
+        TPageControl::WndProc(msg);
+        // The cross acts on the release once the platform has had it.
+        if (self && release && !FHideTabs)
+            PressCloseButton(p, false);
+        return;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         TPageControl::WndProc(msg);
