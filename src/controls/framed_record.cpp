@@ -27,4 +27,10 @@ bool ComposeRecordRect(TspBitmap& dest, const TspSkinData& sd, const TspDataSkin
     return true;
 }
 
+void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill)
+{
+    b.FillRect(r, ColorToPixel(frame, 255));
+    b.FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ColorToPixel(fill, 255));
+}
+
 } // namespace vt

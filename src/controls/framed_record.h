@@ -1,5 +1,6 @@
 // A custom control record's rectangle composed at any size with its four corners, as the
-// scroller buttons, button-style tabs and tab close buttons draw "resizebutton"-like records.
+// scroller buttons, button-style tabs and tab close buttons draw "resizebutton"-like records;
+// and the framed faces they draw without a record.
 #pragma once
 
 #include "raster/bitmap.h"
@@ -15,5 +16,12 @@ TPixelView RecordPicture(const TspSkinData& sd, int32_t pictureIndex);
 // record's corners and stretch flags). False, dest untouched, when there is nothing to draw.
 bool ComposeRecordRect(TspBitmap& dest, const TspSkinData& sd, const TspDataSkinCustomControl& record,
                        const TRect& rect, int32_t W, int32_t H);
+
+// The look without a record: hot and pressed faces in a frame of kDefaultFrame.
+constexpr TColor kDefaultFrame = 0x00B76B3B, kDefaultHotFill = 0x00F3D4C1,
+                 kDefaultDownFill = 0x00E4BCA2;
+
+// Fills r with fill inside a one-pixel frame of colour frame.
+void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill);
 
 } // namespace vt

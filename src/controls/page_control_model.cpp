@@ -188,11 +188,9 @@ std::optional<int> WheelTarget(int active, const std::vector<bool>& tabVisible, 
     const int count = static_cast<int>(tabVisible.size());
     if (active < 0 || active >= count || delta == 0)
         return std::nullopt;
-    const int step = delta < 0 ? 1 : -1;
-    for (int i = active + step; i >= 0 && i < count; i += step)
-        if (tabVisible[static_cast<size_t>(i)])
-            return i;
-    return std::nullopt;
+    const int next = NextShownTab(active, delta < 0 ? 1 : -1, count,
+                                  [&](int i) { return tabVisible[static_cast<size_t>(i)]; });
+    return next < 0 ? std::nullopt : std::optional<int>(next);
 }
 
 TTabLook ChooseTabLook(bool selected, bool focused, bool mouseIn, bool hasMouseInRect)

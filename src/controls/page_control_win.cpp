@@ -2,6 +2,7 @@
 // scroller; painting (frame, tab strip, one tab, close button); hover and closing; messages.
 #include "controls/page_control_win.h"
 
+#include "controls/button_model.h"
 #include "controls/framed_record.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -17,20 +18,13 @@ namespace vt {
 
 namespace {
 
-constexpr TColor kPaletteFrame = 0x00B76B3B, kHotFill = 0x00F3D4C1, kPressedFill = 0x00E4BCA2;
-
 // Tiles srcRect of src over dstRect of dst at natural size.
 void TileView(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect)
 {
     if (src.Empty() || srcRect.IsEmpty() || !RectInsideRect(srcRect, src.BoundsRect()))
         return;
-    const int32_t w = srcRect.Width(), h = srcRect.Height();
-    for (int32_t y = dstRect.Top; y < dstRect.Bottom; y += h)
-        for (int32_t x = dstRect.Left; x < dstRect.Right; x += w) {
-            const TRect piece = IntersectRect(Bounds(x, y, w, h), dstRect);
-            if (!piece.IsEmpty())
-                CopyRect(dst, piece, src, Bounds(srcRect.Left, srcRect.Top, piece.Width(), piece.Height()));
-        }
+    for (const TTilePiece& p : TilePieces(dstRect, TRect{}, srcRect, dst.BoundsRect()))
+        CopyRect(dst, p.Dst, src, p.Src);
 }
 
 // Stretches (StretchEffect) or tiles srcRect over dstRect.
@@ -55,12 +49,6 @@ void FillFromPicture(TspBitmap& dst, const TRect& dstRect, TPixelView src, const
     }
 }
 
-void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill)
-{
-    b.FillRect(r, ColorToPixel(frame, 255));
-    b.FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ColorToPixel(fill, 255));
-}
-
 // Copies srcRect of src to (x, y), leaving out pixels of the transparent colour when keyed.
 void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect& srcRect, bool keyed, TColor key)
 {
@@ -77,6 +65,43 @@ void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect
                 continue;
             dst.SetPixel(dx, dy, p | 0xFF000000u);
         }
+}
+
+// Copies piece to (x, y) of dst, leaving dst's pixels inside keep as they are.
+void DrawAround(TspBitmap& dst, const TspBitmap& piece, int32_t x, int32_t y, const TRect& keep)
+{
+    const TRect at = IntersectRect(Bounds(x, y, piece.Width(), piece.Height()), dst.BoundsRect());
+    if (at.IsEmpty())
+        return;
+    const TRect k = IntersectRect(keep, at);
+    if (k.IsEmpty()) {
+        CopyRect(dst, at, piece.View(), at.Offset(-x, -y));
+        return;
+    }
+    // What of at lies above, below, left and right of k.
+    const TRect parts[] = {{at.Left, at.Top, at.Right, k.Top},
+                           {at.Left, k.Bottom, at.Right, at.Bottom},
+                           {at.Left, k.Top, k.Left, k.Bottom},
+                           {k.Right, k.Top, at.Right, k.Bottom}};
+    for (const TRect& r : parts)
+        if (!r.IsEmpty())
+            CopyRect(dst, r, piece.View(), r.Offset(-x, -y));
+}
+
+// A button record's face: its down, active or normal rectangle, completed as a button completes
+// them, with the matching font colour.
+struct TButtonFace {
+    TRect Rect;
+    TColor FontColor = 0;
+};
+TButtonFace ButtonFace(const TspDataSkinButtonControl& record, bool down, bool hot)
+{
+    const TButtonSkin s = ReadButtonSkin(record);
+    if (down)
+        return {s.DownSkinRect, s.DownFontColor};
+    if (hot)
+        return {s.ActiveSkinRect, s.ActiveFontColor};
+    return {s.SkinRect, s.FontColor};
 }
 
 // A quarter turn of the image: clockwise when clockwise, else the other way.
@@ -193,8 +218,7 @@ TspSkinPageControl::TspSkinPageControl(TComponent* owner) : TPageControl(owner)
     Font().SetName(L"Tahoma");
     Font().SetHeight(13);
     Font().SetColor(clBtnText);
-    FTempImages = ImageList_Create(1, 1, ILC_COLOR32, 1, 1);
-    SetNativeImages(FTempImages);
+    ApplyReserve();
 }
 
 TspSkinPageControl::~TspSkinPageControl()
@@ -344,6 +368,11 @@ void TspSkinPageControl::Loaded()
         pendingTabsInCenter_ = false;
         SetTabsInCenter(true);
     }
+    RefreshDefaultItemSize();
+}
+
+void TspSkinPageControl::RefreshDefaultItemSize()
+{
     GetSkinData();
     if (!HasRecord() && FOldTabHeight == -1)
         SetItemSize(TabWidth(), ItemHeight());
@@ -403,23 +432,24 @@ void TspSkinPageControl::SetTabsInCenter(bool v)
         return;
     }
     FTabsInCenter = v;
-    if (v) {
-        SetTabPosition(tpTop);
-        SetMultiLine(false);
-        FTabsBGTransparent = true;
-    }
+    if (v)
+        PinTabRowTop();
     Invalidate();
 }
 
 void TspSkinPageControl::SetTabsOffset(int v)
 {
     FTabsOffset = v;
-    if (v > 0) {
-        SetTabPosition(tpTop);
-        SetMultiLine(false);
-        FTabsBGTransparent = true;
-    }
+    if (v > 0)
+        PinTabRowTop();
     Invalidate();
+}
+
+void TspSkinPageControl::PinTabRowTop()
+{
+    SetTabPosition(tpTop);
+    SetMultiLine(false);
+    FTabsBGTransparent = true;
 }
 
 void TspSkinPageControl::SetShowCloseButtons(bool v)
@@ -441,12 +471,7 @@ void TspSkinPageControl::SetImages(TCustomImageList* v)
 void TspSkinPageControl::SetDefaultItemHeight(int v)
 {
     FDefaultItemHeight = v;
-    GetSkinData();
-    if (!HasRecord() && FOldTabHeight == -1)
-        SetItemSize(TabWidth(), ItemHeight());
-    UpdateScrollerPosition();
-    Invalidate();
-    Realign();
+    RefreshDefaultItemSize();
 }
 
 // --- geometry corrections -------------------------------------------------------------------
@@ -697,18 +722,21 @@ void TspSkinPageControl::Render(TspBitmap& out)
     GetSkinData();
     out.Clear(ColorToPixel(clBtnFace, 255));
     const TRect area = PageArea();
+    const TRect frame = PageFrameOf(area, Margins());
+    // The selected tab reaches over the frame's edge and the tab strip: neither is drawn under it.
+    const TRect keep = SelectedTabExtent();
     if (!HasRecord()) {
         if (!FHideBorder) {
             const TRect f{area.Left - 1, area.Top - 1, area.Right + 1, area.Bottom + 1};
             FrameAndFill(out, f, clBtnShadow, clBtnFace);
         }
     } else if (!FHideBorder) {
-        RenderFrame(out, PageFrameOf(area, Margins()));
+        RenderFrame(out, frame, keep);
     }
-    RenderTabs(out, PageFrameOf(area, Margins()));
+    RenderTabs(out, frame, keep);
 }
 
-void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f)
+void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f, const TRect& keep)
 {
     TPixelView picture = PictureView(rec_.Picture);
     if (picture.Empty() || f.Width() < 1 || f.Height() < 1)
@@ -719,23 +747,10 @@ void TspSkinPageControl::RenderFrame(TspBitmap& out, const TRect& f)
                           rec_.StretchEffect, rec_.StretchType};
     TspBitmap left, top, right, bottom;
     BuildFrameStrips(g, ng, left, top, right, bottom, picture, rec_.SkinRect, f.Width(), f.Height(), s);
-    // The selected tab reaches over the frame's edge: the frame is not drawn under it.
-    const TRect keep = SelectedTabExtent();
-    auto place = [&](const TspBitmap& piece, int32_t x, int32_t y) {
-        if (piece.Empty())
-            return;
-        for (int32_t py = 0; py < piece.Height(); ++py)
-            for (int32_t px = 0; px < piece.Width(); ++px) {
-                const TPoint at{x + px, y + py};
-                if (at.X < 0 || at.Y < 0 || at.X >= out.Width() || at.Y >= out.Height() || keep.Contains(at))
-                    continue;
-                out.SetPixel(at.X, at.Y, piece.GetPixel(px, py));
-            }
-    };
-    place(top, f.Left, f.Top);
-    place(left, f.Left, f.Top + top.Height());
-    place(right, f.Right - right.Width(), f.Top + top.Height());
-    place(bottom, f.Left, f.Bottom - bottom.Height());
+    DrawAround(out, top, f.Left, f.Top, keep);
+    DrawAround(out, left, f.Left, f.Top + top.Height(), keep);
+    DrawAround(out, right, f.Right - right.Width(), f.Top + top.Height(), keep);
+    DrawAround(out, bottom, f.Left, f.Bottom - bottom.Height(), keep);
 }
 
 TRect TspSkinPageControl::SelectedTabExtent()
@@ -756,7 +771,7 @@ TRect TspSkinPageControl::SelectedTabExtent()
     return r;
 }
 
-void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f)
+void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f, const TRect& keep)
 {
     if (FHideTabs || PageCount() == 0)
         return;
@@ -792,11 +807,7 @@ void TspSkinPageControl::RenderTabs(TspBitmap& out, const TRect& f)
             if (i != selectedTab)
                 RenderTab(s, PageIndexOfTab(i), TabRect(i).Offset(-strip.Left, -strip.Top), i == FActiveTabIndex,
                           false);
-        const TRect keep = SelectedTabExtent();
-        for (int32_t y = 0; y < s.Height(); ++y)
-            for (int32_t x = 0; x < s.Width(); ++x)
-                if (!keep.Contains({x + strip.Left, y + strip.Top}))
-                    out.SetPixel(x + strip.Left, y + strip.Top, s.GetPixel(x, y));
+        DrawAround(out, s, strip.Left, strip.Top, keep);
     }
     if (selectedTab >= 0) {
         TRect r = TabRect(selectedTab);
@@ -844,9 +855,9 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
     if (!HasRecord()) {
         img.SetSize(w, h);
         if (mouseIn && !selected)
-            img.Clear(ColorToPixel(kHotFill, 255));
+            img.Clear(ColorToPixel(kDefaultHotFill, 255));
         else if (selected)
-            FrameAndFill(img, img.BoundsRect(), kPaletteFrame, focused ? kPressedFill : kHotFill);
+            FrameAndFill(img, img.BoundsRect(), kDefaultFrame, focused ? kDefaultDownFill : kDefaultHotFill);
         else
             img.Clear(ColorToPixel(clBtnFace, 255));
     } else if (Style() != tsTabs) {
@@ -855,10 +866,9 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
         TRecordLookup found = FindControlRecord<TspDataSkinButtonControl>(FSD.get(), FButtonTabSkinDataName);
         if (found) {
             const auto& b = static_cast<const TspDataSkinButtonControl&>(*found.Record);
-            const TRect active = b.ActiveSkinRect.IsEmpty() ? b.SkinRect : b.ActiveSkinRect;
-            const TRect down = b.DownSkinRect.IsEmpty() ? active : b.DownSkinRect;
-            ComposeRecordRect(img, *FSD, b, selected ? down : mouseIn ? active : b.SkinRect, w, h);
-            colour = selected ? b.DownFontColor : mouseIn ? b.ActiveFontColor : b.FontColor;
+            const TButtonFace face = ButtonFace(b, selected, mouseIn);
+            ComposeRecordRect(img, *FSD, b, face.Rect, w, h);
+            colour = face.FontColor;
         }
     } else {
         const TTabLook look = ChooseTabLook(selected, focused, mouseIn, !rec_.MouseInTabRect.IsEmpty());
@@ -982,16 +992,13 @@ void TspSkinPageControl::RenderCloseButton(TspBitmap& img, TspSkinTabSheet& shee
         if (!found)
             return;
         const auto& r = static_cast<const TspDataSkinButtonControl&>(*found.Record);
-        const TRect active = r.ActiveSkinRect.IsEmpty() ? r.SkinRect : r.ActiveSkinRect;
-        const TRect down = r.DownSkinRect.IsEmpty() ? active : r.DownSkinRect;
-        TspBitmap face;
-        const TRect& source = look == TCloseLook::Down ? down : look == TCloseLook::Active ? active : r.SkinRect;
-        if (look != TCloseLook::Normal && ComposeRecordRect(face, *FSD, r, source, FCloseSize, FCloseSize))
-            face.Draw(img, b.Left, b.Top);
-        const TColor colour = look == TCloseLook::Down   ? r.DownFontColor
-                              : look == TCloseLook::Active ? r.ActiveFontColor
-                                                           : r.FontColor;
-        DrawShapes(img, CloseGlyph(b.Left + FCloseSize / 2 - 5, b.Top + FCloseSize / 2 - 5), colour);
+        const TButtonFace face =
+            ButtonFace(r, look == TCloseLook::Down, look == TCloseLook::Active);
+        const int size = FCloseSize;
+        TspBitmap picture;
+        if (look != TCloseLook::Normal && ComposeRecordRect(picture, *FSD, r, face.Rect, size, size))
+            picture.Draw(img, b.Left, b.Top);
+        DrawShapes(img, CloseGlyph(b.Left + size / 2 - 5, b.Top + size / 2 - 5), face.FontColor);
         return;
     }
     const TRect& source = look == TCloseLook::Down ? rec_.Close.Down
@@ -1035,9 +1042,8 @@ void TspSkinPageControl::TrackHover(TPoint p)
             tab = i;
     const int page = PageIndexOfTab(tab);
     if (tab != FActiveTabIndex) {
-        const int old = FActiveTab;
+        const int old = HoveredPage();
         FActiveTabIndex = tab;
-        FActiveTab = page;
         if (TspSkinTabSheet* s = SheetOfPage(old); s && old != ActivePageIndex()) {
             s->ButtonMouseIn = false;
             s->ButtonMouseDown = false;
@@ -1060,7 +1066,7 @@ void TspSkinPageControl::TrackHover(TPoint p)
 
 void TspSkinPageControl::PressCloseButton(TPoint p, bool down)
 {
-    const int page = FActiveTab;
+    const int page = HoveredPage();
     TspSkinTabSheet* sheet = SheetOfPage(page);
     if (!FShowCloseButtons || !sheet) {
         pressedClosePage_ = -1;
@@ -1096,7 +1102,7 @@ void TspSkinPageControl::ClosePage(int page)
         sheet->ButtonMouseIn = false;
         sheet->ButtonMouseDown = false;
         sheet->SetTabVisible(false);
-        FActiveTab = FActiveTabIndex = -1;
+        FActiveTabIndex = -1;
         if (FFreeOnClose)
             delete sheet;
         Raise(OnAfterClose, this);
@@ -1197,39 +1203,30 @@ void TspSkinPageControl::WndProc(TMessage& msg)
     case CM_MOUSELEAVE:
         if (!FHideTabs) {
             TrackHover({-1, -1});
-            FActiveTab = FActiveTabIndex = -1;
+            FActiveTabIndex = -1;
             RepaintTabs();
         }
         break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-        if (!FHideTabs) {
-            const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+    case WM_LBUTTONDBLCLK:
+    case WM_NCHITTEST: {
+        const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
+        const bool press = msg.Msg == WM_LBUTTONDOWN, release = msg.Msg == WM_LBUTTONUP;
+        if ((press || release) && !FHideTabs) {
             TrackHover(p);
-            if (msg.Msg == WM_LBUTTONDOWN)
+            if (press)
                 PressCloseButton(p, true);
         }
-        [[fallthrough]];
-    case WM_LBUTTONDBLCLK:
-    case WM_NCHITTEST:
-        if (ShiftsTabRow(FTabsInCenter, FTabsOffset)) {
-            const TPoint p{GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)};
-            const LPARAM original = msg.LParam;
+        if (ShiftsTabRow(FTabsInCenter, FTabsOffset))
             msg.LParam = MAKELPARAM(p.X - TabsStart(), p.Y);
-            TComponentRef<TControl> self(this);
-            TPageControl::WndProc(msg);
-            if (self && msg.Msg == WM_LBUTTONUP && !FHideTabs)
-                PressCloseButton({GET_X_LPARAM(original), GET_Y_LPARAM(original)}, false);
-            return;
-        }
-        if (msg.Msg == WM_LBUTTONUP && !FHideTabs) {
-            TComponentRef<TControl> self(this);
-            TPageControl::WndProc(msg);
-            if (self)
-                PressCloseButton({GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)}, false);
-            return;
-        }
-        break;
+        TComponentRef<TControl> self(this);
+        TPageControl::WndProc(msg);
+        // The cross acts on the release once the platform has had it.
+        if (self && release && !FHideTabs)
+            PressCloseButton(p, false);
+        return;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         TPageControl::WndProc(msg);

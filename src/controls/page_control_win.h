@@ -184,6 +184,10 @@ private:
     TspSkinTabSheet* SheetOfPage(int pageIndex) const;
     int ItemHeight() const;
     void ApplyReserve();
+    // Without a record (and with the tabs shown) the item height is DefaultItemHeight or TabHeight.
+    void RefreshDefaultItemSize();
+    // A centred or shifted tab row: top, single-line, over the parent's background.
+    void PinTabRowTop();
     void UpdateScrollerPosition();
     void CheckScroller();
     void DestroyScroller();
@@ -194,8 +198,9 @@ private:
 
     // Painting.
     void Render(TspBitmap& out);
-    void RenderFrame(TspBitmap& out, const TRect& frame);
-    void RenderTabs(TspBitmap& out, const TRect& frame);
+    // keep: the selected tab's extent, which the frame and the other tabs leave alone.
+    void RenderFrame(TspBitmap& out, const TRect& frame, const TRect& keep);
+    void RenderTabs(TspBitmap& out, const TRect& frame, const TRect& keep);
     void RenderTab(TspBitmap& out, int page, TRect r, bool mouseIn, bool selected);
     void RenderTabContent(TspBitmap& img, int page, bool mouseIn, bool selected, bool shift);
     void RenderCloseButton(TspBitmap& img, TspSkinTabSheet& sheet, int closeRoomLeft, bool mouseOverTab);
@@ -204,6 +209,7 @@ private:
 
     // Hover, close buttons and closing.
     void TrackHover(TPoint p);
+    int HoveredPage() const { return PageIndexOfTab(FActiveTabIndex); }
     bool OverCloseButton(int page, TPoint p);
     void PressCloseButton(TPoint p, bool down);
     void ClosePage(int page);
@@ -229,7 +235,7 @@ private:
     bool FFreeOnClose = false;
     bool FShowCloseButtons = false;
     bool FTabsBGTransparent = false;
-    int FActiveTab = -1;
+    // The hovered tab, -1 none.
     int FActiveTabIndex = -1;
     // The page whose close button the left button went down on, -1 none.
     int pressedClosePage_ = -1;

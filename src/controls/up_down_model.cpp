@@ -1,5 +1,7 @@
 #include "controls/up_down_model.h"
 
+#include "raster/compose.h"
+
 namespace vt {
 
 std::array<TRect, 2> UpDownButtonRects(bool skinSize, const TRect& upRect, const TRect& downRect,
@@ -46,9 +48,8 @@ void TUpDownModel::SetButtonRects(const std::array<TRect, 2>& rects)
 int TUpDownModel::HitTest(TPoint p) const
 {
     for (int i = 0; i < 2; ++i) {
-        const TRect& r = buttons_[static_cast<size_t>(i)].Rect;
         // Edges included on every side.
-        if (p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom) {
+        if (PointInsideRect(buttons_[static_cast<size_t>(i)].Rect, p)) {
             if (captureButton_ != -1 && captureButton_ != i)
                 return -1;
             return i;
@@ -66,16 +67,16 @@ void TUpDownModel::SetMouseIn(int i, bool value)
     sink_.Redraw();
 }
 
-void TUpDownModel::Hover(TPoint p)
+void TUpDownModel::MouseMove(TPoint p)
 {
     const int hit = HitTest(p);
     if (hit == activeButton_)
         return;
-    oldActiveButton_ = activeButton_;
+    const int old = activeButton_;
     activeButton_ = hit;
-    if (oldActiveButton_ != -1) {
-        SetMouseIn(oldActiveButton_, false);
-        if (buttons_[static_cast<size_t>(oldActiveButton_)].Down && increment_ != 0)
+    if (old != -1) {
+        SetMouseIn(old, false);
+        if (buttons_[static_cast<size_t>(old)].Down && increment_ != 0)
             sink_.StopTimer();
     }
     if (activeButton_ != -1) {
@@ -87,13 +88,11 @@ void TUpDownModel::Hover(TPoint p)
     }
 }
 
-void TUpDownModel::MouseMove(TPoint p) { Hover(p); }
-
 bool TUpDownModel::MouseDown(TUpDownMouse mouse, TPoint p)
 {
     if (captureButton_ != -1)
         return false;
-    Hover(p);
+    MouseMove(p);
     if (activeButton_ == -1)
         return false;
     const int i = activeButton_;
@@ -104,7 +103,6 @@ bool TUpDownModel::MouseDown(TUpDownMouse mouse, TPoint p)
     buttons_[static_cast<size_t>(i)].MouseIn = true;
     sink_.Redraw();
     if (increment_ != 0) {
-        timerMode_ = i == 0 ? 2 : 1;
         waitMode_ = true;
         sink_.StartTimer(kFirstDelay);
     }
@@ -115,12 +113,10 @@ bool TUpDownModel::MouseUp(TUpDownMouse mouse, TPoint p)
 {
     if (captureButton_ == -1 || mouse != captureMouse_)
         return false;
-    Hover(p);
+    MouseMove(p);
     const int i = captureButton_;
-    if (increment_ != 0) {
+    if (increment_ != 0)
         sink_.StopTimer();
-        timerMode_ = 0;
-    }
     TUpDownButton& b = buttons_[static_cast<size_t>(i)];
     b.Down = false;
     if (activeButton_ != i)
@@ -150,10 +146,8 @@ void TUpDownModel::TimerTick()
         sink_.StartTimer(kRepeat);
         return;
     }
-    if (timerMode_ == 1)
-        Step(-increment_);
-    else if (timerMode_ == 2)
-        Step(increment_);
+    if (captureButton_ != -1)
+        Step(captureButton_ == 0 ? increment_ : -increment_);
 }
 
 void TUpDownModel::CaptureLost()
@@ -161,7 +155,6 @@ void TUpDownModel::CaptureLost()
     if (captureButton_ == -1)
         return;
     sink_.StopTimer();
-    timerMode_ = 0;
     waitMode_ = false;
     TUpDownButton& b = buttons_[static_cast<size_t>(captureButton_)];
     b.Down = false;
@@ -171,11 +164,7 @@ void TUpDownModel::CaptureLost()
     sink_.Redraw();
 }
 
-void TUpDownModel::MouseEnter()
-{
-    activeButton_ = -1;
-    oldActiveButton_ = -1;
-}
+void TUpDownModel::MouseEnter() { activeButton_ = -1; }
 
 void TUpDownModel::MouseLeave()
 {

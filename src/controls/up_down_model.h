@@ -64,7 +64,8 @@ public:
     const TUpDownButton& Button(int i) const { return buttons_[static_cast<size_t>(i)]; }
     int ActiveButton() const { return activeButton_; }
     int CaptureButton() const { return captureButton_; }
-    bool Repeating() const { return timerMode_ != 0; }
+    // A held button steps on the timer.
+    bool Repeating() const { return captureButton_ != -1 && increment_ != 0; }
 
     void MouseMove(TPoint p);
     // Returns true when the press captured a button (the window then holds the mouse capture).
@@ -79,17 +80,15 @@ public:
 
 private:
     int HitTest(TPoint p) const;
-    void Hover(TPoint p);
     void SetMouseIn(int i, bool value);
     void Step(int delta);
 
     IUpDownSink& sink_;
     std::array<TUpDownButton, 2> buttons_{};
-    int oldActiveButton_ = -1;
     int activeButton_ = -1;
     int captureButton_ = -1;
     TUpDownMouse captureMouse_ = TUpDownMouse::Left;
-    int timerMode_ = 0;   // 0 none, 1 decrease, 2 increase
+    // The first tick only ends the first delay.
     bool waitMode_ = false;
     int increment_ = 1;
     int position_ = 0;

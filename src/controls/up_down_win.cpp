@@ -19,12 +19,6 @@ int ArrowKind(TUDOrientation o, int button)
     return button == 0 ? kArrowRight : kArrowLeft;
 }
 
-void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill)
-{
-    b.FillRect(r, ColorToPixel(frame, 255));
-    b.FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ColorToPixel(fill, 255));
-}
-
 } // namespace
 
 TspSkinUpDown::TspSkinUpDown(TComponent* owner) : TspSkinCustomControl(owner)
@@ -95,9 +89,9 @@ void TspSkinUpDown::RenderDefaultLook(TspBitmap& bitmap)
     for (int i = 0; i < 2; ++i) {
         const TUpDownButton& b = model_.Button(i);
         if (b.Down && b.MouseIn)
-            FrameAndFill(bitmap, b.Rect, 0x00B76B3B, 0x00E4BCA2);
+            FrameAndFill(bitmap, b.Rect, kDefaultFrame, kDefaultDownFill);
         else if (b.MouseIn)
-            FrameAndFill(bitmap, b.Rect, 0x00B76B3B, 0x00F3D4C1);
+            FrameAndFill(bitmap, b.Rect, kDefaultFrame, kDefaultHotFill);
         else
             FrameAndFill(bitmap, b.Rect, clBtnShadow, clBtnFace);
         DrawShapes(bitmap, Arrow(b.Rect, ArrowKind(FOrientation, i)), Enabled() ? 0 : 0x00808080);

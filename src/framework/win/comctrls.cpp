@@ -62,16 +62,13 @@ void TTabSheet::SetTabVisible(bool v)
     if (pageControl_ && !v && pageControl_->activePage_ == this) {
         // The active page loses its tab: the next page with a tab takes over (or the one
         // before when it was the last).
-        auto& pages = pageControl_->pages_;
-        const int at = PageIndex();
-        TTabSheet* next = nullptr;
-        for (int i = at + 1; i < static_cast<int>(pages.size()) && !next; ++i)
-            if (pages[static_cast<size_t>(i)]->tabVisible_)
-                next = pages[static_cast<size_t>(i)];
-        for (int i = at - 1; i >= 0 && !next; --i)
-            if (pages[static_cast<size_t>(i)]->tabVisible_)
-                next = pages[static_cast<size_t>(i)];
-        pageControl_->ShowPage(next);
+        const auto& pages = pageControl_->pages_;
+        const int at = PageIndex(), count = static_cast<int>(pages.size());
+        auto shows = [&](int i) { return pages[static_cast<size_t>(i)]->tabVisible_; };
+        int next = NextShownTab(at, 1, count, shows);
+        if (next < 0)
+            next = NextShownTab(at, -1, count, shows);
+        pageControl_->ShowPage(next < 0 ? nullptr : pages[static_cast<size_t>(next)]);
     }
     if (pageControl_)
         pageControl_->UpdateTabs();

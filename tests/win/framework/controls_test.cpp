@@ -388,6 +388,30 @@ TEST_F(PageControl, CodeChangesAreSilentUserChangesAreNot)
     EXPECT_EQ(pc->PageCount(), 2);
 }
 
+// Tests that an active page losing its tab hands over to the next page with a tab, or to the one
+// before when none follows, and that the native selection counts only the tabs shown.
+TEST_F(PageControl, ActivePageLosingItsTabHandsOver)
+{
+    TForm form(nullptr);
+    auto* pc = new TPageControl(&form);
+    pc->SetParent(&form);
+    TTabSheet* pages[4];
+    for (TTabSheet*& page : pages) {
+        page = new TTabSheet(&form);
+        page->SetPageControl(pc);
+    }
+    form.Show();
+    pc->SetActivePageIndex(1);
+    pages[2]->SetTabVisible(false);
+    pages[1]->SetTabVisible(false);
+    EXPECT_EQ(pc->ActivePage(), pages[3]) << "the next page with a tab, past a hidden one";
+    EXPECT_EQ(TabCtrl_GetCurSel(pc->Handle()), 1);
+    pages[3]->SetTabVisible(false);
+    EXPECT_EQ(pc->ActivePage(), pages[0]) << "none follows: the one before";
+    pages[0]->SetTabVisible(false);
+    EXPECT_EQ(pc->ActivePage(), nullptr);
+}
+
 } // namespace
 } // namespace vt
 
