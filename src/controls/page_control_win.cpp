@@ -996,7 +996,7 @@ void TspSkinPageControl::RenderCloseButton(TspBitmap& img, TspSkinTabSheet& shee
             ButtonFace(r, look == TCloseLook::Down, look == TCloseLook::Active);
         const int size = FCloseSize;
         TspBitmap picture;
-        if (look != TCloseLook::Normal && ComposeRecordRect(picture, *FSD, r, face.Rect, size, size))
+        if (ComposeRecordRect(picture, *FSD, r, face.Rect, size, size))
             picture.Draw(img, b.Left, b.Top);
         DrawShapes(img, CloseGlyph(b.Left + size / 2 - 5, b.Top + size / 2 - 5), face.FontColor);
         return;

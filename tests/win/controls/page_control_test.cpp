@@ -1,7 +1,9 @@
 // The skinned page control over the real tab control: pages placed by the corrected display
 // rectangle in every tab position with and without a record, overflowing tabs scrolled by a
 // skinned up-down (never the platform's), and close buttons that close their own tab.
+#include "controls/framed_record.h"
 #include "controls/page_control_win.h"
+#include "controls/skin_control_model.h"
 #include "framework/win/forms.h"
 #include "skin/skin_data.h"
 #include "support.h"
@@ -359,6 +361,30 @@ TEST_F(PageControlWindow, RecordCrossesDrawTheirPicturesAndCloseTheirTab)
     EXPECT_EQ(TabCtrl_GetItemCount(pc_->Handle()), 2);
     ASSERT_GE(pc_->ActivePageIndex(), 0);
     EXPECT_TRUE(pc_->ActivePage()->TabVisible()) << "a page still shown is current";
+}
+
+// Tests the close button of a record without close pictures (the default skin's): at rest it is
+// the "resizetoolbutton" record's normal face composed at the close size, with the cross on it.
+TEST_F(PageControlWindow, RecordWithoutClosePicturesUsesTheToolButtonFace)
+{
+    LoadDefaultSkin();
+    AddPages(2);
+    pc_->SetShowCloseButtons(true);
+    form_->Show();
+    Application->ProcessMessages();
+    TspBitmap image;
+    test::PaintControlImage(*pc_, image);
+    const TRecordLookup tool = FindControlRecord<TspDataSkinButtonControl>(sd_, L"resizetoolbutton");
+    ASSERT_TRUE(tool);
+    const auto& r = static_cast<const TspDataSkinButtonControl&>(*tool.Record);
+    auto* sheet = static_cast<TspSkinTabSheet*>(pc_->Pages(1));
+    const TRect b = sheet->ButtonRect.Offset(pc_->TabRect(1).Left, pc_->TabRect(1).Top);
+    ASSERT_EQ(b.Width(), 14);
+    TspBitmap face;
+    ASSERT_TRUE(ComposeRecordRect(face, *sd_, r, r.SkinRect, 14, 14));
+    // The top row lies above the cross.
+    for (int x = 0; x < 14; ++x)
+        EXPECT_EQ(image.GetPixel(b.Left + x, b.Top) & 0xFFFFFF, face.GetPixel(x, 0) & 0xFFFFFF) << x;
 }
 
 } // namespace
