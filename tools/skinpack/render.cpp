@@ -1,5 +1,6 @@
 #include "render.h"
 
+#include "controls/skin_control_model.h"
 #include "controls/skin_look.h"
 #include "form/frame_paint.h"
 #include "form/frame_region.h"
@@ -208,14 +209,6 @@ TPixelImage RenderControl(const TspSkinData& sd, const TspDataSkinControl& rec, 
     return ToShapedImage(out, region ? &*region : nullptr);
 }
 
-const TspSkinRecord* FindRecord(const std::vector<std::unique_ptr<TspSkinRecord>>& list, std::wstring_view name)
-{
-    for (const auto& rec : list)
-        if (rec && rec->IDName == name)
-            return rec.get();
-    return nullptr;
-}
-
 } // namespace
 
 const char* RenderStateName(TRenderState state)
@@ -241,10 +234,10 @@ TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& reque
         Fail(L"No skin is loaded");
     if (request.What == L"frame")
         return RenderFrame(sd, request, objects);
-    if (FindRecord(sd.ObjectList, request.What))
+    if (sd.GetIndex(request.What) >= 0)
         return RenderObject(sd, request);
-    if (const auto* rec = dynamic_cast<const TspDataSkinControl*>(FindRecord(sd.CtrlList, request.What)))
-        return RenderControl(sd, *rec, request);
+    if (const TRecordLookup control = FindControlRecord(&sd, request.What))
+        return RenderControl(sd, *control.Record, request);
     Fail(L"The skin has no form object or control record named \"" + request.What + L"\"");
 }
 
