@@ -276,11 +276,9 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
                 r = c->SkinRect;
             if (!add(rec->IDName, TRenderState::Normal, r.Width(), r.Height(), nullptr))
                 continue;
-            const size_t normal = pieces.size() - 1;
-            for (TRenderState s : {TRenderState::Hot, TRenderState::Down, TRenderState::Disabled}) {
-                const TPixelImage base = pieces[normal].Picture;
-                add(rec->IDName, s, r.Width(), r.Height(), &base);
-            }
+            const TPixelImage normal = pieces.back().Picture;  // a copy: adding moves the pieces
+            for (TRenderState s : {TRenderState::Hot, TRenderState::Down, TRenderState::Disabled})
+                add(rec->IDName, s, r.Width(), r.Height(), &normal);
         }
     if (pieces.empty())
         Fail(L"Nothing in the skin draws a picture");
