@@ -1,5 +1,6 @@
 #include "render.h"
 
+#include "controls/button_model.h"
 #include "controls/skin_control_model.h"
 #include "controls/skin_look.h"
 #include "form/frame_paint.h"
@@ -159,15 +160,16 @@ template <class... Kinds> TRect ActiveRectOf(const TspDataSkinControl& rec)
     return found;
 }
 
-// The rectangle a control draws in state s; a state without its own look draws the normal one.
+// The rectangle a control draws in state s. A button falls back as the button does (pressed
+// without a down look: its hot one); any other state without its own look draws the normal one.
 TRect StateRect(const TspDataSkinControl& rec, TRenderState s)
 {
     TRect own;
     if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(&rec))
-        own = s == TRenderState::Hot ? b->ActiveSkinRect
-            : s == TRenderState::Down ? b->DownSkinRect
-            : s == TRenderState::Disabled ? b->DisabledSkinRect
-                                          : TRect{};
+        own = LookRect(ReadButtonSkin(*b), s == TRenderState::Hot        ? TButtonLook::blHot
+                                           : s == TRenderState::Down     ? TButtonLook::blDown
+                                           : s == TRenderState::Disabled ? TButtonLook::blDisabled
+                                                                         : TButtonLook::blNormal);
     else if (s == TRenderState::Hot)
         own = ActiveRectOf<TspDataSkinCheckRadioControl, TspDataSkinEditControl, TspDataSkinComboBox,
                            TspDataSkinSpinEditControl, TspDataSkinTrackBarControl>(rec);
