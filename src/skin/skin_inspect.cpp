@@ -298,7 +298,7 @@ std::string RectText(const TRect& r)
 }
 
 // Warns when a record's non-empty rectangle reaches past the picture it is copied from (the
-// control or object then draws from pixels that are not there); where is its key's name.
+// control or object then draws from pixels that are not there); key names the rectangle.
 void CheckRect(const String& record, const char* key, const TRect& r, const TPixelImage* picture,
                const char* pictureName, std::vector<std::string>& warnings)
 {
@@ -341,8 +341,8 @@ void CheckRecordRects(const TspSkinData& sd, std::vector<std::string>& warnings)
                                " names no active picture (there are " + std::to_string(sd.FActivePictures.size()) +
                                ")");
         CheckRect(c->IDName, "skinrect", c->SkinRect, picture, "picture", warnings);
+        CheckRect(c->IDName, "activeskinrect", ActiveSkinRectOf(*c), picture, "picture", warnings);
         if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(c)) {
-            CheckRect(c->IDName, "activeskinrect", b->ActiveSkinRect, picture, "picture", warnings);
             CheckRect(c->IDName, "downskinrect", b->DownSkinRect, picture, "picture", warnings);
             CheckRect(c->IDName, "disabledskinrect", b->DisabledSkinRect, picture, "picture", warnings);
         }

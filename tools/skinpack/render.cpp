@@ -148,18 +148,6 @@ TPixelImage RenderObject(const TspSkinData& sd, const TRenderRequest& r)
     return ToShapedImage(out, nullptr);
 }
 
-// ActiveSkinRect of the control records that have one.
-template <class... Kinds> TRect ActiveRectOf(const TspDataSkinControl& rec)
-{
-    TRect found;
-    auto take = [&found](const auto* kind) {
-        if (kind && IsEmptyRect(found))
-            found = kind->ActiveSkinRect;
-    };
-    (take(dynamic_cast<const Kinds*>(&rec)), ...);
-    return found;
-}
-
 // The rectangle a control draws in state s. A button falls back as the button does (pressed
 // without a down look: its hot one); any other state without its own look draws the normal one.
 TRect StateRect(const TspDataSkinControl& rec, TRenderState s)
@@ -171,8 +159,7 @@ TRect StateRect(const TspDataSkinControl& rec, TRenderState s)
                                            : s == TRenderState::Disabled ? TButtonLook::blDisabled
                                                                          : TButtonLook::blNormal);
     else if (s == TRenderState::Hot)
-        own = ActiveRectOf<TspDataSkinCheckRadioControl, TspDataSkinEditControl, TspDataSkinComboBox,
-                           TspDataSkinSpinEditControl, TspDataSkinTrackBarControl>(rec);
+        own = ActiveSkinRectOf(rec);
     return IsEmptyRect(own) ? rec.SkinRect : own;
 }
 
