@@ -14,9 +14,6 @@
 #include "form/frame_paint.h"
 #include "raster/png_list.h"
 #include "form/frame_region.h"
-#include "framework/base/exceptions.h"
-#include "framework/base/ini_file.h"
-#include "framework/base/string_list.h"
 #include "raster/caption.h"
 #include "skin/skin_data.h"
 #include "unit/form/app_extras.h"
@@ -26,8 +23,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace {

@@ -93,13 +93,6 @@ void RenderStretchedCaption(const TspSkinCaptionObject& c, const TspSkinData& sk
 
 } // namespace
 
-const TPixelImage* SkinActivePicture(const TspSkinData& skin, int32_t index)
-{
-    if (index < 0 || static_cast<size_t>(index) >= skin.FActivePictures.size())
-        return nullptr;
-    return Usable(skin.FActivePictures[static_cast<size_t>(index)].get());
-}
-
 const TPixelImage* LookPicture(const TspObjectLook& look, const TspActiveSkinObject& object, const TspSkinData* skin)
 {
     if (!skin || skin->Empty)

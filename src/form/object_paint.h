@@ -22,9 +22,6 @@ struct TObjectPaintSources {
     bool CanStretchFrame = false;
 };
 
-// Active picture index of the container, or null when there is none (or it is empty).
-const TPixelImage* SkinActivePicture(const TspSkinData& skin, int32_t index);
-
 // The picture a look copies from, or null.
 const TPixelImage* LookPicture(const TspObjectLook& look, const TspActiveSkinObject& object,
                                const TspSkinData* skin);

@@ -555,6 +555,29 @@ void TspDataSkinFrameControl::AfterLoad()
         FramesCount = 1;
 }
 
+// --- looks -----------------------------------------------------------------------------------
+
+namespace {
+
+template <class... Kinds> TRect FirstActiveSkinRect(const TspDataSkinControl& record)
+{
+    TRect found;
+    auto take = [&found](const auto* kind) {
+        if (kind && found.IsEmpty())
+            found = kind->ActiveSkinRect;
+    };
+    (take(dynamic_cast<const Kinds*>(&record)), ...);
+    return found;
+}
+
+} // namespace
+
+TRect ActiveSkinRectOf(const TspDataSkinControl& record)
+{
+    return FirstActiveSkinRect<TspDataSkinButtonControl, TspDataSkinCheckRadioControl, TspDataSkinEditControl,
+                               TspDataSkinComboBox, TspDataSkinSpinEditControl, TspDataSkinTrackBarControl>(record);
+}
+
 // --- fonts -----------------------------------------------------------------------------------
 
 void TspDataSkinGridControl::ChangeFont(const String& fontName, int32_t heightCorrection)

@@ -502,4 +502,8 @@ public:
     TRect TrackButtonRect;
 };
 
+// The hot look's rectangle of the control records that have one (buttons, check and radio boxes,
+// edits, combo boxes, spin edits, track bars); empty for the others.
+TRect ActiveSkinRectOf(const TspDataSkinControl& record);
+
 } // namespace vt

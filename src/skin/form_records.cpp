@@ -14,16 +14,6 @@ constexpr const wchar_t* kGaugeKindWordList[] = {L"gkhorizontal", L"gkvertical"}
 constexpr const wchar_t* kPlacementWordList[] = {L"fphorizontal", L"fpvertical"};
 constexpr const wchar_t* kRegulatorWordList[] = {L"rkround", L"rkhorizontal", L"rkvertical"};
 
-const TPixelImage* ActivePicture(const TspSkinData& d, int32_t index)
-{
-    // Indexes come unchecked from the definition; anything outside the list names no picture.
-    if (index < 0 || static_cast<size_t>(index) >= d.FActivePictures.size() ||
-        !d.FActivePictures[index])
-        return nullptr;
-    const TPixelImage* p = d.FActivePictures[index].get();
-    return p->Empty() ? nullptr : p;
-}
-
 // Copies the colour of picture p at (left + x, top + y) into each pixel of bmp; pixels that fall
 // outside p stay black.
 void CopyColours(const TPixelImage& p, int32_t left, int32_t top, TspBitmap& bmp)
@@ -87,13 +77,13 @@ void WriteKeyWord(TMemIniFile& f, std::wstring_view section, std::wstring_view k
 std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& d, int32_t pictureIndex,
                                            const TRect& r, int32_t maskIndex)
 {
-    const TPixelImage* picture = ActivePicture(d, pictureIndex);
+    const TPixelImage* picture = SkinActivePicture(d, pictureIndex);
     if (r.IsEmpty() || !picture)
         return nullptr;
     auto image = std::make_unique<TspBitmap>();
     image->SetSize(r.Width(), r.Height());
     CopyColours(*picture, r.Left, r.Top, *image);
-    const TPixelImage* mask = ActivePicture(d, maskIndex);
+    const TPixelImage* mask = SkinActivePicture(d, maskIndex);
     if (!mask) {
         image->SetAlpha(255);
         return image;
@@ -106,8 +96,8 @@ std::unique_ptr<TspBitmap> BuildAlphaImage(const TspSkinData& d, int32_t picture
 std::unique_ptr<TspBitmap> BuildMaskedPicture(const TspSkinData& d, int32_t pictureIndex,
                                               int32_t maskIndex)
 {
-    const TPixelImage* picture = ActivePicture(d, pictureIndex);
-    const TPixelImage* mask = ActivePicture(d, maskIndex);
+    const TPixelImage* picture = SkinActivePicture(d, pictureIndex);
+    const TPixelImage* mask = SkinActivePicture(d, maskIndex);
     if (!picture || !mask)
         return nullptr;
     auto image = std::make_unique<TspBitmap>();

@@ -641,6 +641,14 @@ void TspSkinData::StoreToDisk(const std::wstring& fileName)
 
 // --- lookups and lists -----------------------------------------------------------------------
 
+const TPixelImage* SkinActivePicture(const TspSkinData& skin, int32_t index)
+{
+    if (index < 0 || static_cast<size_t>(index) >= skin.FActivePictures.size())
+        return nullptr;
+    const TPixelImage* p = skin.FActivePictures[static_cast<size_t>(index)].get();
+    return p && !p->Empty() ? p : nullptr;
+}
+
 int TspSkinData::GetIndex(std::wstring_view idName) const
 {
     for (size_t i = 0; i < ObjectList.size(); ++i)

@@ -205,4 +205,8 @@ private:
     ISkinCursorTable* FCursorTable = nullptr;
 };
 
+// Active picture index of the container, or null when there is none (or it is empty): indexes
+// come unchecked from the definition.
+const TPixelImage* SkinActivePicture(const TspSkinData& skin, int32_t index);
+
 } // namespace vt

@@ -297,16 +297,8 @@ std::string RectText(const TRect& r)
            std::to_string(r.Bottom);
 }
 
-const TPixelImage* ActivePictureAt(const TspSkinData& sd, int32_t index)
-{
-    if (index < 0 || static_cast<size_t>(index) >= sd.FActivePictures.size() || !sd.FActivePictures[index] ||
-        sd.FActivePictures[index]->Empty())
-        return nullptr;
-    return sd.FActivePictures[static_cast<size_t>(index)].get();
-}
-
 // Warns when a record's non-empty rectangle reaches past the picture it is copied from (the
-// control or object then draws from pixels that are not there); where is its key's name.
+// control or object then draws from pixels that are not there); key names the rectangle.
 void CheckRect(const String& record, const char* key, const TRect& r, const TPixelImage* picture,
                const char* pictureName, std::vector<std::string>& warnings)
 {
@@ -324,7 +316,7 @@ void CheckRecordRects(const TspSkinData& sd, std::vector<std::string>& warnings)
         const auto* o = dynamic_cast<const TspDataSkinObject*>(rec.get());
         if (!o)
             continue;
-        const TPixelImage* active = ActivePictureAt(sd, o->ActivePictureIndex);
+        const TPixelImage* active = SkinActivePicture(sd, o->ActivePictureIndex);
         const TPixelImage* normal = o->SkinRectInAPicture ? active
                                     : o->RollUp           ? &sd.FRollUpPicture
                                                           : &sd.FPicture;
@@ -343,14 +335,14 @@ void CheckRecordRects(const TspSkinData& sd, std::vector<std::string>& warnings)
         const auto* c = dynamic_cast<const TspDataSkinControl*>(rec.get());
         if (!c)
             continue;
-        const TPixelImage* picture = ActivePictureAt(sd, c->PictureIndex);
+        const TPixelImage* picture = SkinActivePicture(sd, c->PictureIndex);
         if (!picture && !c->SkinRect.IsEmpty() && c->PictureIndex >= 0)
             warnings.push_back("[" + U8(c->IDName) + "] pictureindex=" + std::to_string(c->PictureIndex) +
                                " names no active picture (there are " + std::to_string(sd.FActivePictures.size()) +
                                ")");
         CheckRect(c->IDName, "skinrect", c->SkinRect, picture, "picture", warnings);
+        CheckRect(c->IDName, "activeskinrect", ActiveSkinRectOf(*c), picture, "picture", warnings);
         if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(c)) {
-            CheckRect(c->IDName, "activeskinrect", b->ActiveSkinRect, picture, "picture", warnings);
             CheckRect(c->IDName, "downskinrect", b->DownSkinRect, picture, "picture", warnings);
             CheckRect(c->IDName, "disabledskinrect", b->DisabledSkinRect, picture, "picture", warnings);
         }

@@ -1,5 +1,7 @@
 #include "render.h"
 
+#include "controls/button_model.h"
+#include "controls/skin_control_model.h"
 #include "controls/skin_look.h"
 #include "form/frame_paint.h"
 #include "form/frame_region.h"
@@ -146,30 +148,18 @@ TPixelImage RenderObject(const TspSkinData& sd, const TRenderRequest& r)
     return ToShapedImage(out, nullptr);
 }
 
-// ActiveSkinRect of the control records that have one.
-template <class... Kinds> TRect ActiveRectOf(const TspDataSkinControl& rec)
-{
-    TRect found;
-    auto take = [&found](const auto* kind) {
-        if (kind && IsEmptyRect(found))
-            found = kind->ActiveSkinRect;
-    };
-    (take(dynamic_cast<const Kinds*>(&rec)), ...);
-    return found;
-}
-
-// The rectangle a control draws in state s; a state without its own look draws the normal one.
+// The rectangle a control draws in state s. A button falls back as the button does (pressed
+// without a down look: its hot one); any other state without its own look draws the normal one.
 TRect StateRect(const TspDataSkinControl& rec, TRenderState s)
 {
     TRect own;
     if (const auto* b = dynamic_cast<const TspDataSkinButtonControl*>(&rec))
-        own = s == TRenderState::Hot ? b->ActiveSkinRect
-            : s == TRenderState::Down ? b->DownSkinRect
-            : s == TRenderState::Disabled ? b->DisabledSkinRect
-                                          : TRect{};
+        own = LookRect(ReadButtonSkin(*b), s == TRenderState::Hot        ? TButtonLook::blHot
+                                           : s == TRenderState::Down     ? TButtonLook::blDown
+                                           : s == TRenderState::Disabled ? TButtonLook::blDisabled
+                                                                         : TButtonLook::blNormal);
     else if (s == TRenderState::Hot)
-        own = ActiveRectOf<TspDataSkinCheckRadioControl, TspDataSkinEditControl, TspDataSkinComboBox,
-                           TspDataSkinSpinEditControl, TspDataSkinTrackBarControl>(rec);
+        own = ActiveSkinRectOf(rec);
     return IsEmptyRect(own) ? rec.SkinRect : own;
 }
 
@@ -208,14 +198,6 @@ TPixelImage RenderControl(const TspSkinData& sd, const TspDataSkinControl& rec, 
     return ToShapedImage(out, region ? &*region : nullptr);
 }
 
-const TspSkinRecord* FindRecord(const std::vector<std::unique_ptr<TspSkinRecord>>& list, std::wstring_view name)
-{
-    for (const auto& rec : list)
-        if (rec && rec->IDName == name)
-            return rec.get();
-    return nullptr;
-}
-
 } // namespace
 
 const char* RenderStateName(TRenderState state)
@@ -241,10 +223,10 @@ TPixelImage RenderSkinPicture(const TspSkinData& sd, const TRenderRequest& reque
         Fail(L"No skin is loaded");
     if (request.What == L"frame")
         return RenderFrame(sd, request, objects);
-    if (FindRecord(sd.ObjectList, request.What))
+    if (sd.GetIndex(request.What) >= 0)
         return RenderObject(sd, request);
-    if (const auto* rec = dynamic_cast<const TspDataSkinControl*>(FindRecord(sd.CtrlList, request.What)))
-        return RenderControl(sd, *rec, request);
+    if (const TRecordLookup control = FindControlRecord(&sd, request.What))
+        return RenderControl(sd, *control.Record, request);
     Fail(L"The skin has no form object or control record named \"" + request.What + L"\"");
 }
 
@@ -283,11 +265,9 @@ TSkinSheet RenderSkinSheet(const TspSkinData& sd)
                 r = c->SkinRect;
             if (!add(rec->IDName, TRenderState::Normal, r.Width(), r.Height(), nullptr))
                 continue;
-            const size_t normal = pieces.size() - 1;
-            for (TRenderState s : {TRenderState::Hot, TRenderState::Down, TRenderState::Disabled}) {
-                const TPixelImage base = pieces[normal].Picture;
-                add(rec->IDName, s, r.Width(), r.Height(), &base);
-            }
+            const TPixelImage normal = pieces.back().Picture;  // a copy: adding moves the pieces
+            for (TRenderState s : {TRenderState::Hot, TRenderState::Down, TRenderState::Disabled})
+                add(rec->IDName, s, r.Width(), r.Height(), &normal);
         }
     if (pieces.empty())
         Fail(L"Nothing in the skin draws a picture");

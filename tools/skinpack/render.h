@@ -8,8 +8,6 @@
 //   SkinpackRender     the "render" command: its arguments, the skin loaded, the PNG written
 #pragma once
 
-#include <cstddef>  // before pixel_image.h, which uses size_t
-
 #include "framework/base/pixel_image.h"
 #include "framework/base/types.h"
 

@@ -248,6 +248,10 @@ TEST(Skinpack, CheckFailsOnErrorsAndStrictlyOnWarnings)
         {"rectangle outside its picture",
          folder(Replaced(sound, L"[button]\r\nskinrect=9,9,9,9", L"[button]\r\npictureindex=0\r\nskinrect=2,1,20,5")),
          "warning: [button] skinrect=2,1,20,5 lies outside its picture (9 x 5, 32-bit)", 0, 1},
+        {"hot look outside its picture",
+         folder(Replaced(sound, L"[checkbox]\r\nskinrect=1,1,1,1",
+                         L"[checkbox]\r\npictureindex=0\r\nskinrect=0,0,4,4\r\nactiveskinrect=5,0,10,4")),
+         "warning: [checkbox] activeskinrect=5,0,10,4 lies outside its picture (9 x 5, 32-bit)", 0, 1},
         {"mask of another size",
          [&](const ScratchDir& d) {
              const std::wstring path = test::WriteTestSkinFolder(d, sound);

@@ -201,6 +201,21 @@ TEST_P(ShippedSkinRender, ButtonKeepsItsFixedParts)
     }
 }
 
+// Tests that a button record without a down look renders pressed with its hot look, and one
+// without a disabled look renders disabled with its normal look, as the button draws them.
+TEST_P(ShippedSkinRender, ButtonStatesFallBackAsTheButtonDoes)
+{
+    auto* b = dynamic_cast<TspDataSkinButtonControl*>(sd.CtrlList[sd.GetControlIndex(L"button")].get());
+    ASSERT_NE(b, nullptr);
+    b->DownSkinRect = TRect{};
+    b->DisabledSkinRect = TRect{};
+    auto render = [&](TRenderState s) { return RenderSkinPicture(sd, {L"button", 169, 27, false, s}); };
+    const TPixelImage normal = render(TRenderState::Normal), hot = render(TRenderState::Hot);
+    ASSERT_NE(normal, hot);
+    EXPECT_EQ(render(TRenderState::Down), hot);
+    EXPECT_EQ(render(TRenderState::Disabled), normal);
+}
+
 // Tests that the sheet holds the frame and every state of the button, each tile the same pixels
 // as the single render.
 TEST_P(ShippedSkinRender, SheetHoldsTheSingleRenders)
