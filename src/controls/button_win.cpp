@@ -2,6 +2,7 @@
 // painting; mouse; properties; TspSkinButton (focus, keys, glow frame).
 #include "controls/button_win.h"
 
+#include "controls/control_font_win.h"
 #include "controls/skin_look.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -14,7 +15,6 @@
 #include "raster/effect_bmp.h"
 #include "raster/layer_win.h"
 #include "skin/bmp_codec.h"
-#include "skin/resource_strings.h"
 #include "skin/skin_data.h"
 
 namespace vt {
@@ -29,13 +29,6 @@ constexpr TColor kDefaultDownFill = 0x00E4BCA2;
 TColor SkinColourOr(const TspSkinData* sd, TColor TspSkinColors::*field, TColor fallback)
 {
     return sd && sd->FSkinColors ? sd->FSkinColors.get()->*field : fallback;
-}
-
-// The caption font's charset comes from the skin's resource strings when it has them.
-void ApplySkinCharset(TFont& font, const TspSkinData* sd)
-{
-    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
-        font.SetCharset(strings->CharSet());
 }
 
 } // namespace
@@ -298,13 +291,8 @@ void TSkinButtonLayer<Base>::RenderButtonState(TspBitmap& bitmap, const TRect& r
 
     TCanvas& canvas = GetCanvas(bitmap);
     TFont& font = canvas.Font();
-    font.Assign(this->DefaultFont());
-    if (this->UseSkinFont()) {
-        font.SetName(skin_.FontName);
-        font.SetHeight(skin_.FontHeight);
-        font.SetStyle(skin_.FontStyle);
-    }
-    ApplySkinCharset(font, sd);
+    AssignControlFont(font, this->DefaultFont(), sd, {&skin_.FontName, skin_.FontHeight, skin_.FontStyle},
+                      this->UseSkinFont());
     TButtonColourInput colour;
     colour.UseSkinFontColor = FUseSkinFontColor;
     colour.Enabled = this->Enabled();
@@ -330,24 +318,22 @@ template <class Base> void TSkinButtonLayer<Base>::RenderDefaultLook(TspBitmap& 
 {
     const TRect r = Rect(0, 0, this->Width(), this->Height());
     bitmap.Clear(ColorToPixel(clBtnFace, 255));
-    const bool focused = HasButtonFocus();
-    const bool down =
-        model_.Down() && (model_.Grouped() || model_.MouseIn() || (focused && !model_.MouseDown()));
-    const bool hot = !down && (model_.MouseIn() || focused);
+    // Without a record there is no fade, animation or state picture: the look is down, hot or idle.
+    const TButtonLook look = CurrentLook();
+    const bool down = LookIsDown(look), active = LookIsActive(look);
     TCanvas& canvas = GetCanvas(bitmap);
-    canvas.Brush().SetColor(down ? kDefaultDownFill : hot ? kDefaultHotFill : clBtnFace);
+    canvas.Brush().SetColor(down ? kDefaultDownFill : active ? kDefaultHotFill : clBtnFace);
     canvas.FillRect(r);
-    canvas.Brush().SetColor(down || hot ? kDefaultFrame : clBtnShadow);
+    canvas.Brush().SetColor(active ? kDefaultFrame : clBtnShadow);
     canvas.FrameRect(r);
 
-    canvas.Font().Assign(this->DefaultFont());
-    ApplySkinCharset(canvas.Font(), this->SkinData());
+    AssignControlFont(canvas.Font(), this->DefaultFont(), this->SkinData(), {}, false);
     if (!this->Enabled())
         canvas.Font().SetColor(clBtnShadow);
     bool drawDefault = true;
-    this->Raise(OnPaint, this, canvas, r, down, down || hot, drawDefault);
+    this->Raise(OnPaint, this, canvas, r, down, active, drawDefault);
     if (drawDefault)
-        DrawContent(canvas, r, down || hot, down);
+        DrawContent(canvas, r, active, down);
 }
 
 template <class Base>
