@@ -117,7 +117,6 @@ enum class TButtonTimer : uint8_t { btMorph, btAnimate, btRepeat };
 
 inline constexpr int kMorphInterval = 20;
 inline constexpr int kRepeatFirstDelay = 500;
-inline constexpr double kMorphStep = 0.2;
 
 // What the state machine asks of its window.
 class IButtonHost {
@@ -172,7 +171,7 @@ public:
     bool MouseDown() const { return mouseDown_; }
     bool Focused() const { return focused_; }
     bool Active() const { return active_; }
-    double MorphKf() const { return morphKf_; }
+    double MorphKf() const { return fade_.Factor(); }
     int CurrentFrame() const { return currentFrame_; }
     bool AnimatingForward() const { return animateInc_; }
     bool Animating() const { return currentFrame_ > 0 && currentFrame_ <= Skin.FrameCount; }
@@ -235,7 +234,7 @@ private:
     bool active_ = false;
     bool stopMouseUp_ = false;
     bool allowAllUpCheck_ = false;
-    double morphKf_ = 0;
+    TFadeSteps fade_;
     int currentFrame_ = 0;
     bool animateInc_ = true;
     bool repeating_ = false;
