@@ -414,6 +414,15 @@ void TButtonModel::SkinChanged()
         host_.PostGlow(true);
 }
 
+void TButtonModel::TimerTick(TButtonTimer timer)
+{
+    switch (timer) {
+    case TButtonTimer::btMorph: MorphTick(); break;
+    case TButtonTimer::btAnimate: AnimateTick(); break;
+    case TButtonTimer::btRepeat: RepeatTick(); break;
+    }
+}
+
 void TButtonModel::MorphTick()
 {
     if (!Skin.HasRecord || !Skin.MorphOn) {

@@ -210,9 +210,8 @@ public:
     // After the record was read again: the fade comes back for a focused or hovered button.
     void SkinChanged();
 
-    void MorphTick();
-    void AnimateTick();
-    void RepeatTick();
+    // A tick of one of the timers the state machine started.
+    void TimerTick(TButtonTimer timer);
 
     void StartAnimation(bool forward);
     void StopAnimation();
@@ -225,6 +224,9 @@ private:
     void StartRepeat();
     // The enter/leave condition: grouped buttons react while up, others while unfocused or down.
     bool ReactsToHover() const;
+    void MorphTick();
+    void AnimateTick();
+    void RepeatTick();
 
     IButtonHost& host_;
     bool down_ = false;

@@ -42,20 +42,10 @@ template <class Base> TSkinButtonLayer<Base>::TSkinButtonLayer(TComponent* owner
 
 template <class Base> TSkinButtonLayer<Base>::~TSkinButtonLayer()
 {
-    for (TButtonTimer t : {TButtonTimer::btMorph, TButtonTimer::btAnimate, TButtonTimer::btRepeat}) {
-        delete TimerSlot(t);
-        TimerSlot(t) = nullptr;
+    for (TTimer*& t : timers_) {
+        delete t;
+        t = nullptr;
     }
-}
-
-template <class Base> TTimer*& TSkinButtonLayer<Base>::TimerSlot(TButtonTimer timer)
-{
-    switch (timer) {
-    case TButtonTimer::btMorph: return morphTimer_;
-    case TButtonTimer::btAnimate: return animateTimer_;
-    case TButtonTimer::btRepeat: break;
-    }
-    return repeatTimer_;
 }
 
 template <class Base> void TSkinButtonLayer<Base>::StartTimer(TButtonTimer timer, int ms)
@@ -64,7 +54,7 @@ template <class Base> void TSkinButtonLayer<Base>::StartTimer(TButtonTimer timer
     if (!slot) {
         slot = new TTimer(this);
         slot->SetEnabled(false);
-        slot->SetOnTimer([this, timer](TObject*) { TimerTick(timer); });
+        slot->SetOnTimer([this, timer](TObject*) { model_.TimerTick(timer); });
     }
     slot->SetEnabled(false);
     slot->SetInterval(static_cast<unsigned>(ms > 0 ? ms : 1));
@@ -75,15 +65,6 @@ template <class Base> void TSkinButtonLayer<Base>::StopTimer(TButtonTimer timer)
 {
     if (TTimer* t = TimerSlot(timer))
         t->SetEnabled(false);
-}
-
-template <class Base> void TSkinButtonLayer<Base>::TimerTick(TButtonTimer timer)
-{
-    switch (timer) {
-    case TButtonTimer::btMorph: model_.MorphTick(); break;
-    case TButtonTimer::btAnimate: model_.AnimateTick(); break;
-    case TButtonTimer::btRepeat: model_.RepeatTick(); break;
-    }
 }
 
 template <class Base> void TSkinButtonLayer<Base>::RaiseGroupSiblings()

@@ -144,8 +144,7 @@ protected:
     bool glyphFirst_ = false;
 
 private:
-    TTimer*& TimerSlot(TButtonTimer timer);
-    void TimerTick(TButtonTimer timer);
+    TTimer*& TimerSlot(TButtonTimer timer) { return timers_[static_cast<size_t>(timer)]; }
 
     bool FTransparent = false;
     bool FUseSkinSize = true;
@@ -157,9 +156,8 @@ private:
     TspButtonLayout FLayout = blGlyphLeft;
     TComponentRef<TCustomImageList> FImageList;
     int FImageIndex = -1;
-    TTimer* morphTimer_ = nullptr;
-    TTimer* animateTimer_ = nullptr;
-    TTimer* repeatTimer_ = nullptr;
+    // Made at their first start, one for each TButtonTimer.
+    TTimer* timers_[3] = {};
 };
 
 class TspSkinButton : public TSkinButtonLayer<TspSkinCustomControl> {

@@ -209,16 +209,8 @@ public:
                 if (it == timers.end() || it->second.due > now)
                     continue;
                 it->second.due = now + it->second.interval;
-                Tick(t);
+                model.TimerTick(t);
             }
-        }
-    }
-    void Tick(TButtonTimer t)
-    {
-        switch (t) {
-        case TButtonTimer::btMorph: model.MorphTick(); break;
-        case TButtonTimer::btAnimate: model.AnimateTick(); break;
-        case TButtonTimer::btRepeat: model.RepeatTick(); break;
         }
     }
     bool Running(TButtonTimer t) const { return timers.count(t) != 0; }
