@@ -110,12 +110,6 @@ template <class Base> void TSkinButtonLayer<Base>::SetCheckedMode(bool value)
 
 // --- Record and size --------------------------------------------------------------------------
 
-template <class Base> bool TSkinButtonLayer<Base>::SkinEffectsOn() const
-{
-    const TspSkinData* sd = this->LoadedSkin();
-    return sd && sd->EnableSkinEffects();
-}
-
 template <class Base> TRecordLookup TSkinButtonLayer<Base>::LookupRecord() const
 {
     return FindControlRecord<TspDataSkinButtonControl>(this->SkinData(), this->SkinDataName());
@@ -124,8 +118,8 @@ template <class Base> TRecordLookup TSkinButtonLayer<Base>::LookupRecord() const
 template <class Base> void TSkinButtonLayer<Base>::GetSkinData()
 {
     Base::GetSkinData();
-    buttonRecord_ = this->HasRecord();
-    if (buttonRecord_) {
+    const bool record = this->HasRecord();
+    if (record) {
         const TspSkinData& sd = *this->SkinData();
         skin_ = ReadButtonSkin(
             static_cast<const TspDataSkinButtonControl&>(*sd.CtrlList[static_cast<size_t>(this->SkinIndex())]));
@@ -135,13 +129,10 @@ template <class Base> void TSkinButtonLayer<Base>::GetSkinData()
     } else {
         skin_ = TButtonSkin{};
     }
-    UpdateModelSkin();
-}
-
-template <class Base> void TSkinButtonLayer<Base>::UpdateModelSkin()
-{
-    const bool effects = buttonRecord_ && SkinEffectsOn();
-    model_.Skin.HasRecord = buttonRecord_;
+    // What the skin allows the state machine.
+    const TspSkinData* sd = this->LoadedSkin();
+    const bool effects = record && sd && sd->EnableSkinEffects();
+    model_.Skin.HasRecord = record;
     model_.Skin.MorphOn = effects && skin_.Morphing;
     model_.Skin.AnimationOn = effects && !skin_.AnimateSkinRect.IsEmpty() && skin_.FrameCount >= 1;
     model_.Skin.FrameCount = skin_.FrameCount;
@@ -356,8 +347,7 @@ template <class Base> void TSkinButtonLayer<Base>::MouseDown(TMouseButton button
     if (button == mbLeft && !TakePress(x, y)) {
         if (!FocusForPress())
             return;
-        if (!pointerIn_)
-            pointerIn_ = true;
+        pointerIn_ = true;
         model_.Press();
     }
     if (self)
@@ -584,7 +574,11 @@ void TspSkinButton::SetDefault(bool value)
         return;
     // Re-evaluate which button Enter presses, as a focus change would.
     TCustomForm* form = GetParentForm(this);
-    TWinControl* focused = form ? form->ActiveControl() : nullptr;
+    FocusMovedTo(form ? form->ActiveControl() : nullptr);
+}
+
+void TspSkinButton::FocusMovedTo(TWinControl* focused)
+{
     model_.FocusChanged(dynamic_cast<TspSkinButton*>(focused) != nullptr, focused == this);
 }
 
@@ -723,11 +717,9 @@ void TspSkinButton::WndProc(TMessage& msg)
             return;
         }
         break;
-    case CM_FOCUSCHANGED: {
-        auto* focused = reinterpret_cast<TWinControl*>(msg.LParam);
-        model_.FocusChanged(dynamic_cast<TspSkinButton*>(focused) != nullptr, focused == this);
+    case CM_FOCUSCHANGED:
+        FocusMovedTo(reinterpret_cast<TWinControl*>(msg.LParam));
         break;
-    }
     case SKINMSG_SHOW_GLOW:
         ShowGlow();
         return;

@@ -131,13 +131,9 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void WndProc(TMessage& msg) override;
-    // Copies what the skin allows into the state machine.
-    void UpdateModelSkin();
-    bool SkinEffectsOn() const;
 
     TButtonModel model_{*this};
     TButtonSkin skin_;
-    bool buttonRecord_ = false;
     // The pointer is over the button (enter seen, leave not yet).
     bool pointerIn_ = false;
     // The speed buttons draw their glyph before the image list.
@@ -198,6 +194,8 @@ protected:
 private:
     void ShowGlow();
     void HideGlow();
+    // Which button Enter presses now that focused (null: none) has the form's focus.
+    void FocusMovedTo(TWinControl* focused);
 
     TModalResult FModalResult = 0;
     bool FAlwaysShowGlowFrame = false;
