@@ -173,7 +173,7 @@ void TButtonModel::SetDown(bool value)
 {
     down_ = value;
     if (Skin.MorphOn) {
-        morphKf_ = 1;
+        fade_.Set(TFadeSteps::kFifths);
         if (value)
             host_.StopTimer(TButtonTimer::btMorph);
         else
@@ -287,7 +287,7 @@ void TButtonModel::MouseEnter()
     if (ReactsToHover()) {
         if (down_) {
             if (Skin.MorphOn)
-                morphKf_ = 1;
+                fade_.Set(TFadeSteps::kFifths);
             host_.Repaint();
         } else {
             StartAnimation(true);
@@ -376,7 +376,7 @@ void TButtonModel::FocusChanged(bool focusedIsButton, bool isThis)
         Fade();
     } else if (!focusedIsButton) {
         mouseIn_ = true;
-        morphKf_ = 1;
+        fade_.Set(TFadeSteps::kFifths);
         host_.Repaint();
     }
 }
@@ -384,7 +384,7 @@ void TButtonModel::FocusChanged(bool focusedIsButton, bool isThis)
 void TButtonModel::EnabledChanged()
 {
     host_.StopTimer(TButtonTimer::btMorph);
-    morphKf_ = 0;
+    fade_.Set(0);
     mouseIn_ = false;
     host_.Repaint();
 }
@@ -394,7 +394,7 @@ void TButtonModel::Reset()
     mouseIn_ = false;
     down_ = false;
     if (Skin.MorphOn)
-        morphKf_ = 0;
+        fade_.Set(0);
     StopAnimation();
     host_.Repaint();
 }
@@ -403,32 +403,35 @@ void TButtonModel::StopEffects()
 {
     host_.StopTimer(TButtonTimer::btMorph);
     StopAnimation();
-    morphKf_ = 0;
+    fade_.Set(0);
 }
 
 void TButtonModel::SkinChanged()
 {
     if (Skin.MorphOn && Skin.HasRecord && Lit())
-        morphKf_ = 1;
+        fade_.Set(TFadeSteps::kFifths);
     if (mouseIn_)
         host_.PostGlow(true);
+}
+
+void TButtonModel::TimerTick(TButtonTimer timer)
+{
+    switch (timer) {
+    case TButtonTimer::btMorph: MorphTick(); break;
+    case TButtonTimer::btAnimate: AnimateTick(); break;
+    case TButtonTimer::btRepeat: RepeatTick(); break;
+    }
 }
 
 void TButtonModel::MorphTick()
 {
     if (!Skin.HasRecord || !Skin.MorphOn) {
-        morphKf_ = Lit() ? 1 : 0;
+        fade_.Set(Lit() ? TFadeSteps::kFifths : 0);
         host_.StopTimer(TButtonTimer::btMorph);
         return;
     }
-    if (Lit() && morphKf_ < 1) {
-        morphKf_ += kMorphStep;
-    } else if (!Lit() && morphKf_ > 0) {
-        morphKf_ -= kMorphStep;
-    } else {
-        morphKf_ = Lit() ? 1 : 0;
+    if (!fade_.Tick(Lit()))
         host_.StopTimer(TButtonTimer::btMorph);
-    }
     host_.Repaint();
 }
 

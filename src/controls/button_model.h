@@ -117,7 +117,6 @@ enum class TButtonTimer : uint8_t { btMorph, btAnimate, btRepeat };
 
 inline constexpr int kMorphInterval = 20;
 inline constexpr int kRepeatFirstDelay = 500;
-inline constexpr double kMorphStep = 0.2;
 
 // What the state machine asks of its window.
 class IButtonHost {
@@ -172,7 +171,7 @@ public:
     bool MouseDown() const { return mouseDown_; }
     bool Focused() const { return focused_; }
     bool Active() const { return active_; }
-    double MorphKf() const { return morphKf_; }
+    double MorphKf() const { return fade_.Factor(); }
     int CurrentFrame() const { return currentFrame_; }
     bool AnimatingForward() const { return animateInc_; }
     bool Animating() const { return currentFrame_ > 0 && currentFrame_ <= Skin.FrameCount; }
@@ -211,9 +210,8 @@ public:
     // After the record was read again: the fade comes back for a focused or hovered button.
     void SkinChanged();
 
-    void MorphTick();
-    void AnimateTick();
-    void RepeatTick();
+    // A tick of one of the timers the state machine started.
+    void TimerTick(TButtonTimer timer);
 
     void StartAnimation(bool forward);
     void StopAnimation();
@@ -226,6 +224,9 @@ private:
     void StartRepeat();
     // The enter/leave condition: grouped buttons react while up, others while unfocused or down.
     bool ReactsToHover() const;
+    void MorphTick();
+    void AnimateTick();
+    void RepeatTick();
 
     IButtonHost& host_;
     bool down_ = false;
@@ -235,7 +236,7 @@ private:
     bool active_ = false;
     bool stopMouseUp_ = false;
     bool allowAllUpCheck_ = false;
-    double morphKf_ = 0;
+    TFadeSteps fade_;
     int currentFrame_ = 0;
     bool animateInc_ = true;
     bool repeating_ = false;

@@ -2,6 +2,7 @@
 // painting; mouse; properties; TspSkinButton (focus, keys, glow frame).
 #include "controls/button_win.h"
 
+#include "controls/control_font_win.h"
 #include "controls/skin_look.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -14,7 +15,6 @@
 #include "raster/effect_bmp.h"
 #include "raster/layer_win.h"
 #include "skin/bmp_codec.h"
-#include "skin/resource_strings.h"
 #include "skin/skin_data.h"
 
 namespace vt {
@@ -31,13 +31,6 @@ TColor SkinColourOr(const TspSkinData* sd, TColor TspSkinColors::*field, TColor 
     return sd && sd->FSkinColors ? sd->FSkinColors.get()->*field : fallback;
 }
 
-// The caption font's charset comes from the skin's resource strings when it has them.
-void ApplySkinCharset(TFont& font, const TspSkinData* sd)
-{
-    if (const auto* strings = sd ? dynamic_cast<const TspResourceStrData*>(sd->ResourceStrData()) : nullptr)
-        font.SetCharset(strings->CharSet());
-}
-
 } // namespace
 
 // --- Timers and groups ------------------------------------------------------------------------
@@ -49,20 +42,10 @@ template <class Base> TSkinButtonLayer<Base>::TSkinButtonLayer(TComponent* owner
 
 template <class Base> TSkinButtonLayer<Base>::~TSkinButtonLayer()
 {
-    for (TButtonTimer t : {TButtonTimer::btMorph, TButtonTimer::btAnimate, TButtonTimer::btRepeat}) {
-        delete TimerSlot(t);
-        TimerSlot(t) = nullptr;
+    for (TTimer*& t : timers_) {
+        delete t;
+        t = nullptr;
     }
-}
-
-template <class Base> TTimer*& TSkinButtonLayer<Base>::TimerSlot(TButtonTimer timer)
-{
-    switch (timer) {
-    case TButtonTimer::btMorph: return morphTimer_;
-    case TButtonTimer::btAnimate: return animateTimer_;
-    case TButtonTimer::btRepeat: break;
-    }
-    return repeatTimer_;
 }
 
 template <class Base> void TSkinButtonLayer<Base>::StartTimer(TButtonTimer timer, int ms)
@@ -71,7 +54,7 @@ template <class Base> void TSkinButtonLayer<Base>::StartTimer(TButtonTimer timer
     if (!slot) {
         slot = new TTimer(this);
         slot->SetEnabled(false);
-        slot->SetOnTimer([this, timer](TObject*) { TimerTick(timer); });
+        slot->SetOnTimer([this, timer](TObject*) { model_.TimerTick(timer); });
     }
     slot->SetEnabled(false);
     slot->SetInterval(static_cast<unsigned>(ms > 0 ? ms : 1));
@@ -82,15 +65,6 @@ template <class Base> void TSkinButtonLayer<Base>::StopTimer(TButtonTimer timer)
 {
     if (TTimer* t = TimerSlot(timer))
         t->SetEnabled(false);
-}
-
-template <class Base> void TSkinButtonLayer<Base>::TimerTick(TButtonTimer timer)
-{
-    switch (timer) {
-    case TButtonTimer::btMorph: model_.MorphTick(); break;
-    case TButtonTimer::btAnimate: model_.AnimateTick(); break;
-    case TButtonTimer::btRepeat: model_.RepeatTick(); break;
-    }
 }
 
 template <class Base> void TSkinButtonLayer<Base>::RaiseGroupSiblings()
@@ -136,12 +110,6 @@ template <class Base> void TSkinButtonLayer<Base>::SetCheckedMode(bool value)
 
 // --- Record and size --------------------------------------------------------------------------
 
-template <class Base> bool TSkinButtonLayer<Base>::SkinEffectsOn() const
-{
-    const TspSkinData* sd = this->LoadedSkin();
-    return sd && sd->EnableSkinEffects();
-}
-
 template <class Base> TRecordLookup TSkinButtonLayer<Base>::LookupRecord() const
 {
     return FindControlRecord<TspDataSkinButtonControl>(this->SkinData(), this->SkinDataName());
@@ -150,8 +118,8 @@ template <class Base> TRecordLookup TSkinButtonLayer<Base>::LookupRecord() const
 template <class Base> void TSkinButtonLayer<Base>::GetSkinData()
 {
     Base::GetSkinData();
-    buttonRecord_ = this->HasRecord();
-    if (buttonRecord_) {
+    const bool record = this->HasRecord();
+    if (record) {
         const TspSkinData& sd = *this->SkinData();
         skin_ = ReadButtonSkin(
             static_cast<const TspDataSkinButtonControl&>(*sd.CtrlList[static_cast<size_t>(this->SkinIndex())]));
@@ -161,13 +129,10 @@ template <class Base> void TSkinButtonLayer<Base>::GetSkinData()
     } else {
         skin_ = TButtonSkin{};
     }
-    UpdateModelSkin();
-}
-
-template <class Base> void TSkinButtonLayer<Base>::UpdateModelSkin()
-{
-    const bool effects = buttonRecord_ && SkinEffectsOn();
-    model_.Skin.HasRecord = buttonRecord_;
+    // What the skin allows the state machine.
+    const TspSkinData* sd = this->LoadedSkin();
+    const bool effects = record && sd && sd->EnableSkinEffects();
+    model_.Skin.HasRecord = record;
     model_.Skin.MorphOn = effects && skin_.Morphing;
     model_.Skin.AnimationOn = effects && !skin_.AnimateSkinRect.IsEmpty() && skin_.FrameCount >= 1;
     model_.Skin.FrameCount = skin_.FrameCount;
@@ -298,13 +263,8 @@ void TSkinButtonLayer<Base>::RenderButtonState(TspBitmap& bitmap, const TRect& r
 
     TCanvas& canvas = GetCanvas(bitmap);
     TFont& font = canvas.Font();
-    font.Assign(this->DefaultFont());
-    if (this->UseSkinFont()) {
-        font.SetName(skin_.FontName);
-        font.SetHeight(skin_.FontHeight);
-        font.SetStyle(skin_.FontStyle);
-    }
-    ApplySkinCharset(font, sd);
+    AssignControlFont(font, this->DefaultFont(), sd, {&skin_.FontName, skin_.FontHeight, skin_.FontStyle},
+                      this->UseSkinFont());
     TButtonColourInput colour;
     colour.UseSkinFontColor = FUseSkinFontColor;
     colour.Enabled = this->Enabled();
@@ -330,24 +290,22 @@ template <class Base> void TSkinButtonLayer<Base>::RenderDefaultLook(TspBitmap& 
 {
     const TRect r = Rect(0, 0, this->Width(), this->Height());
     bitmap.Clear(ColorToPixel(clBtnFace, 255));
-    const bool focused = HasButtonFocus();
-    const bool down =
-        model_.Down() && (model_.Grouped() || model_.MouseIn() || (focused && !model_.MouseDown()));
-    const bool hot = !down && (model_.MouseIn() || focused);
+    // Without a record there is no fade, animation or state picture: the look is down, hot or idle.
+    const TButtonLook look = CurrentLook();
+    const bool down = LookIsDown(look), active = LookIsActive(look);
     TCanvas& canvas = GetCanvas(bitmap);
-    canvas.Brush().SetColor(down ? kDefaultDownFill : hot ? kDefaultHotFill : clBtnFace);
+    canvas.Brush().SetColor(down ? kDefaultDownFill : active ? kDefaultHotFill : clBtnFace);
     canvas.FillRect(r);
-    canvas.Brush().SetColor(down || hot ? kDefaultFrame : clBtnShadow);
+    canvas.Brush().SetColor(active ? kDefaultFrame : clBtnShadow);
     canvas.FrameRect(r);
 
-    canvas.Font().Assign(this->DefaultFont());
-    ApplySkinCharset(canvas.Font(), this->SkinData());
+    AssignControlFont(canvas.Font(), this->DefaultFont(), this->SkinData(), {}, false);
     if (!this->Enabled())
         canvas.Font().SetColor(clBtnShadow);
     bool drawDefault = true;
-    this->Raise(OnPaint, this, canvas, r, down, down || hot, drawDefault);
+    this->Raise(OnPaint, this, canvas, r, down, active, drawDefault);
     if (drawDefault)
-        DrawContent(canvas, r, down || hot, down);
+        DrawContent(canvas, r, active, down);
 }
 
 template <class Base>
@@ -389,8 +347,7 @@ template <class Base> void TSkinButtonLayer<Base>::MouseDown(TMouseButton button
     if (button == mbLeft && !TakePress(x, y)) {
         if (!FocusForPress())
             return;
-        if (!pointerIn_)
-            pointerIn_ = true;
+        pointerIn_ = true;
         model_.Press();
     }
     if (self)
@@ -617,7 +574,11 @@ void TspSkinButton::SetDefault(bool value)
         return;
     // Re-evaluate which button Enter presses, as a focus change would.
     TCustomForm* form = GetParentForm(this);
-    TWinControl* focused = form ? form->ActiveControl() : nullptr;
+    FocusMovedTo(form ? form->ActiveControl() : nullptr);
+}
+
+void TspSkinButton::FocusMovedTo(TWinControl* focused)
+{
     model_.FocusChanged(dynamic_cast<TspSkinButton*>(focused) != nullptr, focused == this);
 }
 
@@ -756,11 +717,9 @@ void TspSkinButton::WndProc(TMessage& msg)
             return;
         }
         break;
-    case CM_FOCUSCHANGED: {
-        auto* focused = reinterpret_cast<TWinControl*>(msg.LParam);
-        model_.FocusChanged(dynamic_cast<TspSkinButton*>(focused) != nullptr, focused == this);
+    case CM_FOCUSCHANGED:
+        FocusMovedTo(reinterpret_cast<TWinControl*>(msg.LParam));
         break;
-    }
     case SKINMSG_SHOW_GLOW:
         ShowGlow();
         return;

@@ -131,21 +131,16 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void WndProc(TMessage& msg) override;
-    // Copies what the skin allows into the state machine.
-    void UpdateModelSkin();
-    bool SkinEffectsOn() const;
 
     TButtonModel model_{*this};
     TButtonSkin skin_;
-    bool buttonRecord_ = false;
     // The pointer is over the button (enter seen, leave not yet).
     bool pointerIn_ = false;
     // The speed buttons draw their glyph before the image list.
     bool glyphFirst_ = false;
 
 private:
-    TTimer*& TimerSlot(TButtonTimer timer);
-    void TimerTick(TButtonTimer timer);
+    TTimer*& TimerSlot(TButtonTimer timer) { return timers_[static_cast<size_t>(timer)]; }
 
     bool FTransparent = false;
     bool FUseSkinSize = true;
@@ -157,9 +152,8 @@ private:
     TspButtonLayout FLayout = blGlyphLeft;
     TComponentRef<TCustomImageList> FImageList;
     int FImageIndex = -1;
-    TTimer* morphTimer_ = nullptr;
-    TTimer* animateTimer_ = nullptr;
-    TTimer* repeatTimer_ = nullptr;
+    // Made at their first start, one for each TButtonTimer.
+    TTimer* timers_[3] = {};
 };
 
 class TspSkinButton : public TSkinButtonLayer<TspSkinCustomControl> {
@@ -200,6 +194,8 @@ protected:
 private:
     void ShowGlow();
     void HideGlow();
+    // Which button Enter presses now that focused (null: none) has the form's focus.
+    void FocusMovedTo(TWinControl* focused);
 
     TModalResult FModalResult = 0;
     bool FAlwaysShowGlowFrame = false;

@@ -63,14 +63,6 @@ TCheckChange TCheckRadioState::Release()
     return Toggle();
 }
 
-// --- fade -------------------------------------------------------------------------------------
-
-bool TCheckFade::Tick(bool towardsHot)
-{
-    Set(fifths_ + (towardsHot ? 1 : -1));
-    return towardsHot ? fifths_ < 5 : fifths_ > 0;
-}
-
 // --- check images -----------------------------------------------------------------------------
 
 TCheckImageRects CheckImageRectsOf(const TspDataSkinCheckRadioControl& r)

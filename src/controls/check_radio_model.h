@@ -10,6 +10,7 @@
 //   LayoutFramed         check image and caption places of the framed look at a width
 #pragma once
 
+#include "controls/skin_control_model.h"
 #include "framework/base/types.h"
 #include "skin/control_records.h"
 
@@ -69,21 +70,8 @@ private:
     bool mouseIn_ = false;
 };
 
-// The fade factor of the framed look: 0 shows the normal look, 1 the hot one; every tick moves
-// it by 0.2 towards its target. Counted in fifths so that it lands exactly on both ends.
-class TCheckFade {
-public:
-    double Factor() const { return fifths_ / 5.0; }
-    int Fifths() const { return fifths_; }
-    void Set(int fifths) { fifths_ = fifths < 0 ? 0 : fifths > 5 ? 5 : fifths; }
-    // One tick towards 1 (hot) or 0; false once the target is reached (the timer stops).
-    bool Tick(bool towardsHot);
-    // Between the ends: the two looks are mixed.
-    bool Mixing() const { return fifths_ > 0 && fifths_ < 5; }
-
-private:
-    int fifths_ = 0;
-};
+// The framed look's fade between its normal and hot looks.
+using TCheckFade = TFadeSteps;
 
 // The record's check image rectangles, the active and disabled ones falling back to the normal
 // ones when empty; the grayed ones as they are.

@@ -11,6 +11,7 @@
 //   PlanSkinChange        cursor, size, region and repaint after a skin change
 //   PlanSetBounds         the bounds a request ends with, and what follows
 //   ChooseRegion          the window region a mask gives
+//   TFadeSteps            a fade factor between a control's normal and hot looks
 #pragma once
 
 #include "framework/base/types.h"
@@ -181,5 +182,27 @@ enum class TRegionKind : uint8_t {
 };
 
 TRegionKind ChooseRegion(const TControlGeometry& geometry);
+
+// The fade between a control's normal and hot looks: 0 shows the normal look, 1 the hot one;
+// every tick moves it by 0.2 towards its target. Counted in fifths so that it lands exactly on
+// both ends (a sum of 0.2s drifts past them).
+class TFadeSteps {
+public:
+    static constexpr int kFifths = 5;
+    double Factor() const { return fifths_ / double(kFifths); }
+    int Fifths() const { return fifths_; }
+    void Set(int fifths) { fifths_ = fifths < 0 ? 0 : fifths > kFifths ? kFifths : fifths; }
+    // One tick towards 1 (hot) or 0; false once the target is reached (the timer stops).
+    bool Tick(bool towardsHot)
+    {
+        Set(fifths_ + (towardsHot ? 1 : -1));
+        return towardsHot ? fifths_ < kFifths : fifths_ > 0;
+    }
+    // Between the ends: the two looks are mixed.
+    bool Mixing() const { return fifths_ > 0 && fifths_ < kFifths; }
+
+private:
+    int fifths_ = 0;
+};
 
 } // namespace vt

@@ -30,15 +30,17 @@ void AddButtonPage(TForm& form, TspSkinData* sd, const std::function<void(TContr
     const int x0 = 380;
     form.SetClientWidth(std::max(form.ClientWidth(), x0 + 240));
     form.SetClientHeight(std::max(form.ClientHeight(), 240));
-    auto button = [&](const wchar_t* name, const wchar_t* caption, int x, int y) {
-        auto* b = new TspSkinButton(&form);
+    auto place = [&](auto* b, const wchar_t* name, const wchar_t* caption, int x, int y, int w) {
         b->SetName(name);
         b->SetCaption(caption);
-        b->SetBounds(x, y, 100, 25);
+        b->SetBounds(x, y, w, 25);
         b->SetParent(&form);
         b->SetSkinData(sd);
         track(b, name);
         return b;
+    };
+    auto button = [&](const wchar_t* name, const wchar_t* caption, int x, int y) {
+        return place(new TspSkinButton(&form), name, caption, x, y, 100);
     };
     button(L"okButton", L"&OK", x0, 20)->SetDefault(true);
     button(L"cancelButton", L"Cancel", x0 + 110, 20)->SetCancel(true);
@@ -52,13 +54,7 @@ void AddButtonPage(TForm& form, TspSkinData* sd, const std::function<void(TContr
     repeat->SetRepeatMode(true);
 
     auto speed = [&](auto* b, const wchar_t* name, const wchar_t* caption, int x, int y) {
-        b->SetName(name);
-        b->SetCaption(caption);
-        b->SetBounds(x, y, 60, 25);
-        b->SetParent(&form);
-        b->SetSkinData(sd);
-        track(b, name);
-        return b;
+        return place(b, name, caption, x, y, 60);
     };
     for (int i = 0; i < 2; ++i) {
         auto* s = speed(new TspSkinSpeedButton(&form), i == 0 ? L"speedDown" : L"speedUp",

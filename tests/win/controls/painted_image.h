@@ -10,7 +10,7 @@ inline void PaintControlImage(TControl& c, TspBitmap& b)
 {
     b.SetSize(c.Width(), c.Height());
     b.Clear(0);
-    if (auto* g = dynamic_cast<TGraphicControl*>(c.IsWindowed() ? nullptr : &c))
+    if (auto* g = dynamic_cast<TGraphicControl*>(&c))
         g->PaintTo(BitmapDC(b));
     else
         c.Perform(WM_PAINT, reinterpret_cast<WPARAM>(BitmapDC(b)));
