@@ -42,8 +42,6 @@ bool TCheckRadioState::Press()
     return SetMouseIn(true);
 }
 
-bool TCheckRadioState::MoveTo(bool inside) { return SetMouseIn(inside); }
-
 bool TCheckRadioState::SetMouseIn(bool value)
 {
     if (mouseIn_ == value)

@@ -13,8 +13,6 @@
 #include "framework/base/types.h"
 #include "skin/control_records.h"
 
-#include <optional>
-
 namespace vt {
 
 enum TCheckBoxState : uint8_t { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
@@ -50,9 +48,8 @@ public:
 
     // A left press: the control is pressed, and the mouse counts as in (true when that changed).
     bool Press();
-    // The mouse moved to a point inside (edges included) or outside the control; true when the
-    // mouse-in flag changed. Outside a press the platform's enter and leave notices do this.
-    bool MoveTo(bool inside);
+    // The mouse went in or out: the platform's enter and leave notices, or while pressed a move
+    // across the control's edges (edges count as inside). True when the flag changed.
     bool SetMouseIn(bool value);
     // A left release: with the mouse in and the press held, the grayed cycle step (unchecked to
     // grayed for a check box with AllowGrayed) or Toggle; elsewhere only the press ends.
@@ -74,7 +71,6 @@ private:
 class TCheckFade {
 public:
     double Factor() const { return fifths_ / 5.0; }
-    int Fifths() const { return fifths_; }
     void Set(int fifths) { fifths_ = fifths < 0 ? 0 : fifths > 5 ? 5 : fifths; }
     // One tick towards 1 (hot) or 0; false once the target is reached (the timer stops).
     bool Tick(bool towardsHot);

@@ -254,7 +254,7 @@ void TspSkinCheckRadioBox::MouseMove(TShiftState shift, int x, int y)
     if (state_.Down()) {
         // While held the capture keeps the platform's notices away: the edge decides.
         const bool inside = PointInsideRect(Rect(0, 0, Width(), Height()), {x, y});
-        if (state_.MoveTo(inside)) {
+        if (state_.SetMouseIn(inside)) {
             HotChanged();
             Raise(inside ? OnMouseEnter : OnMouseLeave, this);
         }

@@ -25,8 +25,8 @@ TCheckChange Apply(TCheckRadioState& s, Op op)
 {
     switch (op) {
     case Op::Press: s.Press(); return {};
-    case Op::Out: s.MoveTo(false); return {};
-    case Op::In: s.MoveTo(true); return {};
+    case Op::Out: s.SetMouseIn(false); return {};
+    case Op::In: s.SetMouseIn(true); return {};
     case Op::Release: return s.Release();
     case Op::Cancel: s.CancelPress(); return {};
     case Op::Toggle: return s.Toggle();
@@ -109,11 +109,11 @@ TEST(CheckRadioModel, PressAndMovesReportHoverChanges)
     TCheckRadioState s;
     EXPECT_TRUE(s.Press());
     EXPECT_TRUE(s.MouseIn());
-    EXPECT_FALSE(s.MoveTo(true));
-    EXPECT_TRUE(s.MoveTo(false));
+    EXPECT_FALSE(s.SetMouseIn(true));
+    EXPECT_TRUE(s.SetMouseIn(false));
     EXPECT_FALSE(s.MouseIn());
     EXPECT_TRUE(s.Down());
-    EXPECT_TRUE(s.MoveTo(true));
+    EXPECT_TRUE(s.SetMouseIn(true));
     EXPECT_FALSE(s.Press()) << "already in";
 }
 
