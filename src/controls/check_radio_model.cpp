@@ -100,11 +100,6 @@ TCheckImageChoice ChooseCheckImage(const TCheckImageRects& r, TCheckBoxState sta
     return {!enabled ? r.UnEnabledUnCheck : hot ? r.ActiveUnCheck : r.UnCheck, false};
 }
 
-bool CheckImageInside(const TRect& r, int32_t pictureWidth, int32_t pictureHeight)
-{
-    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= pictureWidth && r.Bottom <= pictureHeight;
-}
-
 // --- layouts ----------------------------------------------------------------------------------
 
 namespace {

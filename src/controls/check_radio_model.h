@@ -98,9 +98,6 @@ struct TCheckImageChoice {
 };
 TCheckImageChoice ChooseCheckImage(const TCheckImageRects& r, TCheckBoxState state, bool enabled, bool mouseIn);
 
-// A check image rectangle draws only when it is not empty and lies wholly inside its picture.
-bool CheckImageInside(const TRect& r, int32_t pictureWidth, int32_t pictureHeight);
-
 // The flat look. Without a record the mark is the default 14 x 14 box.
 struct TFlatLayoutInput {
     int32_t Width = 0, Height = 0;

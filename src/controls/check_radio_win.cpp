@@ -368,7 +368,7 @@ void TspSkinCheckRadioBox::DrawCheckImage(TspBitmap& bitmap, int x, int y)
 {
     const TCheckImageChoice choice = ChooseCheckImage(look_.Images, State(), Enabled(), state_.MouseIn());
     TPixelView picture = Picture();
-    if (picture.Empty() || !CheckImageInside(choice.Rect, picture.Width, picture.Height))
+    if (picture.Empty() || !RectInsidePicture(choice.Rect, picture.Width, picture.Height))
         return;
     TspBitmap image;
     image.SetSize(choice.Rect.Width(), choice.Rect.Height());

@@ -11,6 +11,7 @@
 //   PlanSkinChange        cursor, size, region and repaint after a skin change
 //   PlanSetBounds         the bounds a request ends with, and what follows
 //   ChooseRegion          the window region a mask gives
+//   RectInsidePicture     whether a record rectangle lies inside its picture
 #pragma once
 
 #include "framework/base/types.h"
@@ -181,5 +182,9 @@ enum class TRegionKind : uint8_t {
 };
 
 TRegionKind ChooseRegion(const TControlGeometry& geometry);
+
+// True when r is not empty and lies inside a picture of w x h: a record rectangle outside its
+// picture draws nothing.
+bool RectInsidePicture(const TRect& r, int32_t w, int32_t h);
 
 } // namespace vt

@@ -1,6 +1,7 @@
 // The check/radio box's rules: value changes and clicks, the press scripts, the fade, the check
 // image choice and the flat and framed layouts.
 #include "controls/check_radio_model.h"
+#include "controls/skin_control_model.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -208,7 +209,7 @@ TEST(CheckRadioModel, CheckImageMustLieInsideItsPicture)
         {Rect(0, -4, 13, 9), false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CheckImageInside(c.r, 100, 100), c.inside) << c.r.Left << "," << c.r.Top;
+        EXPECT_EQ(RectInsidePicture(c.r, 100, 100), c.inside) << c.r.Left << "," << c.r.Top;
 }
 
 // Tests the flat look's places: the record's image at x = 3 centred on its own height and the
