@@ -465,8 +465,7 @@ void TspSkinCheckRadioBox::RenderFramedState(TspBitmap& bitmap, bool hot)
         return;
     const int dw = Width() - Geometry().Record.SkinRect.Width();
     const TFramedLayout layout = LayoutFramed(look_.TextArea, look_.CheckImageArea, CheckSize(), dw);
-    const TRect& ci = layout.CheckImage;
-    DrawCheckImage(bitmap, ci.Left, ci.Top + (ci.Height() - CheckSize().Y) / 2);
+    DrawCheckImage(bitmap, layout.CheckImage.Left, layout.CheckImage.Top);
     TCanvas& canvas = GetCanvas(bitmap);
     PrepareFont(canvas);
     canvas.Font().SetColor(!Enabled() ? look_.UnEnabledFontColor : hot ? look_.ActiveFontColor : look_.FontColor);
