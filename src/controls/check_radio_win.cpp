@@ -4,7 +4,6 @@
 #include "controls/label_win.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
-#include "framework/win/window_region.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose.h"
@@ -135,6 +134,9 @@ TRecordLookup TspSkinCheckRadioBox::LookupRecord() const
 void TspSkinCheckRadioBox::GetSkinData()
 {
     TspSkinCustomControl::GetSkinData();
+    // The flat look takes any size and uses no mask.
+    if (FFlat)
+        MutableGeometry().Record.MaskPicture = -1;
     if (!HasRecord()) {
         look_.Morphing = false;
         fade_.Set(0);
@@ -181,17 +183,6 @@ void TspSkinCheckRadioBox::CalcSkinSize(int& width, int& height)
 {
     if (!FFlat)
         TspSkinCustomControl::CalcSkinSize(width, height);
-}
-
-void TspSkinCheckRadioBox::ApplySkinRegion()
-{
-    if (!FFlat) {
-        TspSkinCustomControl::ApplySkinRegion();
-        return;
-    }
-    // The flat look uses no mask.
-    if (HandleAllocated() && HasSkinRegion())
-        SetWindowRegion(Handle(), nullptr, true);
 }
 
 // --- fade -------------------------------------------------------------------------------------

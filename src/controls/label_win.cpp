@@ -3,7 +3,6 @@
 #include "controls/control_font_win.h"
 #include "controls/skin_look.h"
 #include "framework/base/property_table.h"
-#include "framework/win/window_region.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose.h"
@@ -70,6 +69,9 @@ TRecordLookup TspSkinLabel::LookupRecord() const
 void TspSkinLabel::GetSkinData()
 {
     TspSkinCustomControl::GetSkinData();
+    // Only the skin's own size has the mask's shape.
+    if (!FUseSkinSize)
+        MutableGeometry().Record.MaskPicture = -1;
     label_ = Geometry();
     if (!HasRecord())
         return;
@@ -176,17 +178,6 @@ void TspSkinLabel::ChangeSkinData()
     }
     ApplySkinRegion();
     Refresh();
-}
-
-void TspSkinLabel::ApplySkinRegion()
-{
-    if (FUseSkinSize) {
-        TspSkinCustomControl::ApplySkinRegion();
-        return;
-    }
-    // Only the skin's own size has the mask's shape.
-    if (HandleAllocated() && HasSkinRegion())
-        SetWindowRegion(Handle(), nullptr, true);
 }
 
 // --- painting ---------------------------------------------------------------------------------

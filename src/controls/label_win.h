@@ -50,7 +50,6 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     // The label's size rule, then the width grown to fit the caption (AutoSize).
     void CalcSkinSize(int& width, int& height) override;
-    void ApplySkinRegion() override;
     void Loaded() override;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
