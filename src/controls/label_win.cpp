@@ -72,7 +72,6 @@ void TspSkinLabel::GetSkinData()
     // Only the skin's own size has the mask's shape.
     if (!FUseSkinSize)
         MutableGeometry().Record.MaskPicture = -1;
-    label_ = Geometry();
     if (!HasRecord())
         return;
     const auto& r = static_cast<const TspDataSkinLabelControl&>(*SkinData()->CtrlList[static_cast<size_t>(FIndex)]);
@@ -80,14 +79,13 @@ void TspSkinLabel::GetSkinData()
     FFontStyle = r.FontStyle;
     FFontHeight = r.FontHeight;
     FFontColor = r.FontColor;
-    if (!LabelRecordAllowsAutoSize(label_))
+    if (!LabelRecordAllowsAutoSize(Geometry()))
         FAutoSize = false;
 }
 
 void TspSkinLabel::ComputeGeometry(int& width, int& height)
 {
-    label_ = Geometry();
-    LabelCalcSkinSize(label_, FUseSkinSize, width, height);
+    LabelCalcSkinSize(MutableGeometry(), FUseSkinSize, width, height);
 }
 
 void TspSkinLabel::PrepareGeometry()
@@ -120,7 +118,7 @@ int TspSkinLabel::AutoSizeDelta()
     GetSkinData();
     int w = Width(), h = Height();
     ComputeGeometry(w, h);
-    return LabelAutoSizeDelta(label_, CaptionWidth(), Width());
+    return LabelAutoSizeDelta(Geometry(), CaptionWidth(), Width());
 }
 
 void TspSkinLabel::CalcSkinSize(int& width, int& height)
@@ -128,7 +126,7 @@ void TspSkinLabel::CalcSkinSize(int& width, int& height)
     ComputeGeometry(width, height);
     if (!FAutoSize)
         return;
-    const int delta = LabelAutoSizeDelta(label_, CaptionWidth(), width);
+    const int delta = LabelAutoSizeDelta(Geometry(), CaptionWidth(), width);
     if (delta > 0) {
         width += delta;
         ComputeGeometry(width, height);
@@ -215,18 +213,19 @@ void TspSkinLabel::DrawCaption(TspBitmap& bitmap, const TRect& r)
 void TspSkinLabel::RenderSkinLook(TspBitmap& bitmap)
 {
     const int w = Width(), h = Height();
-    const TLabelLookChoice choice = ChooseLabelLook(label_, {w, h, FTransparent, FUseSkinSize});
-    const TRect& skinRect = label_.Record.SkinRect;
+    const TControlGeometry& g = Geometry();
+    const TLabelLookChoice choice = ChooseLabelLook(g, {w, h, FTransparent, FUseSkinSize});
+    const TRect& skinRect = g.Record.SkinRect;
     switch (choice.Look) {
     case TLabelLook::llParentImage:
         PaintParentBackground(*this, GetCanvas(bitmap));
         break;
     case TLabelLook::llSkinRect:
-        vt::RenderSkinRect(bitmap, Picture(), skinRect, label_, false, w, h);
+        vt::RenderSkinRect(bitmap, Picture(), skinRect, g, false, w, h);
         break;
     case TLabelLook::llFramedFromClient:
         if (!Picture().Empty() && !skinRect.IsEmpty())
-            ComposeFramedPictureFromClient(bitmap, Picture(), skinRect, label_.Record.ClRect, true);
+            ComposeFramedPictureFromClient(bitmap, Picture(), skinRect, g.Record.ClRect, true);
         break;
     case TLabelLook::llDefault:
         break;
@@ -237,7 +236,7 @@ void TspSkinLabel::RenderSkinLook(TspBitmap& bitmap)
 void TspSkinLabel::RenderDefaultLook(TspBitmap& bitmap)
 {
     const int w = Width(), h = Height();
-    const TLabelLookChoice choice = ChooseLabelLook(label_, {w, h, FTransparent, FUseSkinSize});
+    const TLabelLookChoice choice = ChooseLabelLook(Geometry(), {w, h, FTransparent, FUseSkinSize});
     TCanvas& canvas = GetCanvas(bitmap);
     if (choice.Look == TLabelLook::llParentImage) {
         PaintParentBackground(*this, canvas);

@@ -72,7 +72,7 @@ private:
         field = value;
         Refresh();
     }
-    // The label's geometry at a size (no AutoSize growth).
+    // The label's geometry moved to a size by its own rule (no AutoSize growth).
     void ComputeGeometry(int& width, int& height);
     // Setting AutoSize or a caption change: the width follows the caption, both ways.
     void AdjustSize();
@@ -81,7 +81,6 @@ private:
     int CaptionWidth();
     void DrawCaption(TspBitmap& bitmap, const TRect& r);
 
-    TControlGeometry label_;
     std::wstring FFontName;
     TFontStyles FFontStyle = 0;
     int FFontHeight = 13;

@@ -106,6 +106,7 @@ TEST_F(SkinLabel, AutoSizeFollowsASkinChange)
     EXPECT_EQ(l->Height(), 18);
     // The record is 100 wide with a client 88 wide: 12 pixels of frame around the caption.
     EXPECT_EQ(l->Width(), TextWidth(text, L"Tahoma", 13, fsBold) + 12);
+    EXPECT_EQ(l->ClientAreaWidth(), l->Width() - 12) << "the client rectangle follows the width";
     EXPECT_GT(l->Width(), plain) << "bold is wider";
     EXPECT_FALSE(l->HasSkinRegion()) << "the label record has no mask";
 }
