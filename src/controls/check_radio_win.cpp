@@ -82,14 +82,8 @@ void TspSkinCheckRadioBox::SetFlat(bool value)
         return;
     FFlat = value;
     StopFade();
-    if (!IsLoading()) {
-        // The framed look takes the skin's size and region again; the flat one drops the region.
-        int w = Width(), h = Height();
-        GetSkinData();
-        CalcSkinSize(w, h);
-        SetBounds(Left(), Top(), w, h);
-        ApplySkinRegion();
-    }
+    // The framed look takes the skin's size and region again; the flat one drops the region.
+    ApplySizeRule();
     Refresh();
 }
 

@@ -29,10 +29,7 @@ void TspSkinLabel::SetUseSkinSize(bool value)
     if (FUseSkinSize == value)
         return;
     FUseSkinSize = value;
-    if (!IsLoading()) {
-        SetBounds(Left(), Top(), Width(), Height());
-        ApplySkinRegion();
-    }
+    ApplySizeRule();
     Refresh();
 }
 
