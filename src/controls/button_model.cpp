@@ -117,11 +117,6 @@ TRect AnimationFrameRect(const TButtonSkin& skin, int frame)
     return h > 0 ? TRect{a.Left, a.Top + (frame - 1) * h, a.Right, a.Top + frame * h} : TRect{};
 }
 
-bool RectInsidePicture(const TRect& r, int32_t w, int32_t h)
-{
-    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= w && r.Bottom <= h;
-}
-
 // --- Glow frame -------------------------------------------------------------------------------
 
 TGlowCompose ChooseGlow(TResizeMode mode, bool useSkinSize)

@@ -93,9 +93,6 @@ TColor ButtonFontColour(const TButtonSkin& skin, const TButtonColourInput& in);
 // SkinRect, else stacked. Empty for a FrameCount below 1 or a frame outside 1..FrameCount.
 TRect AnimationFrameRect(const TButtonSkin& skin, int frame);
 
-// True when r is not empty and lies inside a picture of w x h.
-bool RectInsidePicture(const TRect& r, int32_t w, int32_t h);
-
 // --- Glow frame -------------------------------------------------------------------------------
 
 enum class TGlowCompose : uint8_t {

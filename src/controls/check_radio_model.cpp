@@ -42,8 +42,6 @@ bool TCheckRadioState::Press()
     return SetMouseIn(true);
 }
 
-bool TCheckRadioState::MoveTo(bool inside) { return SetMouseIn(inside); }
-
 bool TCheckRadioState::SetMouseIn(bool value)
 {
     if (mouseIn_ == value)
@@ -92,11 +90,6 @@ TCheckImageChoice ChooseCheckImage(const TCheckImageRects& r, TCheckBoxState sta
     if (state == cbChecked)
         return {checked, false};
     return {!enabled ? r.UnEnabledUnCheck : hot ? r.ActiveUnCheck : r.UnCheck, false};
-}
-
-bool CheckImageInside(const TRect& r, int32_t pictureWidth, int32_t pictureHeight)
-{
-    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= pictureWidth && r.Bottom <= pictureHeight;
 }
 
 // --- layouts ----------------------------------------------------------------------------------

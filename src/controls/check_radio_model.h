@@ -14,8 +14,6 @@
 #include "framework/base/types.h"
 #include "skin/control_records.h"
 
-#include <optional>
-
 namespace vt {
 
 enum TCheckBoxState : uint8_t { cbUnchecked = 0, cbChecked = 1, cbGrayed = 2 };
@@ -51,9 +49,8 @@ public:
 
     // A left press: the control is pressed, and the mouse counts as in (true when that changed).
     bool Press();
-    // The mouse moved to a point inside (edges included) or outside the control; true when the
-    // mouse-in flag changed. Outside a press the platform's enter and leave notices do this.
-    bool MoveTo(bool inside);
+    // The mouse went in or out: the platform's enter and leave notices, or while pressed a move
+    // across the control's edges (edges count as inside). True when the flag changed.
     bool SetMouseIn(bool value);
     // A left release: with the mouse in and the press held, the grayed cycle step (unchecked to
     // grayed for a check box with AllowGrayed) or Toggle; elsewhere only the press ends.
@@ -89,9 +86,6 @@ struct TCheckImageChoice {
     friend bool operator==(const TCheckImageChoice&, const TCheckImageChoice&) = default;
 };
 TCheckImageChoice ChooseCheckImage(const TCheckImageRects& r, TCheckBoxState state, bool enabled, bool mouseIn);
-
-// A check image rectangle draws only when it is not empty and lies wholly inside its picture.
-bool CheckImageInside(const TRect& r, int32_t pictureWidth, int32_t pictureHeight);
 
 // The flat look. Without a record the mark is the default 14 x 14 box.
 struct TFlatLayoutInput {

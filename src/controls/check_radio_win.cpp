@@ -4,7 +4,6 @@
 #include "controls/label_win.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
-#include "framework/win/window_region.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose.h"
@@ -83,14 +82,8 @@ void TspSkinCheckRadioBox::SetFlat(bool value)
         return;
     FFlat = value;
     StopFade();
-    if (!IsLoading()) {
-        // The framed look takes the skin's size and region again; the flat one drops the region.
-        int w = Width(), h = Height();
-        GetSkinData();
-        CalcSkinSize(w, h);
-        SetBounds(Left(), Top(), w, h);
-        ApplySkinRegion();
-    }
+    // The framed look takes the skin's size and region again; the flat one drops the region.
+    ApplySizeRule();
     Refresh();
 }
 
@@ -135,6 +128,9 @@ TRecordLookup TspSkinCheckRadioBox::LookupRecord() const
 void TspSkinCheckRadioBox::GetSkinData()
 {
     TspSkinCustomControl::GetSkinData();
+    // The flat look takes any size and uses no mask.
+    if (FFlat)
+        MutableGeometry().Record.MaskPicture = -1;
     if (!HasRecord()) {
         look_.Morphing = false;
         fade_.Set(0);
@@ -181,17 +177,6 @@ void TspSkinCheckRadioBox::CalcSkinSize(int& width, int& height)
 {
     if (!FFlat)
         TspSkinCustomControl::CalcSkinSize(width, height);
-}
-
-void TspSkinCheckRadioBox::ApplySkinRegion()
-{
-    if (!FFlat) {
-        TspSkinCustomControl::ApplySkinRegion();
-        return;
-    }
-    // The flat look uses no mask.
-    if (HandleAllocated() && HasSkinRegion())
-        SetWindowRegion(Handle(), nullptr, true);
 }
 
 // --- fade -------------------------------------------------------------------------------------
@@ -254,7 +239,7 @@ void TspSkinCheckRadioBox::MouseMove(TShiftState shift, int x, int y)
     if (state_.Down()) {
         // While held the capture keeps the platform's notices away: the edge decides.
         const bool inside = PointInsideRect(Rect(0, 0, Width(), Height()), {x, y});
-        if (state_.MoveTo(inside)) {
+        if (state_.SetMouseIn(inside)) {
             HotChanged();
             Raise(inside ? OnMouseEnter : OnMouseLeave, this);
         }
@@ -368,7 +353,7 @@ void TspSkinCheckRadioBox::DrawCheckImage(TspBitmap& bitmap, int x, int y)
 {
     const TCheckImageChoice choice = ChooseCheckImage(look_.Images, State(), Enabled(), state_.MouseIn());
     TPixelView picture = Picture();
-    if (picture.Empty() || !CheckImageInside(choice.Rect, picture.Width, picture.Height))
+    if (picture.Empty() || !RectInsidePicture(choice.Rect, picture.Width, picture.Height))
         return;
     TspBitmap image;
     image.SetSize(choice.Rect.Width(), choice.Rect.Height());
@@ -465,8 +450,7 @@ void TspSkinCheckRadioBox::RenderFramedState(TspBitmap& bitmap, bool hot)
         return;
     const int dw = Width() - Geometry().Record.SkinRect.Width();
     const TFramedLayout layout = LayoutFramed(look_.TextArea, look_.CheckImageArea, CheckSize(), dw);
-    const TRect& ci = layout.CheckImage;
-    DrawCheckImage(bitmap, ci.Left, ci.Top + (ci.Height() - CheckSize().Y) / 2);
+    DrawCheckImage(bitmap, layout.CheckImage.Left, layout.CheckImage.Top);
     TCanvas& canvas = GetCanvas(bitmap);
     PrepareFont(canvas);
     canvas.Font().SetColor(!Enabled() ? look_.UnEnabledFontColor : hot ? look_.ActiveFontColor : look_.FontColor);

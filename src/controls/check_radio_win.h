@@ -51,7 +51,6 @@ public:
     void ChangeSkinData() override;
     void SetBounds(int left, int top, int width, int height) override;
     void CalcSkinSize(int& width, int& height) override;
-    void ApplySkinRegion() override;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
     bool SetReference(const String& name, TComponent* value) override;

@@ -3,7 +3,6 @@
 #include "controls/control_font_win.h"
 #include "controls/skin_look.h"
 #include "framework/base/property_table.h"
-#include "framework/win/window_region.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose.h"
@@ -30,10 +29,7 @@ void TspSkinLabel::SetUseSkinSize(bool value)
     if (FUseSkinSize == value)
         return;
     FUseSkinSize = value;
-    if (!IsLoading()) {
-        SetBounds(Left(), Top(), Width(), Height());
-        ApplySkinRegion();
-    }
+    ApplySizeRule();
     Refresh();
 }
 
@@ -70,7 +66,9 @@ TRecordLookup TspSkinLabel::LookupRecord() const
 void TspSkinLabel::GetSkinData()
 {
     TspSkinCustomControl::GetSkinData();
-    label_ = Geometry();
+    // Only the skin's own size has the mask's shape.
+    if (!FUseSkinSize)
+        MutableGeometry().Record.MaskPicture = -1;
     if (!HasRecord())
         return;
     const auto& r = static_cast<const TspDataSkinLabelControl&>(*SkinData()->CtrlList[static_cast<size_t>(FIndex)]);
@@ -78,14 +76,13 @@ void TspSkinLabel::GetSkinData()
     FFontStyle = r.FontStyle;
     FFontHeight = r.FontHeight;
     FFontColor = r.FontColor;
-    if (!LabelRecordAllowsAutoSize(label_))
+    if (!LabelRecordAllowsAutoSize(Geometry()))
         FAutoSize = false;
 }
 
 void TspSkinLabel::ComputeGeometry(int& width, int& height)
 {
-    label_ = Geometry();
-    LabelCalcSkinSize(label_, FUseSkinSize, width, height);
+    LabelCalcSkinSize(MutableGeometry(), FUseSkinSize, width, height);
 }
 
 void TspSkinLabel::PrepareGeometry()
@@ -118,7 +115,7 @@ int TspSkinLabel::AutoSizeDelta()
     GetSkinData();
     int w = Width(), h = Height();
     ComputeGeometry(w, h);
-    return LabelAutoSizeDelta(label_, CaptionWidth(), Width());
+    return LabelAutoSizeDelta(Geometry(), CaptionWidth(), Width());
 }
 
 void TspSkinLabel::CalcSkinSize(int& width, int& height)
@@ -126,7 +123,7 @@ void TspSkinLabel::CalcSkinSize(int& width, int& height)
     ComputeGeometry(width, height);
     if (!FAutoSize)
         return;
-    const int delta = LabelAutoSizeDelta(label_, CaptionWidth(), width);
+    const int delta = LabelAutoSizeDelta(Geometry(), CaptionWidth(), width);
     if (delta > 0) {
         width += delta;
         ComputeGeometry(width, height);
@@ -178,17 +175,6 @@ void TspSkinLabel::ChangeSkinData()
     Refresh();
 }
 
-void TspSkinLabel::ApplySkinRegion()
-{
-    if (FUseSkinSize) {
-        TspSkinCustomControl::ApplySkinRegion();
-        return;
-    }
-    // Only the skin's own size has the mask's shape.
-    if (HandleAllocated() && HasSkinRegion())
-        SetWindowRegion(Handle(), nullptr, true);
-}
-
 // --- painting ---------------------------------------------------------------------------------
 
 void TspSkinLabel::DrawCaption(TspBitmap& bitmap, const TRect& r)
@@ -224,18 +210,19 @@ void TspSkinLabel::DrawCaption(TspBitmap& bitmap, const TRect& r)
 void TspSkinLabel::RenderSkinLook(TspBitmap& bitmap)
 {
     const int w = Width(), h = Height();
-    const TLabelLookChoice choice = ChooseLabelLook(label_, {w, h, FTransparent, FUseSkinSize});
-    const TRect& skinRect = label_.Record.SkinRect;
+    const TControlGeometry& g = Geometry();
+    const TLabelLookChoice choice = ChooseLabelLook(g, {w, h, FTransparent, FUseSkinSize});
+    const TRect& skinRect = g.Record.SkinRect;
     switch (choice.Look) {
     case TLabelLook::llParentImage:
         PaintParentBackground(*this, GetCanvas(bitmap));
         break;
     case TLabelLook::llSkinRect:
-        vt::RenderSkinRect(bitmap, Picture(), skinRect, label_, false, w, h);
+        vt::RenderSkinRect(bitmap, Picture(), skinRect, g, false, w, h);
         break;
     case TLabelLook::llFramedFromClient:
         if (!Picture().Empty() && !skinRect.IsEmpty())
-            ComposeFramedPictureFromClient(bitmap, Picture(), skinRect, label_.Record.ClRect, true);
+            ComposeFramedPictureFromClient(bitmap, Picture(), skinRect, g.Record.ClRect, true);
         break;
     case TLabelLook::llDefault:
         break;
@@ -246,7 +233,7 @@ void TspSkinLabel::RenderSkinLook(TspBitmap& bitmap)
 void TspSkinLabel::RenderDefaultLook(TspBitmap& bitmap)
 {
     const int w = Width(), h = Height();
-    const TLabelLookChoice choice = ChooseLabelLook(label_, {w, h, FTransparent, FUseSkinSize});
+    const TLabelLookChoice choice = ChooseLabelLook(Geometry(), {w, h, FTransparent, FUseSkinSize});
     TCanvas& canvas = GetCanvas(bitmap);
     if (choice.Look == TLabelLook::llParentImage) {
         PaintParentBackground(*this, canvas);

@@ -50,7 +50,6 @@ public:
     void SetBounds(int left, int top, int width, int height) override;
     // The label's size rule, then the width grown to fit the caption (AutoSize).
     void CalcSkinSize(int& width, int& height) override;
-    void ApplySkinRegion() override;
     void Loaded() override;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
@@ -73,7 +72,7 @@ private:
         field = value;
         Refresh();
     }
-    // The label's geometry at a size (no AutoSize growth).
+    // The label's geometry moved to a size by its own rule (no AutoSize growth).
     void ComputeGeometry(int& width, int& height);
     // Setting AutoSize or a caption change: the width follows the caption, both ways.
     void AdjustSize();
@@ -82,7 +81,6 @@ private:
     int CaptionWidth();
     void DrawCaption(TspBitmap& bitmap, const TRect& r);
 
-    TControlGeometry label_;
     std::wstring FFontName;
     TFontStyles FFontStyle = 0;
     int FFontHeight = 13;

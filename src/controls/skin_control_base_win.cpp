@@ -366,6 +366,19 @@ template <class Plain> void TSkinCustomControlLayer<Plain>::SetBounds(int left, 
         this->CheckControlsBackground();
 }
 
+template <class Plain> void TSkinCustomControlLayer<Plain>::ApplySizeRule()
+{
+    if (this->IsLoading())
+        return;
+    int w = this->Width(), h = this->Height();
+    GetSkinData();
+    CalcSkinSize(w, h);
+    SetBounds(this->Left(), this->Top(), w, h);
+    // An unchanged size leaves the geometry as the record has it: move it before cutting.
+    PrepareGeometry();
+    ApplySkinRegion();
+}
+
 template <class Plain> void TSkinCustomControlLayer<Plain>::ApplySkinRegion()
 {
     if constexpr (kWindowed) {

@@ -171,6 +171,9 @@ protected:
     TControlGeometry& MutableGeometry() { return geometry_; }
     // A picture of the container's active list, empty for an index outside it.
     TPixelView ActivePicture(int32_t index) const;
+    // A property that picks the size rule changed: the control takes the size the rule now gives
+    // and the region that goes with it (nothing while loading).
+    void ApplySizeRule();
 
 private:
 

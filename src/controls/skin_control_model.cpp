@@ -205,4 +205,9 @@ TRegionKind ChooseRegion(const TControlGeometry& geometry)
     return TRegionKind::rkMask;
 }
 
+bool RectInsidePicture(const TRect& r, int32_t w, int32_t h)
+{
+    return !r.IsEmpty() && r.Left >= 0 && r.Top >= 0 && r.Right <= w && r.Bottom <= h;
+}
+
 } // namespace vt

@@ -12,6 +12,7 @@
 //   PlanSetBounds         the bounds a request ends with, and what follows
 //   ChooseRegion          the window region a mask gives
 //   TFadeSteps            a fade factor between a control's normal and hot looks
+//   RectInsidePicture     whether a record rectangle lies inside its picture
 #pragma once
 
 #include "framework/base/types.h"
@@ -204,5 +205,9 @@ public:
 private:
     int fifths_ = 0;
 };
+
+// True when r is not empty and lies inside a picture of w x h: a record rectangle outside its
+// picture draws nothing.
+bool RectInsidePicture(const TRect& r, int32_t w, int32_t h);
 
 } // namespace vt

@@ -1,6 +1,7 @@
 // The check/radio box's rules: value changes and clicks, the press scripts, the fade, the check
 // image choice and the flat and framed layouts.
 #include "controls/check_radio_model.h"
+#include "controls/skin_control_model.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +26,8 @@ TCheckChange Apply(TCheckRadioState& s, Op op)
 {
     switch (op) {
     case Op::Press: s.Press(); return {};
-    case Op::Out: s.MoveTo(false); return {};
-    case Op::In: s.MoveTo(true); return {};
+    case Op::Out: s.SetMouseIn(false); return {};
+    case Op::In: s.SetMouseIn(true); return {};
     case Op::Release: return s.Release();
     case Op::Cancel: s.CancelPress(); return {};
     case Op::Toggle: return s.Toggle();
@@ -109,11 +110,11 @@ TEST(CheckRadioModel, PressAndMovesReportHoverChanges)
     TCheckRadioState s;
     EXPECT_TRUE(s.Press());
     EXPECT_TRUE(s.MouseIn());
-    EXPECT_FALSE(s.MoveTo(true));
-    EXPECT_TRUE(s.MoveTo(false));
+    EXPECT_FALSE(s.SetMouseIn(true));
+    EXPECT_TRUE(s.SetMouseIn(false));
     EXPECT_FALSE(s.MouseIn());
     EXPECT_TRUE(s.Down());
-    EXPECT_TRUE(s.MoveTo(true));
+    EXPECT_TRUE(s.SetMouseIn(true));
     EXPECT_FALSE(s.Press()) << "already in";
 }
 
@@ -208,7 +209,7 @@ TEST(CheckRadioModel, CheckImageMustLieInsideItsPicture)
         {Rect(0, -4, 13, 9), false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CheckImageInside(c.r, 100, 100), c.inside) << c.r.Left << "," << c.r.Top;
+        EXPECT_EQ(RectInsidePicture(c.r, 100, 100), c.inside) << c.r.Left << "," << c.r.Top;
 }
 
 // Tests the flat look's places: the record's image at x = 3 centred on its own height and the

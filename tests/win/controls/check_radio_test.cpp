@@ -1,7 +1,7 @@
 // The check/radio box with real windows and input: clicks, the space bar and accelerators toggle
 // and group, a drag out and a lost capture toggle nothing, the check image drawn is the skin's
-// picture (grayed, lightened, disabled), a rectangle outside the picture draws nothing, and the
-// framed look takes the skin's height and fades on hover.
+// picture (grayed, lightened, disabled), a rectangle outside the picture draws nothing, the
+// framed look takes the skin's height, fades on hover and has the mask's shape, the flat one none.
 #include "controls/check_radio_win.h"
 #include "raster/bitmap_win.h"
 #include "raster/effect_bmp.h"
@@ -285,6 +285,36 @@ TEST_F(CheckRadio, FramedLookDrawsNormalAndHotRectangles)
     const TspBitmap& hot = Painted(*box);
     EXPECT_EQ(Rgb(hot.GetPixel(60, 10)), F::kCheckHot);
     EXPECT_EQ(Rgb(hot.GetPixel(5, 6)), F::kCheckMark);
+}
+
+// Tests that a masked record cuts the framed box to its shape, and that the flat look drops the
+// region, and says so, until the box is framed again.
+TEST_F(CheckRadio, FlatLookDropsTheMasksRegion)
+{
+    using F = test::FixtureSkin;
+    test::BuildFixtureSkin(*sd_);
+    const_cast<TspDataSkinCheckRadioControl&>(Record(F::kCheckBox)).MaskPictureIndex = 1;  // the button's mask
+    auto* box = new TspSkinCheckRadioBox(form_.get());
+    box->SetSkinDataName(F::kCheckBox);
+    box->SetFlat(false);
+    box->SetBounds(10, 10, 40, 20);
+    box->SetParent(form_.get());
+    box->SetSkinData(sd_);
+    ShowForm();
+    auto windowHasRegion = [&] {
+        HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+        const bool has = GetWindowRgn(box->Handle(), rgn) != ERROR;
+        DeleteObject(rgn);
+        return has;
+    };
+    EXPECT_TRUE(box->HasSkinRegion());
+    EXPECT_TRUE(windowHasRegion());
+    box->SetFlat(true);
+    EXPECT_FALSE(box->HasSkinRegion());
+    EXPECT_FALSE(windowHasRegion());
+    box->SetFlat(false);
+    EXPECT_TRUE(box->HasSkinRegion());
+    EXPECT_TRUE(windowHasRegion());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The skinned label with real windows: AutoSize follows the caption, the default font and a skin
 // change (and leaves an aligned label alone), a transparent label shows its parent, the skin look
-// keeps the record's height, and the accelerator focuses FocusControl.
+// keeps the record's height (again at once when UseSkinSize comes back on), and the accelerator
+// focuses FocusControl.
 #include "controls/check_radio_win.h"
 #include "controls/label_win.h"
 #include "raster/bitmap_win.h"
@@ -106,8 +107,25 @@ TEST_F(SkinLabel, AutoSizeFollowsASkinChange)
     EXPECT_EQ(l->Height(), 18);
     // The record is 100 wide with a client 88 wide: 12 pixels of frame around the caption.
     EXPECT_EQ(l->Width(), TextWidth(text, L"Tahoma", 13, fsBold) + 12);
+    EXPECT_EQ(l->ClientAreaWidth(), l->Width() - 12) << "the client rectangle follows the width";
     EXPECT_GT(l->Width(), plain) << "bold is wider";
     EXPECT_FALSE(l->HasSkinRegion()) << "the label record has no mask";
+}
+
+// Tests UseSkinSize on the default skin's label (a band 18 high): off, any height goes and the
+// client rectangle follows the width; on again, the skin's height comes back at once.
+TEST_F(SkinLabel, UseSkinSizeTakesTheSkinsHeightAgain)
+{
+    auto* l = Label(L"Caption", Rect(10, 10, 110, 31));
+    sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
+    ASSERT_EQ(l->Height(), 18);
+    l->SetUseSkinSize(false);
+    l->SetBounds(10, 10, 150, 40);
+    EXPECT_EQ(l->Height(), 40);
+    EXPECT_EQ(l->ClientAreaWidth(), 138);
+    l->SetUseSkinSize(true);
+    EXPECT_EQ(l->Height(), 18);
+    EXPECT_EQ(l->Width(), 150);
 }
 
 // Tests the looks: a transparent label shows its parent beside the caption, the default look has
