@@ -21,7 +21,7 @@ namespace {
 // Tiles srcRect of src over dstRect of dst at natural size.
 void TileView(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect)
 {
-    if (src.Empty() || srcRect.IsEmpty() || !RectInsideRect(srcRect, src.BoundsRect()))
+    if (src.Empty() || !RectInsidePicture(srcRect, src.Width, src.Height))
         return;
     for (const TTilePiece& p : TilePieces(dstRect, TRect{}, srcRect, dst.BoundsRect()))
         CopyRect(dst, p.Dst, src, p.Src);
@@ -31,7 +31,7 @@ void TileView(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect&
 void FillFromPicture(TspBitmap& dst, const TRect& dstRect, TPixelView src, const TRect& srcRect, bool stretch,
                      TspStretchType type)
 {
-    if (src.Empty() || srcRect.IsEmpty() || !RectInsideRect(srcRect, src.BoundsRect()))
+    if (src.Empty() || !RectInsidePicture(srcRect, src.Width, src.Height))
         return;
     if (!stretch) {
         TileView(dst, dstRect, src, srcRect);
@@ -52,7 +52,7 @@ void FillFromPicture(TspBitmap& dst, const TRect& dstRect, TPixelView src, const
 // Copies srcRect of src to (x, y), leaving out pixels of the transparent colour when keyed.
 void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect& srcRect, bool keyed, TColor key)
 {
-    if (src.Empty() || srcRect.IsEmpty() || !RectInsideRect(srcRect, src.BoundsRect()))
+    if (src.Empty() || !RectInsidePicture(srcRect, src.Width, src.Height))
         return;
     const uint32_t keyRgb = ColorToPixel(key, 0) & 0xFFFFFF;
     for (int32_t sy = srcRect.Top; sy < srcRect.Bottom; ++sy)
@@ -890,7 +890,7 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
                                            Rect(rec_.TabLeftOffset, q, source.Width() - rec_.TabRightOffset,
                                                 source.Height() - q),
                                            true);
-        } else if (!picture.Empty() && RectInsideRect(source, picture.BoundsRect()) && !source.IsEmpty()) {
+        } else if (RectInsidePicture(source, picture.Width, picture.Height)) {
             img.SetSize(w, source.Height());
             img.Clear(0);
             ComposeHorzBand(rec_.TabLeftOffset, rec_.TabRightOffset, img, picture, source, w, rec_.TabStretchEffect);
@@ -900,7 +900,7 @@ void TspSkinPageControl::RenderTab(TspBitmap& out, int page, TRect r, bool mouse
         }
         if (selected && r.Left == 0 && !rec_.TabLeftBottomActiveRect.IsEmpty() && !MultiLine() && !side) {
             const TRect& corner = focused ? rec_.TabLeftBottomFocusRect : rec_.TabLeftBottomActiveRect;
-            if (RectInsideRect(corner, picture.BoundsRect()))
+            if (RectInsidePicture(corner, picture.Width, picture.Height))
                 CopyRect(img, Bounds(0, img.Height() - corner.Height(), corner.Width(), corner.Height()), picture,
                          corner);
         }

@@ -136,7 +136,7 @@ void TspSkinUpDown::RenderSkinLook(TspBitmap& bitmap)
                                      : (i == 0 ? ActiveUpButtonRect : ActiveDownButtonRect);
         // A rectangle of another size than the button's, or outside the picture, draws nothing.
         if (source.Width() == b.Rect.Width() && source.Height() == b.Rect.Height() &&
-            RectInsideRect(source, picture.BoundsRect()))
+            RectInsidePicture(source, picture.Width, picture.Height))
             CopyRect(bitmap, b.Rect, picture, source);
     }
 }

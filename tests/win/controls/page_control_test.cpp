@@ -387,5 +387,31 @@ TEST_F(PageControlWindow, RecordWithoutClosePicturesUsesTheToolButtonFace)
         EXPECT_EQ(image.GetPixel(b.Left + x, b.Top) & 0xFFFFFF, face.GetPixel(x, 0) & 0xFFFFFF) << x;
 }
 
+// Tests a record rectangle that ends at its picture's right and bottom edges: it lies inside the
+// picture and draws (an edge test that left those edges out drew nothing there).
+TEST_F(PageControlWindow, RectangleAtThePicturesEdgeDraws)
+{
+    using F = test::FixtureSkin;
+    test::BuildFixtureSkin(*sd_);
+    const TRecordLookup found = FindControlRecord<TspDataSkinTabControl>(sd_, F::kTab);
+    ASSERT_TRUE(found);
+    auto& tab = const_cast<TspDataSkinTabControl&>(static_cast<const TspDataSkinTabControl&>(*found.Record));
+    TPixelImage& picture = *sd_->FActivePictures[static_cast<size_t>(tab.PictureIndex)];
+    const TRect corner{picture.Width - 40, picture.Height - 20, picture.Width, picture.Height};
+    for (int y = corner.Top; y < corner.Bottom; ++y)
+        for (int x = corner.Left; x < corner.Right; ++x)
+            picture.At(x, y) = {0x12, 0x34, 0x56, 255};  // B, G, R: a colour no other look has
+    tab.TabRect = corner;
+    pc_->SetSkinDataName(F::kTab);
+    pc_->SetSkinData(sd_);
+    AddPages(2, L"");
+    form_->Show();
+    Application->ProcessMessages();
+    TspBitmap image;
+    test::PaintControlImage(*pc_, image);
+    const TRect other = pc_->TabRect(1);
+    EXPECT_EQ(image.GetPixel(other.Left + 6, other.Top + 4) & 0xFFFFFF, 0x563412u);
+}
+
 } // namespace
 } // namespace vt
