@@ -25,8 +25,9 @@ void MakeGlyph(TspBitmap& glyph)
 
 } // namespace
 
-void AddButtonPage(TForm& form, TspSkinData* sd, const std::function<void(TControl*, const wchar_t*)>& track)
+void AddButtonPage(const TGalleryPage& page)
 {
+    TForm& form = page.Form;
     const int x0 = 380;
     form.SetClientWidth(std::max(form.ClientWidth(), x0 + 240));
     form.SetClientHeight(std::max(form.ClientHeight(), 240));
@@ -35,8 +36,9 @@ void AddButtonPage(TForm& form, TspSkinData* sd, const std::function<void(TContr
         b->SetCaption(caption);
         b->SetBounds(x, y, w, 25);
         b->SetParent(&form);
-        b->SetSkinData(sd);
-        track(b, name);
+        b->SetSkinData(page.Skin);
+        b->OnClick = [print = page.Print, name](TObject*) { print(std::wstring(name) + L" OnClick"); };
+        page.List(*b);
         return b;
     };
     auto button = [&](const wchar_t* name, const wchar_t* caption, int x, int y) {

@@ -8,8 +8,9 @@
 
 namespace vt {
 
-void AddCheckLabelPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print)
+void AddCheckLabelPage(const TGalleryPage& page)
 {
+    TForm& form = page.Form;
     constexpr int kLeft = 630, kLabels = 800, kRow = 27;  // right of the buttons
     form.SetClientWidth(std::max(form.ClientWidth(), 980));
     form.SetClientHeight(std::max(form.ClientHeight(), 300));
@@ -19,8 +20,9 @@ void AddCheckLabelPage(TForm& form, TspSkinData* sd, const std::function<void(co
         c->SetCaption(caption);
         c->SetBounds(x, 10 + row * kRow, w, 25);
         c->SetParent(&form);
-        c->SetSkinData(sd);
-        c->OnClick = [print, name](TObject*) { print(std::wstring(name) + L" OnClick"); };
+        c->SetSkinData(page.Skin);
+        c->OnClick = [print = page.Print, name](TObject*) { print(std::wstring(name) + L" OnClick"); };
+        page.List(*c);
     };
     auto box = [&](const wchar_t* name, const wchar_t* caption, int row, bool radio = false) {
         auto* c = new TspSkinCheckRadioBox(&form);

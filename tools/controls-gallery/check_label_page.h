@@ -1,15 +1,11 @@
 // The gallery's check/radio boxes and labels in their main states.
 #pragma once
 
-#include <functional>
-#include <string>
+#include "gallery_page.h"
 
 namespace vt {
 
-class TForm;
-class TspSkinData;
-
 // Adds them to the right of the other controls (widening the form), each printing its clicks.
-void AddCheckLabelPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print);
+void AddCheckLabelPage(const TGalleryPage& page);
 
 } // namespace vt

@@ -55,11 +55,12 @@ public:
         auto* parentImage = Add<TspSkinControl>(L"parentImage", L"nosuchrecord", Rect(20, 140, 140, 165));
         parentImage->SetDrawDefault(false);
         Add<TspSkinCustomControl>(L"innerButton", L"button", Rect(10, 10, 110, 35), blended);
-        AddCheckLabelPage(*this, sd_, Print);
-        AddPagesPage(*this, sd_, Print);
 
         BuildMenu();
-        AddButtonPage(*this, sd_, [this](TControl* c, const wchar_t* n) { controls_.push_back(c); c->OnClick = [n](TObject*) { Print(std::wstring(n) + L" OnClick"); }; });
+        const TGalleryPage page{*this, sd_, [this](TControl& c) { controls_.push_back(&c); }, Print};
+        AddButtonPage(page);
+        AddCheckLabelPage(page);
+        AddPagesPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {

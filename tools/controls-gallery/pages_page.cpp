@@ -2,6 +2,7 @@
 
 #include "controls/page_control_win.h"
 #include "controls/up_down_win.h"
+#include "framework/win/forms.h"
 #include "skin/skin_data.h"
 #include "unit/controls/fixture_skin.h"
 
@@ -9,8 +10,10 @@
 
 namespace vt {
 
-void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const std::wstring&)>& print)
+void AddPagesPage(const TGalleryPage& page)
 {
+    TForm& form = page.Form;
+    const auto& print = page.Print;
     constexpr int kTop = 320;
     form.SetClientHeight(std::max(form.ClientHeight(), kTop + 300));
 
@@ -20,7 +23,8 @@ void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const s
     upDown->SetMin(0);
     upDown->SetMax(10);
     upDown->SetParent(&form);
-    upDown->SetSkinData(sd);
+    upDown->SetSkinData(page.Skin);
+    page.List(*upDown);
     upDown->OnChange = [print, upDown](TObject*) {
         print(L"upDown OnChange " + std::to_wstring(upDown->Position()));
     };
@@ -35,6 +39,7 @@ void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const s
             pc->SetSkinDataName(record);
         pc->SetSkinData(skin);
         pc->SetShowCloseButtons(close);
+        page.List(*pc);
         for (int i = 0; i < count; ++i) {
             auto* sheet = new TspSkinTabSheet(&form);
             sheet->SetText(L"Page " + std::to_wstring(i + 1));
@@ -45,8 +50,8 @@ void AddPagesPage(TForm& form, TspSkinData* sd, const std::function<void(const s
         pc->OnChange = [print, pc, n](TObject*) { print(n + L" OnChange " + std::to_wstring(pc->ActivePageIndex())); };
         pc->OnAfterClose = [print, n](TObject*) { print(n + L" OnAfterClose"); };
     };
-    pages(L"overflowPages", 80, kTop, 260, 8, false, sd, nullptr);
-    pages(L"closingPages", 360, kTop, 320, 3, true, sd, nullptr);
+    pages(L"overflowPages", 80, kTop, 260, 8, false, page.Skin, nullptr);
+    pages(L"closingPages", 360, kTop, 320, 3, true, page.Skin, nullptr);
     // The controls' fixture skin, whatever the gallery's skin: a current tab taller than the
     // others, pictured close buttons and its own scroller once the tabs overflow.
     auto* fixture = new TspSkinData(&form);
