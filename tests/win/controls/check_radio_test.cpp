@@ -11,6 +11,7 @@
 #include "win/controls/skinned_form_test.h"
 #include "unit/controls/fixture_skin.h"
 #include "win/framework/real_input.h"
+#include "win/controls/painted_image.h"
 
 #include <gtest/gtest.h>
 
@@ -80,9 +81,7 @@ protected:
     // The control's image as it paints it.
     TspBitmap& Painted(TspSkinCheckRadioBox& c)
     {
-        painted_.SetSize(c.Width(), c.Height());
-        painted_.Clear(0);
-        c.Perform(WM_PAINT, reinterpret_cast<WPARAM>(BitmapDC(painted_)));
+        test::PaintControlImage(c, painted_);
         return painted_;
     }
 

@@ -11,6 +11,7 @@
 #include "support.h"
 #include "win/controls/skinned_form_test.h"
 #include "win/framework/real_input.h"
+#include "win/controls/painted_image.h"
 
 #include <gtest/gtest.h>
 
@@ -59,9 +60,7 @@ protected:
     static uint32_t PaintedAt(TspSkinLabel& l, int x, int y)
     {
         TspBitmap b;
-        b.SetSize(l.Width(), l.Height());
-        b.Clear(0);
-        l.Perform(WM_PAINT, reinterpret_cast<WPARAM>(BitmapDC(b)));
+        test::PaintControlImage(l, b);
         return b.GetPixel(x, y) & 0xFFFFFF;
     }
 
