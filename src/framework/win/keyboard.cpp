@@ -76,7 +76,11 @@ bool TApplication::IsKeyMsg(MSG& msg)
     case WM_SYSKEYDOWN: {
         TWMKey key{msg.message, static_cast<WORD>(msg.wParam), msg.lParam};
         TComponentRef<TWinControl> guard(target);
-        if (form->IsShortCut(key))
+        // Only the active, enabled form takes shortcuts: a key posted to a form that a modal
+        // one has disabled (or to a form in the background) must not run its commands.
+        const bool formTakesShortCuts = IsWindowEnabled(form->Handle()) &&
+                                        GetAncestor(form->Handle(), GA_ROOT) == GetActiveWindow();
+        if (formTakesShortCuts && form->IsShortCut(key))
             return true;
         if (!guard || !IsWindow(msg.hwnd))
             return true;  // the handler freed the control the key was for

@@ -303,6 +303,42 @@ TEST_F(Input, ShortCutTakenInOnShortCutProducesNoSysChar)
     Application->OnMessage = nullptr;
 }
 
+// Tests that only the active, enabled form runs its shortcuts: a key that reaches a form behind
+// a modal one (disabled) or in the background is not offered to its OnShortCut.
+TEST_F(Input, ShortCutsOnlyInTheActiveEnabledForm)
+{
+    TForm main(nullptr), other(nullptr);
+    TKeyButton* inMain = AddButton(&main, L"Main", 10);
+    AddButton(&other, L"Other", 10);
+    int mainShortCuts = 0;
+    main.OnShortCut = [&](TWMKey&, bool& handled) {
+        ++mainShortCuts;
+        handled = true;
+    };
+    ShowForm(main);
+    auto postCtrlS = [&] {
+        PostMessageW(inMain->Handle(), WM_KEYDOWN, 'S', 0x1F0001);
+        Pump();
+    };
+    postCtrlS();
+    EXPECT_EQ(mainShortCuts, 1) << "active and enabled";
+
+    other.SetBounds(150, 150, 200, 100);
+    other.Show();
+    SetForegroundWindow(other.Handle());
+    Pump();
+    ASSERT_EQ(GetActiveWindow(), other.Handle());
+    postCtrlS();
+    EXPECT_EQ(mainShortCuts, 1) << "in the background";
+
+    EnableWindow(main.Handle(), FALSE);
+    SetForegroundWindow(main.Handle());
+    Pump();
+    postCtrlS();
+    EXPECT_EQ(mainShortCuts, 1) << "disabled";
+    EnableWindow(main.Handle(), TRUE);
+}
+
 // Tests that the wheel turns the focused control, not the one under the mouse; a control that
 // does not handle it leaves it to its parent.
 TEST_F(Input, WheelReachesTheFocusedControl)
