@@ -588,6 +588,15 @@ bool TCustomListBox::SetProperty(const String& name, const TPropValue& v)
         {L"ExtendedSelect",
          [](TCustomListBox& c, const TPropValue& v) { c.SetExtendedSelect(v.AsBoolean()); }},
         {L"Columns", [](TCustomListBox& c, const TPropValue& v) { c.SetColumns(v.AsInteger()); }},
+        {L"Items.Strings",
+         [](TCustomListBox& c, const TPropValue& v) {
+             if (v.Kind != TValueKind::vkList)
+                 throw EReadError(L"Invalid property value");
+             TStringList lines;
+             for (const TPropValue& line : v.List)
+                 lines.Add(line.AsString());
+             c.SetItems(lines);
+         }},
         {L"ItemIndex", [](TCustomListBox& c, const TPropValue& v) { c.SetItemIndex(v.AsInteger()); }},
         {L"OnDblClick", [](TCustomListBox& c, const TPropValue& v) { c.OnDblClick = v.AsMethod<TNotifyEvent>(); }},
         {L"OnDrawItem",

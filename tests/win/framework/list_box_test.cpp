@@ -89,6 +89,30 @@ TEST_F(ListBox, ItemsSurviveRecreateWithIndexAndTop)
     }
 }
 
+// Tests that a list box read from a form description gets its items, sorting, selection mode
+// and item height, and that a malformed item list is reported.
+TEST_F(ListBox, ReadFromDescription)
+{
+    TForm form(nullptr);
+    form.LoadFromText("object F: TForm\n  object List: TListBox\n    Left = 5\n    Top = 5\n"
+                      "    Width = 120\n    Height = 90\n    Sorted = True\n    ItemHeight = 18\n"
+                      "    MultiSelect = True\n    Items.Strings = (\n      'velin'\n      'Carbonel'\n"
+                      "      'zozaziz')\n    ItemIndex = 1\n  end\nend");
+    auto* list = dynamic_cast<TListBox*>(form.FindComponent(L"List"));
+    ASSERT_NE(list, nullptr);
+    ShowForm(form);
+    EXPECT_EQ(list->Items().ToStrings().Items(), (std::vector<String>{L"Carbonel", L"velin", L"zozaziz"}));
+    EXPECT_EQ(list->ItemIndex(), 1);
+    EXPECT_EQ(list->SelCount(), 1);
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0), 18);
+    EXPECT_NE(GetWindowLongW(list->Handle(), GWL_STYLE) & LBS_EXTENDEDSEL, 0);
+
+    TForm bad(nullptr);
+    EXPECT_THROW(bad.LoadFromText("object F: TForm\n  object List: TListBox\n    Items.Strings = 7\n"
+                                  "  end\nend"),
+                 EReadError);
+}
+
 // Tests that a sorted list orders its items ignoring case whether they were added before the
 // window existed or after, that Insert in a sorted list goes to the sorted place, and that
 // turning Sorted on over unsorted items sorts them with ItemIndex following its item.
