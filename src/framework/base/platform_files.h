@@ -18,5 +18,8 @@ std::wstring FromFileSystemPath(const std::filesystem::path& path);
 int64_t SeekFile(std::FILE* file, int64_t offset, int whence);
 // The delimiter new path parts are joined with.
 wchar_t PathDelimiter();
+// The folder of the running program's executable, with a trailing delimiter; empty when the
+// system cannot tell.
+std::wstring ProgramFolder();
 
 } // namespace vt

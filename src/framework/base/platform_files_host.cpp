@@ -31,4 +31,13 @@ wchar_t PathDelimiter()
     return L'/';
 }
 
+std::wstring ProgramFolder()
+{
+    std::error_code error;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return {};
+    return IncludeTrailingPathDelimiter(FromFileSystemPath(exe.parent_path()));
+}
+
 } // namespace vt

@@ -1,5 +1,8 @@
 #include "framework/base/platform_files.h"
 #include "framework/base/streams.h"
+#include "framework/base/strings.h"
+
+#include <windows.h>
 
 #include <cstring>
 
@@ -30,6 +33,25 @@ int64_t SeekFile(std::FILE* file, int64_t offset, int whence)
 wchar_t PathDelimiter()
 {
     return L'\\';
+}
+
+std::wstring ProgramFolder()
+{
+    // The name is cut to the buffer without an error on some systems: grow until it fits.
+    std::wstring name(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, name.data(), static_cast<DWORD>(name.size()));
+        if (length == 0)
+            return {};
+        if (length < name.size() - 1) {
+            name.resize(length);
+            break;
+        }
+        if (name.size() >= 32768)
+            return {};
+        name.resize(name.size() * 2);
+    }
+    return ExtractFilePath(name);
 }
 
 } // namespace vt

@@ -162,6 +162,9 @@ protected:
     void SendCancelMode();
     // Whether a press captures the mouse until the release.
     virtual bool CapturesMouse() const { return true; }
+    // Whether a left release over the control raises Click and a left double press DblClick;
+    // a native control that reports its own clicks answers false, so none is raised twice.
+    virtual bool MouseClicks() const { return true; }
     // A raiser for an event of this component: skipped while loading.
     template <class E, class... A> void Raise(const E& event, A&&... args)
     {

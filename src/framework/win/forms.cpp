@@ -79,6 +79,10 @@ void TCustomForm::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.Style &= ~static_cast<DWORD>(WS_CHILD | WS_VISIBLE);
+    if (IsChildForm()) {
+        ChildFormParams(p);
+        return;
+    }
     p.Style |= WS_CLIPCHILDREN;
     switch (borderStyle_) {
     case bsNone:
@@ -111,6 +115,29 @@ void TCustomForm::CreateParams(TCreateParams& p)
     p.ExStyle |= WS_EX_APPWINDOW;
     if (formStyle_ == fsStayOnTop)
         p.ExStyle |= WS_EX_TOPMOST;
+}
+
+void TCustomForm::SetParent(TWinControl* parent)
+{
+    if (parent == Parent())
+        return;
+    if (HandleAllocated())
+        DestroyHandle();
+    TWinControl::SetParent(parent);
+}
+
+void TCustomForm::ChildFormParams(TCreateParams& p) const
+{
+    p.Style |= WS_CHILD;
+    switch (borderStyle_) {
+    case bsNone: break;
+    case bsSingle:
+    case bsToolWindow: p.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsDialog: p.Style |= WS_CAPTION | WS_DLGFRAME; break;
+    default: p.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    }
+    if (borderStyle_ == bsToolWindow || borderStyle_ == bsSizeToolWin)
+        p.ExStyle |= WS_EX_TOOLWINDOW;
 }
 
 void TCustomForm::CreateWnd()
@@ -152,6 +179,10 @@ void TCustomForm::SetWindowState(TWindowState v)
 
 void TCustomForm::ApplyWindowState()
 {
+    if (IsChildForm()) {
+        ShowWindow(Handle(), SW_SHOWNA);
+        return;
+    }
     static const int commands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     // A frame owner has placed the window for its state already; the platform's stays normal.
     ShowWindow(Handle(), frameOwner_ ? SW_SHOWNORMAL : commands[windowState_]);
@@ -222,10 +253,13 @@ void TCustomForm::ShowWindowNow()
         shown_ = true;
         ApplyWindowState();
         GuardedCall(this, [&] { Raise(OnShow, this); });
+    } else if (IsChildForm()) {
+        ShowWindow(Handle(), SW_SHOWNA);
     } else {
         ShowWindow(Handle(), IsIconic(Handle()) ? SW_RESTORE : SW_SHOW);
     }
-    SetForegroundWindow(Handle());
+    if (!IsChildForm())
+        SetForegroundWindow(Handle());
 }
 
 bool TCustomForm::QueryClose(TCloseAction& action)
@@ -673,6 +707,11 @@ void ShowMessagePos(const String& text, int x, int y)
 void ShowMessage(const String& text)
 {
     ShowMessagePos(text, -1, -1);
+}
+
+void Beep()
+{
+    MessageBeep(MB_OK);
 }
 
 } // namespace vt

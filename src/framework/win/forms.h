@@ -100,6 +100,12 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult v) { modalResult_ = v; }
     bool Modal() const { return modal_; }
+    // A form placed on another form's control (Parent set) is a child window inside it: it
+    // never activates and has no task-bar button, and showing it leaves the focus alone.
+    bool IsChildForm() const { return Parent() != nullptr; }
+    // Top-level and child windows differ in kind: a form with a window gets a new one when it
+    // moves between the two.
+    void SetParent(TWinControl* parent) override;
 
     // The control that has the focus while the form is active, and gets it back when the form
     // is activated again. Setting it on an active form focuses the control.
@@ -161,6 +167,7 @@ private:
     void Load(std::string_view text);
     // Hands ShownIcon to the window (WM_SETICON, large and small).
     void UpdateWindowIcon();
+    void ChildFormParams(TCreateParams& p) const;
     void ApplyWindowState();
     void ShowWindowNow();
     // The modal loop's close step: OnCloseQuery and OnClose may keep the form open.
@@ -316,6 +323,8 @@ extern TScreen* Screen;
 // the screen.
 void ShowMessagePos(const String& text, int x, int y);
 void ShowMessage(const String& text);
+// The system's default sound, for input the program refuses.
+void Beep();
 
 // The icon form shows: its own, else the application's, else the system's application icon.
 // The handle stays owned by whoever holds it (never destroy it). form may be null.

@@ -1,6 +1,7 @@
 #include "framework/base/form_loader.h"
 #include "framework/win/comctrls.h"
 #include "framework/win/forms.h"
+#include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
 #include "framework/win/webbrowser.h"
 
@@ -18,6 +19,7 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TWebBrowser>();
     RegisterComponentClass<TCustomControl>();
     RegisterComponentClass<TWinControl>();
+    RegisterComponentClass<TListBox>();
 }
 
 } // namespace vt

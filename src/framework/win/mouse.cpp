@@ -188,11 +188,11 @@ void TControl::MouseMessage(TMessage& msg)
         if (CapturesMouse())
             SetMouseCapture(true);
         // A double click is no click: the first press and release made one already.
-        if (b.Button == mbLeft && !b.Double)
+        if (b.Button == mbLeft && !b.Double && MouseClicks())
             clicking_ = true;
         if (b.Double) {
             shift |= ssDouble;
-            if (b.Button == mbLeft)
+            if (b.Button == mbLeft && MouseClicks())
                 DblClick();
         }
         if (self)
