@@ -1,5 +1,6 @@
 #include "controls/framed_record.h"
 
+#include "controls/skin_control_model.h"
 #include "raster/compose.h"
 
 namespace vt {
@@ -31,6 +32,23 @@ void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill)
 {
     b.FillRect(r, ColorToPixel(frame, 255));
     b.FillRect(TRect{r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, ColorToPixel(fill, 255));
+}
+
+void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect& srcRect, bool keyed, TColor key)
+{
+    if (src.Empty() || !RectInsidePicture(srcRect, src.Width, src.Height))
+        return;
+    const uint32_t keyRgb = ColorToPixel(key, 0) & 0xFFFFFF;
+    for (int32_t sy = srcRect.Top; sy < srcRect.Bottom; ++sy)
+        for (int32_t sx = srcRect.Left; sx < srcRect.Right; ++sx) {
+            const int32_t dx = x + sx - srcRect.Left, dy = y + sy - srcRect.Top;
+            if (dx < 0 || dy < 0 || dx >= dst.Width() || dy >= dst.Height())
+                continue;
+            const uint32_t p = src.Row(sy)[sx];
+            if (keyed && (p & 0xFFFFFF) == keyRgb)
+                continue;
+            dst.SetPixel(dx, dy, p | 0xFF000000u);
+        }
 }
 
 } // namespace vt

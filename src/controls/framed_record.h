@@ -24,4 +24,8 @@ constexpr TColor kDefaultFrame = 0x00B76B3B, kDefaultHotFill = 0x00F3D4C1,
 // Fills r with fill inside a one-pixel frame of colour frame.
 void FrameAndFill(TspBitmap& b, const TRect& r, TColor frame, TColor fill);
 
+// Copies srcRect of src to (x, y) of dst, opaque, leaving out pixels of the colour key when
+// keyed (the skins' transparent colours). A rectangle outside the picture draws nothing.
+void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect& srcRect, bool keyed, TColor key);
+
 } // namespace vt

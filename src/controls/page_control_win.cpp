@@ -49,24 +49,6 @@ void FillFromPicture(TspBitmap& dst, const TRect& dstRect, TPixelView src, const
     }
 }
 
-// Copies srcRect of src to (x, y), leaving out pixels of the transparent colour when keyed.
-void CopyKeyed(TspBitmap& dst, int32_t x, int32_t y, TPixelView src, const TRect& srcRect, bool keyed, TColor key)
-{
-    if (src.Empty() || !RectInsidePicture(srcRect, src.Width, src.Height))
-        return;
-    const uint32_t keyRgb = ColorToPixel(key, 0) & 0xFFFFFF;
-    for (int32_t sy = srcRect.Top; sy < srcRect.Bottom; ++sy)
-        for (int32_t sx = srcRect.Left; sx < srcRect.Right; ++sx) {
-            const int32_t dx = x + sx - srcRect.Left, dy = y + sy - srcRect.Top;
-            if (dx < 0 || dy < 0 || dx >= dst.Width() || dy >= dst.Height())
-                continue;
-            const uint32_t p = src.Row(sy)[sx];
-            if (keyed && (p & 0xFFFFFF) == keyRgb)
-                continue;
-            dst.SetPixel(dx, dy, p | 0xFF000000u);
-        }
-}
-
 // Copies piece to (x, y) of dst, leaving dst's pixels inside keep as they are.
 void DrawAround(TspBitmap& dst, const TspBitmap& piece, int32_t x, int32_t y, const TRect& keep)
 {

@@ -143,6 +143,70 @@ void AddCheckLabelRecords(TspSkinData& sd)
     c.MorphKind = mkDefault;
 }
 
+// The scroll bars' pictures and records (see FixtureSkin), in a picture of their own.
+void AddScrollBarRecords(TspSkinData& sd)
+{
+    const int32_t index = static_cast<int32_t>(sd.FActivePictures.size());
+    auto picture = SolidImage(240, 115, 0xFFFFFF);
+    // Horizontal at (0, 0) and, with its own track, at (0, 95); vertical at (0, 20).
+    for (int32_t top : {0, 95}) {
+        FillImage(*picture, {0, top, 17, top + 17}, F::kBarDownButton);
+        FillImage(*picture, {17, top, 63, top + 17}, top == 0 ? F::kBarTrack : F::kBarBothTrack);
+        FillImage(*picture, {63, top, 80, top + 17}, F::kBarUpButton);
+    }
+    FillImage(*picture, {0, 20, 17, 37}, F::kBarDownButton);
+    FillImage(*picture, {0, 37, 17, 73}, F::kBarTrack);
+    FillImage(*picture, {0, 73, 17, 90}, F::kBarUpButton);
+    // Hot and pressed buttons (17 x 17) for both kinds.
+    FillImage(*picture, {80, 0, 97, 17}, F::kBarHot);
+    FillImage(*picture, {97, 0, 114, 17}, F::kBarPressed);
+    // Horizontal thumbs 30 x 17 at (150..240, 0), vertical 17 x 30 at (20..71, 40).
+    const uint32_t looks[] = {F::kThumbMiddle, F::kThumbHot, F::kThumbDown};
+    for (int32_t i = 0; i < 3; ++i) {
+        FillImage(*picture, {150 + 30 * i, 0, 180 + 30 * i, 17}, F::kThumbEnd);
+        FillImage(*picture, {154 + 30 * i, 0, 176 + 30 * i, 17}, looks[i]);
+        FillImage(*picture, {20 + 17 * i, 40, 37 + 17 * i, 70}, F::kThumbEnd);
+        FillImage(*picture, {20 + 17 * i, 44, 37 + 17 * i, 66}, looks[i]);
+    }
+    sd.FActivePicturesNames.Add(L"scrollbars.bmp");
+    sd.FActivePictures.push_back(std::move(picture));
+
+    auto bar = [&](const wchar_t* name, bool vertical, int32_t top) {
+        auto& r = Add<TspDataSkinScrollBarControl>(sd, name, L"scrollbar");
+        r.PictureIndex = index;
+        r.StretchEffect = true;
+        r.ActiveUpButtonRect = r.ActiveDownButtonRect = {80, 0, 97, 17};
+        r.DownUpButtonRect = r.DownDownButtonRect = {97, 0, 114, 17};
+        r.ThumbOffset1 = r.ThumbOffset2 = 4;
+        r.ThumbStretchEffect = true;
+        r.DownButtonRect = {0, 0, 17, 17};
+        if (vertical) {
+            r.SkinRect = {0, top, 17, top + 70};
+            r.LTPoint = {0, 17};
+            r.LBPoint = {0, 52};
+            r.ClRect = {0, 17, 17, 53};
+            r.TrackArea = {0, 17, 17, 53};
+            r.UpButtonRect = {0, 53, 17, 70};
+            r.ThumbRect = {20, 40, 37, 70};
+            r.ActiveThumbRect = {37, 40, 54, 70};
+            r.DownThumbRect = {54, 40, 71, 70};
+        } else {
+            r.SkinRect = {0, top, 80, top + 17};
+            r.LTPoint = {17, 0};
+            r.RTPoint = {62, 0};
+            r.ClRect = {17, 0, 63, 17};
+            r.TrackArea = {17, 0, 63, 17};
+            r.UpButtonRect = {63, 0, 80, 17};
+            r.ThumbRect = {150, 0, 180, 17};
+            r.ActiveThumbRect = {180, 0, 210, 17};
+            r.DownThumbRect = {210, 0, 240, 17};
+        }
+    };
+    bar(F::kHScrollBar, false, 0);
+    bar(F::kVScrollBar, true, 20);
+    bar(F::kBothHScrollBar, false, 95);
+}
+
 } // namespace
 
 void BuildFixtureSkin(TspSkinData& sd)
@@ -216,6 +280,7 @@ void BuildFixtureSkin(TspSkinData& sd)
     AddPageControlRecords(sd);
     AddButtonRecords(sd);
     AddCheckLabelRecords(sd);
+    AddScrollBarRecords(sd);
     sd.Empty = false;
 }
 

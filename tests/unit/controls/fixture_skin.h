@@ -43,6 +43,17 @@ struct FixtureSkin {
     static constexpr TRect kCheckRect{120, 0, 160, 20}, kCheckActiveRect{120, 20, 160, 40};
     static constexpr TRect kCheckImage{120, 40, 133, 53}, kUnCheckImage{133, 40, 146, 53};
     static constexpr uint32_t kCheckNormal = 0x306090, kCheckHot = 0x90C030, kCheckMark = 0x00FF00;
+    // Scroll bars under their usual names, in a picture of their own: the horizontal record
+    // (80 x 17: down button, track, up button; stretching between 17 and 62), the vertical one
+    // (17 x 70, stretching between 17 and 52) and a horizontal one with its own track colour for
+    // a bar beside a vertical one. Thumbs have 4-pixel ends of their own colour.
+    static constexpr const wchar_t* kHScrollBar = L"hscrollbar";
+    static constexpr const wchar_t* kVScrollBar = L"vscrollbar";
+    static constexpr const wchar_t* kBothHScrollBar = L"bothhscrollbar";
+    static constexpr uint32_t kBarDownButton = 0x2040A0, kBarUpButton = 0xA04020, kBarTrack = 0xD0D0D0,
+                              kBarBothTrack = 0xB0E0B0, kBarHot = 0xF0C060, kBarPressed = 0x806000,
+                              kThumbEnd = 0x202020, kThumbMiddle = 0x6080C0, kThumbHot = 0x80C0F0,
+                              kThumbDown = 0x304060;
 };
 
 // Fills sd with the fixture (as a load would, but without messages); sd is left not Empty.
