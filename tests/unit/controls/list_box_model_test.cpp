@@ -130,8 +130,9 @@ TEST_F(ListBoxModel, LayoutRows)
         EXPECT_EQ(l.HorzBar, c.horzBar);
         EXPECT_EQ(l.VertBar, c.vertBar);
         EXPECT_EQ(l.List, c.list);
-        if (l.HorzBar)
+        if (l.HorzBar) {
             EXPECT_LE(l.List.Bottom, l.HorzBar->Top);
+        }
     }
 }
 
@@ -212,8 +213,9 @@ TEST_F(ListBoxModel, HorizontalExtentDecision)
         in.DigitWidth = 6;
         TBarDecision d = DecideHorzBar(in);
         EXPECT_EQ(d.Action, c.action) << c.widest << " record " << c.record;
-        if (d.Action == TBarAction::Show)
+        if (d.Action == TBarAction::Show) {
             EXPECT_EQ(d.Setting, (TBarSetting{0, c.widest, c.page, 7, 6, 6}));
+        }
     }
 }
 

@@ -16,12 +16,7 @@ namespace {
 
 using test::ScratchDir;
 
-struct Log : ISkinFormRegistry, ISkinMessageSink {
-    std::vector<uint32_t> messages;
-    void SendSkinMessage(uint32_t msg, TspSkinData*, intptr_t) override { messages.push_back(msg); }
-    std::vector<TSkinFormEntry> SkinForms() override { return {{this, false}}; }
-    ISkinMessageSink* FormSink(TComponent*) override { return nullptr; }
-};
+using Log = test::SkinMessageLog;
 
 std::string DefinitionValues(const TspSkinData& sd)
 {

@@ -6,6 +6,7 @@
 #include "framework/base/string_list.h"
 #include "skin/bmp_codec.h"
 #include "skin/skin_data.h"
+#include "skin/skin_forms.h"
 #include "skin/skin_records.h"
 #include "skin/zlib_streams.h"
 #include "support.h"
@@ -147,6 +148,14 @@ inline std::wstring WriteTestSkinFolder(const ScratchDir& dir, const std::wstrin
     lines.SaveToFile(dir.File("skin.ini"));
     return dir.File("skin.ini");
 }
+
+// A form list of one window that records the skin messages it is sent.
+struct SkinMessageLog : ISkinFormRegistry, ISkinMessageSink {
+    std::vector<uint32_t> messages;
+    void SendSkinMessage(uint32_t msg, TspSkinData*, intptr_t) override { messages.push_back(msg); }
+    std::vector<TSkinFormEntry> SkinForms() override { return {{this, false}}; }
+    ISkinMessageSink* FormSink(TComponent*) override { return nullptr; }
+};
 
 // Little-endian helpers for hand-built package bytes.
 inline void Put32(std::vector<uint8_t>& v, int32_t x)

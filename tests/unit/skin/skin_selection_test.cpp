@@ -11,12 +11,7 @@ namespace {
 
 using test::ScratchDir;
 
-struct Log : ISkinFormRegistry, ISkinMessageSink {
-    std::vector<uint32_t> messages;
-    void SendSkinMessage(uint32_t msg, TspSkinData*, intptr_t) override { messages.push_back(msg); }
-    std::vector<TSkinFormEntry> SkinForms() override { return {{this, false}}; }
-    ISkinMessageSink* FormSink(TComponent*) override { return nullptr; }
-};
+using Log = test::SkinMessageLog;
 
 // Any container without a registry of its own broadcasts here for the life of the object.
 struct DefaultLog : Log {
