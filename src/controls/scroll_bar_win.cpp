@@ -15,7 +15,6 @@ namespace vt {
 namespace {
 
 // Arrow kinds of the glyph helpers.
-constexpr int kArrowLeft = 1, kArrowRight = 2, kArrowUp = 3, kArrowDown = 4;
 
 TScrollMouse ScrollMouse(TMouseButton b)
 {

@@ -10,7 +10,6 @@ namespace vt {
 
 namespace {
 
-constexpr int kArrowLeft = 1, kArrowRight = 2, kArrowUp = 3, kArrowDown = 4;
 
 int ArrowKind(TUDOrientation o, int button)
 {

@@ -108,6 +108,8 @@ TGlyphShapes FilledSquare(int X, int Y);
 TGlyphShapes SquareDot(int X, int Y);
 TGlyphShapes CheckMark(int X, int Y);
 TGlyphShapes DropArrow(const TRect& R);
+// The arrow kinds of SmallArrow and Arrow.
+constexpr int kArrowLeft = 1, kArrowRight = 2, kArrowUp = 3, kArrowDown = 4;
 TGlyphShapes SmallArrow(const TRect& R, int Kind);
 TGlyphShapes Arrow(const TRect& R, int Kind);
 TGlyphShapes TwoColourFrameTopLeft(const TRect& R);
