@@ -29,12 +29,15 @@ void AddScrollBarPage(const TGalleryPage& page)
         const std::wstring n = name;
         const auto& print = page.Print;
         b->OnChange = [print, b, n](TObject*) { print(n + L" OnChange " + std::to_wstring(b->Position())); };
-        b->OnLastChange = [print, b, n](TObject*) { print(n + L" OnLastChange " + std::to_wstring(b->Position())); };
+        b->OnLastChange = [print, b, n](TObject*) {
+            print(n + L" OnLastChange " + std::to_wstring(b->Position()));
+        };
         return b;
     };
     bar(L"hScrollBar", sbHorizontal, L"hscrollbar", Bounds(kLeft, kTop, 240, 19), 0);
     bar(L"vScrollBar", sbVertical, L"vscrollbar", Bounds(kLeft, kTop + 30, 19, 220), 20);
-    auto* plain = bar(L"plainScrollBar", sbHorizontal, L"nosuchrecord", Bounds(kLeft + 40, kTop + 30, 200, 19), 10);
+    auto* plain = bar(L"plainScrollBar", sbHorizontal, L"nosuchrecord",
+        Bounds(kLeft + 40, kTop + 30, 200, 19), 10);
     plain->SetCanFocused(true);
 }
 

@@ -51,6 +51,14 @@ protected:
     {
         SendMessageW(b.Handle(), msg, keys, MAKELPARAM(p.X, p.Y));
     }
+    // A real click, the pointer moved there first.
+    static void ClickAt(TPoint screen)
+    {
+        SetCursorPos(screen.X, screen.Y);
+        test::Mouse(MOUSEEVENTF_MOVE);
+        test::Mouse(MOUSEEVENTF_LEFTDOWN);
+        test::Mouse(MOUSEEVENTF_LEFTUP);
+    }
     TspBitmap& Painted(TspSkinScrollBar& b)
     {
         test::PaintControlImage(b, painted_);
@@ -158,11 +166,7 @@ TEST_F(ScrollBarWindow, KeysAndWheelMoveOnlyAFocusableBar)
     plain->SetRange(0, 100, 0, 50);
     ShowForm();
 
-    const TPoint track = focusable->ClientToScreen({150, 9});
-    SetCursorPos(track.X, track.Y);
-    test::Mouse(MOUSEEVENTF_MOVE);
-    test::Mouse(MOUSEEVENTF_LEFTDOWN);
-    test::Mouse(MOUSEEVENTF_LEFTUP);
+    ClickAt(focusable->ClientToScreen({150, 9}));
     EXPECT_TRUE(focusable->Focused());
     const int start = focusable->Position();   // one page of LargeChange 1 from 50
     test::Keys({VK_RIGHT, VK_RIGHT, VK_UP});
@@ -172,11 +176,7 @@ TEST_F(ScrollBarWindow, KeysAndWheelMoveOnlyAFocusableBar)
     test::Mouse(MOUSEEVENTF_WHEEL, WHEEL_DELTA);
     EXPECT_EQ(focusable->Position(), start + 5);
 
-    const TPoint other = plain->ClientToScreen({100, 9});
-    SetCursorPos(other.X, other.Y);
-    test::Mouse(MOUSEEVENTF_MOVE);
-    test::Mouse(MOUSEEVENTF_LEFTDOWN);
-    test::Mouse(MOUSEEVENTF_LEFTUP);
+    ClickAt(plain->ClientToScreen({100, 9}));
     EXPECT_FALSE(plain->Focused());
     const int plainAt = plain->Position();
     test::Keys({VK_RIGHT});
