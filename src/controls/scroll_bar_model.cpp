@@ -191,7 +191,9 @@ void TScrollBarModel::UpdateGeometry()
         const int64_t span = int64_t(max_) - min_ + 1;
         const int room = std::max(trackLength, 0);
         // A page larger than the range never gives a thumb longer than the track.
-        const double exact = span == 0 ? 0.0 : std::min(double(trackLength) * pageSize_ / double(span), room + 1.0);
+        const double exact = span == 0
+            ? 0.0
+            : std::min(double(trackLength) * pageSize_ / double(span), room + 1.0);
         const int thumb = std::min(std::max(Round(exact), minThumb), room);
         half = thumb / 2;
         const int64_t denominator = int64_t(max_) - pageSize_ + 1 - min_;

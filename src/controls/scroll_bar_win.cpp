@@ -152,7 +152,8 @@ void TspSkinScrollBar::RenderDefaultLook(TspBitmap& bitmap)
             FrameAndFill(bitmap, b.Rect, kDefaultFrame, kDefaultHotFill);
         else
             FrameAndFill(bitmap, b.Rect, clBtnShadow, clBtnFace);
-        const int kind = i == sbpUp ? (vertical ? kArrowDown : kArrowRight) : (vertical ? kArrowUp : kArrowLeft);
+        const int kind = i == sbpUp ? (vertical ? kArrowDown : kArrowRight)
+                                    : (vertical ? kArrowUp : kArrowLeft);
         DrawShapes(bitmap, Arrow(b.Rect, kind), 0x000000);
     }
     if (!Enabled())
@@ -219,14 +220,16 @@ void TspSkinScrollBar::RenderThumb(TspBitmap& bitmap, const TScrollBarSkin& s)
 
     const TRect& glyph = pressed ? s.DownGlyphRect : t.MouseIn ? s.ActiveGlyphRect : s.GlyphRect;
     if (!glyph.IsEmpty())
-        CopyKeyed(thumb, thumb.Width() / 2 - glyph.Width() / 2, thumb.Height() / 2 - glyph.Height() / 2, picture,
-                  glyph, s.GlyphTransparent, s.GlyphTransparentColor);
+        CopyKeyed(thumb, thumb.Width() / 2 - glyph.Width() / 2,
+            thumb.Height() / 2 - glyph.Height() / 2, picture, glyph, s.GlyphTransparent,
+            s.GlyphTransparentColor);
 
     if (AlphaBlend()) {
         // The thumb over the track under it.
         TspBitmap under;
         under.SetSize(thumb.Width(), thumb.Height());
-        CopyRect(under, under.BoundsRect(), bitmap.View(), Bounds(t.Rect.Left, t.Rect.Top, thumb.Width(), thumb.Height()));
+        CopyRect(under, under.BoundsRect(), bitmap.View(),
+            Bounds(t.Rect.Left, t.Rect.Top, thumb.Width(), thumb.Height()));
         TspEffectBmp mixed(thumb.View());
         mixed.Morph(TspEffectBmp(under.View()), AlphaBlendFactor(AlphaBlendValue()));
         mixed.ToBitmap(thumb);

@@ -22,7 +22,10 @@ public:
     int Position() const { return model_.Position(); }
     void SetPosition(int value) { model_.SetPosition(value); }
     void SimplySetPosition(int value) { model_.SimplySetPosition(value); }
-    void SetRange(int min, int max, int pageSize, int position) { model_.SetRange(min, max, pageSize, position); }
+    void SetRange(int min, int max, int pageSize, int position)
+    {
+        model_.SetRange(min, max, pageSize, position);
+    }
     int Min() const { return model_.Min(); }
     void SetMin(int value) { model_.SetMin(value); }
     int Max() const { return model_.Max(); }

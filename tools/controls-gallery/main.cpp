@@ -16,6 +16,7 @@
 #include "button_page.h"
 #include "check_label_page.h"
 #include "pages_page.h"
+#include "scroll_bar_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -61,6 +62,7 @@ public:
         AddButtonPage(page);
         AddCheckLabelPage(page);
         AddPagesPage(page);
+        AddScrollBarPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {

@@ -242,7 +242,8 @@ void BuildFixtureSkin(TspSkinData& sd)
     auto fixedMask = SolidImage(30, 25, 0x000000);
     FillImage(*fixedMask, {20, 0, 30, 10}, 0xFFFFFF);
 
-    for (const wchar_t* name : {L"controls.bmp", L"buttonmask.bmp", L"glow.bmp", L"glowmask.bmp", L"fixedmask.bmp"})
+    for (const wchar_t* name :
+        { L"controls.bmp", L"buttonmask.bmp", L"glow.bmp", L"glowmask.bmp", L"fixedmask.bmp" })
         sd.FActivePicturesNames.Add(name);
     sd.FActivePictures.push_back(std::move(picture));
     sd.FActivePictures.push_back(std::move(mask));
