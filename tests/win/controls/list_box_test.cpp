@@ -97,12 +97,13 @@ TEST_F(ListBoxWindow, BarFollowsWheelKeysAndDrivesTheList)
     EXPECT_GE(afterWheel, 2) << "the native step and one more line";
     EXPECT_EQ(bar->Position(), afterWheel);
 
-    test::Keys({VK_END});
+    ASSERT_EQ(GetFocus(), List());
+    test::Keys({VK_NEXT, VK_NEXT, VK_NEXT, VK_NEXT, VK_NEXT, VK_NEXT});
     EXPECT_EQ(lb_->ItemIndex(), 39);
     EXPECT_GT(lb_->TopIndex(), afterWheel);
     EXPECT_EQ(bar->Position(), lb_->TopIndex());
 
-    test::Keys({VK_HOME});
+    test::Keys({VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_PRIOR, VK_PRIOR});
     EXPECT_EQ(lb_->TopIndex(), 0);
     EXPECT_EQ(bar->Position(), 0);
 
@@ -158,7 +159,7 @@ TEST_F(ListBoxWindow, ItemsPaintFromTheRecordAndRowCountFits)
     TPixelView picture = sd_->FActivePictures[static_cast<size_t>(r.PictureIndex)]->View();
     TspBitmap image;
     test::PaintControlImage(*lb_->ListBox(), image);
-    const int ih = r.ItemRect.Height();
+    const int ih = r.SItemRect.Height();
     ASSERT_EQ(lb_->ListBox()->ItemHeight(), ih);
     auto same = [&](const TRect& source, int top) {
         // The left fixed part, away from the text.
@@ -169,9 +170,9 @@ TEST_F(ListBoxWindow, ItemsPaintFromTheRecordAndRowCountFits)
                     return false;
         return true;
     };
-    EXPECT_TRUE(same(r.ItemRect, 0)) << "item 0: normal";
-    const TRect active = r.ActiveItemRect.IsEmpty() ? r.ItemRect : r.ActiveItemRect;
-    const TRect focus = r.FocusItemRect.IsEmpty() ? r.ItemRect : r.FocusItemRect;
+    EXPECT_TRUE(same(r.SItemRect, 0)) << "item 0: normal";
+    const TRect active = r.ActiveItemRect.IsEmpty() ? r.SItemRect : r.ActiveItemRect;
+    const TRect focus = r.FocusItemRect.IsEmpty() ? r.SItemRect : r.FocusItemRect;
     EXPECT_TRUE(same(active, ih) || same(focus, ih)) << "item 1: selected";
 
     lb_->SetRowCount(5);
