@@ -1,5 +1,7 @@
 #include "app/main_form.h"
 
+#include "skin/skin_selection.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -64,6 +66,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     RegisterMethod(L"spDynamicSkinForm1CaptionTabChange",
                    TNotifyEvent([this](TObject* s) { spDynamicSkinForm1CaptionTabChange(s); }));
     RegisterMethod(L"spSkinPageControl1Change", TNotifyEvent([this](TObject* s) { spSkinPageControl1Change(s); }));
+    RegisterMethod(L"spSkinButton1Click", TNotifyEvent([this](TObject* s) { spSkinButton1Click(s); }));
+    RegisterMethod(L"NewClick", TNotifyEvent([this](TObject* s) { NewClick(s); }));
+    RegisterMethod(L"S2Click", TNotifyEvent([this](TObject* s) { S2Click(s); }));
     // Four quick buttons each show their about message and wait until it is dismissed.
     for (const TAboutButton& about : kAboutButtons)
         RegisterMethod(about.Handler, TNotifyEvent([&about](TObject*) { ShowMessagePos(about.Text, -1, -1); }));
@@ -99,6 +104,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"Item31", Item31);
     BindField(L"Item21", Item21);
     BindField(L"S2", S2);
+    BindField(L"spSkinButton1", spSkinButton1);
+    BindField(L"spSkinData1", spSkinData1);
+    BindField(L"spSelectSkinsFromFoldersDialog1", spSelectSkinsFromFoldersDialog1);
     LoadFromResource(L"TFORM1");
 }
 
@@ -126,6 +134,15 @@ void TForm1::spDynamicSkinForm1CaptionTabChange(TObject*)
 void TForm1::spSkinPageControl1Change(TObject*)
 {
     spDynamicSkinForm1->SetCaptionTabIndex(spSkinPageControl1->ActivePageIndex());
+}
+
+void TForm1::spSkinButton1Click(TObject*)
+{
+    TspSelectSkinsFromFoldersDialog& chooser = *spSelectSkinsFromFoldersDialog1;
+    if (!chooser.Execute(L"", chooser.SkinName(), L"skn"))
+        return;
+    // Read once and tried in a scratch container first: a bad package changes nothing here.
+    LoadSelectedSkin(*spSkinData1, chooser.FileName());
 }
 
 void TForm1::Close1Click(TObject*)

@@ -3,16 +3,20 @@
 // spDynamicSkinForm1 drawing the frame from the skin; the skin data container
 // spSkinData1, which loads the stored default skin spCompressedStoredSkin1 while the description
 // is read (registered by RegisterAppClasses, found by name); the caption menu's and the "Negocio"
-// button's popup menus, whose link items send a web view to a fixed page; the caption's icons.
+// button's popup menus, whose link items send a web view to a fixed page; the caption's icons;
+// the skin chooser and the hidden button whose handler runs it ("Select skin..." calls it too).
 #pragma once
 
 #include "app/app_classes.h"
+#include "controls/button_win.h"
 #include "controls/page_control_win.h"
+#include "dialogs/skin_chooser_win.h"
 #include "form/dynamic_skin_form_win.h"
 #include "framework/win/forms.h"
 #include "framework/win/webbrowser.h"
 #include "menus/skin_popup_menu_win.h"
 #include "raster/png_list.h"
+#include "skin/skin_data.h"
 
 namespace vt {
 
@@ -48,6 +52,9 @@ public:
     TMenuItem* Item31 = nullptr;
     TMenuItem* Item21 = nullptr;
     TMenuItem* S2 = nullptr;
+    TspSkinButton* spSkinButton1 = nullptr;
+    TspSkinData* spSkinData1 = nullptr;
+    TspSelectSkinsFromFoldersDialog* spSelectSkinsFromFoldersDialog1 = nullptr;
 
     // The start pages of the three web views, in navigation order.
     static constexpr const wchar_t* kStartPage = L"https://www.vantrel.example/frestol.html";
@@ -62,6 +69,12 @@ public:
     // The caption tabs and the pages follow each other.
     void spDynamicSkinForm1CaptionTabChange(TObject* Sender);
     void spSkinPageControl1Change(TObject* Sender);
+    // Skin selection: the chooser lists the packages beside the program; a confirmed choice is
+    // loaded into spSkinData1, and every skinned window repaints. A package that cannot be loaded
+    // raises an error naming it, and the skin in use stays.
+    void spSkinButton1Click(TObject* Sender);
+    void NewClick(TObject* Sender) { spSkinButton1Click(Sender); }
+    void S2Click(TObject* Sender) { spSkinButton1Click(Sender); }
 };
 
 } // namespace vt

@@ -1270,10 +1270,7 @@ bool TspSkinPageControl::SetProperty(const String& name, const TPropValue& value
         {L"DefaultFont.Style",
          [](C& c, const TPropValue& v) { c.FDefaultFont.SetStyle(FontStylesFromSet(v.AsSet())); }},
         {L"DefaultFont.Charset",
-         [](C& c, const TPropValue& v) {
-             c.FDefaultFont.SetCharset(static_cast<uint8_t>(
-                 v.Kind == TValueKind::vkIdent ? CharsetFromIdent(v.Str) : v.AsInteger()));
-         }},
+         [](C& c, const TPropValue& v) { c.FDefaultFont.SetCharset(CharsetFromValue(v)); }},
         {L"OnClose", [](C& c, const TPropValue& v) { c.OnClose = v.AsMethod<TspCloseEvent>(); }},
         {L"OnAfterClose", [](C& c, const TPropValue& v) { c.OnAfterClose = v.AsMethod<TNotifyEvent>(); }},
         {L"OnDrawSkinTab", [](C& c, const TPropValue& v) { c.OnDrawSkinTab = v.AsMethod<TspDrawSkinTabEvent>(); }},

@@ -426,6 +426,7 @@ bool TSkinCustomControlLayer<Plain>::SetProperty(const String& name, const TProp
         {L"DefaultFont.Color", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetColor(ColorFromValue(v)); }},
         {L"DefaultFont.Style",
          [](Self& c, const TPropValue& v) { c.FDefaultFont.SetStyle(FontStylesFromSet(v.AsSet())); }},
+        {L"DefaultFont.Charset", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetCharset(CharsetFromValue(v)); }},
     };
     return SetFromTable(*this, rows, name, value) || Plain::SetProperty(name, value);
 }

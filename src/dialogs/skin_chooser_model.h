@@ -8,17 +8,12 @@
 //   PackageFileName / FolderSkinFileName   the file a chosen name stands for
 #pragma once
 
+#include "framework/base/folders.h"
 #include "framework/base/strings.h"
 
 #include <vector>
 
 namespace vt {
-
-// One entry of a folder listing, as the file system returns it.
-struct TFolderEntry {
-    String Name;
-    bool IsDirectory = false;
-};
 
 // The names to show, sorted ignoring case, and the index to select: the last name equal to the
 // default ignoring case, else 0.

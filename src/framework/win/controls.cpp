@@ -80,6 +80,11 @@ int CharsetFromIdent(const String& ident)
     return values[IdentIndex(ident, names)];
 }
 
+uint8_t CharsetFromValue(const TPropValue& v)
+{
+    return static_cast<uint8_t>(v.Kind == TValueKind::vkIdent ? CharsetFromIdent(v.Str) : ByteValue(v));
+}
+
 TFontStyles FontStylesFromSet(const std::vector<String>& members)
 {
     static const wchar_t* const names[] = {L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"};

@@ -386,6 +386,8 @@ TColor ColorFromIdent(const String& ident);
 // A colour given as a number or as a colour identifier.
 TColor ColorFromValue(const TPropValue& value);
 int CharsetFromIdent(const String& ident);
+// A character set given as a number or as a character set identifier.
+uint8_t CharsetFromValue(const TPropValue& value);
 TFontStyles FontStylesFromSet(const std::vector<String>& members);
 
 } // namespace vt
