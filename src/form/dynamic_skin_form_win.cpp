@@ -564,8 +564,9 @@ void TspDynamicSkinForm::PaintBG(HDC dc)
             pic = sd->FActivePictures[static_cast<size_t>(b.PictureIndex)].get();
         if (pic && !pic->Empty()) {
             const TRect src = b.SourceRect.IsEmpty() ? pic->View().BoundsRect() : b.SourceRect;
-            ComposeClientFill(src, Rect(0, 0, cr.right, cr.bottom), bg, pic->View(), src, cr.right, cr.bottom,
-                              b.Stretch, b.StretchType);
+            // src is in the picture's own coordinates: the picture is the frame it is offset from.
+            ComposeClientFill(src, Rect(0, 0, cr.right, cr.bottom), bg, pic->View(), pic->View().BoundsRect(),
+                              cr.right, cr.bottom, b.Stretch, b.StretchType);
         }
     }
     if (!LogoBitMap.Empty()) {

@@ -217,6 +217,30 @@ TEST_F(WindowIntegration, ClientSizeSetBeforeTheWindowLiesInsideTheSkinnedFrame)
     EXPECT_EQ(engine->Geometry.NewClRect.Height(), 320);
 }
 
+// Tests the client background of a form with nothing on it: the main picture's client part,
+// tiled from the client's corner, every pixel of it (a fill that took the piece from the wrong
+// place left rows of black under each tile).
+TEST_F(WindowIntegration, PlainClientShowsTheTiledClientPicture)
+{
+    Load("zozaziz");
+    form->SetClientWidth(420);
+    form->SetClientHeight(240);
+    ShowAt(Rect(100, 100, 100 + form->Width(), 100 + form->Height()));
+    const TRect cr = ClientRect();
+    TspBitmap bg;
+    bg.SetSize(cr.Width(), cr.Height());
+    Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(BitmapDC(bg)));
+    const TRect piece = sd->ClRect;
+    const TPixelView picture = sd->FPicture.View();
+    int wrong = 0;
+    for (int y = 0; y < cr.Height(); ++y)
+        for (int x = 0; x < cr.Width(); ++x) {
+            const uint32_t want = picture.Row(piece.Top + y % piece.Height())[piece.Left + x % piece.Width()];
+            wrong += (bg.View().Row(y)[x] & 0xFFFFFF) != (want & 0xFFFFFF);
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
 // --- reserved frame messages ---------------------------------------------------------------------
 
 // Answers every message of the framework's notice range itself, so a test sees which of them
