@@ -134,10 +134,14 @@ void TspSelectSkinsFromFoldersDlgForm::Preview()
     } show{*this};
     if (file.empty())
         return;
-    if (FCompressed)
-        PreviewSkinData->LoadFromCompressedFile(file);
-    else
-        PreviewSkinData->LoadFromFile(file);
+    try {
+        if (FCompressed)
+            PreviewSkinData->LoadFromCompressedFile(file);
+        else
+            PreviewSkinData->LoadFromFile(file);
+    } catch (const Exception& e) {
+        throw ESkinPreviewError(L"Cannot preview the skin \"" + file + L"\": " + e.Message());
+    }
 }
 
 // --- the component -----------------------------------------------------------------------------------
@@ -201,8 +205,8 @@ bool TspSelectSkinsFromFoldersDialog::Run(const String& folder, const String& de
     // the preview hidden so another skin can be chosen.
     try {
         dlg->Preview();
-    } catch (const Exception& e) {
-        Application->ShowException(e);
+    } catch (const Exception&) {
+        Application->HandleException(this);
     }
 
     dlg->SetClientWidth(kClientWidth);

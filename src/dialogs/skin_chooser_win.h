@@ -5,12 +5,16 @@
 #pragma once
 
 #include "framework/base/component.h"
+#include "framework/base/exceptions.h"
 #include "framework/win/canvas.h"
 #include "framework/win/forms.h"
 
 #include <string>
 
 namespace vt {
+
+// A skin in the list that cannot be shown in the preview; names the file and the reason.
+VT_DECLARE_EXCEPTION(ESkinPreviewError, Exception);
 
 class TspDynamicSkinForm;
 class TspSkinButton;
