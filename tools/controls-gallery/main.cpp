@@ -17,6 +17,7 @@
 #include "check_label_page.h"
 #include "pages_page.h"
 #include "scroll_bar_page.h"
+#include "list_box_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -63,6 +64,7 @@ public:
         AddCheckLabelPage(page);
         AddPagesPage(page);
         AddScrollBarPage(page);
+        AddListBoxPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {
