@@ -486,15 +486,6 @@ namespace {
 
 const wchar_t* const kLayoutNames[] = {L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom"};
 
-// A refused value from a description is a load error; the loader names the property.
-int CheckedRange(const TPropValue& v, int low, int high)
-{
-    const int n = v.AsInteger();
-    if (n < low || n > high)
-        throw EReadError(L"Invalid property value: " + std::to_wstring(n));
-    return n;
-}
-
 } // namespace
 
 template <class Base> bool TSkinButtonLayer<Base>::SetProperty(const String& name, const TPropValue& value)

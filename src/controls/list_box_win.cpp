@@ -71,7 +71,7 @@ void TspListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state)
     }
     if (index < 0 || index >= Items().Count())
         return;
-    TspBitmap img;
+    TspBitmap& img = SkinListBox->itemImage_;
     SkinListBox->RenderItem(img, index, rect.Width(), rect.Height(), state);
     if (HDC src = BitmapDC(img))
         BitBlt(Canvas().Handle(), rect.Left, rect.Top, img.Width(), img.Height(), src, 0, 0, SRCCOPY);
@@ -98,7 +98,8 @@ void TspListBox::PaintList(HDC dc)
         s.ListFocused = focused;
         s.SelCount = selCount;
         s.Selected = selCount >= 1 && Selected(i);
-        TspBitmap img;
+        // One image for every item: its memory DC and canvas are made once per paint size.
+        TspBitmap& img = SkinListBox->itemImage_;
         SkinListBox->RenderItem(img, i, r.Width(), r.Height(), ListItemState(s));
         img.Draw(whole, r.Left, r.Top);
     };
@@ -369,6 +370,26 @@ void TspSkinCustomListBox::SetAlignment(TAlignment v)
 void TspSkinCustomListBox::SetShowCaptionButtons(bool v)
 {
     FShowCaptionButtons = v;
+    Refresh();
+}
+
+void TspSkinCustomListBox::SetGlyph(const TspBitmap& v)
+{
+    FGlyph.Assign(v);
+    Refresh();
+}
+
+void TspSkinCustomListBox::SetNumGlyphs(int v)
+{
+    if (v < 1 || v > 2)
+        return;
+    FNumGlyphs = v;
+    Refresh();
+}
+
+void TspSkinCustomListBox::SetSpacing(int v)
+{
+    FSpacing = v;
     Refresh();
 }
 
@@ -842,6 +863,24 @@ void TspSkinCustomListBox::RenderCaption(TspBitmap& bitmap, const TRect& strip)
     for (const auto& b : Buttons)
         if (!b.R.IsEmpty())
             text.Right = std::min(text.Right, b.R.Left - 2);
+    if (!FGlyph.Empty()) {
+        // One frame of the strip, keyed on its bottom-left pixel, left of the text.
+        const int gw = FGlyph.Width() / FNumGlyphs, gh = FGlyph.Height();
+        const int frame = !Enabled() && FNumGlyphs == 2 ? 1 : 0;
+        const TspColor key = FGlyph.GetScanLine(gh - 1)[0] & 0xFFFFFF;
+        const int gx = text.Left, gy = strip.Top + (strip.Height() - gh) / 2;
+        for (int y = 0; y < gh; ++y) {
+            const int ty = gy + y;
+            if (ty < 0 || ty >= bitmap.Height())
+                continue;
+            const TspColor* src = FGlyph.GetScanLine(y) + frame * gw;
+            TspColor* dst = bitmap.GetScanLine(ty);
+            for (int x = 0; x < gw; ++x)
+                if (gx + x >= 0 && gx + x < bitmap.Width() && (src[x] & 0xFFFFFF) != key)
+                    dst[gx + x] = src[x] | 0xFF000000;
+        }
+        text.Left += gw + FSpacing;
+    }
     const UINT align = FAlignment == taCenter ? DT_CENTER : FAlignment == taRightJustify ? DT_RIGHT : DT_LEFT;
     TRect r = text;
     CanvasDrawText(canvas, Caption(), r, align | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
@@ -1011,6 +1050,8 @@ bool TspSkinCustomListBox::SetProperty(const String& name, const TPropValue& val
         {L"CaptionMode", [](L& c, const TPropValue& v) { c.SetCaptionMode(v.AsBoolean()); }},
         {L"DefaultCaptionHeight", [](L& c, const TPropValue& v) { c.SetDefaultCaptionHeight(v.AsInteger()); }},
         {L"ShowCaptionButtons", [](L& c, const TPropValue& v) { c.SetShowCaptionButtons(v.AsBoolean()); }},
+        {L"NumGlyphs", [](L& c, const TPropValue& v) { c.SetNumGlyphs(CheckedRange(v, 1, 2)); }},
+        {L"Spacing", [](L& c, const TPropValue& v) { c.SetSpacing(v.AsInteger()); }},
         {L"OnListBoxClick", [](L& c, const TPropValue& v) { c.OnListBoxClick = v.AsMethod<TNotifyEvent>(); }},
         {L"OnListBoxDblClick", [](L& c, const TPropValue& v) { c.OnListBoxDblClick = v.AsMethod<TNotifyEvent>(); }},
         {L"OnUpButtonClick", [](L& c, const TPropValue& v) { c.OnUpButtonClick = v.AsMethod<TNotifyEvent>(); }},

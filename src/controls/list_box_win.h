@@ -9,6 +9,7 @@
 #include "controls/list_box_model.h"
 #include "controls/skin_control_win.h"
 #include "framework/win/stdctrls.h"
+#include "raster/bitmap.h"
 
 #include <optional>
 
@@ -100,6 +101,14 @@ public:
     bool ShowCaptionButtons() const { return FShowCaptionButtons; }
     void SetShowCaptionButtons(bool v);
     TFont& DefaultCaptionFont() { return FDefaultCaptionFont; }
+    // The caption's picture: a strip of NumGlyphs frames (the second for the disabled look); its
+    // bottom-left pixel's colour is transparent. Spacing is the gap to the caption text.
+    TspBitmap& Glyph() { return FGlyph; }
+    void SetGlyph(const TspBitmap& v);
+    int NumGlyphs() const { return FNumGlyphs; }
+    void SetNumGlyphs(int v);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int v);
 
     // The control height that shows count items.
     int CalcHeight(int count) const;
@@ -173,6 +182,9 @@ private:
     TRect NewClRect;
     bool FShowCaptionButtons = true;
     TStringList FTabWidths;
+    TspBitmap FGlyph;
+    int FNumGlyphs = 1;
+    int FSpacing = 2;
     bool FUseSkinItemHeight = true;
     bool FHorizontalExtent = false;
     bool FStopUpDateHScrollBar = false;
@@ -193,6 +205,8 @@ private:
     int ActiveButton = -1, CaptureButton = -1;
     bool WaitMode = false;
     bool updating_ = false;
+    // The image items are composed in, kept between items so its DC and canvas are reused.
+    TspBitmap itemImage_;
 };
 
 class TspSkinListBox : public TspSkinCustomListBox {

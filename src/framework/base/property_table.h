@@ -56,6 +56,16 @@ inline uint8_t ByteValue(const TPropValue& value)
     return static_cast<uint8_t>(n);
 }
 
+// An integer in low..high; a refused value from a description is a load error (the loader names
+// the property).
+inline int CheckedRange(const TPropValue& value, int low, int high)
+{
+    const int n = value.AsInteger();
+    if (n < low || n > high)
+        throw EReadError(L"Invalid property value: " + std::to_wstring(n));
+    return n;
+}
+
 // A reference property's component as a T (null stays null); a component of another kind raises
 // EReadError naming it and the kind needed ("a skin data container"); the loader adds the property.
 template <class T> T* ReferenceOfKind(TComponent* value, const wchar_t* kind)

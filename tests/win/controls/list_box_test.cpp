@@ -204,5 +204,47 @@ TEST_F(ListBoxWindow, ClicksAreReportedByTheSkinnedControl)
     EXPECT_EQ(doubles[0], lb_);
 }
 
+// Tests the caption strip without a record: the list starts below it, the glyph is drawn keyed on
+// its corner colour, a click on the down button moves the selection one on, and holding the up
+// button repeats until the first item.
+TEST_F(ListBoxWindow, CaptionButtonsStepTheSelection)
+{
+    Fill(10);
+    lb_->SetCaptionMode(true);
+    lb_->SetCaption(L"Skins");
+    TspBitmap glyph;
+    glyph.SetSize(8, 8);
+    glyph.Clear(0xFF00FF00);          // the key colour (bottom-left)
+    glyph.FillRect(Rect(2, 2, 6, 6), 0xFFFF0000);
+    lb_->SetGlyph(glyph);
+    Pump();
+    EXPECT_EQ(lb_->ListBox()->Top(), lb_->DefaultCaptionHeight() + 1);
+    TspBitmap image;
+    test::PaintControlImage(*lb_, image);
+    const int gy = (lb_->DefaultCaptionHeight() - 8) / 2;
+    EXPECT_EQ(image.View().Row(gy + 3)[4 + 3] & 0xFFFFFF, 0xFF0000u) << "the glyph's body";
+    EXPECT_NE(image.View().Row(gy)[4] & 0xFFFFFF, 0x00FF00u) << "its key colour left out";
+
+    lb_->SetItemIndex(3);
+    const int s = std::min(lb_->DefaultCaptionHeight() - 3, 17);
+    const int top = (lb_->DefaultCaptionHeight() - s) / 2;
+    // Up, down and check from the left, each s wide with a pixel between, ending 2 from the edge.
+    const TPoint check{lb_->Width() - 2 - s / 2, top + s / 2};
+    const TPoint down{check.X - (s + 1), check.Y};
+    const TPoint up{down.X - (s + 1), check.Y};
+    int clicks = 0;
+    lb_->OnListBoxClick = [&](TObject*) { ++clicks; };
+    auto send = [&](UINT msg, TPoint p) { SendMessageW(lb_->Handle(), msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(p.X, p.Y)); };
+    send(WM_LBUTTONDOWN, down);
+    send(WM_LBUTTONUP, down);
+    EXPECT_EQ(lb_->ItemIndex(), 4);
+    EXPECT_EQ(clicks, 1);
+
+    send(WM_LBUTTONDOWN, up);
+    EXPECT_TRUE(test::PumpUntil([&] { return lb_->ItemIndex() == 0; }, 5000)) << "the held button repeats";
+    send(WM_LBUTTONUP, up);
+    EXPECT_EQ(lb_->ItemIndex(), 0) << "no step below the first item";
+}
+
 } // namespace
 } // namespace vt
