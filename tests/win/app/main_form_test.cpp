@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 #include "default_skin_check.h"
+#include "framework/win/timer.h"
 #include "menus/skin_menu.h"
 #include "raster/png_image.h"
 #include "skin/skin_data.h"
@@ -236,14 +237,14 @@ TEST_F(MainForm, PopupMenusHoldTheirItems)
         const wchar_t* Caption;
         bool Enabled;
         TShortCut ShortCut;
-        bool Handled;  // a handler of this window is bound (the skin ones come later)
+        bool Handled;  // a handler of this window is bound ("Show Icon" comes with the icon switch)
     };
     TspSkinPopupMenu* m1 = form->spSkinPopupMenu1;
     TspSkinPopupMenu* m2 = form->spSkinPopupMenu2;
     ASSERT_TRUE(m1 && m2);
     const Row rows[] = {
         {m1, form->N121, L"N121", L"-File-", false, 0, false},
-        {m1, form->New, L"New", L"Select skin...", true, 16467, false},
+        {m1, form->New, L"New", L"Select skin...", true, 16467, true},
         {m1, form->N1231, L"N1231", L"Banco Mundial", true, 0, true},
         {m1, form->N111, L"N111", L"FMI", true, 0, true},
         {m1, form->N231, L"N231", L"Hacienda", true, 0, true},
@@ -257,7 +258,7 @@ TEST_F(MainForm, PopupMenusHoldTheirItems)
         {m2, form->Item11, L"Item11", L"Rendimientos", true, 0, true},
         {m2, form->Item31, L"Item31", L"Simulador", true, 0, true},
         {m2, form->Item21, L"Item21", L"Creditos", true, 0, true},
-        {m2, form->S2, L"S2", L"Select Skin...", true, 0, false},
+        {m2, form->S2, L"S2", L"Select Skin...", true, 0, true},
     };
     int index[2] = {0, 0};
     for (const Row& r : rows) {
@@ -425,14 +426,26 @@ TEST_F(MainForm, TabsAndPagesFollowEachOtherAndTheKeys)
         EXPECT_EQ(engine->CaptionTabIndex(), k.Tab) << char(k.Vk);
         EXPECT_EQ(pc->ActivePageIndex(), k.Tab) << char(k.Vk);
     }
-    // Ctrl+S: the item's shortcut works while its menu is closed (the key is taken).
+    // Ctrl+S: the item's shortcut works while its menu is closed (the key is taken) and opens the
+    // skin chooser, cancelled here as soon as it shows.
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     BYTE saved = keys[VK_CONTROL];
     keys[VK_CONTROL] = 0x80;
     SetKeyboardState(keys);
+    bool chooserShown = false;
+    TTimer closer(nullptr);
+    closer.SetInterval(20);
+    closer.SetOnTimer([&](TObject*) {
+        if (TspSelectSkinsFromFoldersDlgForm* dlg = form->spSelectSkinsFromFoldersDialog1->DialogForm()) {
+            chooserShown = true;
+            dlg->SetModalResult(mrCancel);
+        }
+    });
     TWMKey ctrlS{WM_KEYDOWN, 'S', 0};
     EXPECT_TRUE(form->IsShortCut(ctrlS));
+    EXPECT_TRUE(chooserShown);
+    closer.SetEnabled(false);
     keys[VK_CONTROL] = saved;
     SetKeyboardState(keys);
     // Alt+M opens the menu button's menu.
