@@ -395,7 +395,8 @@ bool TCustomEdit::IsEditingInput(const TMessage& msg)
     case WM_CHAR:
         return msg.WParam != kCtrlC;
     case WM_KEYDOWN:
-        return msg.WParam == VK_DELETE;
+        // Delete and Shift+Delete (cut); Shift+Insert pastes without a message of its own.
+        return msg.WParam == VK_DELETE || (msg.WParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0);
     case WM_SYSKEYDOWN:
         // Alt+Backspace is the native edit's undo key.
         return msg.WParam == VK_BACK;
