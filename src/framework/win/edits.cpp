@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <utility>
 
-namespace vt {
+namespace vt
+{
 
 bool ClipboardHasText()
 {
@@ -20,12 +21,18 @@ wchar_t LocaleDecimalSeparator()
     return L'.';
 }
 
-namespace {
+namespace
+{
 
 // Marks the native text changes made by code, whose EN_CHANGE the edit raises itself.
-class TQuiet {
+class TQuiet
+{
 public:
-    explicit TQuiet(int& counter) : counter_(counter) { ++counter_; }
+    explicit TQuiet(int& counter)
+        : counter_(counter)
+    {
+        ++counter_;
+    }
     TQuiet(const TQuiet&) = delete;
     TQuiet& operator=(const TQuiet&) = delete;
     ~TQuiet() { --counter_; }
@@ -40,7 +47,8 @@ constexpr wchar_t kCtrlC = 3;
 
 // --- TCustomEdit ----------------------------------------------------------------------------
 
-TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
+TCustomEdit::TCustomEdit(TComponent* owner)
+    : TWinControl(owner)
 {
     SetBounds(0, 0, 121, 21);
     SetTabStop(true);
@@ -77,7 +85,10 @@ String TCustomEdit::WithCharCase(String s) const
     return s;
 }
 
-void TCustomEdit::SetText(const String& v) { ReplaceText(WithCharCase(v)); }
+void TCustomEdit::SetText(const String& v)
+{
+    ReplaceText(WithCharCase(v));
+}
 
 void TCustomEdit::ReplaceText(const String& v)
 {
@@ -95,7 +106,10 @@ void TCustomEdit::ReplaceText(const String& v)
     Change();
 }
 
-void TCustomEdit::Change() { Raise(OnChange, this); }
+void TCustomEdit::Change()
+{
+    Raise(OnChange, this);
+}
 
 void TCustomEdit::SetMaxLength(int v)
 {
@@ -139,18 +153,12 @@ void TCustomEdit::SetCharCase(TEditCharCase v)
 
 void TCustomEdit::SetHideSelection(bool v)
 {
-    if (v == hideSelection_)
-        return;
-    hideSelection_ = v;
-    RecreateWnd();
+    SetCreationStyle(hideSelection_, v);
 }
 
 void TCustomEdit::SetBorderStyle(TBorderStyle v)
 {
-    if (v == borderStyle_)
-        return;
-    borderStyle_ = v;
-    RecreateWnd();
+    SetCreationStyle(borderStyle_, v);
 }
 
 int TCustomEdit::SelStart() const
@@ -186,7 +194,8 @@ void TCustomEdit::SetSelStart(int v)
 void TCustomEdit::SetSelLength(int v)
 {
     const int start = SelStart();
-    const int end = std::clamp(start + std::max(v, 0), start, static_cast<int>(CurrentText().size()));
+    const int end
+        = std::clamp(start + std::max(v, 0), start, static_cast<int>(CurrentText().size()));
     if (Native())
         Send(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
     else
@@ -244,15 +253,30 @@ void TCustomEdit::ClearSelection()
         SetSelText({});
 }
 
-void TCustomEdit::CopyToClipboard() { Send(WM_COPY); }
+void TCustomEdit::CopyToClipboard()
+{
+    Send(WM_COPY);
+}
 
-void TCustomEdit::CutToClipboard() { SendEdit(WM_CUT); }
+void TCustomEdit::CutToClipboard()
+{
+    SendEdit(WM_CUT);
+}
 
-void TCustomEdit::PasteFromClipboard() { SendEdit(WM_PASTE); }
+void TCustomEdit::PasteFromClipboard()
+{
+    SendEdit(WM_PASTE);
+}
 
-void TCustomEdit::Undo() { SendEdit(EM_UNDO); }
+void TCustomEdit::Undo()
+{
+    SendEdit(EM_UNDO);
+}
 
-bool TCustomEdit::CanUndo() const { return Native() && Send(EM_CANUNDO) != 0; }
+bool TCustomEdit::CanUndo() const
+{
+    return Native() && Send(EM_CANUNDO) != 0;
+}
 
 void TCustomEdit::ClearUndo()
 {
@@ -260,7 +284,10 @@ void TCustomEdit::ClearUndo()
         Send(EM_EMPTYUNDOBUFFER);
 }
 
-bool TCustomEdit::Modified() const { return Native() ? Send(EM_GETMODIFY) != 0 : storedModified_; }
+bool TCustomEdit::Modified() const
+{
+    return Native() ? Send(EM_GETMODIFY) != 0 : storedModified_;
+}
 
 void TCustomEdit::SetModified(bool v)
 {
@@ -272,7 +299,7 @@ void TCustomEdit::SetModified(bool v)
 
 void TCustomEdit::SetMargins(int left, int right)
 {
-    margins_ = TMargins{std::clamp(left, 0, 0xFFFF), std::clamp(right, 0, 0xFFFF)};
+    margins_ = TMargins { std::clamp(left, 0, 0xFFFF), std::clamp(right, 0, 0xFFFF) };
     if (Native())
         ApplyTextArea();
 }
@@ -294,7 +321,8 @@ int TCustomEdit::RightMargin() const
 void TCustomEdit::ApplyTextArea()
 {
     if (margins_)
-        Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margins_->Left, margins_->Right));
+        Send(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+            MAKELPARAM(margins_->Left, margins_->Right));
 }
 
 void TCustomEdit::CreateParams(TCreateParams& p)
@@ -345,7 +373,7 @@ void TCustomEdit::RestoreWindowState()
         Send(EM_SETPASSWORDCHAR, passwordChar_);
     ApplyTextArea();
     Send(EM_SETSEL, static_cast<WPARAM>(storedSelStart_),
-         static_cast<LPARAM>(storedSelStart_ + storedSelLength_));
+        static_cast<LPARAM>(storedSelStart_ + storedSelLength_));
     Send(EM_SETMODIFY, storedModified_ ? TRUE : FALSE);
 }
 
@@ -421,17 +449,18 @@ void TCustomEdit::DefaultHandler(TMessage& msg)
     TWinControl::DefaultHandler(msg);
 }
 
-namespace {
+namespace
+{
 
 TEditCharCase CharCaseFromIdent(const String& ident)
 {
-    static const wchar_t* const names[] = {L"ecNormal", L"ecUpperCase", L"ecLowerCase"};
+    static const wchar_t* const names[] = { L"ecNormal", L"ecUpperCase", L"ecLowerCase" };
     return static_cast<TEditCharCase>(IdentIndex(ident, names));
 }
 
 TBorderStyle EditBorderFromIdent(const String& ident)
 {
-    static const wchar_t* const names[] = {L"bsNone", L"bsSingle"};
+    static const wchar_t* const names[] = { L"bsNone", L"bsSingle" };
     return static_cast<TBorderStyle>(IdentIndex(ident, names));
 }
 
@@ -440,7 +469,8 @@ wchar_t CharFromValue(const TPropValue& v)
     if (v.Kind == TValueKind::vkInteger) {
         const int32_t n = v.AsInteger();
         if (n < 0 || n > 0xFFFF)
-            throw EReadError(L"Invalid property value: " + std::to_wstring(n) + L" is not a character");
+            throw EReadError(
+                L"Invalid property value: " + std::to_wstring(n) + L" is not a character");
         return static_cast<wchar_t>(n);
     }
     const String& s = v.AsString();
@@ -455,14 +485,23 @@ bool TCustomEdit::SetProperty(const String& name, const TPropValue& v)
 {
     using Row = TPropertyRow<TCustomEdit>;
     static const Row rows[] = {
-        {L"MaxLength", [](TCustomEdit& c, const TPropValue& v) { c.SetMaxLength(v.AsInteger()); }},
-        {L"ReadOnly", [](TCustomEdit& c, const TPropValue& v) { c.SetReadOnly(v.AsBoolean()); }},
-        {L"PasswordChar", [](TCustomEdit& c, const TPropValue& v) { c.SetPasswordChar(CharFromValue(v)); }},
-        {L"CharCase", [](TCustomEdit& c, const TPropValue& v) { c.SetCharCase(CharCaseFromIdent(v.AsIdent())); }},
-        {L"HideSelection", [](TCustomEdit& c, const TPropValue& v) { c.SetHideSelection(v.AsBoolean()); }},
-        {L"BorderStyle",
-         [](TCustomEdit& c, const TPropValue& v) { c.SetBorderStyle(EditBorderFromIdent(v.AsIdent())); }},
-        {L"OnChange", [](TCustomEdit& c, const TPropValue& v) { c.OnChange = v.AsMethod<TNotifyEvent>(); }},
+        { L"MaxLength",
+            [](TCustomEdit& c, const TPropValue& v) { c.SetMaxLength(v.AsInteger()); } },
+        { L"ReadOnly", [](TCustomEdit& c, const TPropValue& v) { c.SetReadOnly(v.AsBoolean()); } },
+        { L"PasswordChar",
+            [](TCustomEdit& c, const TPropValue& v) { c.SetPasswordChar(CharFromValue(v)); } },
+        { L"CharCase",
+            [](TCustomEdit& c, const TPropValue& v) {
+                c.SetCharCase(CharCaseFromIdent(v.AsIdent()));
+            } },
+        { L"HideSelection",
+            [](TCustomEdit& c, const TPropValue& v) { c.SetHideSelection(v.AsBoolean()); } },
+        { L"BorderStyle",
+            [](TCustomEdit& c, const TPropValue& v) {
+                c.SetBorderStyle(EditBorderFromIdent(v.AsIdent()));
+            } },
+        { L"OnChange",
+            [](TCustomEdit& c, const TPropValue& v) { c.OnChange = v.AsMethod<TNotifyEvent>(); } },
     };
     return SetFromTable(*this, rows, name, v) || TWinControl::SetProperty(name, v);
 }
@@ -493,9 +532,15 @@ void TMemoStrings::Join(const std::vector<String>& lines)
     owner_.SetText(text);
 }
 
-int TMemoStrings::Count() const { return static_cast<int>(Split().size()); }
+int TMemoStrings::Count() const
+{
+    return static_cast<int>(Split().size());
+}
 
-String TMemoStrings::Strings(int index) const { return ToStrings()[index]; }
+String TMemoStrings::Strings(int index) const
+{
+    return ToStrings()[index];
+}
 
 TStringList TMemoStrings::ToStrings() const
 {
@@ -534,47 +579,54 @@ void TMemoStrings::Delete(int index)
     Join(list.Items());
 }
 
-void TMemoStrings::Clear() { owner_.SetText({}); }
+void TMemoStrings::Clear()
+{
+    owner_.SetText({});
+}
 
-String TMemoStrings::Text() const { return owner_.CurrentText(); }
+String TMemoStrings::Text() const
+{
+    return owner_.CurrentText();
+}
 
-void TMemoStrings::SetText(const String& s) { owner_.SetText(s); }
+void TMemoStrings::SetText(const String& s)
+{
+    owner_.SetText(s);
+}
 
-void TMemoStrings::Assign(const TStrings& other) { Join(other.Items()); }
+void TMemoStrings::Assign(const TStrings& other)
+{
+    Join(other.Items());
+}
 
 // --- TCustomMemo ----------------------------------------------------------------------------
 
-TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner) { SetBounds(0, 0, 185, 89); }
+TCustomMemo::TCustomMemo(TComponent* owner)
+    : TCustomEdit(owner)
+{
+    SetBounds(0, 0, 185, 89);
+}
 
 void TCustomMemo::SetWordWrap(bool v)
 {
-    if (v == wordWrap_)
-        return;
-    wordWrap_ = v;
-    RecreateWnd();
+    SetCreationStyle(wordWrap_, v);
 }
 
 void TCustomMemo::SetScrollBars(TScrollStyle v)
 {
-    if (v == scrollBars_)
-        return;
-    scrollBars_ = v;
-    RecreateWnd();
+    SetCreationStyle(scrollBars_, v);
 }
 
 void TCustomMemo::SetAlignment(TAlignment v)
 {
-    if (v == alignment_)
-        return;
-    alignment_ = v;
-    RecreateWnd();
+    SetCreationStyle(alignment_, v);
 }
 
 TRect TCustomMemo::FormatRect() const
 {
     if (!Native())
         return formatRect_.value_or(ClientRect());
-    RECT r{};
+    RECT r {};
     Send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&r));
     return FromRECT(r);
 }
@@ -646,17 +698,18 @@ void TCustomMemo::WndProc(TMessage& msg)
     TCustomEdit::WndProc(msg);
 }
 
-namespace {
+namespace
+{
 
 TScrollStyle ScrollStyleFromIdent(const String& ident)
 {
-    static const wchar_t* const names[] = {L"ssNone", L"ssHorizontal", L"ssVertical", L"ssBoth"};
+    static const wchar_t* const names[] = { L"ssNone", L"ssHorizontal", L"ssVertical", L"ssBoth" };
     return static_cast<TScrollStyle>(IdentIndex(ident, names));
 }
 
 TAlignment AlignmentFromIdent(const String& ident)
 {
-    static const wchar_t* const names[] = {L"taLeftJustify", L"taRightJustify", L"taCenter"};
+    static const wchar_t* const names[] = { L"taLeftJustify", L"taRightJustify", L"taCenter" };
     return static_cast<TAlignment>(IdentIndex(ident, names));
 }
 
@@ -666,20 +719,24 @@ bool TCustomMemo::SetProperty(const String& name, const TPropValue& v)
 {
     using Row = TPropertyRow<TCustomMemo>;
     static const Row rows[] = {
-        {L"Lines.Strings",
-         [](TCustomMemo& c, const TPropValue& v) {
-             if (v.Kind != TValueKind::vkList)
-                 throw EReadError(L"Invalid property value");
-             TStringList lines;
-             for (const TPropValue& line : v.List)
-                 lines.Add(line.AsString());
-             c.SetLines(lines);
-         }},
-        {L"WordWrap", [](TCustomMemo& c, const TPropValue& v) { c.SetWordWrap(v.AsBoolean()); }},
-        {L"ScrollBars",
-         [](TCustomMemo& c, const TPropValue& v) { c.SetScrollBars(ScrollStyleFromIdent(v.AsIdent())); }},
-        {L"Alignment",
-         [](TCustomMemo& c, const TPropValue& v) { c.SetAlignment(AlignmentFromIdent(v.AsIdent())); }},
+        { L"Lines.Strings",
+            [](TCustomMemo& c, const TPropValue& v) {
+                if (v.Kind != TValueKind::vkList)
+                    throw EReadError(L"Invalid property value");
+                TStringList lines;
+                for (const TPropValue& line : v.List)
+                    lines.Add(line.AsString());
+                c.SetLines(lines);
+            } },
+        { L"WordWrap", [](TCustomMemo& c, const TPropValue& v) { c.SetWordWrap(v.AsBoolean()); } },
+        { L"ScrollBars",
+            [](TCustomMemo& c, const TPropValue& v) {
+                c.SetScrollBars(ScrollStyleFromIdent(v.AsIdent()));
+            } },
+        { L"Alignment",
+            [](TCustomMemo& c, const TPropValue& v) {
+                c.SetAlignment(AlignmentFromIdent(v.AsIdent()));
+            } },
     };
     return SetFromTable(*this, rows, name, v) || TCustomEdit::SetProperty(name, v);
 }

@@ -19,7 +19,8 @@
 #include <optional>
 #include <vector>
 
-namespace vt {
+namespace vt
+{
 
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
@@ -30,7 +31,8 @@ bool ClipboardHasText();
 // The first character of the user locale's decimal separator ('.' when the locale gives none).
 wchar_t LocaleDecimalSeparator();
 
-class TCustomEdit : public TWinControl {
+class TCustomEdit : public TWinControl
+{
     VT_CLASS_NAME(TCustomEdit)
 public:
     explicit TCustomEdit(TComponent* owner);
@@ -106,6 +108,15 @@ protected:
     // Gives the native edit the margins (and a memo its formatting rectangle) again: a new
     // window or font resets them.
     virtual void ApplyTextArea();
+    // Stores a property that is a creation style of the native edit; a change recreates the
+    // window.
+    template <class T> void SetCreationStyle(T& field, T v)
+    {
+        if (field == v)
+            return;
+        field = v;
+        RecreateWnd();
+    }
 
 private:
     struct TMargins {
@@ -134,7 +145,8 @@ private:
     int quiet_ = 0;
 };
 
-class TEdit : public TCustomEdit {
+class TEdit : public TCustomEdit
+{
     VT_CLASS_NAME(TEdit)
 public:
     using TCustomEdit::TCustomEdit;
@@ -144,7 +156,8 @@ class TCustomMemo;
 
 // The lines of a memo: its text split at CR LF. An empty text has no lines; a text ending in CR
 // LF has an empty last line. Each change sets the memo's text (one OnChange).
-class TMemoStrings {
+class TMemoStrings
+{
 public:
     TMemoStrings(const TMemoStrings&) = delete;
     TMemoStrings& operator=(const TMemoStrings&) = delete;
@@ -166,13 +179,17 @@ public:
 
 private:
     friend class TCustomMemo;
-    explicit TMemoStrings(TCustomMemo& owner) : owner_(owner) {}
+    explicit TMemoStrings(TCustomMemo& owner)
+        : owner_(owner)
+    {
+    }
     std::vector<String> Split() const;
     void Join(const std::vector<String>& lines);
     TCustomMemo& owner_;
 };
 
-class TCustomMemo : public TCustomEdit {
+class TCustomMemo : public TCustomEdit
+{
     VT_CLASS_NAME(TCustomMemo)
 public:
     explicit TCustomMemo(TComponent* owner);
@@ -213,7 +230,7 @@ private:
     friend class TMemoStrings;
     void ApplyFormatRect(Redraw redraw);
 
-    TMemoStrings lines_{*this};
+    TMemoStrings lines_ { *this };
     bool wordWrap_ = true;
     TScrollStyle scrollBars_ = ssNone;
     TAlignment alignment_ = taLeftJustify;
@@ -221,7 +238,8 @@ private:
     int storedTopLine_ = 0;
 };
 
-class TMemo : public TCustomMemo {
+class TMemo : public TCustomMemo
+{
     VT_CLASS_NAME(TMemo)
 public:
     using TCustomMemo::TCustomMemo;

@@ -12,15 +12,19 @@
 #include <string>
 #include <vector>
 
-namespace vt {
-namespace {
+namespace vt
+{
+namespace
+{
 
-class Edit : public ::testing::Test {
+class Edit : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
         Application->Initialize();
-        Application->OnException = [this](TObject*, const Exception& e) { errors.push_back(e.Message()); };
+        Application->OnException
+            = [this](TObject*, const Exception& e) { errors.push_back(e.Message()); };
     }
     void TearDown() override
     {
@@ -84,7 +88,7 @@ TEST_F(Edit, MemoLinesKeepBlanksAndStateAcrossRecreate)
 {
     TForm form(nullptr);
     auto* memo = Add<TMemo>(form, 50);
-    TStringList lines{L"first line  ", L"", L"  third ", L"last"};
+    TStringList lines { L"first line  ", L"", L"  third ", L"last" };
     for (int i = 0; i < 30; ++i)
         lines.Add(L"filler " + std::to_wstring(i) + L" ");
     memo->SetLines(lines);
@@ -138,26 +142,29 @@ TEST_F(Edit, MemoLinesKeepBlanksAndStateAcrossRecreate)
 TEST_F(Edit, ReadFromDescription)
 {
     TForm form(nullptr);
-    form.LoadFromText("object F: TForm\n  object M: TMemo\n    Left = 4\n    Top = 4\n"
-                      "    Width = 200\n    Height = 80\n    ScrollBars = ssBoth\n    WordWrap = False\n"
-                      "    ReadOnly = True\n    Lines.Strings = (\n      'Since  '\n      ''\n"
-                      "      'then ')\n  end\n  object E: TEdit\n    PasswordChar = '#'\n"
-                      "    CharCase = ecUpperCase\n    MaxLength = 8\n    Text = 'abc'\n  end\nend");
+    form.LoadFromText(
+        "object F: TForm\n  object M: TMemo\n    Left = 4\n    Top = 4\n"
+        "    Width = 200\n    Height = 80\n    ScrollBars = ssBoth\n    WordWrap = False\n"
+        "    ReadOnly = True\n    Lines.Strings = (\n      'Since  '\n      ''\n"
+        "      'then ')\n  end\n  object E: TEdit\n    PasswordChar = '#'\n"
+        "    CharCase = ecUpperCase\n    MaxLength = 8\n    Text = 'abc'\n  end\nend");
     auto* memo = dynamic_cast<TMemo*>(form.FindComponent(L"M"));
     auto* edit = dynamic_cast<TEdit*>(form.FindComponent(L"E"));
     ASSERT_TRUE(memo && edit);
     ShowForm(form);
     EXPECT_EQ(memo->Text(), L"Since  \r\n\r\nthen ");
     EXPECT_TRUE(memo->ReadOnly());
-    EXPECT_EQ(Style(*memo) & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL), WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL);
+    EXPECT_EQ(Style(*memo) & (WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL),
+        WS_VSCROLL | WS_HSCROLL | ES_AUTOHSCROLL);
     EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), L'#');
     EXPECT_EQ(edit->Text(), L"ABC");
     EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETLIMITTEXT, 0, 0), 8);
 
-    for (const char* bad : {"ScrollBars = ssDiagonal", "Lines.Strings = 7", "PasswordChar = 'ab'",
-                            "CharCase = ecTitle"}) {
+    for (const char* bad : { "ScrollBars = ssDiagonal", "Lines.Strings = 7", "PasswordChar = 'ab'",
+             "CharCase = ecTitle" }) {
         TForm f(nullptr);
-        const std::string text = std::string("object F: TForm\n  object M: TMemo\n    ") + bad + "\n  end\nend";
+        const std::string text
+            = std::string("object F: TForm\n  object M: TMemo\n    ") + bad + "\n  end\nend";
         EXPECT_THROW(f.LoadFromText(text), EReadError) << bad;
     }
 }
@@ -166,10 +173,11 @@ TEST_F(Edit, ReadFromDescription)
 // without a window, through Text, SelText and Lines), and never for a set that changes nothing.
 TEST_F(Edit, OnChangeOncePerChange)
 {
-    for (bool multiLine : {false, true}) {
+    for (bool multiLine : { false, true }) {
         SCOPED_TRACE(multiLine ? "memo" : "edit");
         TForm form(nullptr);
-        TCustomEdit* edit = multiLine ? static_cast<TCustomEdit*>(Add<TMemo>(form)) : Add<TEdit>(form);
+        TCustomEdit* edit
+            = multiLine ? static_cast<TCustomEdit*>(Add<TMemo>(form)) : Add<TEdit>(form);
         int changes = 0;
         edit->OnChange = [&](TObject* sender) {
             EXPECT_EQ(sender, edit);
@@ -182,7 +190,7 @@ TEST_F(Edit, OnChangeOncePerChange)
         EXPECT_EQ(changes, 1) << "creating the window is no change";
         edit->SetFocus();
         edit->SetSelStart(7);
-        test::Keys({'A', 'B', VK_BACK});
+        test::Keys({ 'A', 'B', VK_BACK });
         EXPECT_EQ(edit->Text(), L"before a");
         EXPECT_EQ(changes, 4);
         edit->SetText(L"code");
@@ -207,15 +215,16 @@ TEST_F(Edit, OnChangeOncePerChange)
 // and that code still changes the text.
 TEST_F(Edit, ReadOnlyDropsEditingButKeepsSelectionAndCopy)
 {
-    for (bool multiLine : {false, true}) {
+    for (bool multiLine : { false, true }) {
         SCOPED_TRACE(multiLine ? "memo" : "edit");
         TForm form(nullptr);
-        TCustomEdit* edit = multiLine ? static_cast<TCustomEdit*>(Add<TMemo>(form)) : Add<TEdit>(form);
+        TCustomEdit* edit
+            = multiLine ? static_cast<TCustomEdit*>(Add<TMemo>(form)) : Add<TEdit>(form);
         edit->SetText(L"hello world");
         ShowForm(form);
         edit->SetFocus();
         edit->SetSelStart(11);
-        test::Keys({'X'});  // something to undo
+        test::Keys({ 'X' }); // something to undo
         ASSERT_EQ(edit->Text(), L"hello worldx");
         ASSERT_TRUE(edit->CanUndo());
         SetClipboard(form.Handle(), L"pasted");
@@ -223,25 +232,26 @@ TEST_F(Edit, ReadOnlyDropsEditingButKeepsSelectionAndCopy)
         int changes = 0;
         edit->OnChange = [&](TObject*) { ++changes; };
         edit->SetReadOnly(true);
-        EXPECT_EQ(GetWindowLongW(edit->Handle(), GWL_STYLE) & ES_READONLY, 0) << "the window stays editable";
+        EXPECT_EQ(GetWindowLongW(edit->Handle(), GWL_STYLE) & ES_READONLY, 0)
+            << "the window stays editable";
         edit->SetSelStart(5);
-        test::Keys({'Q', VK_DELETE, VK_BACK, VK_RETURN});
+        test::Keys({ 'Q', VK_DELETE, VK_BACK, VK_RETURN });
         AltBackspace(*edit);
-        test::Chord({VK_CONTROL, 'V'});
-        test::Chord({VK_SHIFT, VK_INSERT});
-        test::Chord({VK_SHIFT, VK_DELETE});
+        test::Chord({ VK_CONTROL, 'V' });
+        test::Chord({ VK_SHIFT, VK_INSERT });
+        test::Chord({ VK_SHIFT, VK_DELETE });
         SendMessageW(edit->Handle(), WM_IME_CHAR, L'i', 1);
         edit->PasteFromClipboard();
         edit->Undo();
         EXPECT_EQ(edit->Text(), L"hello worldx");
         EXPECT_EQ(changes, 0);
 
-        test::Chord({VK_SHIFT, VK_LEFT});
-        test::Chord({VK_SHIFT, VK_LEFT});
+        test::Chord({ VK_SHIFT, VK_LEFT });
+        test::Chord({ VK_SHIFT, VK_LEFT });
         EXPECT_EQ(edit->SelText(), L"lo");
-        test::Chord({VK_CONTROL, 'C'});
+        test::Chord({ VK_CONTROL, 'C' });
         EXPECT_EQ(ClipboardText(form.Handle()), L"lo");
-        test::Chord({VK_CONTROL, 'X'});
+        test::Chord({ VK_CONTROL, 'X' });
         EXPECT_EQ(edit->Text(), L"hello worldx");
 
         edit->SetText(L"by code");
@@ -250,7 +260,7 @@ TEST_F(Edit, ReadOnlyDropsEditingButKeepsSelectionAndCopy)
         edit->SetReadOnly(false);
         edit->SetSelStart(7);
         SendMessageW(edit->Handle(), WM_IME_CHAR, L'i', 1);
-        test::Keys({'Q'});
+        test::Keys({ 'Q' });
         EXPECT_EQ(edit->Text(), L"by codeiq");
         AltBackspace(*edit);
         EXPECT_EQ(edit->Text(), L"by code");
@@ -307,20 +317,25 @@ TEST_F(Edit, CreationStylesFollowProperties)
     };
     const LONG bars = WS_VSCROLL | WS_HSCROLL;
     const Case cases[] = {
-        {"default", [](TMemo&) {}, bars | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
-         ES_MULTILINE | ES_AUTOVSCROLL},
-        {"vertical", [](TMemo& m) { m.SetScrollBars(ssVertical); }, bars, WS_VSCROLL},
-        {"horizontal", [](TMemo& m) { m.SetScrollBars(ssHorizontal); }, bars, WS_HSCROLL},
-        {"both", [](TMemo& m) { m.SetScrollBars(ssBoth); }, bars, bars},
-        {"no wrap", [](TMemo& m) { m.SetWordWrap(false); }, ES_AUTOHSCROLL, ES_AUTOHSCROLL},
-        {"right", [](TMemo& m) { m.SetAlignment(taRightJustify); }, ES_RIGHT | ES_CENTER, ES_RIGHT},
-        {"centre", [](TMemo& m) { m.SetAlignment(taCenter); }, ES_RIGHT | ES_CENTER, ES_CENTER},
-        {"keep selection", [](TMemo& m) { m.SetHideSelection(false); }, ES_NOHIDESEL, ES_NOHIDESEL},
-        {"upper", [](TMemo& m) { m.SetCharCase(ecUpperCase); }, ES_UPPERCASE | ES_LOWERCASE, ES_UPPERCASE},
-        {"lower", [](TMemo& m) { m.SetCharCase(ecLowerCase); }, ES_UPPERCASE | ES_LOWERCASE, ES_LOWERCASE},
+        { "default", [](TMemo&) {},
+            bars | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
+            ES_MULTILINE | ES_AUTOVSCROLL },
+        { "vertical", [](TMemo& m) { m.SetScrollBars(ssVertical); }, bars, WS_VSCROLL },
+        { "horizontal", [](TMemo& m) { m.SetScrollBars(ssHorizontal); }, bars, WS_HSCROLL },
+        { "both", [](TMemo& m) { m.SetScrollBars(ssBoth); }, bars, bars },
+        { "no wrap", [](TMemo& m) { m.SetWordWrap(false); }, ES_AUTOHSCROLL, ES_AUTOHSCROLL },
+        { "right", [](TMemo& m) { m.SetAlignment(taRightJustify); }, ES_RIGHT | ES_CENTER,
+            ES_RIGHT },
+        { "centre", [](TMemo& m) { m.SetAlignment(taCenter); }, ES_RIGHT | ES_CENTER, ES_CENTER },
+        { "keep selection", [](TMemo& m) { m.SetHideSelection(false); }, ES_NOHIDESEL,
+            ES_NOHIDESEL },
+        { "upper", [](TMemo& m) { m.SetCharCase(ecUpperCase); }, ES_UPPERCASE | ES_LOWERCASE,
+            ES_UPPERCASE },
+        { "lower", [](TMemo& m) { m.SetCharCase(ecLowerCase); }, ES_UPPERCASE | ES_LOWERCASE,
+            ES_LOWERCASE },
     };
     for (const Case& c : cases) {
-        for (bool before : {true, false}) {
+        for (bool before : { true, false }) {
             TForm form(nullptr);
             auto* memo = Add<TMemo>(form);
             if (before)
@@ -328,7 +343,8 @@ TEST_F(Edit, CreationStylesFollowProperties)
             ShowForm(form);
             if (!before)
                 c.set(*memo);
-            EXPECT_EQ(Style(*memo) & c.mask, c.expected) << c.name << (before ? " before" : " after");
+            EXPECT_EQ(Style(*memo) & c.mask, c.expected)
+                << c.name << (before ? " before" : " after");
         }
     }
 
@@ -352,7 +368,7 @@ TEST_F(Edit, PasswordAndCharCaseActOnTheWindow)
     ShowForm(form);
     edit->SetPasswordChar(L'*');
     EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*');
-    edit->SetHideSelection(false);  // recreates
+    edit->SetHideSelection(false); // recreates
     EXPECT_EQ(SendMessageW(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), L'*');
     EXPECT_EQ(edit->Text(), L"Mixed");
     edit->SetPasswordChar(0);
@@ -363,7 +379,8 @@ TEST_F(Edit, PasswordAndCharCaseActOnTheWindow)
         std::initializer_list<WORD> chord;
         const wchar_t* expected;
     };
-    for (const Case& c : {Case{ecUpperCase, {'Q'}, L"MIXEDQ"}, Case{ecLowerCase, {VK_SHIFT, 'Q'}, L"mixedq"}}) {
+    for (const Case& c : { Case { ecUpperCase, { 'Q' }, L"MIXEDQ" },
+             Case { ecLowerCase, { VK_SHIFT, 'Q' }, L"mixedq" } }) {
         edit->SetText(L"Mixed");
         edit->SetCharCase(c.charCase);
         edit->SetFocus();
