@@ -155,7 +155,8 @@ public:
 class TCustomMemo;
 
 // The lines of a memo: its text split at CR LF. An empty text has no lines; a text ending in CR
-// LF has an empty last line. Each change sets the memo's text (one OnChange).
+// LF has an empty last line. Each change sets the memo's text (one OnChange). Every call splits
+// the text anew: for many reads take ToStrings() once.
 class TMemoStrings
 {
 public:

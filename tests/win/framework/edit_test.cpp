@@ -434,5 +434,24 @@ TEST_F(Edit, MarginsAndFormatRectStick)
     }
 }
 
+// Tests that the decimal separator is the one the user locale formats numbers with, also when the
+// user has changed it (the setting is put back afterwards).
+TEST_F(Edit, DecimalSeparatorIsTheUsers)
+{
+    wchar_t saved[8] = {};
+    ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved, 8), 0);
+    for (const wchar_t* separator :
+        { static_cast<const wchar_t*>(L";"), static_cast<const wchar_t*>(saved) }) {
+        ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator));
+        wchar_t formatted[32] = {};
+        ASSERT_GT(GetNumberFormatW(LOCALE_USER_DEFAULT, 0, L"1.5", nullptr, formatted, 32), 0);
+        const std::wstring text = formatted;
+        const size_t five = text.find(L'5');
+        ASSERT_TRUE(five != std::wstring::npos && five > 1) << WideToUtf8(text);
+        EXPECT_EQ(LocaleDecimalSeparator(), text[five - 1]) << WideToUtf8(text);
+        EXPECT_EQ(LocaleDecimalSeparator(), separator[0]);
+    }
+}
+
 } // namespace
 } // namespace vt
