@@ -1,5 +1,6 @@
 #include "framework/base/form_loader.h"
 #include "framework/win/comctrls.h"
+#include "framework/win/edits.h"
 #include "framework/win/forms.h"
 #include "framework/win/stdctrls.h"
 #include "framework/win/timer.h"
@@ -20,6 +21,8 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TCustomControl>();
     RegisterComponentClass<TWinControl>();
     RegisterComponentClass<TListBox>();
+    RegisterComponentClass<TEdit>();
+    RegisterComponentClass<TMemo>();
 }
 
 } // namespace vt
