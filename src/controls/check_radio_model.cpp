@@ -1,5 +1,7 @@
 #include "controls/check_radio_model.h"
 
+#include "controls/skin_control_model.h"
+
 #include <algorithm>
 
 namespace vt {
@@ -65,14 +67,13 @@ TCheckChange TCheckRadioState::Release()
 
 TCheckImageRects CheckImageRectsOf(const TspDataSkinCheckRadioControl& r)
 {
-    auto orElse = [](const TRect& a, const TRect& b) { return a.IsEmpty() ? b : a; };
     TCheckImageRects out;
     out.Check = r.CheckImageRect;
     out.UnCheck = r.UnCheckImageRect;
-    out.ActiveCheck = orElse(r.ActiveCheckImageRect, r.CheckImageRect);
-    out.ActiveUnCheck = orElse(r.ActiveUnCheckImageRect, r.UnCheckImageRect);
-    out.UnEnabledCheck = orElse(r.UnEnabledCheckImageRect, r.CheckImageRect);
-    out.UnEnabledUnCheck = orElse(r.UnEnabledUnCheckImageRect, r.UnCheckImageRect);
+    out.ActiveCheck = RectOr(r.ActiveCheckImageRect, r.CheckImageRect);
+    out.ActiveUnCheck = RectOr(r.ActiveUnCheckImageRect, r.UnCheckImageRect);
+    out.UnEnabledCheck = RectOr(r.UnEnabledCheckImageRect, r.CheckImageRect);
+    out.UnEnabledUnCheck = RectOr(r.UnEnabledUnCheckImageRect, r.UnCheckImageRect);
     out.Grayed = r.GrayedCheckImageRect;
     out.ActiveGrayed = r.ActiveGrayedCheckImageRect;
     return out;

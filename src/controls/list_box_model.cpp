@@ -1,5 +1,7 @@
 #include "controls/list_box_model.h"
 
+#include "controls/skin_control_model.h"
+
 #include "skin/control_records.h"
 
 #include <algorithm>
@@ -14,7 +16,6 @@ constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 
 int32_t Saturated(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, kInt32Min, kInt32Max)); }
 
-TRect Or(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
 // Items of itemHeight that fit in height; a zero item height counts as one pixel.
 int32_t ItemsIn(int32_t height, int32_t itemHeight) { return std::max(height, 0) / std::max(itemHeight, 1); }
@@ -28,8 +29,8 @@ TListBoxLook CopyListBoxLook(const TspDataSkinListBox& r)
     l.ClRect = r.ClRect;
     l.StretchEffect = r.StretchEffect;
     l.SItemRect = r.SItemRect;
-    l.ActiveItemRect = Or(r.ActiveItemRect, r.SItemRect);
-    l.FocusItemRect = Or(r.FocusItemRect, r.SItemRect);
+    l.ActiveItemRect = RectOr(r.ActiveItemRect, r.SItemRect);
+    l.FocusItemRect = RectOr(r.FocusItemRect, r.SItemRect);
     l.ItemLeftOffset = r.ItemLeftOffset;
     l.ItemRightOffset = r.ItemRightOffset;
     l.ItemTextRect = r.ItemTextRect;
@@ -44,9 +45,9 @@ TListBoxLook CopyListBoxLook(const TspDataSkinListBox& r)
     l.CaptionFontStyle = r.CaptionFontStyle;
     l.CaptionFontHeight = r.CaptionFontHeight;
     l.CaptionFontColor = r.CaptionFontColor;
-    l.Buttons[0] = {r.UpButtonRect, r.ActiveUpButtonRect, Or(r.DownUpButtonRect, r.ActiveUpButtonRect)};
-    l.Buttons[1] = {r.DownButtonRect, r.ActiveDownButtonRect, Or(r.DownDownButtonRect, r.ActiveDownButtonRect)};
-    l.Buttons[2] = {r.CheckButtonRect, r.ActiveCheckButtonRect, Or(r.DownCheckButtonRect, r.ActiveCheckButtonRect)};
+    l.Buttons[0] = {r.UpButtonRect, r.ActiveUpButtonRect, RectOr(r.DownUpButtonRect, r.ActiveUpButtonRect)};
+    l.Buttons[1] = {r.DownButtonRect, r.ActiveDownButtonRect, RectOr(r.DownDownButtonRect, r.ActiveDownButtonRect)};
+    l.Buttons[2] = {r.CheckButtonRect, r.ActiveCheckButtonRect, RectOr(r.DownCheckButtonRect, r.ActiveCheckButtonRect)};
     l.VScrollBarName = r.VScrollBarName;
     l.HScrollBarName = r.HScrollBarName;
     l.BothScrollBarName = r.BothScrollBarName;

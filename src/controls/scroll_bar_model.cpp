@@ -1,13 +1,13 @@
 #include "controls/scroll_bar_model.h"
 
+#include "controls/skin_control_model.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace vt {
 
 namespace {
-
-TRect Or(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
 // The vertical bar is the horizontal one with x and y swapped: the geometry is worked out along
 // the bar and turned back.
@@ -29,20 +29,20 @@ TScrollBarSkin CopyScrollBarRecord(const TspDataSkinScrollBarControl& r)
     s.TrackArea = r.TrackArea;
     s.UpButtonRect = r.UpButtonRect;
     s.ActiveUpButtonRect = r.ActiveUpButtonRect;
-    s.DownUpButtonRect = Or(r.DownUpButtonRect, r.ActiveUpButtonRect);
+    s.DownUpButtonRect = RectOr(r.DownUpButtonRect, r.ActiveUpButtonRect);
     s.DownButtonRect = r.DownButtonRect;
     s.ActiveDownButtonRect = r.ActiveDownButtonRect;
-    s.DownDownButtonRect = Or(r.DownDownButtonRect, r.ActiveDownButtonRect);
+    s.DownDownButtonRect = RectOr(r.DownDownButtonRect, r.ActiveDownButtonRect);
     s.ThumbRect = r.ThumbRect;
-    s.ActiveThumbRect = Or(r.ActiveThumbRect, r.ThumbRect);
-    s.DownThumbRect = Or(r.DownThumbRect, s.ActiveThumbRect);
+    s.ActiveThumbRect = RectOr(r.ActiveThumbRect, r.ThumbRect);
+    s.DownThumbRect = RectOr(r.DownThumbRect, s.ActiveThumbRect);
     s.ThumbOffset1 = r.ThumbOffset1;
     s.ThumbOffset2 = r.ThumbOffset2;
     s.ThumbTransparent = r.ThumbTransparent;
     s.ThumbTransparentColor = r.ThumbTransparentColor;
     s.GlyphRect = r.GlyphRect;
-    s.ActiveGlyphRect = Or(r.ActiveGlyphRect, r.GlyphRect);
-    s.DownGlyphRect = Or(r.DownGlyphRect, s.ActiveGlyphRect);
+    s.ActiveGlyphRect = RectOr(r.ActiveGlyphRect, r.GlyphRect);
+    s.DownGlyphRect = RectOr(r.DownGlyphRect, s.ActiveGlyphRect);
     s.ThumbStretchEffect = r.ThumbStretchEffect;
     s.ThumbMinSize = r.ThumbMinSize;
     s.ThumbMinPageSize = r.ThumbMinPageSize;

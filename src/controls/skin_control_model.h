@@ -13,6 +13,7 @@
 //   ChooseRegion          the window region a mask gives
 //   TFadeSteps            a fade factor between a control's normal and hot looks
 //   RectInsidePicture     whether a record rectangle lies inside its picture
+//   RectOr                a record rectangle or its fallback when empty
 #pragma once
 
 #include "framework/base/types.h"
@@ -205,6 +206,9 @@ public:
 private:
     int fifths_ = 0;
 };
+
+// A record rectangle, or its fallback when the skin leaves it empty.
+inline TRect RectOr(const TRect& r, const TRect& fallback) { return r.IsEmpty() ? fallback : r; }
 
 // True when r is not empty and lies inside a picture of w x h: a record rectangle outside its
 // picture draws nothing.
