@@ -3,19 +3,12 @@
 #include "skin/control_records.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace vt {
 
 namespace {
 
 constexpr int32_t kDefaultButtonWidth = 19;
-
-int32_t Clamp32(int64_t v)
-{
-    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
-}
 
 } // namespace
 
@@ -126,8 +119,8 @@ TRect PlaceDropDown(const TDropDownInput& in)
         x = int64_t(in.WorkArea.Right) - width;
     if (x < in.WorkArea.Left)
         x = in.WorkArea.Left;
-    const int32_t left = Clamp32(x), top = Clamp32(y);
-    return Rect(left, top, Clamp32(int64_t(left) + width), Clamp32(int64_t(top) + height));
+    const int32_t left = Saturated(x), top = Saturated(y);
+    return Rect(left, top, Saturated(int64_t(left) + width), Saturated(int64_t(top) + height));
 }
 
 // ---- TComboBoxModel: selection and text

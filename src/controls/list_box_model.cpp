@@ -14,8 +14,11 @@ namespace {
 constexpr int32_t kInt32Max = std::numeric_limits<int32_t>::max();
 constexpr int32_t kInt32Min = std::numeric_limits<int32_t>::min();
 
+} // namespace
+
 int32_t Saturated(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, kInt32Min, kInt32Max)); }
 
+namespace {
 
 // Items of itemHeight that fit in height; a zero item height counts as one pixel.
 int32_t ItemsIn(int32_t height, int32_t itemHeight) { return std::max(height, 0) / std::max(itemHeight, 1); }

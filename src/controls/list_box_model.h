@@ -110,6 +110,9 @@ struct TListBoxHeightInput {
     bool HorzBar = false;              // a horizontal bar exists
     int32_t HorzBarHeight = 0;
 };
+// v clamped to the 32-bit range: sums of sizes saturate instead of overflowing.
+int32_t Saturated(int64_t v);
+
 // The control height that shows Count items; saturates instead of overflowing.
 int32_t CalcListBoxHeight(const TListBoxHeightInput& in);
 
