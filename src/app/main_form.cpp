@@ -69,6 +69,8 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     RegisterMethod(L"spSkinButton1Click", TNotifyEvent([this](TObject* s) { spSkinButton1Click(s); }));
     RegisterMethod(L"NewClick", TNotifyEvent([this](TObject* s) { NewClick(s); }));
     RegisterMethod(L"S2Click", TNotifyEvent([this](TObject* s) { S2Click(s); }));
+    RegisterMethod(L"spSkinCheckRadioBox1Click", TNotifyEvent([this](TObject* s) { spSkinCheckRadioBox1Click(s); }));
+    RegisterMethod(L"S1Click", TNotifyEvent([this](TObject* s) { S1Click(s); }));
     // Four quick buttons each show their about message and wait until it is dismissed.
     for (const TAboutButton& about : kAboutButtons)
         RegisterMethod(about.Handler, TNotifyEvent([&about](TObject*) { ShowMessagePos(about.Text, -1, -1); }));
@@ -106,6 +108,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"S2", S2);
     BindField(L"spSkinButton1", spSkinButton1);
     BindField(L"spSkinData1", spSkinData1);
+    BindField(L"spSkinCheckRadioBox1", spSkinCheckRadioBox1);
+    BindField(L"TabPosition", TabPosition);
+    BindField(L"spSkinLabel1", spSkinLabel1);
+    BindField(L"spSkinLabel2", spSkinLabel2);
     BindField(L"spSelectSkinsFromFoldersDialog1", spSelectSkinsFromFoldersDialog1);
     LoadFromResource(L"TFORM1");
 }
@@ -143,6 +149,14 @@ void TForm1::spSkinButton1Click(TObject*)
         return;
     // Read once and tried in a scratch container first: a bad package changes nothing here.
     LoadSelectedSkin(*spSkinData1, chooser.FileName());
+}
+
+void TForm1::spSkinCheckRadioBox1Click(TObject*)
+{
+    // Setting the engine's border icons rebuilds its caption objects; then the frame repaints.
+    spDynamicSkinForm1->BorderIcons.SystemMenu = spSkinCheckRadioBox1->Checked();
+    spDynamicSkinForm1->BorderIconsChanged();
+    spDynamicSkinForm1->UpDateFormNC();
 }
 
 void TForm1::Close1Click(TObject*)

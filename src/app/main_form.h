@@ -9,6 +9,8 @@
 
 #include "app/app_classes.h"
 #include "controls/button_win.h"
+#include "controls/check_radio_win.h"
+#include "controls/label_win.h"
 #include "controls/page_control_win.h"
 #include "dialogs/skin_chooser_win.h"
 #include "form/dynamic_skin_form_win.h"
@@ -53,6 +55,10 @@ public:
     TMenuItem* Item21 = nullptr;
     TMenuItem* S2 = nullptr;
     TspSkinButton* spSkinButton1 = nullptr;
+    TspSkinCheckRadioBox* spSkinCheckRadioBox1 = nullptr;
+    TspSkinLabel* TabPosition = nullptr;
+    TspSkinLabel* spSkinLabel1 = nullptr;
+    TspSkinLabel* spSkinLabel2 = nullptr;
     TspSkinData* spSkinData1 = nullptr;
     TspSelectSkinsFromFoldersDialog* spSelectSkinsFromFoldersDialog1 = nullptr;
 
@@ -75,6 +81,10 @@ public:
     void spSkinButton1Click(TObject* Sender);
     void NewClick(TObject* Sender) { spSkinButton1Click(Sender); }
     void S2Click(TObject* Sender) { spSkinButton1Click(Sender); }
+    // The icon switch: the hidden check box (it starts checked) puts the system menu's icon into
+    // the caption or takes it out, keeping the other border icons; "Show Icon" does the same.
+    void spSkinCheckRadioBox1Click(TObject* Sender);
+    void S1Click(TObject* Sender) { spSkinCheckRadioBox1Click(Sender); }
 };
 
 } // namespace vt

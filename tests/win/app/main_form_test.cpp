@@ -237,7 +237,7 @@ TEST_F(MainForm, PopupMenusHoldTheirItems)
         const wchar_t* Caption;
         bool Enabled;
         TShortCut ShortCut;
-        bool Handled;  // a handler of this window is bound ("Show Icon" comes with the icon switch)
+        bool Handled;  // a handler of this window is bound
     };
     TspSkinPopupMenu* m1 = form->spSkinPopupMenu1;
     TspSkinPopupMenu* m2 = form->spSkinPopupMenu2;
@@ -249,7 +249,7 @@ TEST_F(MainForm, PopupMenusHoldTheirItems)
         {m1, form->N111, L"N111", L"FMI", true, 0, true},
         {m1, form->N231, L"N231", L"Hacienda", true, 0, true},
         {m1, form->N11, L"N11", L"-Additional-", false, 0, false},
-        {m1, form->S1, L"S1", L"Show Icon", true, 0, false},
+        {m1, form->S1, L"S1", L"Show Icon", true, 0, true},
         {m1, form->N312, L"N312", L"Bing", true, 0, true},
         {m1, form->A1, L"A1", L"Duck Duck Go", true, 0, true},
         {m1, form->G1, L"G1", L"Baidu", true, 0, true},
@@ -456,6 +456,72 @@ TEST_F(MainForm, TabsAndPagesFollowEachOtherAndTheKeys)
     Application->ProcessMessages();
     pc->SetActivePageIndex(0);
     engine->SetCaptionTabIndex(0);
+}
+
+// Tests the hidden check box and labels as the description gives them, and the icon switch: "Show
+// Icon" adds the system menu to the engine's border icons (the check box starts checked) and keeps
+// the others, the caption's system-menu button becomes usable, and a second time changes nothing.
+TEST_F(MainForm, HiddenControlsAndTheIconSwitch)
+{
+    TspSkinCheckRadioBox* box = form->spSkinCheckRadioBox1;
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->Parent(), form->spSkinTabSheet1);
+    EXPECT_EQ(box->BoundsRect(), Bounds(200, 16, 95, 25));
+    EXPECT_FALSE(box->Visible());
+    EXPECT_TRUE(box->Checked());
+    EXPECT_FALSE(box->Radio());
+    EXPECT_TRUE(box->Flat());
+    EXPECT_EQ(box->Caption(), L"Show icon");
+    EXPECT_EQ(box->SkinDataName(), L"checkbox");
+    struct Label {
+        TspSkinLabel* Control;
+        TspSkinTabSheet* Page;
+        TRect Bounds;
+        const wchar_t* Caption;
+    };
+    for (const Label& l : {Label{form->TabPosition, form->spSkinTabSheet1, Bounds(27, 18, 63, 21), L"TabPosition:"},
+                           Label{form->spSkinLabel1, form->spSkinTabSheet2, Bounds(16, 16, 34, 23), L"Page2"},
+                           Label{form->spSkinLabel2, form->spSkinTabSheet3, Bounds(16, 16, 34, 23), L"Page3"}}) {
+        ASSERT_NE(l.Control, nullptr);
+        EXPECT_EQ(l.Control->Parent(), l.Page);
+        EXPECT_FALSE(l.Control->Visible());
+        EXPECT_EQ(l.Control->Caption(), l.Caption);
+        EXPECT_EQ(l.Control->SkinDataName(), L"label");
+        EXPECT_EQ(l.Control->SkinData(), form->spSkinData1);
+        // The label that sizes itself to its caption keeps only its place.
+        if (l.Control != form->TabPosition) {
+            EXPECT_EQ(l.Control->BoundsRect(), l.Bounds);
+        } else {
+            EXPECT_EQ(l.Control->Left(), l.Bounds.Left);
+            EXPECT_EQ(l.Control->Top(), l.Bounds.Top);
+        }
+    }
+    EXPECT_TRUE(form->TabPosition->AutoSize());
+    EXPECT_TRUE(form->TabPosition->Transparent());
+
+    TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
+    const TspBorderIcons before = engine->BorderIcons;
+    ASSERT_FALSE(before.SystemMenu);
+    auto sysMenuButton = [&]() -> TspSkinStdButtonObject* {
+        for (auto& o : engine->Objects.ObjectList)
+            if (auto* b = dynamic_cast<TspSkinStdButtonObject*>(o.get()); b && b->Command == cmSysMenu)
+                return b;
+        return nullptr;
+    };
+    for (int i = 0; i < 2; ++i) {
+        form->S1->Click();
+        const TspBorderIcons& now = engine->BorderIcons;
+        EXPECT_TRUE(now.SystemMenu);
+        EXPECT_EQ(now.Minimize, before.Minimize);
+        EXPECT_EQ(now.Maximize, before.Maximize);
+        EXPECT_EQ(now.RollUp, before.RollUp);
+        EXPECT_EQ(now.MinimizeToTray, before.MinimizeToTray);
+        if (TspSkinStdButtonObject* b = sysMenuButton()) {
+            EXPECT_TRUE(b->Enabled);
+        }
+    }
+    engine->BorderIcons = before;
+    engine->BorderIconsChanged();
 }
 
 // Tests that losing the activation (as to an about box) drops the quick buttons' hot states and
