@@ -6,6 +6,7 @@
 #include "controls/skin_control_model.h"
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
+#include "unit/controls/default_skin_records.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,8 @@
 namespace vt {
 namespace {
 
-class ComboBoxLook : public ::testing::Test {
+class ComboBoxLook : public test::DefaultSkinRecords {
 protected:
-    static void SetUpTestSuite()
-    {
-        sd_ = new TspSkinData(nullptr);
-        sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sd_;
-        sd_ = nullptr;
-    }
     void SetUp() override
     {
         auto found = FindControlRecord<TspDataSkinComboBox>(sd_, L"combobox");
@@ -38,11 +29,9 @@ protected:
         ASSERT_EQ(look_.ListBoxName, L"listbox");
     }
 
-    static TspSkinData* sd_;
     const TspDataSkinComboBox* record_ = nullptr;
     TComboBoxLook look_;
 };
-TspSkinData* ComboBoxLook::sd_ = nullptr;
 
 // Tests the button and item places with and without a record, for the tool button look (which
 // ignores the record) and without the skin's height (both grow downwards).

@@ -6,6 +6,7 @@
 #include "controls/skin_control_model.h"
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
+#include "unit/controls/default_skin_records.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -15,18 +16,8 @@
 namespace vt {
 namespace {
 
-class ListBoxModel : public ::testing::Test {
+class ListBoxModel : public test::DefaultSkinRecords {
 protected:
-    static void SetUpTestSuite()
-    {
-        sd_ = new TspSkinData(nullptr);
-        sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sd_;
-        sd_ = nullptr;
-    }
     void SetUp() override
     {
         auto found = FindControlRecord<TspDataSkinListBox>(sd_, L"listbox");
@@ -39,11 +30,9 @@ protected:
         ASSERT_EQ(ListBoxItemHeight(&look_, true, 20), 18);
     }
 
-    static TspSkinData* sd_;
     TListBoxLook look_;
     int32_t barThickness_ = 0;
 };
-TspSkinData* ListBoxModel::sd_ = nullptr;
 
 // Tests 30 items in a 170 x 170 list: without a record the native list is 166 high and the bar
 // shows a page of 8; with the record the list is 166 high less nothing and items are 18, so the

@@ -4,6 +4,7 @@
 
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
+#include "unit/controls/default_skin_records.h"
 #include "support.h"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,8 @@
 namespace vt {
 namespace {
 
-class MemoModel : public ::testing::Test {
+class MemoModel : public test::DefaultSkinRecords {
 protected:
-    static void SetUpTestSuite()
-    {
-        sd_ = new TspSkinData(nullptr);
-        sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
-    }
-    static void TearDownTestSuite()
-    {
-        delete sd_;
-        sd_ = nullptr;
-    }
     void SetUp() override
     {
         auto found = FindControlRecord<TspDataSkinMemoControl>(sd_, L"memo");
@@ -32,10 +23,8 @@ protected:
         look_ = CopyMemoLook(*sd_, *static_cast<const TspDataSkinMemoControl*>(found.Record));
     }
 
-    static TspSkinData* sd_;
     TMemoLook look_;
 };
-TspSkinData* MemoModel::sd_ = nullptr;
 
 // Tests the record copy: the shipped record keeps its own active picture, while a record without
 // one draws the normal picture when active, and a picture number past the skin's counts as none.
@@ -275,8 +264,9 @@ TEST_F(MemoModel, LookByState)
             ChooseMemoLook({c.record ? &l : nullptr, c.state, c.useSkinFontColor, c.bitmapBG, def});
         EXPECT_EQ(got.FontColor, c.font);
         EXPECT_EQ(got.Color, c.color);
-        if (c.record)
+        if (c.record) {
             EXPECT_EQ(got.Background, c.activeRect ? l.ActiveSkinRect : l.Geometry.SkinRect);
+        }
     }
     EXPECT_EQ(DisabledMemoTextColor(&look_), TColor(12500670));
     EXPECT_EQ(DisabledMemoTextColor(nullptr), clGrayText);
