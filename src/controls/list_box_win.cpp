@@ -691,9 +691,9 @@ void TspSkinCustomListBox::SetItemFont(TCanvas& canvas, bool forMeasure)
         rf.Height = look_->FontHeight;
         rf.Style = look_->FontStyle;
     }
-    // Without a record the items use the control's font (the default font after a skin change).
-    AssignControlFont(canvas.Font(), look_ && UseSkinFont() ? DefaultFont() : Font(), SkinData(), rf,
-                      look_ && UseSkinFont());
+    // With a record: its font, or the default font when the skin's font is not wanted. Without
+    // one the items use the control's font (the default font after a skin change).
+    AssignControlFont(canvas.Font(), look_ ? DefaultFont() : Font(), SkinData(), rf, look_ && UseSkinFont());
     if (forMeasure)
         return;
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
