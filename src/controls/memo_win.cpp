@@ -440,15 +440,9 @@ bool TspSkinMemo::SetProperty(const String& name, const TPropValue& value)
         {L"BitMapBG", [](TspSkinMemo& c, const TPropValue& v) { c.SetBitMapBG(v.AsBoolean()); }},
         {L"UseSkinFont", [](TspSkinMemo& c, const TPropValue& v) { c.SetUseSkinFont(v.AsBoolean()); }},
         {L"UseSkinFontColor", [](TspSkinMemo& c, const TPropValue& v) { c.SetUseSkinFontColor(v.AsBoolean()); }},
-        {L"DefaultFont.Name", [](TspSkinMemo& c, const TPropValue& v) { c.FDefaultFont.SetName(v.AsString()); }},
-        {L"DefaultFont.Height", [](TspSkinMemo& c, const TPropValue& v) { c.FDefaultFont.SetHeight(v.AsInteger()); }},
-        {L"DefaultFont.Color", [](TspSkinMemo& c, const TPropValue& v) { c.FDefaultFont.SetColor(ColorFromValue(v)); }},
-        {L"DefaultFont.Style",
-         [](TspSkinMemo& c, const TPropValue& v) { c.FDefaultFont.SetStyle(FontStylesFromSet(v.AsSet())); }},
-        {L"DefaultFont.Charset",
-         [](TspSkinMemo& c, const TPropValue& v) { c.FDefaultFont.SetCharset(CharsetFromValue(v)); }},
     };
-    return SetFromTable(*this, rows, name, value) || TCustomMemo::SetProperty(name, value);
+    return SetFromTable(*this, rows, name, value) || SetDefaultFontProperty(FDefaultFont, name, value) ||
+           TCustomMemo::SetProperty(name, value);
 }
 
 bool TspSkinMemo::SetReference(const String& name, TComponent* value)

@@ -165,7 +165,7 @@ TEST(MemoDescription, NineLinesRoundTrip)
                        "    Width = 417\n    Height = 161\n    SkinDataName = 'memo'\n"
                        "    ScrollBars = ssBoth\n    BitMapBG = True\n    UseSkinFont = True\n"
                        "    UseSkinFontColor = True\n    DefaultFont.Name = 'Tahoma'\n"
-                       "    DefaultFont.Height = 13\n    DefaultFont.Color = clBlack\n"
+                       "    DefaultFont.Height = 14\n    DefaultFont.Color = clNavy\n"
                        "    Font.Name = 'Tahoma'\n    Font.Height = 13\n    Lines.Strings = (";
     for (const wchar_t* line : lines) {
         text += "\n      '";
@@ -186,6 +186,8 @@ TEST(MemoDescription, NineLinesRoundTrip)
     EXPECT_EQ(memo->SkinDataName(), L"memo");
     EXPECT_TRUE(memo->BitMapBG());
     EXPECT_EQ(memo->ScrollBars(), ssBoth);
+    EXPECT_EQ(memo->DefaultFont().Height(), 14);
+    EXPECT_EQ(memo->Font().Color(), clNavy) << "no record: the default font's colour";
 }
 
 // Tests the composed painting: the plain look's two frame lines and window-coloured inside, the
