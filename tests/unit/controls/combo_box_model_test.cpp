@@ -244,7 +244,7 @@ TEST_F(ComboBoxModel, IncrementalSearchOnAFakeClock)
         bool autoComplete;
         std::vector<Step> steps;
     } cases[] = {
-        {"spec items", {L"Left", L"Center", L"Right"}, true,
+        {"three positions", {L"Left", L"Center", L"Right"}, true,
          {{L'c', 1000, L"Center"}, {L'r', 1100, L"Center"}, {L'r', 1700, L"Right"}}},
         {"narrowing", {L"Cab", L"Cod", L"Crab"}, true,
          {{L'c', 0, L"Cod"}, {L'r', 499, L"Crab"}, {L'c', 999, L"Cab"}, {L'C', 1498, L"Cab"}, {L'C', 2000, L"Cod"}}},
