@@ -28,6 +28,11 @@ protected:
         memo_->SetBounds(10, 10, 200, 60);
         memo_->SetParent(form_.get());
         memo_->SetSkinData(sd_);
+        // The hover look depends on the real pointer, which earlier tests leave anywhere: park it
+        // off the form so only focus decides the look.
+        RECT fr;
+        GetWindowRect(form_->Handle(), &fr);
+        SetCursorPos(fr.right + 40, fr.bottom + 40);
         form_->Show();
         Pump();
     }
