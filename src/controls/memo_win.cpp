@@ -9,8 +9,13 @@
 #include "framework/base/property_table.h"
 #include "framework/win/messages.h"
 #include "raster/bitmap_win.h"
+#include "raster/caption_win.h"
+#include "raster/compose.h"
+#include "raster/effect_bmp.h"
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
+
+#include <algorithm>
 
 namespace vt {
 
@@ -151,8 +156,63 @@ void TspSkinMemo::ApplyTextRect()
     in.Height = Height();
     in.Look = Look();
     in.BitMapBG = FBitMapBG;
+    in.Border = BorderStyle() != bsNone;
     FTextArea = MemoTextArea(in);
     SetFormatRect(FTextArea, Redraw::No);
+}
+
+void TspSkinMemo::ApplyTextArea()
+{
+    // A new window or font resets the native rectangle; the border may have changed with it.
+    TCustomMemo::ApplyTextArea();
+    ApplyTextRect();
+}
+
+void TspSkinMemo::SetTransparent(bool value)
+{
+    if (FTransparent == value)
+        return;
+    FTransparent = value;
+    if (FBitMapBG)
+        RefreshComposed();
+}
+
+void TspSkinMemo::SetWallpaper(const TspBitmap& value)
+{
+    FWallpaper.Assign(value);
+    if (!FWallpaper.Empty())
+        FTransparent = true;
+    RefreshComposed();
+}
+
+void TspSkinMemo::SetWallpaperStretch(bool value)
+{
+    if (FWallpaperStretch == value)
+        return;
+    FWallpaperStretch = value;
+    if (FTransparent && !FWallpaper.Empty())
+        RefreshComposed();
+}
+
+void TspSkinMemo::SetAlphaBlend(bool value)
+{
+    if (FAlphaBlend == value)
+        return;
+    FAlphaBlend = value;
+    RefreshComposed();
+}
+
+void TspSkinMemo::SetAlphaBlendValue(uint8_t value)
+{
+    if (FAlphaBlendValue == value)
+        return;
+    FAlphaBlendValue = value;
+    RefreshComposed();
+}
+
+bool TspSkinMemo::ShowsParent() const
+{
+    return FBitMapBG && ((FTransparent && FWallpaper.Empty()) || FAlphaBlend);
 }
 
 void TspSkinMemo::CreateParams(TCreateParams& params)
@@ -163,9 +223,17 @@ void TspSkinMemo::CreateParams(TCreateParams& params)
     params.ClassStyle &= ~(CS_HREDRAW | CS_VREDRAW);
 }
 
-void TspSkinMemo::RenderBackground(TspBitmap& bitmap)
+void TspSkinMemo::RenderParent(TspBitmap& bitmap)
+{
+    bitmap.Clear(ColorToPixel(clBtnFace, 255));
+    PaintParentBackground(*this, GetCanvas(bitmap));
+}
+
+TRect TspSkinMemo::RenderLook(TspBitmap& bitmap)
 {
     const int w = bitmap.Width(), h = bitmap.Height();
+    const bool border = BorderStyle() != bsNone;
+    const TRect whole{0, 0, w, h};
     const TMemoLook* look = Look();
     if (look && FSD) {
         TMemoLookInput in;
@@ -176,6 +244,11 @@ void TspSkinMemo::RenderBackground(TspBitmap& bitmap)
         record.SkinRect = ChooseMemoLook(in).Background;
         const TPixelView picture = RecordPicture(*FSD, record.Picture);
         if (!picture.Empty()) {
+            if (!border) {
+                ComposeClientFill(record.ClRect, whole, bitmap, picture, record.SkinRect, w, h,
+                                  record.StretchEffect, record.StretchType);
+                return whole;
+            }
             TControlGeometry g;
             g.Assign(record);
             int cw = w, ch = h;
@@ -183,12 +256,78 @@ void TspSkinMemo::RenderBackground(TspBitmap& bitmap)
             TspBitmap composed;
             ComposeSplitFrame(composed, picture, g, w, h, true, {});
             composed.Draw(bitmap, 0, 0);
-            return;
+            return g.NewClRect;
         }
     }
+    const TColor fill = FBitMapBG ? clWindow : Color();
+    if (!border) {
+        bitmap.FillRect(whole, ColorToPixel(fill, 255));
+        return whole;
+    }
     // The plain look: a shadow line with a face line inside it around the window colour.
-    FrameAndFill(bitmap, {0, 0, w, h}, clBtnShadow, clBtnFace);
-    FrameAndFill(bitmap, {1, 1, w - 1, h - 1}, clBtnFace, FBitMapBG ? clWindow : Color());
+    FrameAndFill(bitmap, whole, clBtnShadow, clBtnFace);
+    FrameAndFill(bitmap, {1, 1, w - 1, h - 1}, clBtnFace, fill);
+    return {2, 2, w - 2, h - 2};
+}
+
+void TspSkinMemo::RenderBackground(TspBitmap& bitmap)
+{
+    const int w = bitmap.Width(), h = bitmap.Height();
+    if (w < 1 || h < 1)
+        return;
+    if (FTransparent) {
+        if (FWallpaper.Empty())
+            RenderParent(bitmap);
+        else if (FWallpaperStretch)
+            FWallpaper.Draw(bitmap, TRect{0, 0, w, h}, FWallpaper.BoundsRect());
+        else
+            FWallpaper.Tile(bitmap, {0, 0, w, h}, FWallpaper.BoundsRect());
+        return;
+    }
+    const TRect inside = RenderLook(bitmap);
+    if (!FAlphaBlend)
+        return;
+    TspBitmap parent;
+    parent.SetSize(w, h);
+    RenderParent(parent);
+    if (FAlphaBlendValue == 255) {
+        // The parent replaces the background; the frame stays.
+        CopyRect(bitmap, inside, parent.View(), inside);
+        return;
+    }
+    TspEffectBmp mixed(bitmap.View());
+    mixed.Morph(TspEffectBmp(parent.View()), AlphaBlendFactor(FAlphaBlendValue));
+    mixed.ToBitmap(bitmap);
+}
+
+void TspSkinMemo::DrawDisabledText(HDC dc)
+{
+    const TMemoLook* look = Look();
+    TFont font;
+    TRecordFont rf;
+    if (look)
+        rf = {&look->FontName, look->FontHeight, look->FontStyle};
+    AssignControlFont(font, FDefaultFont, FSD.get(), rf, FUseSkinFont);
+    HGDIOBJ old = SelectObject(dc, font.Handle());
+    SIZE wq{};
+    GetTextExtentPoint32W(dc, L"Wq", 2, &wq);
+    const TDisabledLines lines = DisabledMemoLines(TopLine(), Lines().Count(), Height(), wq.cy);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(DisabledMemoTextColor(look)));
+    UINT format = DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX;
+    format |= Alignment() == taRightJustify ? DT_RIGHT : Alignment() == taCenter ? DT_CENTER : DT_LEFT;
+    RECT r = ToRECT(FTextArea);
+    const auto& text = Lines();
+    for (int i = 0; i < lines.Count; ++i) {
+        const String line = text[lines.First + i];
+        RECT lr = r;
+        lr.top += i * lines.LineHeight;
+        lr.bottom = std::min<LONG>(r.bottom, lr.top + lines.LineHeight);
+        if (lr.top >= r.bottom)
+            break;
+        DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &lr, format);
+    }
+    SelectObject(dc, old);
 }
 
 void TspSkinMemo::PaintComposed(HDC dc)
@@ -203,7 +342,10 @@ void TspSkinMemo::PaintComposed(HDC dc)
         return;
     FStopDraw = true;
     Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
-    Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
+    if (Enabled())
+        Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
+    else
+        DrawDisabledText(mem);  // the native edit would grey it its own way
     FStopDraw = false;
     BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
 }
@@ -316,7 +458,7 @@ void TspSkinMemo::WndProc(TMessage& msg)
         msg.Result = 1;
         return;
     case WM_PAINT:
-        if (FBitMapBG && !FStopDraw) {
+        if ((FBitMapBG || !Enabled()) && !FStopDraw) {
             PAINTSTRUCT ps;
             HDC dc = msg.WParam ? reinterpret_cast<HDC>(msg.WParam) : BeginPaint(Handle(), &ps);
             PaintComposed(dc);
@@ -408,13 +550,22 @@ void TspSkinMemo::WndProc(TMessage& msg)
         return;
     case CM_ENABLEDCHANGED:
         TCustomMemo::WndProc(msg);
+        if (HandleAllocated())
+            Perform(WM_HSCROLL, SB_LEFT, 0);
         ApplyLook();
         UpDateScrollRange();
         Invalidate();
         return;
     case SKINMSG_PARENT_BG_CHANGED:
-        // The composed look does not show the parent: nothing to redraw.
+        if (ShowsParent())
+            RefreshComposed();
         msg.Result = 0;
+        return;
+    case WM_MOVE:
+        TCustomMemo::WndProc(msg);
+        // What lies under a blended memo changed.
+        if (FAlphaBlend && FBitMapBG && Look())
+            RefreshComposed();
         return;
     case MSG_PAINT_FRAME_TO_DC: {
         TspBitmap bg;
@@ -440,6 +591,11 @@ bool TspSkinMemo::SetProperty(const String& name, const TPropValue& value)
         {L"BitMapBG", [](TspSkinMemo& c, const TPropValue& v) { c.SetBitMapBG(v.AsBoolean()); }},
         {L"UseSkinFont", [](TspSkinMemo& c, const TPropValue& v) { c.SetUseSkinFont(v.AsBoolean()); }},
         {L"UseSkinFontColor", [](TspSkinMemo& c, const TPropValue& v) { c.SetUseSkinFontColor(v.AsBoolean()); }},
+        {L"Transparent", [](TspSkinMemo& c, const TPropValue& v) { c.SetTransparent(v.AsBoolean()); }},
+        {L"WallpaperStretch", [](TspSkinMemo& c, const TPropValue& v) { c.SetWallpaperStretch(v.AsBoolean()); }},
+        {L"AlphaBlend", [](TspSkinMemo& c, const TPropValue& v) { c.SetAlphaBlend(v.AsBoolean()); }},
+        {L"AlphaBlendValue",
+         [](TspSkinMemo& c, const TPropValue& v) { c.SetAlphaBlendValue(static_cast<uint8_t>(CheckedRange(v, 0, 255))); }},
     };
     return SetFromTable(*this, rows, name, value) || SetDefaultFontProperty(FDefaultFont, name, value) ||
            TCustomMemo::SetProperty(name, value);

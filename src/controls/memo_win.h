@@ -47,6 +47,22 @@ public:
     // The formatting rectangle last given to the native edit.
     const TRect& TextArea() const { return FTextArea; }
 
+    // --- transparency -------------------------------------------------------------------------
+    // Shows the wallpaper, or without one the parent's image, instead of the skin.
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    // Assigning a picture turns Transparent on; an empty one leaves it.
+    const TspBitmap& Wallpaper() const { return FWallpaper; }
+    void SetWallpaper(const TspBitmap& value);
+    bool WallpaperStretch() const { return FWallpaperStretch; }
+    void SetWallpaperStretch(bool value);
+    // Blends the composed background with the parent's image; 255 shows the parent alone inside
+    // the frame.
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool value);
+    uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(uint8_t value);
+
     // --- linked bars ------------------------------------------------------------------------------
     TspSkinScrollBar* VScrollBar() const { return FVScrollBar.get(); }
     void SetVScrollBar(TspSkinScrollBar* bar);
@@ -64,6 +80,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& msg) override;
     void Change() override;
+    void ApplyTextArea() override;
 
 private:
     const TMemoLook* Look() const { return look_ ? &*look_ : nullptr; }
@@ -73,6 +90,14 @@ private:
     void ApplyTextRect();
     // Background and frame at the client's size.
     void RenderBackground(TspBitmap& bitmap);
+    // The skin or plain look; returns the part inside the frame.
+    TRect RenderLook(TspBitmap& bitmap);
+    // The parent's image under the memo.
+    void RenderParent(TspBitmap& bitmap);
+    // A disabled memo's own text, in the text area, over the background.
+    void DrawDisabledText(HDC dc);
+    // Repaints when the look shows the parent, whose image changed.
+    bool ShowsParent() const;
     // Background, frame and the native text in one image, copied to dc.
     void PaintComposed(HDC dc);
     // Repaints now through the composition.
@@ -88,6 +113,11 @@ private:
     TFont FDefaultFont;
     bool FUseSkinFont = true, FUseSkinFontColor = true;
     bool FBitMapBG = true;
+    bool FTransparent = false;
+    TspBitmap FWallpaper;
+    bool FWallpaperStretch = false;
+    bool FAlphaBlend = false;
+    uint8_t FAlphaBlendValue = 0;
     bool FStopDraw = false;
     bool FIsCanScroll = false;
     bool FMouseIn = false;

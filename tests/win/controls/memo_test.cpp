@@ -258,5 +258,63 @@ TEST_F(MemoWindow, PaintsItsLookWithTheNativeTextOverIt)
     EXPECT_TRUE(cornersFrom(r.SkinRect)) << "focus gone: the normal picture";
 }
 
+// Tests the looks that do not come from the record: a disabled memo drawing its own grey text, a
+// wallpaper tiled and stretched, and the parent's image blended in or, at 255, replacing the
+// background inside the frame.
+TEST_F(MemoWindow, DisabledTextWallpaperAndBlendedParent)
+{
+    auto rgb = [](TspColor p) { return p & 0xFFFFFF; };
+    auto count = [&](const TspBitmap& img, TColor c) {
+        const TspColor want = rgb(ColorToPixel(c, 255));
+        int n = 0;
+        for (int y = 0; y < img.Height(); ++y)
+            for (int x = 0; x < img.Width(); ++x)
+                n += rgb(img.View().Row(y)[x]) == want;
+        return n;
+    };
+    TspBitmap image;
+    memo_->SetText(L"WWWW MMMM");
+    memo_->SetEnabled(false);
+    Pump();
+    test::PaintControlImage(*memo_, image);
+    EXPECT_GT(count(image, clGrayText), 10) << "the disabled memo draws its text grey itself";
+    EXPECT_EQ(count(image, clBlack), 0);
+    memo_->SetEnabled(true);
+    Pump();
+    test::PaintControlImage(*memo_, image);
+    EXPECT_GT(count(image, clBlack), 10);
+
+    memo_->SetText(L"");
+    TspBitmap paper;
+    paper.SetSize(8, 8);
+    paper.Clear(ColorToPixel(clRed, 255));
+    paper.FillRect({0, 0, 4, 8}, ColorToPixel(clBlue, 255));
+    memo_->SetWallpaper(paper);
+    EXPECT_TRUE(memo_->Transparent()) << "a picture turns transparency on";
+    test::PaintControlImage(*memo_, image);
+    const int w = memo_->Width(), h = memo_->Height();
+    EXPECT_EQ(rgb(image.View().Row(0)[0]), rgb(ColorToPixel(clBlue, 255))) << "tiled, no frame";
+    EXPECT_EQ(rgb(image.View().Row(0)[8]), rgb(ColorToPixel(clBlue, 255)));
+    EXPECT_EQ(rgb(image.View().Row(h - 1)[12]), rgb(ColorToPixel(clRed, 255)));
+    memo_->SetWallpaperStretch(true);
+    test::PaintControlImage(*memo_, image);
+    EXPECT_EQ(rgb(image.View().Row(5)[w / 4]), rgb(ColorToPixel(clBlue, 255))) << "stretched: left half";
+    EXPECT_EQ(rgb(image.View().Row(5)[w * 3 / 4]), rgb(ColorToPixel(clRed, 255)));
+
+    memo_->SetTransparent(false);
+    form_->SetColor(static_cast<TColor>(0x00208020));
+    memo_->SetAlphaBlend(true);
+    memo_->SetAlphaBlendValue(255);
+    test::PaintControlImage(*memo_, image);
+    EXPECT_EQ(rgb(image.View().Row(0)[0]), rgb(ColorToPixel(clBtnShadow, 255))) << "the frame stays";
+    EXPECT_EQ(rgb(image.View().Row(h / 2)[w / 2]), rgb(ColorToPixel(static_cast<TColor>(0x00208020), 255)));
+    memo_->SetAlphaBlendValue(128);
+    test::PaintControlImage(*memo_, image);
+    const TspColor mixed = rgb(image.View().Row(h / 2)[w / 2]);
+    const int red = static_cast<int>((mixed >> 16) & 0xFF);
+    EXPECT_GT(red, 0x40) << "half the window colour, half the parent";
+    EXPECT_LT(red, 0xE0);
+}
+
 } // namespace
 } // namespace vt
