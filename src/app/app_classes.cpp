@@ -3,6 +3,7 @@
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
 #include "controls/list_box_win.h"
+#include "controls/memo_win.h"
 #include "controls/page_control_win.h"
 #include "controls/scroll_bar_win.h"
 #include "dialogs/skin_chooser_win.h"
@@ -24,6 +25,7 @@ void RegisterAppClasses()
     RegisterCheckLabelClasses();
     RegisterScrollBarClasses();
     RegisterListBoxClasses();
+    RegisterMemoClasses();
     RegisterDialogClasses();
 }
 

@@ -109,6 +109,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"spSkinButton1", spSkinButton1);
     BindField(L"spSkinData1", spSkinData1);
     BindField(L"spSkinCheckRadioBox1", spSkinCheckRadioBox1);
+    BindField(L"spSkinMemo1", spSkinMemo1);
     BindField(L"TabPosition", TabPosition);
     BindField(L"spSkinLabel1", spSkinLabel1);
     BindField(L"spSkinLabel2", spSkinLabel2);

@@ -11,6 +11,7 @@
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
 #include "controls/label_win.h"
+#include "controls/memo_win.h"
 #include "controls/page_control_win.h"
 #include "dialogs/skin_chooser_win.h"
 #include "form/dynamic_skin_form_win.h"
@@ -56,6 +57,7 @@ public:
     TMenuItem* S2 = nullptr;
     TspSkinButton* spSkinButton1 = nullptr;
     TspSkinCheckRadioBox* spSkinCheckRadioBox1 = nullptr;
+    TspSkinMemo* spSkinMemo1 = nullptr;
     TspSkinLabel* TabPosition = nullptr;
     TspSkinLabel* spSkinLabel1 = nullptr;
     TspSkinLabel* spSkinLabel2 = nullptr;

@@ -3,6 +3,7 @@
 // strings when it has them, else the default font's.
 #pragma once
 
+#include "framework/base/strings.h"
 #include "framework/win/canvas.h"
 
 #include <string>
@@ -19,5 +20,10 @@ struct TRecordFont {
 
 void AssignControlFont(TFont& out, const TFont& defaultFont, const TspSkinData* sd, const TRecordFont& record,
                        bool useSkinFont);
+
+struct TPropValue;
+// Sets a "DefaultFont.*" description property (name, height, colour, style, character set) on
+// font; false for any other name.
+bool SetDefaultFontProperty(TFont& font, const String& name, const TPropValue& value);
 
 } // namespace vt

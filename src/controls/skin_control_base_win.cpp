@@ -1,5 +1,6 @@
 #include "controls/skin_control_base_win.h"
 
+#include "controls/control_font_win.h"
 #include "controls/skin_look.h"
 #include "framework/base/property_table.h"
 #include "framework/win/window_region.h"
@@ -421,14 +422,9 @@ bool TSkinCustomControlLayer<Plain>::SetProperty(const String& name, const TProp
         {L"UseSkinFont", [](Self& c, const TPropValue& v) { c.SetUseSkinFont(v.AsBoolean()); }},
         {L"DefaultWidth", [](Self& c, const TPropValue& v) { c.SetDefaultWidth(v.AsInteger()); }},
         {L"DefaultHeight", [](Self& c, const TPropValue& v) { c.SetDefaultHeight(v.AsInteger()); }},
-        {L"DefaultFont.Name", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetName(v.AsString()); }},
-        {L"DefaultFont.Height", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetHeight(v.AsInteger()); }},
-        {L"DefaultFont.Color", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetColor(ColorFromValue(v)); }},
-        {L"DefaultFont.Style",
-         [](Self& c, const TPropValue& v) { c.FDefaultFont.SetStyle(FontStylesFromSet(v.AsSet())); }},
-        {L"DefaultFont.Charset", [](Self& c, const TPropValue& v) { c.FDefaultFont.SetCharset(CharsetFromValue(v)); }},
     };
-    return SetFromTable(*this, rows, name, value) || Plain::SetProperty(name, value);
+    return SetFromTable(*this, rows, name, value) || SetDefaultFontProperty(FDefaultFont, name, value) ||
+           Plain::SetProperty(name, value);
 }
 
 } // namespace vt

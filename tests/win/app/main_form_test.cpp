@@ -499,6 +499,31 @@ TEST_F(MainForm, HiddenControlsAndTheIconSwitch)
     EXPECT_TRUE(form->TabPosition->AutoSize());
     EXPECT_TRUE(form->TabPosition->Transparent());
 
+    TspSkinMemo* memo = form->spSkinMemo1;
+    ASSERT_NE(memo, nullptr);
+    EXPECT_EQ(memo->Parent(), form->spSkinTabSheet1);
+    EXPECT_EQ(memo->BoundsRect(), Bounds(24, 48, 417, 161));
+    EXPECT_FALSE(memo->Visible());
+    EXPECT_EQ(memo->SkinData(), form->spSkinData1);
+    EXPECT_EQ(memo->SkinDataName(), L"memo");
+    EXPECT_EQ(memo->ScrollBars(), ssBoth);
+    EXPECT_TRUE(memo->BitMapBG());
+    EXPECT_EQ(memo->VScrollBar(), nullptr);
+    EXPECT_EQ(memo->HScrollBar(), nullptr);
+    EXPECT_EQ(memo->DefaultFont().Name(), L"Tahoma");
+    EXPECT_EQ(memo->DefaultFont().Height(), 13);
+    // Nine lines joined by CR LF, trailing blanks kept, no break after the last.
+    EXPECT_EQ(memo->Text(),
+              L"Since version 12.50 you can use extended skins with special button in \r\n"
+              L"caption to call popup menu and tabs.\r\n"
+              L"See TspDynamicSkinForm.MenuButton... and TspDynamicSkinForm.CaptionTabs...\r\n"
+              L"properties (see help for more info). \r\n"
+              L"\r\n"
+              L"You can see demo with menu button, tabs, quick buttons in form's caption + \r\n"
+              L"TspSkinPageControl.\r\n"
+              L"\r\n"
+              L"Now you can create really unusual and modern applications!");
+
     TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
     const TspBorderIcons before = engine->BorderIcons;
     ASSERT_FALSE(before.SystemMenu);
