@@ -12,7 +12,32 @@
 
 #include <windowsx.h>
 
+#include <cwchar>
+#include <optional>
+
 namespace vt {
+
+namespace {
+
+// The clipboard's Unicode text; none when it holds none or cannot be opened.
+std::optional<String> ClipboardUnicodeText(HWND owner)
+{
+    if (!OpenClipboard(owner))
+        return std::nullopt;
+    std::optional<String> text;
+    if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* p = static_cast<const wchar_t*>(GlobalLock(h))) {
+            // Bounded by the block: a text without its terminator must not run past it.
+            const size_t limit = GlobalSize(h) / sizeof(wchar_t);
+            text = String(p, wcsnlen(p, limit));
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+} // namespace
 
 TspCustomEdit::TspCustomEdit(TComponent* owner)
     : TCustomEdit(owner)
@@ -122,6 +147,20 @@ void TspCustomEdit::WndProc(TMessage& msg)
         }
         break;   // no skinned menu can open: the native one
     }
+    case WM_PASTE:
+        // The multi-line window would take every line of a pasted text; the edit keeps the first,
+        // as a single-line edit does.
+        if (!PasswordChar() && !ReadOnly()) {
+            if (std::optional<String> text = ClipboardUnicodeText(Handle())) {
+                if (const size_t end = text->find_first_of(L"\r\n"); end != String::npos) {
+                    SetSelText(text->substr(0, end));
+                    RefreshComposed();
+                    msg.Result = 0;
+                    return;
+                }
+            }
+        }
+        break;
     case kMenuCommandMessage:
         FSysPopupMenu.Free();
         msg.Result = 0;

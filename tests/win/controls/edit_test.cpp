@@ -166,6 +166,65 @@ TEST_F(EditWindow, ReadOnlyDropsTypingAndPasteButCopies)
     EXPECT_EQ(edit_->Text(), L"fixed");
 }
 
+// Tests a paste of several lines: the edit keeps the first line only (the caret after it), as a
+// single-line edit does; a password edit pastes natively.
+TEST_F(EditWindow, PasteKeepsTheFirstLine)
+{
+    edit_->SetText(L"<>");
+    edit_->SetSelStart(1);
+    SetClipboard(L"one\r\ntwo");
+    test::Chord({VK_CONTROL, 'V'});
+    EXPECT_EQ(edit_->Text(), L"<one>");
+    EXPECT_EQ(edit_->SelStart(), 4);
+    edit_->PasteFromClipboard();
+    EXPECT_EQ(edit_->Text(), L"<oneone>");
+}
+
+// Tests that a press on another control of the form reports that control to OnEditCancelMode,
+// and that the press in the edit and its release raise OnDown and OnUp.
+TEST_F(EditWindow, PressesReportCancelModeDownAndUp)
+{
+    auto* other = Make<TspCustomEdit>(10, 50);
+    std::vector<std::string> log;
+    TControl* pressed = nullptr;
+    edit_->OnEditCancelMode = [&](TControl* c) { pressed = c; log.push_back("cancel"); };
+    edit_->OnDown = [&](TObject*) { log.push_back("down"); };
+    edit_->OnUp = [&](TObject*) { log.push_back("up"); };
+    auto click = [](TControl* c) {
+        const TPoint p = c->ClientToScreen({20, 10});
+        SetCursorPos(p.X, p.Y);
+        test::Mouse(MOUSEEVENTF_MOVE);
+        test::Mouse(MOUSEEVENTF_LEFTDOWN);
+        test::Mouse(MOUSEEVENTF_LEFTUP);
+    };
+    click(edit_);
+    EXPECT_FALSE(edit_->Down());
+    click(other);
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "up", "cancel"}));
+    EXPECT_EQ(pressed, other);
+}
+
+// Tests the description: both classes load by name with their own properties.
+TEST_F(EditWindow, DescriptionSetsTheEditProperties)
+{
+    RegisterEditClasses();
+    TForm form(nullptr);
+    form.LoadFromText("object F: TForm\n"
+                      " object E: TspCustomEdit\n  EditTransparent = True\n  AutoSelect = False\n"
+                      "  PasswordChar = '*'\n end\n"
+                      " object N: TspSkinNumEdit\n  Float = True\n  EditorEnabled = False\n end\n"
+                      "end");
+    auto* e = dynamic_cast<TspCustomEdit*>(form.FindComponent(L"E"));
+    auto* n = dynamic_cast<TspSkinNumEdit*>(form.FindComponent(L"N"));
+    ASSERT_NE(e, nullptr);
+    ASSERT_NE(n, nullptr);
+    EXPECT_TRUE(e->EditTransparent());
+    EXPECT_FALSE(e->AutoSelect());
+    EXPECT_EQ(e->PasswordChar(), L'*');
+    EXPECT_TRUE(n->Float());
+    EXPECT_FALSE(n->EditorEnabled());
+}
+
 // Tests the numeric filter with typed keys: digits, one separator with Float only, "-" only at
 // the start, a refused character leaving the text as it was.
 TEST_F(EditWindow, NumEditFiltersTypedText)
