@@ -2,6 +2,7 @@
 
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
+#include "controls/edit_win.h"
 #include "controls/list_box_win.h"
 #include "controls/memo_win.h"
 #include "controls/page_control_win.h"
@@ -26,6 +27,7 @@ void RegisterAppClasses()
     RegisterScrollBarClasses();
     RegisterListBoxClasses();
     RegisterMemoClasses();
+    RegisterEditClasses();
     RegisterDialogClasses();
 }
 

@@ -8,6 +8,7 @@
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
 #include "framework/win/messages.h"
+#include "menus/menu_services.h"
 #include "raster/bitmap_win.h"
 #include "raster/caption_win.h"
 #include "raster/compose.h"
@@ -16,6 +17,8 @@
 #include "skin/skin_data.h"
 
 #include <algorithm>
+
+#include <windowsx.h>
 
 namespace vt {
 
@@ -555,6 +558,17 @@ void TspSkinMemo::WndProc(TMessage& msg)
         ApplyLook();
         UpDateScrollRange();
         Invalidate();
+        return;
+    case WM_CONTEXTMENU:
+        if (FSysPopupMenu.Popup(*this, *this, FSD.get(),
+                                {GET_X_LPARAM(msg.LParam), GET_Y_LPARAM(msg.LParam)})) {
+            msg.Result = 0;
+            return;
+        }
+        break;  // no skinned menu can open: the native one
+    case kMenuCommandMessage:
+        FSysPopupMenu.Free();
+        msg.Result = 0;
         return;
     case SKINMSG_PARENT_BG_CHANGED:
         if (ShowsParent())

@@ -6,6 +6,7 @@
 // memo_model's; read-only filtering is the framework edit's.
 #pragma once
 
+#include "controls/edit_menu_win.h"
 #include "controls/memo_model.h"
 #include "framework/win/edits.h"
 #include "raster/bitmap.h"
@@ -71,6 +72,9 @@ public:
     // Brings the linked bars in step with the native scroll state.
     void UpDateScrollRange();
 
+    // The built-in context menu while it is open.
+    TspSkinPopupMenu* SysPopupMenu() const { return FSysPopupMenu.Menu(); }
+
     TNotifyEvent OnMouseEnter, OnMouseLeave;
 
     bool SetProperty(const String& name, const TPropValue& value) override;
@@ -125,6 +129,7 @@ private:
     TRect FTextArea;
     TMemoRedraw redraw_;
     TComponentRef<TspSkinScrollBar> FVScrollBar, FHScrollBar;
+    TEditMenuSlot FSysPopupMenu;
 };
 
 void RegisterMemoClasses();

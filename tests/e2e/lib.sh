@@ -11,6 +11,8 @@ set -uo pipefail
 e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 e2e_name=$(basename "$0" .e2e.sh)
 E2E_EXE=${E2E_EXE:-$e2e_root/build/win64/src/app/vantrel.exe}
+# Arguments for the program (a scenario that runs another program sets them with E2E_EXE).
+E2E_ARGS=()
 E2E_CAPTION="Dynamic Vantrel Skin Form"
 E2E_SKIN=$e2e_root/skins/zozaziz
 e2e_shots=$e2e_root/build/screenshots
@@ -123,7 +125,7 @@ e2e_app_running() { [ -n "$APP_PID" ] && kill -0 "$APP_PID" 2>/dev/null; }
 e2e_start_app() {
   # The pointer waits in the screen's corner, where its picture covers none of the window.
   e2e_move $((SCREEN_W - 1)) $((SCREEN_H - 1))
-  wine "$E2E_EXE" >"$e2e_tmp/app.log" 2>&1 </dev/null &
+  wine "$E2E_EXE" "${E2E_ARGS[@]}" >"$e2e_tmp/app.log" 2>&1 </dev/null &
   APP_PID=$!
   APP_WIN=
   local end=$((SECONDS + 30))

@@ -3,11 +3,13 @@
 // composed painting (record or plain look with the native text over it).
 #include "controls/memo_win.h"
 #include "controls/scroll_bar_win.h"
+#include "menus/form_menus_win.h"
 #include "framework/base/form_loader.h"
 #include "raster/bitmap_win.h"
 #include "skin/control_records.h"
 #include "skin/skin_data.h"
 #include "painted_image.h"
+#include "skin_menu_probe.h"
 #include "skinned_form_test.h"
 #include "support.h"
 #include "win/framework/real_input.h"
@@ -314,6 +316,43 @@ TEST_F(MemoWindow, DisabledTextWallpaperAndBlendedParent)
     const int red = static_cast<int>((mixed >> 16) & 0xFF);
     EXPECT_GT(red, 0x40) << "half the window colour, half the parent";
     EXPECT_LT(red, 0xE0);
+}
+
+// Tests the memo's built-in menu with a skin: a right click opens it with the items a writable
+// memo with a selection and text on the clipboard enables (all but Undo), Delete clears the
+// selection, and the menu is freed once its command ran.
+TEST_F(MemoWindow, ContextMenuDeletesTheSelectionAndIsFreed)
+{
+    auto* menus = new TspFormMenus(*form_);
+    menus->Attach();
+    menus->SetSkinData(sd_);
+    sd_->LoadFromFile(test::SourcePath("skins/zozaziz/skin.ini"));
+    SetForegroundWindow(form_->Handle());
+    memo_->SetFocus();
+    memo_->SetText(L"one two three");
+    memo_->SetSelStart(4);
+    memo_->SetSelLength(4);
+    memo_->ClearUndo();
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, 4 * sizeof(wchar_t));
+        memcpy(GlobalLock(g), L"abc", 4 * sizeof(wchar_t));
+        GlobalUnlock(g);
+        SetClipboardData(CF_UNICODETEXT, g);
+        CloseClipboard();
+    }
+    Pump();
+    test::RightClickAt(memo_->ClientToScreen({60, 30}));
+    ASSERT_NE(memo_->SysPopupMenu(), nullptr);
+    TspSkinMenu& menu = *menus->SkinMenu();
+    ASSERT_EQ(menu.LevelCount(), 1);
+    EXPECT_EQ(test::OpenMenuItems(menu),
+              (test::TMenuItemStates{{L"Undo", false}, {L"-", true}, {L"Cut", true}, {L"Copy", true},
+                                     {L"Paste", true}, {L"Delete", true}, {L"-", true}, {L"Select All", true}}));
+    test::ChooseOpenMenuItem(menu, L"Delete");
+    EXPECT_EQ(menu.LevelCount(), 0);
+    EXPECT_EQ(memo_->Text(), L"one three");
+    EXPECT_EQ(memo_->SysPopupMenu(), nullptr) << "freed after its command";
 }
 
 } // namespace
