@@ -131,20 +131,32 @@ String ClipboardText(HWND owner)
     return out;
 }
 
-// Tests that a read-only memo copies its selection with Ctrl+C yet drops typing, Delete, cut
-// and paste.
+// Tests that a read-only memo copies its selection with Ctrl+C yet drops typing, Delete, cut,
+// paste, clear, undo (also by Alt+Backspace) and input-method text.
 TEST_F(MemoWindow, ReadOnlyCopiesButDropsTyping)
 {
-    memo_->SetText(L"hello");
-    memo_->SetReadOnly(true);
+    memo_->SetText(L"hell");
     HWND h = memo_->Handle();
+    SendMessageW(h, EM_SETSEL, 4, 4);
+    SendMessageW(h, WM_CHAR, 'o', 0);  // something to undo
+    ASSERT_EQ(memo_->Text(), L"hello");
+    memo_->SetReadOnly(true);
     SendMessageW(h, EM_SETSEL, 0, 5);
     SendMessageW(h, WM_CHAR, 0x03, 0);
     EXPECT_EQ(ClipboardText(h), L"hello");
     SendMessageW(h, EM_SETSEL, 0, 2);
-    for (UINT m : {UINT(WM_CHAR), UINT(WM_KEYDOWN), UINT(WM_CUT), UINT(WM_PASTE)}) {
-        SendMessageW(h, m, m == WM_CHAR ? 'x' : m == WM_KEYDOWN ? VK_DELETE : 0, 0);
-        EXPECT_EQ(memo_->Text(), L"hello") << "message " << m;
+    struct Input {
+        UINT Msg;
+        WPARAM W;
+        LPARAM L;
+    };
+    // Typing, Delete, cut, paste, clear, undo by request and by Alt+Backspace, input-method text.
+    for (const Input in : {Input{WM_CHAR, 'x', 0}, Input{WM_KEYDOWN, VK_DELETE, 0}, Input{WM_CUT, 0, 0},
+                           Input{WM_PASTE, 0, 0}, Input{WM_CLEAR, 0, 0}, Input{WM_UNDO, 0, 0},
+                           Input{EM_UNDO, 0, 0}, Input{WM_SYSKEYDOWN, VK_BACK, 0x20002001},
+                           Input{WM_IME_CHAR, L'i', 1}}) {
+        SendMessageW(h, in.Msg, in.W, in.L);
+        EXPECT_EQ(memo_->Text(), L"hello") << "message " << in.Msg;
     }
     memo_->SetReadOnly(false);
     SendMessageW(h, WM_CHAR, 'x', 0);
