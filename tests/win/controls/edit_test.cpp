@@ -88,7 +88,7 @@ TEST_F(EditWindow, StylesFollowThePasswordAndMarginsSurviveAFontChange)
 
 // Tests Enter and Escape typed into the edit: each reaches OnKeyPress, never the native edit
 // (no line break), and then the form's default or cancel button acts on it. A key that
-// OnKeyPress clears goes no further.
+// OnKeyPress clears goes no further; Tab moves the focus.
 TEST_F(EditWindow, EnterAndEscapeReachKeyPressThenTheFormsButtons)
 {
     auto* ok = new test::TKeyButton(form_.get());
@@ -124,6 +124,11 @@ TEST_F(EditWindow, EnterAndEscapeReachKeyPressThenTheFormsButtons)
     test::Keys({VK_RETURN});
     EXPECT_EQ(form_->ModalResult(), mrNone);
     EXPECT_EQ(pressed.size(), 3u);
+    EXPECT_EQ(edit_->Text(), L"ab");
+
+    // Tab stays the form's: the focus moves on and no tab lands in the text.
+    test::Keys({VK_TAB});
+    EXPECT_FALSE(edit_->Focused());
     EXPECT_EQ(edit_->Text(), L"ab");
 }
 
