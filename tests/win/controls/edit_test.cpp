@@ -9,6 +9,7 @@
 #include "skin/skin_data.h"
 #include "skinned_form_test.h"
 #include "support.h"
+#include "win/framework/clipboard_text.h"
 #include "win/framework/key_button.h"
 #include "win/framework/real_input.h"
 
@@ -54,28 +55,8 @@ protected:
                 test::Keys({static_cast<WORD>(LOBYTE(vk))});
         }
     }
-    static void SetClipboard(const std::wstring& s)
-    {
-        ASSERT_TRUE(OpenClipboard(nullptr));
-        EmptyClipboard();
-        HGLOBAL g = GlobalAlloc(GMEM_MOVEABLE, (s.size() + 1) * sizeof(wchar_t));
-        memcpy(GlobalLock(g), s.c_str(), (s.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(g);
-        SetClipboardData(CF_UNICODETEXT, g);
-        CloseClipboard();
-    }
-    static std::wstring ClipboardText()
-    {
-        std::wstring s;
-        if (!OpenClipboard(nullptr))
-            return s;
-        if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-            s = static_cast<const wchar_t*>(GlobalLock(h));
-            GlobalUnlock(h);
-        }
-        CloseClipboard();
-        return s;
-    }
+    static void SetClipboard(const std::wstring& s) { ASSERT_TRUE(test::SetClipboardText(nullptr, s)); }
+    static std::wstring ClipboardText() { return test::ClipboardText(nullptr); }
 
     TspCustomEdit* edit_ = nullptr;
 };
@@ -107,7 +88,7 @@ TEST_F(EditWindow, StylesFollowThePasswordAndMarginsSurviveAFontChange)
 
 // Tests Enter and Escape typed into the edit: each reaches OnKeyPress, never the native edit
 // (no line break), and then the form's default or cancel button acts on it. A key that
-// OnKeyPress clears goes no further.
+// OnKeyPress clears goes no further; Tab moves the focus.
 TEST_F(EditWindow, EnterAndEscapeReachKeyPressThenTheFormsButtons)
 {
     auto* ok = new test::TKeyButton(form_.get());
@@ -143,6 +124,11 @@ TEST_F(EditWindow, EnterAndEscapeReachKeyPressThenTheFormsButtons)
     test::Keys({VK_RETURN});
     EXPECT_EQ(form_->ModalResult(), mrNone);
     EXPECT_EQ(pressed.size(), 3u);
+    EXPECT_EQ(edit_->Text(), L"ab");
+
+    // Tab stays the form's: the focus moves on and no tab lands in the text.
+    test::Keys({VK_TAB});
+    EXPECT_FALSE(edit_->Focused());
     EXPECT_EQ(edit_->Text(), L"ab");
 }
 

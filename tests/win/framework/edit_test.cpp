@@ -3,6 +3,7 @@
 // clipboard, creation styles, margins and the formatting rectangle.
 #include "framework/win/edits.h"
 #include "framework/win/forms.h"
+#include "win/framework/clipboard_text.h"
 #include "win/framework/real_input.h"
 
 #include <gtest/gtest.h>
@@ -47,28 +48,9 @@ protected:
     }
     static void SetClipboard(HWND owner, const std::wstring& text)
     {
-        ASSERT_TRUE(OpenClipboard(owner));
-        EmptyClipboard();
-        if (!text.empty()) {
-            HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-            memcpy(GlobalLock(mem), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-            GlobalUnlock(mem);
-            SetClipboardData(CF_UNICODETEXT, mem);
-        }
-        CloseClipboard();
+        ASSERT_TRUE(test::SetClipboardText(owner, text));
     }
-    static std::wstring ClipboardText(HWND owner)
-    {
-        std::wstring text;
-        if (!OpenClipboard(owner))
-            return L"<clipboard busy>";
-        if (HANDLE mem = GetClipboardData(CF_UNICODETEXT)) {
-            text = static_cast<const wchar_t*>(GlobalLock(mem));
-            GlobalUnlock(mem);
-        }
-        CloseClipboard();
-        return text;
-    }
+    static std::wstring ClipboardText(HWND owner) { return test::ClipboardText(owner); }
     // The native edit's undo key. Sent as a message: the emulated edit under test looks for
     // Alt in bit 13 of the key data (and the real Alt in bit 29), so both are set.
     static void AltBackspace(TWinControl& c)
