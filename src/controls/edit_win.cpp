@@ -1,5 +1,6 @@
 #include "controls/edit_win.h"
 
+#include "controls/composed_edit_win.h"
 #include "controls/memo_model.h"
 #include "framework/base/form_loader.h"
 #include "framework/base/property_table.h"
@@ -73,32 +74,13 @@ void TspCustomEdit::CreateParams(TCreateParams& params)
 
 void TspCustomEdit::PaintComposed(HDC dc)
 {
-    const int w = Width(), h = Height();
-    if (w < 1 || h < 1 || FStopDraw)
-        return;
-    TspBitmap buffer;
-    buffer.SetSize(w + 1, h + 1);
-    HDC mem = BitmapDC(buffer);
-    if (!mem)
-        return;
-    FStopDraw = true;
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
-    Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
-    FStopDraw = false;
-    BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+    PaintComposedEdit(*this, dc, FStopDraw, [this](HDC mem) { Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0); });
 }
 
 void TspCustomEdit::RefreshComposed()
 {
-    if (!FEditTransparent || !HandleAllocated() || !IsWindowVisible(Handle()))
-        return;
-    HideCaret(Handle());
-    if (HDC dc = GetDC(Handle())) {
-        PaintComposed(dc);
-        ReleaseDC(Handle(), dc);
-    }
-    ShowCaret(Handle());
-    ValidateRect(Handle(), nullptr);
+    if (FEditTransparent)
+        RefreshComposedEdit(*this, [this](HDC dc) { PaintComposed(dc); });
 }
 
 void TspCustomEdit::DialogKey(TMessage& msg)

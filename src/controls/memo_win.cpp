@@ -1,5 +1,6 @@
 #include "controls/memo_win.h"
 
+#include "controls/composed_edit_win.h"
 #include "controls/control_font_win.h"
 #include "controls/framed_record.h"
 #include "controls/scroll_bar_win.h"
@@ -335,35 +336,17 @@ void TspSkinMemo::DrawDisabledText(HDC dc)
 
 void TspSkinMemo::PaintComposed(HDC dc)
 {
-    const int w = Width(), h = Height();
-    if (w < 1 || h < 1 || FStopDraw)
-        return;
-    TspBitmap buffer;
-    buffer.SetSize(w + 1, h + 1);
-    HDC mem = BitmapDC(buffer);
-    if (!mem)
-        return;
-    FStopDraw = true;
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(mem), 0);
-    if (Enabled())
-        Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
-    else
-        DrawDisabledText(mem);  // the native edit would grey it its own way
-    FStopDraw = false;
-    BitBlt(dc, 0, 0, w, h, mem, 0, 0, SRCCOPY);
+    PaintComposedEdit(*this, dc, FStopDraw, [this](HDC mem) {
+        if (Enabled())
+            Perform(WM_PAINT, reinterpret_cast<WPARAM>(mem), 0);
+        else
+            DrawDisabledText(mem);  // the native edit would grey it its own way
+    });
 }
 
 void TspSkinMemo::RefreshComposed()
 {
-    if (!HandleAllocated() || !IsWindowVisible(Handle()))
-        return;
-    HideCaret(Handle());
-    if (HDC dc = GetDC(Handle())) {
-        PaintComposed(dc);
-        ReleaseDC(Handle(), dc);
-    }
-    ShowCaret(Handle());
-    ValidateRect(Handle(), nullptr);
+    RefreshComposedEdit(*this, [this](HDC dc) { PaintComposed(dc); });
 }
 
 void TspSkinMemo::Apply(const TMemoRedrawAction& action)

@@ -7,6 +7,7 @@
 #include "menus/skin_menu.h"
 #include "painted_image.h"
 #include "skin/skin_data.h"
+#include "skin_menu_probe.h"
 #include "skinned_form_test.h"
 #include "support.h"
 #include "win/framework/clipboard_text.h"
@@ -297,34 +298,7 @@ protected:
         Pump();
     }
     TspSkinMenu& Menu() { return *menus_->SkinMenu(); }
-    // Caption and enabled state of each item of the open menu.
-    std::vector<std::pair<std::wstring, bool>> Items()
-    {
-        std::vector<std::pair<std::wstring, bool>> out;
-        TspPopupLevel& l = Menu().Level(0);
-        for (int i = 0; i < l.Count(); ++i)
-            out.emplace_back(l.Item(i).MenuItem->Caption, l.Item(i).MenuItem->Enabled);
-        return out;
-    }
-    TPoint ItemCentre(const std::wstring& caption)
-    {
-        TspPopupLevel& l = Menu().Level(0);
-        for (int i = 0; i < l.Count(); ++i)
-            if (l.Item(i).MenuItem->Caption == caption) {
-                const TRect r = l.ScreenRect(i);
-                return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-            }
-        ADD_FAILURE() << "no item";
-        return {};
-    }
-    void RightClick(TPoint p)
-    {
-        SetCursorPos(p.X, p.Y);
-        test::Mouse(MOUSEEVENTF_MOVE);
-        test::Mouse(MOUSEEVENTF_RIGHTDOWN);
-        test::Mouse(MOUSEEVENTF_RIGHTUP);
-        Pump(100);
-    }
+    test::TMenuItemStates Items() { return test::OpenMenuItems(Menu()); }
 
     TspFormMenus* menus_ = nullptr;
 };
@@ -340,20 +314,13 @@ TEST_F(EditMenu, RightClickOpensTheSkinnedMenuAndSelectAllFreesIt)
     edit_->SetSelLength(5);
     SetClipboard(L"text");
     const TPoint at = edit_->ClientToScreen({40, 10});
-    RightClick(at);
+    test::RightClickAt(at);
     ASSERT_NE(edit_->SysPopupMenu(), nullptr);
     ASSERT_EQ(Menu().LevelCount(), 1);
-    using Items = std::vector<std::pair<std::wstring, bool>>;
-    EXPECT_EQ(this->Items(), (Items{{L"Undo", false}, {L"-", true}, {L"Cut", false},
-                                    {L"Copy", true}, {L"Paste", false}, {L"Delete", false},
-                                    {L"-", true}, {L"Select All", true}}));
-    const TPoint selectAll = ItemCentre(L"Select All");
-    SetCursorPos(selectAll.X, selectAll.Y);
-    test::Mouse(MOUSEEVENTF_MOVE);
-    Pump(150);
-    test::Mouse(MOUSEEVENTF_LEFTDOWN);
-    test::Mouse(MOUSEEVENTF_LEFTUP);
-    Pump(100);
+    EXPECT_EQ(Items(), (test::TMenuItemStates{{L"Undo", false}, {L"-", true}, {L"Cut", false},
+                                              {L"Copy", true}, {L"Paste", false}, {L"Delete", false},
+                                              {L"-", true}, {L"Select All", true}}));
+    test::ChooseOpenMenuItem(Menu(), L"Select All");
     EXPECT_EQ(Menu().LevelCount(), 0);
     EXPECT_EQ(edit_->SelLength(), 11);
     EXPECT_EQ(edit_->SysPopupMenu(), nullptr) << "freed after its command";
