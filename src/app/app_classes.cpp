@@ -2,6 +2,7 @@
 
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
+#include "controls/combo_box_win.h"
 #include "controls/list_box_win.h"
 #include "controls/page_control_win.h"
 #include "controls/scroll_bar_win.h"
@@ -24,6 +25,7 @@ void RegisterAppClasses()
     RegisterCheckLabelClasses();
     RegisterScrollBarClasses();
     RegisterListBoxClasses();
+    RegisterComboBoxClasses();
     RegisterDialogClasses();
 }
 
