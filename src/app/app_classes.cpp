@@ -3,6 +3,7 @@
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
 #include "controls/combo_box_win.h"
+#include "controls/edit_win.h"
 #include "controls/list_box_win.h"
 #include "controls/page_control_win.h"
 #include "controls/scroll_bar_win.h"
@@ -26,6 +27,7 @@ void RegisterAppClasses()
     RegisterScrollBarClasses();
     RegisterListBoxClasses();
     RegisterComboBoxClasses();
+    RegisterEditClasses();
     RegisterDialogClasses();
 }
 

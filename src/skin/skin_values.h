@@ -10,7 +10,6 @@
 
 namespace vt {
 
-enum TAlignment : uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
 enum TMorphKind : uint8_t {
     mkDefault = 0, mkGradient, mkLeftGradient, mkRightGradient, mkLeftSlide, mkRightSlide, mkPush
 };

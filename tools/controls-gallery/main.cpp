@@ -18,6 +18,7 @@
 #include "pages_page.h"
 #include "scroll_bar_page.h"
 #include "list_box_page.h"
+#include "edit_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -65,6 +66,7 @@ public:
         AddPagesPage(page);
         AddScrollBarPage(page);
         AddListBoxPage(page);
+        AddEditPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {

@@ -117,6 +117,9 @@ inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clDefault = 0x20000000;
 
 // Font styles, a set of bits (the canvas fonts and the skin definition share them).
+// Horizontal text alignment, shared by the native edits and the skin's records.
+enum TAlignment : uint8_t { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
+
 enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 using TFontStyles = uint8_t;
 // A font's character set; 1 is the platform's default set (named apart from the platform's

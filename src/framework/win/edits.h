@@ -24,7 +24,6 @@ namespace vt
 
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 
 // Whether the clipboard holds text (Unicode or ANSI).
 bool ClipboardHasText();
