@@ -182,6 +182,7 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* owner) : TspSkinCustomC
 TspSkinCustomComboBox::~TspSkinCustomComboBox()
 {
     listHook_.reset();
+    editHook_.reset();
     if (FListBox)
         FListBox->Combo = nullptr;
 }
@@ -280,6 +281,8 @@ void TspSkinCustomComboBox::ShowList()
     in.DropDownCount = model_.DropDownCount();
     in.List = FListBox->HeightInput(0);
     const TRect r = PlaceDropDown(in);
+    if (FEdit && FEdit->CanFocus() && GetFocus() != FEdit->Handle())
+        FEdit->SetFocus();
     FListBox->PlaceOnScreen(r);
     FListBox->SetTopIndex(std::max(model_.ItemIndex(), 0));
     FListBox->Show(TPoint{r.Left, r.Top});
@@ -294,9 +297,18 @@ void TspSkinCustomComboBox::ListMouseMove(TPoint p)
         SendMessageW(list->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(p.X, p.Y));
 }
 
+void TspSkinCustomComboBox::SelectEditText()
+{
+    if (FEdit)
+        FEdit->SelectAll();
+}
+
 void TspSkinCustomComboBox::Change()
 {
     TspSkinCustomControl::SetText(model_.Text());
+    // The edit follows first; its own change notice then finds the text unchanged.
+    if (FEdit && FEdit->Text() != model_.Text())
+        FEdit->SetText(model_.Text());
     Refresh();
     Raise(OnChange, this);
 }
@@ -358,6 +370,11 @@ void TspSkinCustomComboBox::ChangeSkinData()
     if (!LoadedSkin())
         FListBox->ChangeSkinData();
     FListBox->UpDateScrollBar();
+    if (FEdit) {
+        ApplyEditFont();
+        FEdit->SetEditTransparent(look_.has_value());
+        PlaceEdit();
+    }
     Refresh();
 }
 
@@ -426,7 +443,8 @@ void TspSkinCustomComboBox::RenderDefaultLook(TspBitmap& bitmap)
     else
         FrameAndFill(bitmap, b, clBtnShadow, clBtnFace);
     DrawShapes(bitmap, Arrow(b, kArrowDown), Enabled() ? clBlack : clBtnShadow);
-    RenderDefaultItem(bitmap);
+    if (!FEdit)
+        RenderDefaultItem(bitmap);
 }
 
 void TspSkinCustomComboBox::RenderDefaultItem(TspBitmap& bitmap)
@@ -474,7 +492,8 @@ void TspSkinCustomComboBox::RenderSkinLook(TspBitmap& bitmap)
             ComposeFramedPictureFromClient(bitmap, picture, source, Rect(l.ClRect.Left + 3, l.ClRect.Top + 1, l.ClRect.Right - 3, l.ClRect.Bottom - 1), true);
         RenderButtonRecord(bitmap);
     }
-    RenderSkinItem(bitmap);
+    if (!FEdit)
+        RenderSkinItem(bitmap);
 }
 
 void TspSkinCustomComboBox::RenderSkinButton(TspBitmap& bitmap)
@@ -722,8 +741,14 @@ void TspSkinCustomComboBox::WndProc(TMessage& msg)
     case WM_SIZE:
         TspSkinCustomControl::WndProc(msg);
         CalcButtonAndItemRects();
+        PlaceEdit();
         return;
     case WM_SETFOCUS:
+        // The edit takes the keys in the edit style.
+        if (FEdit && FEdit->CanFocus()) {
+            FEdit->SetFocus();
+            return;
+        }
         TspSkinCustomControl::WndProc(msg);
         Refresh();
         return;
@@ -743,16 +768,22 @@ void TspSkinCustomComboBox::WndProc(TMessage& msg)
         break;
     case CM_ENABLEDCHANGED:
         TspSkinCustomControl::WndProc(msg);
+        if (FEdit) {
+            FEdit->SetEnabled(Enabled());
+            ApplyEditFont();
+        }
         Refresh();
         return;
     case CM_MOUSEENTER:
         FMouseIn = true;
+        ApplyEditFont();
         if ((look_ && !look_->ActiveSkinRect.IsEmpty()) || FToolButtonStyle)
             Refresh();
         break;
     case CM_MOUSELEAVE:
         FMouseIn = false;
         model_.MouseLeave();
+        ApplyEditFont();
         if ((look_ && !look_->ActiveSkinRect.IsEmpty()) || FToolButtonStyle)
             Refresh();
         break;
@@ -760,6 +791,211 @@ void TspSkinCustomComboBox::WndProc(TMessage& msg)
         break;
     }
     TspSkinCustomControl::WndProc(msg);
+}
+
+// --- the edit style ----------------------------------------------------------------------------------
+
+void TspSkinCustomComboBox::SetStyle(TspSkinCustomComboBoxStyle v)
+{
+    if (v == model_.Style())
+        return;
+    const bool hadFocus = HandleAllocated() && (GetFocus() == Handle() || (FEdit && GetFocus() == FEdit->Handle()));
+    model_.CloseUp(false);
+    model_.SetStyle(v);
+    if (v == spcbEditStyle) {
+        FEdit = FNumEdit ? new TspSkinNumEdit(this) : new TspCustomEdit(this);
+        FEdit->SetParent(this);
+        FEdit->SetColor(FDefaultColor);
+        FEdit->SetHideSelection(FHideSelection);
+        FEdit->SetCharCase(FCharCase);
+        FEdit->SetEditTransparent(look_.has_value());
+        FEdit->SetText(Text());
+        FEdit->OnChange = [this](TObject*) { EditChanged(); };
+        FEdit->OnEditCancelMode = [this](TControl* pressed) {
+            model_.CancelMode(IsOwnWindow(pressed) || pressed == FEdit);
+        };
+        editHook_.emplace(*FEdit, [this](TMessage& msg, const TWndMethod& previous) { EditHook(msg, previous); });
+        SetTabStop(false);
+        FEdit->SetTabStop(true);
+        ApplyEditFont();
+    } else {
+        editHook_.reset();
+        delete FEdit;
+        FEdit = nullptr;
+        SetTabStop(true);
+    }
+    CalcButtonAndItemRects();
+    PlaceEdit();
+    RecreateWnd();
+    if (hadFocus) {
+        if (FEdit && FEdit->CanFocus())
+            FEdit->SetFocus();
+        else if (!FEdit && CanFocus())
+            SetFocus();
+    }
+    Refresh();
+}
+
+void TspSkinCustomComboBox::SetCharCase(TEditCharCase v)
+{
+    FCharCase = v;
+    if (FEdit)
+        FEdit->SetCharCase(v);
+}
+
+void TspSkinCustomComboBox::SetHideSelection(bool v)
+{
+    FHideSelection = v;
+    if (FEdit)
+        FEdit->SetHideSelection(v);
+}
+
+void TspSkinCustomComboBox::ApplyEditFont()
+{
+    if (!FEdit)
+        return;
+    TFont f;
+    TColor colour = DefaultFont().Color();
+    if (look_) {
+        const TRecordFont rf{&look_->FontName, look_->FontHeight, look_->FontStyle};
+        AssignControlFont(f, DefaultFont(), SkinData(), rf, UseSkinFont());
+        const bool active = !look_->ActiveSkinRect.IsEmpty() &&
+                            ((FEdit->HandleAllocated() && GetFocus() == FEdit->Handle()) || FMouseIn);
+        colour = active ? look_->ActiveFontColor : look_->FontColor;
+    } else {
+        f.Assign(Font());
+    }
+    if (!Enabled())
+        colour = DisabledFontColor();
+    f.SetColor(colour);
+    FEdit->Font().Assign(f);
+    FEdit->SetColor(FDefaultColor);
+}
+
+void TspSkinCustomComboBox::PlaceEdit()
+{
+    if (!FEdit)
+        return;
+    TspBitmap probe;
+    probe.SetSize(1, 1);
+    TCanvas& canvas = GetCanvas(probe);
+    canvas.Font().Assign(FEdit->Font());
+    const TRect r = ComboEditRect(rects_.Item, canvas.TextHeight(L"Wg"));
+    FEdit->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+int TspSkinCustomComboBox::FindItemStart(const String& text) const
+{
+    if (text.empty())
+        return -1;
+    const auto& items = model_.Items();
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i].size() >= text.size() && SameText(std::wstring_view(items[i]).substr(0, text.size()), text))
+            return static_cast<int>(i);
+    return -1;
+}
+
+void TspSkinCustomComboBox::EditChanged()
+{
+    const String text = FEdit->Text();
+    const int found = FindItemStart(text);
+    if (found >= 0) {
+        if (FAutoComplete)
+            model_.ListHover(found);
+        else
+            FListBox->SetTopIndex(found);
+    }
+    model_.SetText(text);
+}
+
+void TspSkinCustomComboBox::CompleteEditText()
+{
+    const String typed = FEdit->Text();
+    const int found = FindItemStart(typed);
+    if (found < 0)
+        return;
+    TComponentRef<TControl> self(this);
+    model_.SetLoading(IsLoading());
+    model_.SetItemIndex(found);
+    if (!self || !FEdit)
+        return;
+    FEdit->SetSelStart(static_cast<int>(typed.size()));
+    FEdit->SetSelLength(static_cast<int>(FEdit->Text().size() - typed.size()));
+}
+
+void TspSkinCustomComboBox::EditHook(TMessage& msg, const TWndMethod& previous)
+{
+    model_.SetLoading(IsLoading());
+    switch (msg.Msg) {
+    case WM_SETFOCUS:
+        previous(msg);
+        ApplyEditFont();
+        Refresh();
+        return;
+    case WM_KILLFOCUS:
+        previous(msg);
+        model_.CloseUp(false);
+        ApplyEditFont();
+        Refresh();
+        return;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        const bool alt = msg.Msg == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0;
+        std::optional<TComboKey> k;
+        switch (msg.WParam) {
+        case VK_RETURN: k = TComboKey::Enter; break;
+        case VK_ESCAPE: k = TComboKey::Escape; break;
+        case VK_PRIOR: k = TComboKey::PageUp; break;
+        case VK_NEXT: k = TComboKey::PageDown; break;
+        case VK_UP: k = TComboKey::Up; break;
+        case VK_DOWN: k = TComboKey::Down; break;
+        case VK_F4: k = TComboKey::F4; break;
+        default: break;
+        }
+        // Enter and Escape are the edit's (and then the form's) unless they close the list.
+        const bool closes = msg.WParam != VK_RETURN && msg.WParam != VK_ESCAPE;
+        if (k && (closes || model_.IsDropDown()) && model_.KeyDown(*k, alt)) {
+            msg.Result = 0;
+            return;
+        }
+        break;
+    }
+    case WM_KEYUP: {
+        TComponentRef<TControl> self(this);
+        previous(msg);
+        if (!self || !FEdit)
+            return;
+        // Completion at most every 200 ms, after a character key.
+        const DWORD now = GetTickCount();
+        if (FAutoComplete && msg.WParam >= L'0' && msg.WParam != VK_DELETE && (!completed_ || now - lastCompletion_ >= 200)) {
+            completed_ = true;
+            lastCompletion_ = now;
+            CompleteEditText();
+        }
+        return;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        model_.CloseUp(false);
+        break;
+    case WM_MOUSEWHEEL: {
+        const int delta = GET_WHEEL_DELTA_WPARAM(msg.WParam);
+        const int index = delta < 1 ? model_.ItemIndex() + 1 : model_.ItemIndex() - 1;
+        if (index >= 0 && index < static_cast<int>(model_.Items().size())) {
+            if (model_.IsDropDown()) {
+                model_.ListHover(index);
+            } else {
+                model_.SetItemIndex(index);
+                SelectEditText();
+            }
+        }
+        msg.Result = 0;
+        return;
+    }
+    default:
+        break;
+    }
+    previous(msg);
 }
 
 // --- description ------------------------------------------------------------------------------------
@@ -791,9 +1027,15 @@ bool TspSkinCustomComboBox::SetProperty(const String& name, const TPropValue& va
          [](C& c, const TPropValue& v) { c.SetListBoxAlphaBlendValue(static_cast<uint8_t>(CheckedRange(v, 0, 255))); }},
         {L"Style",
          [](C& c, const TPropValue& v) {
-             // The edit style needs the skinned edit, which this control does not hold yet.
-             if (v.AsIdent() != L"spcbFixedStyle")
-                 throw EReadError(L"Unsupported combo box style: " + v.AsIdent());
+             static const wchar_t* const names[] = {L"spcbEditStyle", L"spcbFixedStyle"};
+             c.SetStyle(static_cast<TspSkinCustomComboBoxStyle>(IdentIndex(v.AsIdent(), names)));
+         }},
+        {L"NumEdit", [](C& c, const TPropValue& v) { c.SetNumEdit(v.AsBoolean()); }},
+        {L"HideSelection", [](C& c, const TPropValue& v) { c.SetHideSelection(v.AsBoolean()); }},
+        {L"CharCase",
+         [](C& c, const TPropValue& v) {
+             static const wchar_t* const names[] = {L"ecNormal", L"ecUpperCase", L"ecLowerCase"};
+             c.SetCharCase(static_cast<TEditCharCase>(IdentIndex(v.AsIdent(), names)));
          }},
         {L"OnChange", [](C& c, const TPropValue& v) { c.OnChange = v.AsMethod<TNotifyEvent>(); }},
         {L"OnDropDown", [](C& c, const TPropValue& v) { c.OnDropDown = v.AsMethod<TNotifyEvent>(); }},

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "controls/combo_box_model.h"
+#include "controls/edit_win.h"
 #include "controls/list_box_win.h"
 
 #include <optional>
@@ -71,6 +72,20 @@ public:
 
     // --- settings ---------------------------------------------------------------------------------
     TspSkinCustomComboBoxStyle Style() const { return model_.Style(); }
+    // The edit style places a skinned edit (a numeric one with NumEdit) in the item area.
+    void SetStyle(TspSkinCustomComboBoxStyle v);
+    bool NumEdit() const { return FNumEdit; }
+    void SetNumEdit(bool v) { FNumEdit = v; }
+    // The edit of the edit style, null in the fixed style.
+    TspCustomEdit* Edit() const { return FEdit; }
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase v);
+    bool HideSelection() const { return FHideSelection; }
+    void SetHideSelection(bool v);
+    int SelStart() const { return FEdit ? FEdit->SelStart() : 0; }
+    void SetSelStart(int v) { if (FEdit) FEdit->SetSelStart(v); }
+    int SelLength() const { return FEdit ? FEdit->SelLength() : 0; }
+    void SetSelLength(int v) { if (FEdit) FEdit->SetSelLength(v); }
     bool ToolButtonStyle() const { return FToolButtonStyle; }
     void SetToolButtonStyle(bool v);
     bool UseSkinSize() const { return FUseSkinSize; }
@@ -136,7 +151,7 @@ private:
     void ListIndexChanged(int32_t index) override;
     void ShowList() override;
     void HideList() override;
-    void SelectEditText() override {}
+    void SelectEditText() override;
     void Redraw() override { Refresh(); }
     void CaptureMouse() override { SetMouseCapture(true); }
     void ReleaseMouse() override { SetMouseCapture(false); }
@@ -165,10 +180,26 @@ private:
     void RenderSkinButton(TspBitmap& bitmap);
     void RenderButtonRecord(TspBitmap& bitmap);
     void RenderToolButton(TspBitmap& bitmap);
+    // The edit style: the edit's font and colour, its place, its window's hook, its changes.
+    void ApplyEditFont();
+    void PlaceEdit();
+    void EditHook(TMessage& msg, const TWndMethod& previous);
+    void EditChanged();
+    // Completes the edit's text to the first item it begins, the rest selected.
+    void CompleteEditText();
+    // The first item that begins with text, -1 when none.
+    int FindItemStart(const String& text) const;
 
     TComboBoxModel model_{*this};
     TspPopupListBox* FListBox = nullptr;
     std::optional<TWindowProcHook> listHook_;
+    TspCustomEdit* FEdit = nullptr;
+    std::optional<TWindowProcHook> editHook_;
+    bool FNumEdit = false;
+    TEditCharCase FCharCase = ecNormal;
+    bool FHideSelection = true;
+    DWORD lastCompletion_ = 0;
+    bool completed_ = false;
     std::optional<TComboBoxLook> look_;
     TComboRects rects_;
     bool FToolButtonStyle = false;

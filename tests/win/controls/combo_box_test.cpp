@@ -341,5 +341,49 @@ TEST_F(ComboBoxWindow, SkinLookPaintsTheRecordsFixedParts)
     }
 }
 
+// Tests the edit style: the edit takes the focus and the item area; a typed character completes to
+// the first item it begins, the rest selected; Down steps to the next item, selected whole; F4
+// opens and Escape closes without moving the focus; the fixed style drops the edit again.
+TEST_F(ComboBoxWindow, EditStyleCompletesStepsAndSwitchesBack)
+{
+    cb_->SetStyle(spcbEditStyle);
+    Pump();
+    TspCustomEdit* edit = cb_->Edit();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(GetFocus(), edit->Handle());
+    EXPECT_EQ(edit->Text(), L"Left");
+    EXPECT_GE(edit->Left(), 0);
+    EXPECT_LT(edit->Left() + edit->Width(), cb_->Width());
+    EXPECT_LE(edit->Height(), cb_->Height());
+
+    edit->SelectAll();
+    changes_ = clicks_ = 0;
+    test::Keys({'C'});
+    EXPECT_EQ(cb_->Text(), L"Center");
+    EXPECT_EQ(edit->Text(), L"Center");
+    EXPECT_EQ(cb_->ItemIndex(), 1);
+    EXPECT_EQ(edit->SelStart(), 1);
+    EXPECT_EQ(edit->SelLength(), 5);
+    EXPECT_GE(changes_, 1);
+
+    test::Keys({VK_DOWN});
+    EXPECT_EQ(edit->Text(), L"Right");
+    EXPECT_EQ(edit->SelStart(), 0);
+    EXPECT_EQ(edit->SelLength(), 5);
+
+    test::Keys({VK_F4});
+    EXPECT_TRUE(cb_->IsPopupVisible());
+    EXPECT_EQ(GetFocus(), edit->Handle());
+    test::Keys({VK_ESCAPE});
+    EXPECT_FALSE(cb_->IsPopupVisible());
+    EXPECT_EQ(cb_->Text(), L"Right");
+
+    cb_->SetStyle(spcbFixedStyle);
+    Pump();
+    EXPECT_EQ(cb_->Edit(), nullptr);
+    EXPECT_EQ(cb_->Text(), L"Right");
+    EXPECT_EQ(GetFocus(), cb_->Handle());
+}
+
 } // namespace
 } // namespace vt
