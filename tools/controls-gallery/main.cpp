@@ -19,6 +19,7 @@
 #include "scroll_bar_page.h"
 #include "list_box_page.h"
 #include "edit_page.h"
+#include "combo_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +68,7 @@ public:
         AddScrollBarPage(page);
         AddListBoxPage(page);
         AddEditPage(page);
+        AddComboPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {
