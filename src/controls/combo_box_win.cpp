@@ -21,16 +21,6 @@ namespace vt {
 
 namespace {
 
-TStringList StringsValue(const TPropValue& v)
-{
-    if (v.Kind != TValueKind::vkList)
-        throw EReadError(L"Invalid property value");
-    TStringList lines;
-    for (const TPropValue& line : v.List)
-        lines.Add(line.AsString());
-    return lines;
-}
-
 // A font's description property by its name after the font's prefix; false for another name.
 bool SetFontMember(TFont& f, std::wstring_view member, const TPropValue& v)
 {
@@ -181,10 +171,19 @@ TspSkinCustomComboBox::TspSkinCustomComboBox(TComponent* owner) : TspSkinCustomC
 
 TspSkinCustomComboBox::~TspSkinCustomComboBox()
 {
+    // The list and the edit outlive this part of the control: nothing of theirs may call back.
     listHook_.reset();
     editHook_.reset();
-    if (FListBox)
-        FListBox->Combo = nullptr;
+    FListBox->Combo = nullptr;
+    FListBox->OnListBoxMouseMove = nullptr;
+    FListBox->OnCheckButtonClick = nullptr;
+    if (FEdit) {
+        FEdit->OnChange = nullptr;
+        FEdit->OnEditCancelMode = nullptr;
+        FEdit->OnKeyDown = nullptr;
+        FEdit->OnKeyPress = nullptr;
+        FEdit->OnKeyUp = nullptr;
+    }
 }
 
 void TspSkinCustomComboBox::SyncItems()
@@ -811,6 +810,10 @@ void TspSkinCustomComboBox::SetStyle(TspSkinCustomComboBoxStyle v)
         FEdit->SetEditTransparent(look_.has_value());
         FEdit->SetText(Text());
         FEdit->OnChange = [this](TObject*) { EditChanged(); };
+        // Keys typed into the edit are the control's too.
+        FEdit->OnKeyDown = [this](TObject*, WORD& k, TShiftState sh) { Raise(OnKeyDown, this, k, sh); };
+        FEdit->OnKeyPress = [this](TObject*, wchar_t& k) { Raise(OnKeyPress, this, k); };
+        FEdit->OnKeyUp = [this](TObject*, WORD& k, TShiftState sh) { Raise(OnKeyUp, this, k, sh); };
         FEdit->OnEditCancelMode = [this](TControl* pressed) {
             model_.CancelMode(IsOwnWindow(pressed) || pressed == FEdit);
         };

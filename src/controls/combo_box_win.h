@@ -51,7 +51,8 @@ public:
     ~TspSkinCustomComboBox() override;
 
     // --- items and selection (kept in the drop-down list) -------------------------------------------
-    TListBoxStrings& Items() { return FListBox->Items(); }
+    // Read-only: changes go through SetItems so the selection logic sees them.
+    const TListBoxStrings& Items() const { return FListBox->Items(); }
     void SetItems(const TStrings& v);
     int ItemIndex() const { return model_.ItemIndex(); }
     // OnClick fires on every set, OnChange when the text changed.

@@ -30,17 +30,6 @@ constexpr LRESULT kWindowImageAnswer = 12851;
 
 constexpr int kCaptionButtonMax = 17;
 
-// A list of lines from a description.
-TStringList StringsValue(const TPropValue& v)
-{
-    if (v.Kind != TValueKind::vkList)
-        throw EReadError(L"Invalid property value");
-    TStringList lines;
-    for (const TPropValue& line : v.List)
-        lines.Add(line.AsString());
-    return lines;
-}
-
 std::vector<String> ToVector(const TStringList& list)
 {
     std::vector<String> v;
@@ -1048,6 +1037,16 @@ bool TspSkinCustomListBox::SetProperty(const String& name, const TPropValue& val
         {L"OnCheckButtonClick", [](L& c, const TPropValue& v) { c.OnCheckButtonClick = v.AsMethod<TNotifyEvent>(); }},
     };
     return SetFromTable(*this, rows, name, value) || TspSkinCustomControl::SetProperty(name, value);
+}
+
+TStringList StringsValue(const TPropValue& v)
+{
+    if (v.Kind != TValueKind::vkList)
+        throw EReadError(L"Invalid property value");
+    TStringList lines;
+    for (const TPropValue& line : v.List)
+        lines.Add(line.AsString());
+    return lines;
 }
 
 void DrawListItemContent(TCanvas& canvas, const std::wstring& text, int index, TRect textRect, TCustomImageList* images,

@@ -221,6 +221,9 @@ public:
 void DrawListItemContent(TCanvas& canvas, const std::wstring& text, int index, TRect textRect, TCustomImageList* images,
                          int imageIndex, const TStringList& tabWidths, int offset, bool enabled);
 
+// A list of lines from a description (Items.Strings, TabWidths.Strings).
+TStringList StringsValue(const TPropValue& v);
+
 void RegisterListBoxClasses();
 
 } // namespace vt

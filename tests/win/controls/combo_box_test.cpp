@@ -385,5 +385,49 @@ TEST_F(ComboBoxWindow, EditStyleCompletesStepsAndSwitchesBack)
     EXPECT_EQ(GetFocus(), cb_->Handle());
 }
 
+// Tests the description of the main window's hidden combo: every property it uses loads, the
+// selection and text come through and the list takes its settings; an unknown style and an alpha
+// value out of range are load errors naming the property.
+TEST_F(ComboBoxWindow, DescriptionLoadsTheHiddenCombo)
+{
+    RegisterComboBoxClasses();
+    TForm form(nullptr);
+    form.LoadFromText("object F: TForm\n"
+                      " object C: TspSkinComboBox\n"
+                      "  Left = 98\n  Top = 18\n  Width = 80\n  Height = 20\n  Visible = False\n"
+                      "  SkinDataName = 'combobox'\n  Style = spcbFixedStyle\n"
+                      "  Items.Strings = (\n   'Left'\n   'Center'\n   'Right')\n"
+                      "  ItemIndex = 0\n  Text = 'Left'\n  DropDownCount = 8\n  AutoComplete = True\n"
+                      "  ListBoxWidth = 0\n  ListBoxUseSkinItemHeight = True\n  ListBoxUseSkinFont = True\n"
+                      "  ListBoxDefaultItemHeight = 20\n  ListBoxDefaultFont.Name = 'Arial'\n"
+                      "  ListBoxDefaultFont.Height = 14\n  ListBoxAlphaBlend = False\n"
+                      "  DefaultFont.Name = 'Tahoma'\n  DefaultFont.Height = 13\n  UseSkinFont = True\n"
+                      " end\n"
+                      "end");
+    auto* c = dynamic_cast<TspSkinComboBox*>(form.FindComponent(L"C"));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->ItemIndex(), 0);
+    EXPECT_EQ(c->Text(), L"Left");
+    EXPECT_EQ(c->Items().Count(), 3);
+    EXPECT_EQ(c->DropDownCount(), 8);
+    EXPECT_EQ(c->ListBoxDefaultItemHeight(), 20);
+    EXPECT_EQ(c->ListBoxDefaultFont().Name(), L"Arial");
+    EXPECT_EQ(c->ListBoxDefaultFont().Height(), 14);
+    EXPECT_FALSE(c->Visible());
+    EXPECT_EQ(c->Style(), spcbFixedStyle);
+
+    auto loadError = [](const char* props) -> std::wstring {
+        TForm f(nullptr);
+        try {
+            f.LoadFromText(std::string("object F: TForm\n object C: TspSkinComboBox\n") + props + "\n end\nend");
+        } catch (const Exception& e) {
+            return e.Message();
+        }
+        return L"";
+    };
+    EXPECT_NE(loadError("  Style = spcbOther").find(L"C.Style"), std::wstring::npos);
+    EXPECT_NE(loadError("  ListBoxAlphaBlendValue = 300").find(L"C.ListBoxAlphaBlendValue"), std::wstring::npos);
+}
+
 } // namespace
 } // namespace vt
