@@ -39,6 +39,24 @@ bool SetFontMember(TFont& f, std::wstring_view member, const TPropValue& v)
     return true;
 }
 
+std::optional<TComboKey> ComboKeyOf(WPARAM vk)
+{
+    switch (vk) {
+    case VK_RETURN: return TComboKey::Enter;
+    case VK_ESCAPE: return TComboKey::Escape;
+    case VK_PRIOR: return TComboKey::PageUp;
+    case VK_NEXT: return TComboKey::PageDown;
+    case VK_HOME: return TComboKey::Home;
+    case VK_END: return TComboKey::End;
+    case VK_LEFT: return TComboKey::Left;
+    case VK_UP: return TComboKey::Up;
+    case VK_RIGHT: return TComboKey::Right;
+    case VK_DOWN: return TComboKey::Down;
+    case VK_F4: return TComboKey::F4;
+    default: return std::nullopt;
+    }
+}
+
 TPoint CursorPos()
 {
     POINT p{};
@@ -689,21 +707,7 @@ bool TspSkinCustomComboBox::DoMouseWheel(TShiftState shift, int delta, TPoint mo
 void TspSkinCustomComboBox::KeyDown(WORD& key, TShiftState shift)
 {
     TspSkinCustomControl::KeyDown(key, shift);
-    std::optional<TComboKey> k;
-    switch (key) {
-    case VK_RETURN: k = TComboKey::Enter; break;
-    case VK_ESCAPE: k = TComboKey::Escape; break;
-    case VK_PRIOR: k = TComboKey::PageUp; break;
-    case VK_NEXT: k = TComboKey::PageDown; break;
-    case VK_HOME: k = TComboKey::Home; break;
-    case VK_END: k = TComboKey::End; break;
-    case VK_LEFT: k = TComboKey::Left; break;
-    case VK_UP: k = TComboKey::Up; break;
-    case VK_RIGHT: k = TComboKey::Right; break;
-    case VK_DOWN: k = TComboKey::Down; break;
-    case VK_F4: k = TComboKey::F4; break;
-    default: break;
-    }
+    const std::optional<TComboKey> k = ComboKeyOf(key);
     model_.SetLoading(IsLoading());
     if (k && model_.KeyDown(*k, (shift & ssAlt) != 0))
         key = 0;
@@ -944,20 +948,10 @@ void TspSkinCustomComboBox::EditHook(TMessage& msg, const TWndMethod& previous)
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         const bool alt = msg.Msg == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0;
-        std::optional<TComboKey> k;
-        switch (msg.WParam) {
-        case VK_RETURN: k = TComboKey::Enter; break;
-        case VK_ESCAPE: k = TComboKey::Escape; break;
-        case VK_PRIOR: k = TComboKey::PageUp; break;
-        case VK_NEXT: k = TComboKey::PageDown; break;
-        case VK_UP: k = TComboKey::Up; break;
-        case VK_DOWN: k = TComboKey::Down; break;
-        case VK_F4: k = TComboKey::F4; break;
-        default: break;
-        }
-        // Enter and Escape are the edit's (and then the form's) unless they close the list.
-        const bool closes = msg.WParam != VK_RETURN && msg.WParam != VK_ESCAPE;
-        if (k && (closes || model_.IsDropDown()) && model_.KeyDown(*k, alt)) {
+        // The model leaves Left, Right, Home and End to the edit in the edit style, and Enter
+        // and Escape to the edit (and then the form) unless they close the list.
+        const std::optional<TComboKey> k = ComboKeyOf(msg.WParam);
+        if (k && model_.KeyDown(*k, alt)) {
             msg.Result = 0;
             return;
         }
@@ -968,9 +962,14 @@ void TspSkinCustomComboBox::EditHook(TMessage& msg, const TWndMethod& previous)
         previous(msg);
         if (!self || !FEdit)
             return;
-        // Completion at most every 200 ms, after a character key.
+        // Completion at most every 200 ms, after a character key; double-byte input is the
+        // edit's own.
+        const uint8_t cs = FEdit->Font().Charset();
+        const bool doubleByte = cs == SHIFTJIS_CHARSET || cs == HANGEUL_CHARSET || cs == GB2312_CHARSET ||
+                                cs == CHINESEBIG5_CHARSET || cs == JOHAB_CHARSET;
         const DWORD now = GetTickCount();
-        if (FAutoComplete && msg.WParam >= L'0' && msg.WParam != VK_DELETE && (!completed_ || now - lastCompletion_ >= 200)) {
+        if (FAutoComplete && !doubleByte && msg.WParam >= L'0' &&
+            (!completed_ || now - lastCompletion_ >= 200)) {
             completed_ = true;
             lastCompletion_ = now;
             CompleteEditText();
@@ -1023,6 +1022,7 @@ bool TspSkinCustomComboBox::SetProperty(const String& name, const TPropValue& va
         {L"ListBoxUseSkinItemHeight", [](C& c, const TPropValue& v) { c.SetListBoxUseSkinItemHeight(v.AsBoolean()); }},
         {L"ListBoxUseSkinFont", [](C& c, const TPropValue& v) { c.SetListBoxUseSkinFont(v.AsBoolean()); }},
         {L"ListBoxDefaultItemHeight", [](C& c, const TPropValue& v) { c.SetListBoxDefaultItemHeight(v.AsInteger()); }},
+        {L"ListBoxCaption", [](C& c, const TPropValue& v) { c.SetListBoxCaption(v.AsString()); }},
         {L"ListBoxCaptionMode", [](C& c, const TPropValue& v) { c.SetListBoxCaptionMode(v.AsBoolean()); }},
         {L"ListBoxAlphaBlend", [](C& c, const TPropValue& v) { c.SetListBoxAlphaBlend(v.AsBoolean()); }},
         {L"ListBoxAlphaBlendAnimation", [](C& c, const TPropValue& v) { c.SetListBoxAlphaBlendAnimation(v.AsBoolean()); }},

@@ -114,6 +114,10 @@ public:
     void SetListBoxDefaultItemHeight(int v) { FListBox->SetDefaultItemHeight(v); }
     TFont& ListBoxDefaultFont() { return FListBox->DefaultFont(); }
     TFont& ListBoxDefaultCaptionFont() { return FListBox->DefaultCaptionFont(); }
+    const String& ListBoxCaption() const { return FListBox->Caption(); }
+    void SetListBoxCaption(const String& v) { FListBox->SetCaption(v); }
+    TAlignment ListBoxCaptionAlignment() const { return FListBox->Alignment(); }
+    void SetListBoxCaptionAlignment(TAlignment v) { FListBox->SetAlignment(v); }
     bool ListBoxCaptionMode() const { return FListBox->CaptionMode(); }
     void SetListBoxCaptionMode(bool v) { FListBox->SetCaptionMode(v); }
     TCustomImageList* Images() const { return FListBox->Images(); }
