@@ -192,6 +192,27 @@ TEST_F(ComboBoxWindow, KeysInTheOpenListAndPressElsewhere)
     EXPECT_EQ(cb_->ItemIndex(), 1) << "hover moved only the list";
 }
 
+// Tests typing and the wheel on the closed control: "c" selects "Center", "r" within 500 ms
+// searches "cr" and changes nothing, "r" after a pause selects "Right"; the wheel towards the user
+// steps forward and away from the user back, each through ItemIndex.
+TEST_F(ComboBoxWindow, TypedSearchAndWheel)
+{
+    test::Keys({'C', 'R'});
+    EXPECT_EQ(cb_->Text(), L"Center");
+    Pump(600);
+    test::Keys({'R'});
+    EXPECT_EQ(cb_->Text(), L"Right");
+
+    clicks_ = changes_ = 0;
+    test::Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(WHEEL_DELTA));
+    EXPECT_EQ(cb_->ItemIndex(), 1);
+    test::Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
+    EXPECT_EQ(cb_->ItemIndex(), 2);
+    EXPECT_EQ(clicks_, 2);
+    EXPECT_EQ(changes_, 2);
+    EXPECT_FALSE(cb_->IsPopupVisible());
+}
+
 // Tests that a window taking the capture in the middle of a press that auto-scrolls the list ends
 // the press and stops the scroll.
 TEST_F(ComboBoxWindow, CaptureLossStopsTheAutoScroll)
