@@ -223,9 +223,21 @@ void TspSkinCustomComboBox::SetItems(const TStrings& v)
 
 void TspSkinCustomComboBox::SetSorted(bool v)
 {
+    if (Sorted() == v)
+        return;
+    // The selected item stays selected at its new place, quietly: no item was chosen.
+    const int old = model_.ItemIndex();
+    const String selected = old >= 0 ? Items()[old] : String();
     const String text = Text();
     FListBox->SetSorted(v);
     SyncItems();
+    if (old >= 0) {
+        const auto& items = model_.Items();
+        const auto at = std::find(items.begin(), items.end(), selected);
+        model_.SetLoading(true);
+        model_.SetItemIndex(static_cast<int>(at - items.begin()));
+        model_.SetLoading(IsLoading());
+    }
     model_.SetText(text);
 }
 
@@ -1024,6 +1036,9 @@ bool TspSkinCustomComboBox::SetProperty(const String& name, const TPropValue& va
         {L"ListBoxDefaultItemHeight", [](C& c, const TPropValue& v) { c.SetListBoxDefaultItemHeight(v.AsInteger()); }},
         {L"ListBoxCaption", [](C& c, const TPropValue& v) { c.SetListBoxCaption(v.AsString()); }},
         {L"ListBoxCaptionMode", [](C& c, const TPropValue& v) { c.SetListBoxCaptionMode(v.AsBoolean()); }},
+        {L"ListBoxCaptionAlignment",
+         [](C& c, const TPropValue& v) { c.SetListBoxCaptionAlignment(AlignmentFromIdent(v.AsIdent())); }},
+        {L"HorizontalExtent", [](C& c, const TPropValue& v) { c.SetHorizontalExtent(v.AsBoolean()); }},
         {L"ListBoxAlphaBlend", [](C& c, const TPropValue& v) { c.SetListBoxAlphaBlend(v.AsBoolean()); }},
         {L"ListBoxAlphaBlendAnimation", [](C& c, const TPropValue& v) { c.SetListBoxAlphaBlendAnimation(v.AsBoolean()); }},
         {L"ListBoxAlphaBlendValue",

@@ -118,6 +118,8 @@ public:
     void SetListBoxCaption(const String& v) { FListBox->SetCaption(v); }
     TAlignment ListBoxCaptionAlignment() const { return FListBox->Alignment(); }
     void SetListBoxCaptionAlignment(TAlignment v) { FListBox->SetAlignment(v); }
+    bool HorizontalExtent() const { return FListBox->HorizontalExtent(); }
+    void SetHorizontalExtent(bool v) { FListBox->SetHorizontalExtent(v); }
     bool ListBoxCaptionMode() const { return FListBox->CaptionMode(); }
     void SetListBoxCaptionMode(bool v) { FListBox->SetCaptionMode(v); }
     TCustomImageList* Images() const { return FListBox->Images(); }

@@ -422,6 +422,7 @@ TEST_F(ComboBoxWindow, DescriptionLoadsTheHiddenCombo)
                       "  ListBoxWidth = 0\n  ListBoxUseSkinItemHeight = True\n  ListBoxUseSkinFont = True\n"
                       "  ListBoxDefaultItemHeight = 20\n  ListBoxDefaultFont.Name = 'Arial'\n"
                       "  ListBoxDefaultFont.Height = 14\n  ListBoxAlphaBlend = False\n"
+                      "  Sorted = False\n  HorizontalExtent = False\n  ListBoxCaptionAlignment = taCenter\n"
                       "  DefaultFont.Name = 'Tahoma'\n  DefaultFont.Height = 13\n  UseSkinFont = True\n"
                       " end\n"
                       "end");
@@ -436,6 +437,7 @@ TEST_F(ComboBoxWindow, DescriptionLoadsTheHiddenCombo)
     EXPECT_EQ(c->ListBoxDefaultFont().Height(), 14);
     EXPECT_FALSE(c->Visible());
     EXPECT_EQ(c->Style(), spcbFixedStyle);
+    EXPECT_EQ(c->ListBoxCaptionAlignment(), taCenter);
 
     auto loadError = [](const char* props) -> std::wstring {
         TForm f(nullptr);
