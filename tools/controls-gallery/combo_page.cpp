@@ -15,8 +15,11 @@ TspSkinComboBox* gOpenOnShow = nullptr;
 void CALLBACK OpenOnShow(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    if (gOpenOnShow && gOpenOnShow->HandleAllocated() && IsWindowVisible(gOpenOnShow->Handle()))
+    // As a user opens it: focused first, so that a press elsewhere closes it again.
+    if (gOpenOnShow && gOpenOnShow->HandleAllocated() && IsWindowVisible(gOpenOnShow->Handle())) {
+        gOpenOnShow->SetFocus();
         gOpenOnShow->DropDown();
+    }
 }
 
 } // namespace
