@@ -2,6 +2,7 @@
 
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
+#include "controls/combo_box_win.h"
 #include "controls/edit_win.h"
 #include "controls/list_box_win.h"
 #include "controls/memo_win.h"
@@ -27,6 +28,7 @@ void RegisterAppClasses()
     RegisterScrollBarClasses();
     RegisterListBoxClasses();
     RegisterMemoClasses();
+    RegisterComboBoxClasses();
     RegisterEditClasses();
     RegisterDialogClasses();
 }

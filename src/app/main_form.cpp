@@ -70,6 +70,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     RegisterMethod(L"NewClick", TNotifyEvent([this](TObject* s) { NewClick(s); }));
     RegisterMethod(L"S2Click", TNotifyEvent([this](TObject* s) { S2Click(s); }));
     RegisterMethod(L"spSkinCheckRadioBox1Click", TNotifyEvent([this](TObject* s) { spSkinCheckRadioBox1Click(s); }));
+    RegisterMethod(L"spSkinComboBox1Change", TNotifyEvent([this](TObject* s) { spSkinComboBox1Change(s); }));
     RegisterMethod(L"S1Click", TNotifyEvent([this](TObject* s) { S1Click(s); }));
     // Four quick buttons each show their about message and wait until it is dismissed.
     for (const TAboutButton& about : kAboutButtons)
@@ -110,6 +111,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BindField(L"spSkinData1", spSkinData1);
     BindField(L"spSkinCheckRadioBox1", spSkinCheckRadioBox1);
     BindField(L"spSkinMemo1", spSkinMemo1);
+    BindField(L"spSkinComboBox1", spSkinComboBox1);
     BindField(L"TabPosition", TabPosition);
     BindField(L"spSkinLabel1", spSkinLabel1);
     BindField(L"spSkinLabel2", spSkinLabel2);
@@ -158,6 +160,14 @@ void TForm1::spSkinCheckRadioBox1Click(TObject*)
     spDynamicSkinForm1->BorderIcons.SystemMenu = spSkinCheckRadioBox1->Checked();
     spDynamicSkinForm1->BorderIconsChanged();
     spDynamicSkinForm1->UpDateFormNC();
+}
+
+void TForm1::spSkinComboBox1Change(TObject*)
+{
+    // The items are Left, Center and Right, in the order of the caption tab positions.
+    const int index = spSkinComboBox1->ItemIndex();
+    if (index >= sptpLeft && index <= sptpRight)
+        spDynamicSkinForm1->Extras.SetCaptionTabPos(static_cast<TspCaptionTabPos>(index));
 }
 
 void TForm1::Close1Click(TObject*)

@@ -10,6 +10,7 @@
 #include "app/app_classes.h"
 #include "controls/button_win.h"
 #include "controls/check_radio_win.h"
+#include "controls/combo_box_win.h"
 #include "controls/label_win.h"
 #include "controls/memo_win.h"
 #include "controls/page_control_win.h"
@@ -58,6 +59,7 @@ public:
     TspSkinButton* spSkinButton1 = nullptr;
     TspSkinCheckRadioBox* spSkinCheckRadioBox1 = nullptr;
     TspSkinMemo* spSkinMemo1 = nullptr;
+    TspSkinComboBox* spSkinComboBox1 = nullptr;
     TspSkinLabel* TabPosition = nullptr;
     TspSkinLabel* spSkinLabel1 = nullptr;
     TspSkinLabel* spSkinLabel2 = nullptr;
@@ -86,6 +88,7 @@ public:
     // The icon switch: the hidden check box (it starts checked) puts the system menu's icon into
     // the caption or takes it out, keeping the other border icons; "Show Icon" does the same.
     void spSkinCheckRadioBox1Click(TObject* Sender);
+    void spSkinComboBox1Change(TObject* Sender);
     void S1Click(TObject* Sender) { spSkinCheckRadioBox1Click(Sender); }
 };
 

@@ -368,11 +368,10 @@ void TComboBoxModel::MouseDown(TPoint p, bool leftButton)
         sink_.Redraw();
         if (!dropDown_) {
             wasInLB_ = false;
-            lbDown_ = true;
+            // Without items nothing opens and there is no list to drag into.
+            lbDown_ = Count() > 0;
+            // Last: showing the list may process messages that free the control.
             DropDown();
-            // Nothing opened (no items): there is no list to drag into.
-            if (!dropDown_)
-                lbDown_ = false;
         } else {
             CloseUp(false);
         }

@@ -302,7 +302,6 @@ bool TspSkinLabel::SetProperty(const String& name, const TPropValue& value)
     using Row = TPropertyRow<Self>;
     static const wchar_t* const ellipses[] = {L"spetNoneEllips", L"spetEllips"};
     static const wchar_t* const borders[] = {L"bvFrame", L"bvRaised", L"bvLowered", L"bvNone"};
-    static const wchar_t* const alignments[] = {L"taLeftJustify", L"taRightJustify", L"taCenter"};
     static const Row rows[] = {
         {L"ShadowEffect", [](Self& c, const TPropValue& v) { c.SetShadowEffect(v.AsBoolean()); }},
         {L"ShadowOffset", [](Self& c, const TPropValue& v) { c.SetShadowOffset(v.AsInteger()); }},
@@ -316,7 +315,7 @@ bool TspSkinLabel::SetProperty(const String& name, const TPropValue& value)
          }},
         {L"UseSkinSize", [](Self& c, const TPropValue& v) { c.SetUseSkinSize(v.AsBoolean()); }},
         {L"Alignment",
-         [](Self& c, const TPropValue& v) { c.SetAlignment(static_cast<TAlignment>(IdentIndex(v.AsIdent(), alignments))); }},
+         [](Self& c, const TPropValue& v) { c.SetAlignment(AlignmentFromIdent(v.AsIdent())); }},
         {L"AutoSize", [](Self& c, const TPropValue& v) { c.SetAutoSize(v.AsBoolean()); }},
         {L"BorderStyle",
          [](Self& c, const TPropValue& v) {

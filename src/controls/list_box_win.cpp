@@ -30,17 +30,6 @@ constexpr LRESULT kWindowImageAnswer = 12851;
 
 constexpr int kCaptionButtonMax = 17;
 
-// A list of lines from a description.
-TStringList StringsValue(const TPropValue& v)
-{
-    if (v.Kind != TValueKind::vkList)
-        throw EReadError(L"Invalid property value");
-    TStringList lines;
-    for (const TPropValue& line : v.List)
-        lines.Add(line.AsString());
-    return lines;
-}
-
 std::vector<String> ToVector(const TStringList& list)
 {
     std::vector<String> v;
@@ -395,6 +384,11 @@ void TspSkinCustomListBox::SetSpacing(int v)
 
 int TspSkinCustomListBox::CalcHeight(int count) const
 {
+    return CalcListBoxHeight(HeightInput(count));
+}
+
+TListBoxHeightInput TspSkinCustomListBox::HeightInput(int count) const
+{
     TListBoxHeightInput in;
     in.Count = count;
     in.ItemHeight = ListBox_->ItemHeight();
@@ -403,7 +397,7 @@ int TspSkinCustomListBox::CalcHeight(int count) const
     in.DefaultCaptionHeight = FDefaultCaptionHeight;
     in.HorzBar = HScrollBar != nullptr;
     in.HorzBarHeight = HScrollBar ? HScrollBar->Height() : 0;
-    return CalcListBoxHeight(in);
+    return in;
 }
 
 // --- skin change and layout ------------------------------------------------------------------------
@@ -754,29 +748,13 @@ void TspSkinCustomListBox::RenderItem(TspBitmap& img, int index, int width, int 
     TCanvas& canvas = GetCanvas(img);
     SetItemFont(canvas, false);
     canvas.Font().SetColor(textColour);
-    if (OnDrawItem) {
+    if (OnDrawItem)
         Raise(OnDrawItem, this, canvas, index, img.Width(), img.Height(), textRect, state);
-    } else {
-        const int offset = ListBox_->FHorizontalExtentValue;
-        int imageWidth = 0;
-        if (FImages) {
-            const int image = ItemImageIndex(FImageIndex, index, FImages->Count());
-            imageWidth = FImages->Width() + 2;
-            if (image >= 0)
-                DrawListImage(canvas, FImages.get(), image, textRect.Left - offset,
-                              textRect.Top + (textRect.Height() - FImages->Height()) / 2, Enabled());
-        }
-        const std::wstring text = Items()[index];
-        if (FTabWidths.Count() > 0 && Columns() == 0) {
-            const std::vector<int32_t> stops = ListBoxTabStops(ToVector(FTabWidths));
-            std::vector<INT> tabs(stops.begin(), stops.end());
-            const int th = canvas.TextHeight(text);
-            const TPoint at = TabbedTextOrigin(textRect, imageWidth, th, canvas.Font().Height());
-            TabbedTextOutW(canvas.Handle(), at.X - offset, at.Y, text.c_str(), static_cast<int>(text.size()),
-                           static_cast<int>(tabs.size()), tabs.empty() ? nullptr : tabs.data(), 0);
-        } else {
-            DrawTextAtLeft(canvas, text, textRect, imageWidth - offset);
-        }
+    else {
+        // Columns draw plain text.
+        static const TStringList kNoTabs;
+        DrawListItemContent(canvas, Items()[index], index, textRect, FImages.get(), FImageIndex,
+                            Columns() == 0 ? FTabWidths : kNoTabs, ListBox_->FHorizontalExtentValue, Enabled());
     }
     if (focusFrame) {
         if (skin && SkinData() && SkinData()->FSkinColors)
@@ -1059,6 +1037,39 @@ bool TspSkinCustomListBox::SetProperty(const String& name, const TPropValue& val
         {L"OnCheckButtonClick", [](L& c, const TPropValue& v) { c.OnCheckButtonClick = v.AsMethod<TNotifyEvent>(); }},
     };
     return SetFromTable(*this, rows, name, value) || TspSkinCustomControl::SetProperty(name, value);
+}
+
+TStringList StringsValue(const TPropValue& v)
+{
+    if (v.Kind != TValueKind::vkList)
+        throw EReadError(L"Invalid property value");
+    TStringList lines;
+    for (const TPropValue& line : v.List)
+        lines.Add(line.AsString());
+    return lines;
+}
+
+void DrawListItemContent(TCanvas& canvas, const std::wstring& text, int index, TRect textRect, TCustomImageList* images,
+                         int imageIndex, const TStringList& tabWidths, int offset, bool enabled)
+{
+    int imageWidth = 0;
+    if (images) {
+        const int image = ItemImageIndex(imageIndex, index, images->Count());
+        imageWidth = images->Width() + 2;
+        if (image >= 0)
+            DrawListImage(canvas, images, image, textRect.Left - offset,
+                          textRect.Top + (textRect.Height() - images->Height()) / 2, enabled);
+    }
+    if (tabWidths.Count() > 0) {
+        const std::vector<int32_t> stops = ListBoxTabStops(ToVector(tabWidths));
+        std::vector<INT> tabs(stops.begin(), stops.end());
+        const int th = canvas.TextHeight(text);
+        const TPoint at = TabbedTextOrigin(textRect, imageWidth, th, canvas.Font().Height());
+        TabbedTextOutW(canvas.Handle(), at.X - offset, at.Y, text.c_str(), static_cast<int>(text.size()),
+                       static_cast<int>(tabs.size()), tabs.empty() ? nullptr : tabs.data(), 0);
+    } else {
+        DrawTextAtLeft(canvas, text, textRect, imageWidth - offset);
+    }
 }
 
 void RegisterListBoxClasses()

@@ -110,8 +110,9 @@ public:
     int Spacing() const { return FSpacing; }
     void SetSpacing(int v);
 
-    // The control height that shows count items.
+    // The control height that shows count items, and the inputs of that rule.
     int CalcHeight(int count) const;
+    TListBoxHeightInput HeightInput(int count) const;
     // Brings the skinned bars in step with the native list: made, set or freed as needed.
     void UpDateScrollBar();
     // The bars while they exist.
@@ -214,6 +215,14 @@ class TspSkinListBox : public TspSkinCustomListBox {
 public:
     using TspSkinCustomListBox::TspSkinCustomListBox;
 };
+
+// An item's image (from images: imageIndex, or the item's own index when that is below 0) and
+// text (tabbed when tabWidths has entries) drawn into textRect of canvas, shifted left by offset.
+void DrawListItemContent(TCanvas& canvas, const std::wstring& text, int index, TRect textRect, TCustomImageList* images,
+                         int imageIndex, const TStringList& tabWidths, int offset, bool enabled);
+
+// A list of lines from a description (Items.Strings, TabWidths.Strings).
+TStringList StringsValue(const TPropValue& v);
 
 void RegisterListBoxClasses();
 

@@ -592,7 +592,7 @@ bool TspSkinMemo::SetProperty(const String& name, const TPropValue& value)
         {L"WallpaperStretch", [](TspSkinMemo& c, const TPropValue& v) { c.SetWallpaperStretch(v.AsBoolean()); }},
         {L"AlphaBlend", [](TspSkinMemo& c, const TPropValue& v) { c.SetAlphaBlend(v.AsBoolean()); }},
         {L"AlphaBlendValue",
-         [](TspSkinMemo& c, const TPropValue& v) { c.SetAlphaBlendValue(static_cast<uint8_t>(CheckedRange(v, 0, 255))); }},
+         [](TspSkinMemo& c, const TPropValue& v) { c.SetAlphaBlendValue(ByteValue(v)); }},
     };
     return SetFromTable(*this, rows, name, value) || SetDefaultFontProperty(FDefaultFont, name, value) ||
            TCustomMemo::SetProperty(name, value);

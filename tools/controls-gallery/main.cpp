@@ -20,6 +20,7 @@
 #include "list_box_page.h"
 #include "memo_page.h"
 #include "edit_page.h"
+#include "combo_page.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -69,6 +70,7 @@ public:
         AddListBoxPage(page);
         AddMemoPage(page);
         AddEditPage(page);
+        AddComboPage(page);
 
         OnShortCut = [this](TWMKey& key, bool& handled) {
             if (key.Msg == WM_KEYDOWN && key.CharCode == VK_F2) {

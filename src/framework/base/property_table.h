@@ -7,6 +7,7 @@
 #include "framework/base/exceptions.h"
 #include "framework/base/form_reader.h"
 #include "framework/base/strings.h"
+#include "framework/base/types.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -45,6 +46,13 @@ template <size_t N> int IdentIndex(std::wstring_view ident, const wchar_t* const
         if (SameDescriptionName(ident, names[i]))
             return static_cast<int>(i);
     throw EReadError(L"Invalid property value");
+}
+
+// An alignment's identifier ("taLeftJustify", "taRightJustify", "taCenter").
+inline TAlignment AlignmentFromIdent(std::wstring_view ident)
+{
+    static const wchar_t* const names[] = {L"taLeftJustify", L"taRightJustify", L"taCenter"};
+    return static_cast<TAlignment>(IdentIndex(ident, names));
 }
 
 // A Byte property's value; raises EReadError outside 0..255.

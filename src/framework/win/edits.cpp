@@ -707,11 +707,6 @@ TScrollStyle ScrollStyleFromIdent(const String& ident)
     return static_cast<TScrollStyle>(IdentIndex(ident, names));
 }
 
-TAlignment AlignmentFromIdent(const String& ident)
-{
-    static const wchar_t* const names[] = { L"taLeftJustify", L"taRightJustify", L"taCenter" };
-    return static_cast<TAlignment>(IdentIndex(ident, names));
-}
 
 } // namespace
 

@@ -524,6 +524,31 @@ TEST_F(MainForm, HiddenControlsAndTheIconSwitch)
               L"\r\n"
               L"Now you can create really unusual and modern applications!");
 
+    TspSkinComboBox* combo = form->spSkinComboBox1;
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->Parent(), form->spSkinTabSheet1);
+    EXPECT_EQ(combo->BoundsRect(), Bounds(98, 18, 80, 20));
+    EXPECT_FALSE(combo->Visible());
+    EXPECT_EQ(combo->SkinData(), form->spSkinData1);
+    EXPECT_EQ(combo->SkinDataName(), L"combobox");
+    EXPECT_EQ(combo->Style(), spcbFixedStyle);
+    ASSERT_EQ(combo->Items().Count(), 3);
+    EXPECT_EQ(combo->Items()[0], L"Left");
+    EXPECT_EQ(combo->Items()[1], L"Center");
+    EXPECT_EQ(combo->Items()[2], L"Right");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_EQ(combo->Text(), L"Left");
+    EXPECT_EQ(combo->DropDownCount(), 8);
+    EXPECT_EQ(combo->ListBoxDefaultItemHeight(), 20);
+    EXPECT_EQ(combo->ListBoxDefaultFont().Name(), L"Arial");
+    EXPECT_EQ(combo->ListBoxDefaultFont().Height(), 14);
+    // The handler moves the caption tabs: Center and Right, then back to Left.
+    TspCaptionExtras& extras = form->spDynamicSkinForm1->Extras;
+    for (const auto& [index, pos] : {std::pair{1, sptpCenter}, std::pair{2, sptpRight}, std::pair{0, sptpLeft}}) {
+        combo->SetItemIndex(index);
+        EXPECT_EQ(extras.CaptionTabPos(), pos) << "item " << index;
+    }
+
     TspDynamicSkinForm* engine = form->spDynamicSkinForm1;
     const TspBorderIcons before = engine->BorderIcons;
     ASSERT_FALSE(before.SystemMenu);
