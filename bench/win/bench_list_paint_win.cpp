@@ -24,11 +24,9 @@ int Run(int argc, char** argv)
     Application->Initialize();
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 260);
-    TspSkinData* skin = test::NewLoadedSkinData(&form);
-    if (!skin) {
-        std::fprintf(stderr, "the default skin did not load\n");
+    TspSkinData* skin = bench::LoadDefaultSkin(form);
+    if (!skin)
         return 1;
-    }
     auto* lb = new TspSkinListBox(&form);
     lb->SetBounds(10, 10, 170, 170);
     lb->SetParent(&form);

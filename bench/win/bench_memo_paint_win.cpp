@@ -21,11 +21,9 @@ int Run(int argc, char** argv)
     Application->Initialize();
     TForm form(nullptr);
     form.SetBounds(0, 0, 460, 420);
-    TspSkinData* skin = test::NewLoadedSkinData(&form);
-    if (!skin) {
-        std::fprintf(stderr, "the default skin did not load\n");
+    TspSkinData* skin = bench::LoadDefaultSkin(form);
+    if (!skin)
         return 1;
-    }
     const wchar_t* text =
         L"Since version 12.50 you can use extended skins with special button in \r\n"
         L"caption to call popup menu and tabs.\r\n"

@@ -35,11 +35,9 @@ int Run(int argc, char** argv)
     Application->Initialize();
     TForm form(nullptr);
     form.SetBounds(0, 0, 1640, 300);
-    TspSkinData* skin = test::NewLoadedSkinData(&form);
-    if (!skin) {
-        std::fprintf(stderr, "the default skin did not load\n");
+    TspSkinData* skin = bench::LoadDefaultSkin(form);
+    if (!skin)
         return 1;
-    }
     TspSkinPageControl* many = NewPages(form, skin, 20, 0);
     TspSkinPageControl* one = NewPages(form, skin, 1, 140);
     form.Show();

@@ -15,6 +15,15 @@
 
 namespace bench {
 
+// The default skin loaded into a container of form's; null, with a message, when it does not load.
+inline vt::TspSkinData* LoadDefaultSkin(vt::TForm& form)
+{
+    vt::TspSkinData* skin = vt::test::NewLoadedSkinData(&form);
+    if (!skin)
+        std::fprintf(stderr, "the default skin did not load\n");
+    return skin;
+}
+
 struct TBenchWindows {
     std::unique_ptr<vt::TForm> Skinned, Plain;
     vt::TspDynamicSkinForm* Engine = nullptr;
@@ -26,11 +35,9 @@ struct TBenchWindows {
         Skinned = std::make_unique<vt::TForm>(nullptr);
         Skinned->SetCaption(L"Vantrel frame");
         Engine = new vt::TspDynamicSkinForm(Skinned.get());
-        vt::TspSkinData* skin = vt::test::NewLoadedSkinData(Skinned.get());
-        if (!skin) {
-            std::fprintf(stderr, "the default skin did not load\n");
+        vt::TspSkinData* skin = LoadDefaultSkin(*Skinned);
+        if (!skin)
             return false;
-        }
         Engine->SetSkinData(skin);
         Plain = std::make_unique<vt::TForm>(nullptr);
         Plain->SetCaption(L"Vantrel frame");

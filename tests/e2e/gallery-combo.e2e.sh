@@ -6,14 +6,10 @@
 # search and open and close the list; a click elsewhere closes it without a change.
 . "$(dirname "$0")/lib.sh"
 
-E2E_EXE=$e2e_root/build/win64/tools/controls-gallery/controls-gallery.exe
-E2E_CAPTION="Controls gallery"
-E2E_ARGS=(--skin "$(winepath -w "$e2e_root/build/win64/src/app/zozaziz.skn" 2>/dev/null)")
-
+e2e_use_gallery
 e2e_start_app
 log=$e2e_tmp/app.log
-rect() { tr -d '\r' <"$log" | sed -n "s/^$1 [A-Za-z]* //p" | tail -1 | tr ',' ' '; }
-read -r cl ct cr cb <<<"$(rect comboFixed)"
+read -r cl ct cr cb <<<"$(e2e_gallery_rect comboFixed)"
 [ -n "$cb" ] || e2e_abort "the gallery lists the combo box"
 # events: the combo box's lines of the log so far; seen TEXT: the text is among them.
 events() { tr -d '\r' <"$log" | grep "^comboFixed On"; }

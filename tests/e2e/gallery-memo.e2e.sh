@@ -5,16 +5,11 @@
 # typing into the read-only memo changes nothing.
 . "$(dirname "$0")/lib.sh"
 
-E2E_EXE=$e2e_root/build/win64/tools/controls-gallery/controls-gallery.exe
-E2E_CAPTION="Controls gallery"
-E2E_ARGS=(--skin "$(winepath -w "$e2e_root/build/win64/src/app/zozaziz.skn" 2>/dev/null)")
-
+e2e_use_gallery
 e2e_start_app
 log=$e2e_tmp/app.log
-# rect NAME: the control's screen rectangle "left top right bottom" as the gallery printed it.
-rect() { tr -d '\r' <"$log" | sed -n "s/^$1 [A-Za-z]* //p" | tail -1 | tr ',' ' '; }
-read -r ml mt mr mb <<<"$(rect memo)"
-read -r bl bt br bb <<<"$(rect memoVBar)"
+read -r ml mt mr mb <<<"$(e2e_gallery_rect memo)"
+read -r bl bt br bb <<<"$(e2e_gallery_rect memoVBar)"
 [ -n "$mb" ] && [ -n "$bb" ] || e2e_abort "the gallery lists the memo and its bar"
 # Below the first line, where the caret blinks after the click.
 memo_sig() { e2e_shot && e2e_region_sig "$ml" $((mt + 20)) $((mr - ml)) $((mb - mt - 20)); }
@@ -47,7 +42,7 @@ e2e_shot memo-menu
 e2e_key Escape
 e2e_check "Escape closes it" e2e_wait_until 3 e2e_window_gone "$menu"
 
-read -r rl rt rr rb <<<"$(rect readOnlyMemo)"
+read -r rl rt rr rb <<<"$(e2e_gallery_rect readOnlyMemo)"
 # The caret goes to the end of the first line; Delete there would pull the second line up.
 read_only_sig() { e2e_shot && e2e_region_sig "$rl" $((rt + 20)) $((rr - rl)) $((rb - rt - 20)); }
 e2e_click $((rr - 5)) $((rt + 10))

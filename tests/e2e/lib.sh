@@ -107,6 +107,22 @@ e2e_wait_until() {
   done
 }
 
+# ---- the controls gallery ---------------------------------------------------------------------
+
+# e2e_use_gallery: the scenario runs the controls gallery in the default skin instead of the app.
+# The gallery prints each control's screen rectangle and every event to its output
+# ($e2e_tmp/app.log).
+e2e_use_gallery() {
+  E2E_EXE=$e2e_root/build/win64/tools/controls-gallery/controls-gallery.exe
+  E2E_CAPTION="Controls gallery"
+  E2E_ARGS=(--skin "$(winepath -w "$e2e_root/build/win64/src/app/zozaziz.skn" 2>/dev/null)")
+}
+
+# e2e_gallery_rect NAME: prints the gallery control's screen rectangle "left top right bottom".
+e2e_gallery_rect() {
+  tr -d '\r' <"$e2e_tmp/app.log" | sed -n "s/^$1 [A-Za-z]* //p" | tail -1 | tr ',' ' '
+}
+
 # ---- the app and its window ------------------------------------------------------------------
 
 # Prints the id of the app's visible main window, if there is one.
