@@ -100,6 +100,9 @@ TEST_F(ComboBoxWindow, DropDownIsSizedAndNeverActivates)
     GetWindowRect(Popup(), &wr);
     GetWindowRect(cb_->Handle(), &cr);
     EXPECT_EQ(wr.bottom - wr.top, cb_->ListBox()->CalcHeight(3));
+    // The default skin's list: rows of its item picture (18) and its frame above and below the
+    // client part (2 and 60 - 58).
+    EXPECT_EQ(wr.bottom - wr.top, 3 * 18 + 2 + 2);
     EXPECT_EQ(wr.right - wr.left, cb_->Width());
     EXPECT_EQ(wr.top, cr.bottom);
     EXPECT_EQ(cb_->ListBox()->ItemIndex(), 0);
