@@ -18,7 +18,7 @@
 namespace {
 
 // Larger pictures reach no code the smaller ones miss and would take most of a run.
-constexpr int64_t kMaxArea = 1 << 20;
+constexpr int64_t kMaxArea = 1 << 18;
 
 int32_t Side(const uint8_t* p) { return static_cast<int16_t>(p[0] | (p[1] << 8)); }
 
