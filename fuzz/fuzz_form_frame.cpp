@@ -9,7 +9,8 @@
 //   byte 0   form state: bit 0 active, bits 1-3 border style, bit 4 maximized, bit 5 rolled up,
 //            bit 6 SupportNCArea, bit 7 also extreme sizes (the huge ones for geometry only)
 //   byte 1   border icons and caption-button switches, one per bit
-//   bytes 2-9  two window sizes, width and height as 16-bit little-endian values up to 2048
+//   bytes 2-9  two window sizes, width and height as 16-bit little-endian values up to 2048,
+//              halved above 1024
 #include "default_skin.h"
 #include "form/frame_paint.h"
 #include "raster/png_list.h"
@@ -66,13 +67,15 @@ struct Extras {
     vt::TspCaptionExtras extras{&owner};
 };
 
-// Larger windows reach no code the smaller ones miss, and their region alone would take most of
-// a run.
-constexpr int32_t kMaxSide = 2048;
+// Larger windows reach no code the smaller ones miss (the skins' pictures are at most a few
+// hundred pixels a side), and their region and pictures alone would take most of a run.
+constexpr int32_t kMaxSide = 1024;
 
+// Sizes up to twice the limit are halved, so the seeds' window sizes keep their proportions.
 int32_t Side(const uint8_t* p)
 {
-    return (p[0] | (p[1] << 8)) % (kMaxSide + 1);
+    const int32_t side = (p[0] | (p[1] << 8)) % (2 * kMaxSide + 1);
+    return side > kMaxSide ? side / 2 : side;
 }
 
 // How far one size goes: the region costs as much as the rest together, so one size per input

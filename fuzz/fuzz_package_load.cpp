@@ -45,10 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         return 0;
     }
-    // Whatever loaded must save again.
+    // Whatever loaded must save again (this writes the definition and every picture).
     if (!sd.Empty) {
-        vt::TMemIniFile f;
-        sd.SaveToCustomIniFile(f);
         vt::TspCompressedStoredSkin again(nullptr);
         again.LoadFromSkinData(sd);
     }

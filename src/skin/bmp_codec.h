@@ -13,7 +13,13 @@
 namespace vt {
 
 // Pictures larger than this are refused before anything is allocated for them.
+#ifdef FUZZING_BUILD_MODE_UNSAFE_FOR_PRODUCTION
+// Fuzzing builds only: a run-length record of a few bytes may claim the full size, and every pixel
+// then costs the reader, the writer and the sanitizers; 512 x 512 pixels reach the same code.
+inline constexpr int64_t kMaxBitmapPixels = int64_t(1) << 18;
+#else
 inline constexpr int64_t kMaxBitmapPixels = int64_t(1) << 24;
+#endif
 inline constexpr int32_t kMaxBitmapSide = 32768;
 
 // Reads one BMP record from the stream's position into image and leaves the stream right after
