@@ -41,6 +41,11 @@ protected:
         cb_->SetItemIndex(0);
         cb_->OnChange = [this](TObject*) { ++changes_; };
         cb_->OnClick = [this](TObject*) { ++clicks_; };
+        // A list that opens under the real pointer selects the row there: park the pointer off
+        // the form, wherever earlier tests left it; the tests that need it move it themselves.
+        RECT fr;
+        GetWindowRect(form_->Handle(), &fr);
+        SetCursorPos(fr.right + 40, fr.bottom + 40);
         form_->Show();
         SetForegroundWindow(form_->Handle());
         cb_->SetFocus();
@@ -207,6 +212,7 @@ TEST_F(ComboBoxWindow, TypedSearchAndWheel)
     EXPECT_EQ(cb_->Text(), L"Right");
 
     clicks_ = changes_ = 0;
+    MoveTo(Screen(*cb_, {20, 10}));  // the wheel goes where the pointer is
     test::Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(WHEEL_DELTA));
     EXPECT_EQ(cb_->ItemIndex(), 1);
     test::Mouse(MOUSEEVENTF_WHEEL, static_cast<DWORD>(-WHEEL_DELTA));
